@@ -1,0 +1,72 @@
+#include "base/encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace kv {
+
+namespace {
+
+// The palette runs on a Japanese system; off Windows the ANSI code page is CP932.
+constexpr const char* kAnsiCodePage = "CP932";
+
+class Iconv {
+public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Iconv() {
+        if (ok()) iconv_close(cd_);
+    }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts all of `in`; an unconvertible or invalid sequence is replaced by
+    // `replacement` and skipped by `skip(in)` bytes.
+    template <typename SkipFn>
+    std::string Convert(std::string_view in, std::string_view replacement, SkipFn skip) {
+        std::string out;
+        char buf[1024];
+        char* src = const_cast<char*>(in.data());
+        size_t left = in.size();
+        while (left > 0) {
+            char* dst = buf;
+            size_t room = sizeof buf;
+            size_t rc = iconv(cd_, &src, &left, &dst, &room);
+            out.append(buf, static_cast<size_t>(dst - buf));
+            if (rc != static_cast<size_t>(-1)) continue;
+            if (errno == E2BIG) continue;
+            out += replacement;
+            size_t n = skip(std::string_view(src, left));
+            src += n;
+            left -= n;
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return out;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+size_t Utf8SequenceLength(std::string_view s) {
+    unsigned char c = static_cast<unsigned char>(s[0]);
+    size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    return n <= s.size() ? n : s.size();
+}
+
+}  // namespace
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+    Iconv cv(kAnsiCodePage, "UTF-8");
+    if (!cv.ok()) return std::string(utf8);
+    return cv.Convert(utf8, "?", Utf8SequenceLength);
+}
+
+std::string AnsiToUtf8(std::string_view ansi) {
+    Iconv cv("UTF-8", kAnsiCodePage);
+    if (!cv.ok()) return std::string(ansi);
+    return cv.Convert(ansi, "\xEF\xBF\xBD", [](std::string_view) { return size_t{1}; });
+}
+
+}  // namespace kv

@@ -1,0 +1,30 @@
+// File operations. Paths and texts are UTF-8; text files are held on disk in the
+// ANSI code page with CR LF line breaks. Every operation can fail; the caller decides.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+    bool hidden = false;
+};
+
+class Files {
+public:
+    virtual ~Files() = default;
+
+    virtual bool Exists(std::string_view path) = 0;
+    virtual bool Delete(std::string_view path) = 0;
+    // The whole file, converted from the ANSI code page; nothing when it cannot be read.
+    virtual std::optional<std::string> ReadText(std::string_view path) = 0;
+    virtual bool WriteText(std::string_view path, std::string_view text) = 0;
+    virtual std::vector<FolderEntry> ListFolder(std::string_view path) = 0;
+};
+
+}  // namespace kv

@@ -1,0 +1,65 @@
+#include "platform/native_files.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "base/encoding.h"
+
+namespace kv {
+
+namespace fs = std::filesystem;
+
+namespace {
+fs::path FsPath(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string Utf8Name(const fs::path& p) {
+    std::u8string s = p.filename().u8string();
+    return std::string(s.begin(), s.end());
+}
+}  // namespace
+
+bool NativeFiles::Exists(std::string_view path) {
+    std::error_code ec;
+    return fs::exists(FsPath(path), ec);
+}
+
+bool NativeFiles::Delete(std::string_view path) {
+    std::error_code ec;
+    return fs::remove(FsPath(path), ec);
+}
+
+std::optional<std::string> NativeFiles::ReadText(std::string_view path) {
+    std::ifstream in(FsPath(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return AnsiToUtf8(ss.str());
+}
+
+bool NativeFiles::WriteText(std::string_view path, std::string_view text) {
+    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << Utf8ToAnsi(text);
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+std::vector<FolderEntry> NativeFiles::ListFolder(std::string_view path) {
+    std::vector<FolderEntry> entries;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(FsPath(path), ec)) {
+        std::string name = Utf8Name(e.path());
+        entries.push_back({name, e.is_directory(ec), !name.empty() && name[0] == '.'});
+    }
+    return entries;
+}
+
+void NativeClock::Sleep(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace kv

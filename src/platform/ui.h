@@ -1,0 +1,34 @@
+// Modal interaction with the user: message boxes, dialogs, launching programs.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A dialog model run modally; the port decides how it is shown (a real dialog on
+// Windows, a script in tests). The timers keep ticking while it is open.
+class Dialog {
+public:
+    virtual ~Dialog() = default;
+    virtual std::string Name() const = 0;
+};
+
+enum class DialogResult { Ok, Cancel };
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // Caption "Korvane2000", owned by the palette.
+    virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) = 0;
+    virtual DialogResult RunModal(Dialog& dialog) = 0;
+    virtual void RaiseDialog(Dialog& dialog) = 0;
+    // ShellExecute with the "open" verb; false when it could not be started.
+    virtual bool LaunchProgram(std::string_view path, std::string_view parameters) = 0;
+};
+
+}  // namespace kv
