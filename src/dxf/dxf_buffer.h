@@ -1,0 +1,68 @@
+// The DXF file being read or edited, as text lines read in (group code, value) pairs:
+// pair i is line 2i (code) and line 2i+1 (value); an odd trailing line is never read.
+// Representation: the whole UTF-8 text in one byte buffer plus one uint32 start offset per line;
+// a rewritten line lives in a side table (its offset then carries a flag), erasing splices offsets.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+struct LineRange {
+    size_t first = 0;
+    size_t count = 0;
+};
+
+class DxfBuffer {
+public:
+    // Reads a file held in the ANSI code page; CR LF and LF line breaks both end a line.
+    // False when the file cannot be read (missing, unreadable, 2 GiB or larger): the buffer is
+    // then empty and `error`, when given, says why.
+    bool LoadFile(std::string_view path, std::string* error = nullptr);
+    // Takes UTF-8 text, split into lines as LoadFile does.
+    void Load(std::string text);
+    // Writes every line followed by CR LF, in the ANSI code page. False when writing failed.
+    bool SaveFile(std::string_view path) const;
+    // Every line followed by CR LF, UTF-8.
+    std::string Text() const;
+    void Clear();
+
+    size_t LineCount() const { return starts_.size(); }
+    // Without its line break. The view lives until the line is changed or the buffer reloaded.
+    std::string_view Line(size_t i) const;
+    void SetLine(size_t i, std::string_view text);
+    // Ranges past the end are clipped.
+    void EraseLines(size_t first, size_t count);
+    // Erases many ranges in one pass (indices as before any of them is erased); they may overlap.
+    void EraseLineRanges(std::vector<LineRange> ranges);
+
+    size_t PairCount() const { return LineCount() / 2; }
+    std::string_view Code(size_t pair) const { return Line(2 * pair); }
+    std::string_view Value(size_t pair) const { return Line(2 * pair + 1); }
+    std::string_view TrimmedCode(size_t pair) const;
+    std::string_view TrimmedValue(size_t pair) const;
+    // True when the trimmed code and trimmed value equal the given texts exactly.
+    bool IsPair(size_t pair, std::string_view code, std::string_view value) const;
+    void SetValue(size_t pair, std::string_view text) { SetLine(2 * pair + 1, text); }
+    // 1-based number of the value's line, as an editor shows it.
+    size_t ValueLineNumber(size_t pair) const { return 2 * pair + 2; }
+
+    // The trimmed value as a number; ConversionError names the line when it is not one:
+    // "line 12: 'abc' is not a valid floating point value".
+    double RealValue(size_t pair) const;
+    int IntValue(size_t pair) const;
+
+private:
+    static constexpr uint32_t kEditedFlag = 0x80000000u;
+
+    std::string data_;
+    std::vector<uint32_t> starts_;    // offset into data_, or kEditedFlag | index into edited_
+    std::deque<std::string> edited_;  // deque: views of earlier edits stay valid
+};
+
+}  // namespace kv

@@ -1,0 +1,166 @@
+#include "dxf/dxf_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "base/number_text.h"
+
+namespace kv {
+namespace {
+
+std::string TempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("kv_dxf_buffer_" + name)).string();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> Lines(const DxfBuffer& b) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < b.LineCount(); ++i) out.emplace_back(b.Line(i));
+    return out;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(DxfBuffer, CrLfAndLfLineBreaksGiveTheSameLines) {
+    DxfBuffer crlf, lf, mixed;
+    crlf.Load("  0\r\nLINE\r\n  8\r\nWIRE\r\n");
+    lf.Load("  0\nLINE\n  8\nWIRE\n");
+    mixed.Load("  0\r\nLINE\n  8\r\nWIRE");
+    const Strings expected{"  0", "LINE", "  8", "WIRE"};
+    EXPECT_EQ(Lines(crlf), expected);
+    EXPECT_EQ(Lines(lf), expected);
+    EXPECT_EQ(Lines(mixed), expected);
+}
+
+TEST(DxfBuffer, EmptyLinesCountButAFinalLineBreakOpensNoLine) {
+    DxfBuffer b;
+    b.Load("a\r\n\r\nb\r\n");
+    EXPECT_EQ(Lines(b), (Strings{"a", "", "b"}));
+    b.Load("");
+    EXPECT_EQ(b.LineCount(), 0u);
+    b.Load("\n");
+    EXPECT_EQ(Lines(b), (Strings{""}));
+}
+
+TEST(DxfBuffer, PairsAreLineTwoIAndTwoIPlusOneAndAnOddLastLineIsNeverRead) {
+    DxfBuffer b;
+    b.Load(" 10 \n 1.5 \n0\n");
+    EXPECT_EQ(b.LineCount(), 3u);
+    ASSERT_EQ(b.PairCount(), 1u);
+    EXPECT_EQ(b.Code(0), " 10 ");
+    EXPECT_EQ(b.Value(0), " 1.5 ");
+    EXPECT_EQ(b.TrimmedCode(0), "10");
+    EXPECT_EQ(b.TrimmedValue(0), "1.5");
+    EXPECT_TRUE(b.IsPair(0, "10", "1.5"));
+    EXPECT_FALSE(b.IsPair(0, "010", "1.5"));
+    EXPECT_EQ(b.ValueLineNumber(0), 2u);
+}
+
+TEST(DxfBuffer, NumbersConvertFromTrimmedValuesAndFailuresNameTheLine) {
+    DxfBuffer b;
+    b.Load("10\n 2.5\r\n62\n-7\n10\nabc\n70\n1.5\n");
+    EXPECT_DOUBLE_EQ(b.RealValue(0), 2.5);
+    EXPECT_EQ(b.IntValue(1), -7);
+    try {
+        b.RealValue(2);
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "line 6: 'abc' is not a valid floating point value");
+    }
+    try {
+        b.IntValue(3);
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "line 8: '1.5' is not a valid integer value");
+    }
+}
+
+TEST(DxfBuffer, SetLineKeepsOtherLinesAndEarlierViews) {
+    DxfBuffer b;
+    b.Load("a\nb\nc\n");
+    std::string_view first = b.Line(0);
+    b.SetLine(1, "DOT_2");
+    std::string_view edited = b.Line(1);
+    for (int i = 0; i < 100; ++i) b.SetLine(2, "c" + std::to_string(i));
+    EXPECT_EQ(first, "a");
+    EXPECT_EQ(edited, "DOT_2");
+    EXPECT_EQ(Lines(b), (Strings{"a", "DOT_2", "c99"}));
+}
+
+TEST(DxfBuffer, EraseLinesSplicesAndClipsAtTheEnd) {
+    DxfBuffer b;
+    b.Load("0\n1\n2\n3\n4\n5\n");
+    b.SetLine(4, "four");
+    b.EraseLines(1, 2);
+    EXPECT_EQ(Lines(b), (Strings{"0", "3", "four", "5"}));
+    b.EraseLines(3, 10);
+    EXPECT_EQ(Lines(b), (Strings{"0", "3", "four"}));
+    b.EraseLines(7, 1);
+    EXPECT_EQ(b.LineCount(), 3u);
+}
+
+TEST(DxfBuffer, EraseLineRangesUsesIndicesFromBeforeAndToleratesOverlapAndDisorder) {
+    DxfBuffer b;
+    b.Load("0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n");
+    b.EraseLineRanges({{7, 2}, {1, 2}, {2, 2}, {9, 50}, {40, 1}});
+    EXPECT_EQ(Lines(b), (Strings{"0", "4", "5", "6"}));
+}
+
+TEST(DxfBuffer, SaveWritesCrLfAfterEveryLineInTheAnsiCodePage) {
+    DxfBuffer b;
+    b.Load("  8\n画層\n 62");
+    const std::string path = TempPath("save.dxf");
+    ASSERT_TRUE(b.SaveFile(path));
+    EXPECT_EQ(ReadBytes(path), "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n");  // 画層 in CP932
+    DxfBuffer again;
+    ASSERT_TRUE(again.LoadFile(path));
+    EXPECT_EQ(Lines(again), (Strings{"  8", "画層", " 62"}));
+    std::remove(path.c_str());
+}
+
+TEST(DxfBuffer, AsciiFileLoadsByteForByte) {
+    const std::string path = TempPath("ascii.dxf");
+    WriteBytes(path, "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nEOF\r\n");
+    DxfBuffer b;
+    ASSERT_TRUE(b.LoadFile(path));
+    EXPECT_EQ(b.Text(), "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nEOF\r\n");
+    std::remove(path.c_str());
+}
+
+TEST(DxfBuffer, UnreadableFileFailsWithAReasonAndLeavesTheBufferEmpty) {
+    DxfBuffer b;
+    b.Load("0\nLINE\n");
+    std::string error;
+    EXPECT_FALSE(b.LoadFile(TempPath("does-not-exist.dxf"), &error));
+    EXPECT_EQ(b.LineCount(), 0u);
+    EXPECT_NE(error.find("does-not-exist.dxf"), std::string::npos);
+    EXPECT_FALSE(b.LoadFile(std::filesystem::temp_directory_path().string(), &error));
+}
+
+TEST(DxfBuffer, SaveToAnUnwritablePathFails) {
+    DxfBuffer b;
+    b.Load("0\nEOF\n");
+    EXPECT_FALSE(b.SaveFile(TempPath("no-such-folder/x.dxf")));
+}
+
+TEST(DxfBuffer, LineOutOfRangeThrowsInsteadOfReadingPastTheEnd) {
+    DxfBuffer b;
+    b.Load("0\n");
+    EXPECT_THROW(b.Line(1), std::out_of_range);
+    EXPECT_THROW(b.SetLine(5, "x"), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace kv
