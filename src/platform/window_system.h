@@ -34,7 +34,8 @@ public:
     virtual std::uint32_t WindowThread(WindowHandle w) = 0;
 
     // WM_COPYDATA with the given tag; the receiver sees the text in the ANSI code page
-    // followed by a NUL. Returns false when the window is gone.
+    // followed by a NUL, whatever its length (the buffer is sized to the converted
+    // text, never truncated). Returns false when the window is gone.
     virtual bool SendCopyData(WindowHandle target, std::uint32_t tag, std::string_view text) = 0;
     // A control's contents (WM_GETTEXTLENGTH / WM_GETTEXT), not its caption.
     virtual std::string ControlText(WindowHandle w) = 0;
@@ -45,6 +46,10 @@ public:
     virtual std::string ClipboardText() = 0;
     virtual WindowHandle ForegroundWindow() = 0;
     virtual bool SetForegroundWindow(WindowHandle w) = 0;
+    virtual bool BringWindowToTop(WindowHandle w) = 0;
+    // AttachThreadInput: lets a window of one thread come to the top while another
+    // thread holds the foreground.
+    virtual bool AttachThreadInput(std::uint32_t thread, std::uint32_t toThread, bool attach) = 0;
     virtual ScreenRect WindowRect(WindowHandle w) = 0;
     virtual ScreenPoint CursorPos() = 0;
 };
