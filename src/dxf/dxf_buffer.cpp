@@ -182,6 +182,18 @@ std::string_view DxfBuffer::TrimmedCode(size_t pair) const { return TrimView(Cod
 
 std::string_view DxfBuffer::TrimmedValue(size_t pair) const { return TrimView(Value(pair)); }
 
+int DxfBuffer::GroupCode(size_t pair) const {
+    constexpr size_t kMaxDigits = 6;  // codes stop at 1071; this keeps the sum in range
+    const std::string_view t = TrimmedCode(pair);
+    if (t.empty() || t.size() > kMaxDigits || (t[0] == '0' && t.size() > 1)) return -1;
+    int code = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return -1;
+        code = code * 10 + (c - '0');
+    }
+    return code;
+}
+
 bool DxfBuffer::IsPair(size_t pair, std::string_view code, std::string_view value) const {
     return TrimmedCode(pair) == code && TrimmedValue(pair) == value;
 }

@@ -46,6 +46,9 @@ public:
     std::string_view Value(size_t pair) const { return Line(2 * pair + 1); }
     std::string_view TrimmedCode(size_t pair) const;
     std::string_view TrimmedValue(size_t pair) const;
+    // The trimmed code as a number when written in plain decimal ("10"); -1 for anything else.
+    // Codes compare as text, so "010" or "+10" is no group 10. Negative codes also give -1.
+    int GroupCode(size_t pair) const;
     // True when the trimmed code and trimmed value equal the given texts exactly.
     bool IsPair(size_t pair, std::string_view code, std::string_view value) const;
     void SetValue(size_t pair, std::string_view text) { SetLine(2 * pair + 1, text); }
