@@ -1,0 +1,51 @@
+// Test doubles for the ports the round trip talks to: files held in memory and a host that
+// records what was typed (and may answer an export by producing the file).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/command_channel.h"
+#include "platform/files.h"
+
+namespace kv {
+
+class MemoryFiles : public Files {
+public:
+    std::map<std::string, std::string> texts;
+    std::set<std::string> undeletable;  // Delete fails for these
+    bool failWrites = false;
+
+    bool Exists(std::string_view path) override { return texts.count(std::string(path)) > 0; }
+    bool Delete(std::string_view path) override {
+        if (undeletable.count(std::string(path))) return false;
+        return texts.erase(std::string(path)) > 0;
+    }
+    std::optional<std::string> ReadText(std::string_view path) override {
+        auto found = texts.find(std::string(path));
+        if (found == texts.end()) return std::nullopt;
+        return found->second;
+    }
+    bool WriteText(std::string_view path, std::string_view text) override {
+        if (failWrites) return false;
+        texts[std::string(path)] = std::string(text);
+        return true;
+    }
+    std::vector<FolderEntry> ListFolder(std::string_view) override { return {}; }
+};
+
+class RecordingHost : public CommandChannel {
+public:
+    std::vector<std::string> sent;
+    std::function<void(const std::string&)> onCommand;
+
+    void SendCommand(std::string_view text) override {
+        sent.emplace_back(text);
+        if (onCommand) onCommand(sent.back());
+    }
+};
+
+}  // namespace kv

@@ -1,0 +1,128 @@
+#include "dxf/dxf_frame.h"
+#include "dxf/dxf_line_entity.h"
+#include "dxf/dxf_writer.h"
+#include "dxf/round_trip.h"
+
+#include <gtest/gtest.h>
+
+#include "dxf_text.h"
+#include "fake_ports.h"
+
+namespace kv {
+namespace {
+
+std::string Joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) text += item + "\r\n";
+    return text;
+}
+
+// The LTYPE table as an R2000 export writes it, with the groups an R12 table does not know.
+DxfBuffer ExportWithLinetypes() {
+    return DxfOf({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "VPORT", "  5", "8", " 70", "     1",
+                  "  0", "ENDTAB", "  0", "TABLE", "  2", "LTYPE", "  5", "5", "330", "0", "100",
+                  "AcDbSymbolTable", " 70", "     2", "  0", "LTYPE", "  5", "14", "330", "5", "100",
+                  "AcDbSymbolTableRecord", "100", "AcDbLinetypeTableRecord", "  2", "CONTINUOUS", " 70",
+                  "     0", "  3", "Solid line", " 72", "    65", " 73", "     0", " 40", "0.0", "  0", "LTYPE",
+                  "  2", "DOT.2", " 70", "     0", "  3", ". . .", " 72", "    65", " 73", "     2", " 40",
+                  "0.25", " 49", "0.0", " 74", "     0", " 49", "-0.25", " 74", "     0", "  0", "ENDTAB",
+                  "  0", "TABLE", "  2", "LAYER", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "EOF"});
+}
+
+TEST(DxfFrame, WrapsEntitiesInTheR12FrameWithTheFilteredLinetypeTable) {
+    DxfBuffer source = ExportWithLinetypes();
+    const std::string text = Joined(DxfFrame(source, {"  0\r\nPOINT", " 10\r\n1"}));
+    EXPECT_EQ(text, DxfText({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  0", "ENDSEC",
+                             "  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LTYPE", " 70", "     2",
+                             "  0", "LTYPE", "  2", "CONTINUOUS", " 70", "     0", "  3", "Solid line", " 72",
+                             "    65", " 73", "     0", " 40", "0.0", "  0", "LTYPE", "  2", "DOT_2", " 70",
+                             "     0", "  3", ". . .", " 72", "    65", " 73", "     2", " 40", "0.25", " 49",
+                             "0.0", " 49", "-0.25", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION", "  2",
+                             "ENTITIES", "  0", "POINT", " 10", "1", "  0", "ENDSEC", "  0", "EOF"}));
+}
+
+TEST(CopyLtypeTable, WritesTheUnderscoredNameBackIntoTheSource) {
+    DxfBuffer source = ExportWithLinetypes();
+    std::vector<std::string> items;
+    CopyLtypeTable(source, items);
+    EXPECT_NE(source.Text().find("\r\nDOT_2\r\n"), std::string::npos);
+    EXPECT_EQ(source.Text().find("DOT.2"), std::string::npos);
+    EXPECT_NE(source.Text().find(". . ."), std::string::npos);  // descriptions keep their points
+}
+
+TEST(CopyLtypeTable, MissingOrUnfinishedTableGivesAnEmptyTable) {
+    const std::string empty = DxfText({"  2", "LTYPE", " 70", "     0", "  0", "ENDTAB"});
+    for (DxfBuffer source : {DxfOf({"  0", "SECTION", "  2", "ENTITIES", "  0", "ENDSEC", "  0", "EOF"}),
+                             DxfOf({"  0", "TABLE", "  2", "LTYPE", "  0", "LTYPE", "  2", "DASHED"}),
+                             DxfOf({"  2", "LTYPE", "  0", "ENDTAB"})}) {
+        std::vector<std::string> items;
+        CopyLtypeTable(source, items);
+        EXPECT_EQ(Joined(items), empty);
+    }
+}
+
+TEST(AppendLineEntity, WritesTheTwoDimensionalForm) {
+    TLineEnt line;
+    line.Layer = "WIRE";
+    line.Color = -7;
+    line.Linetype = "DOT_2";
+    line.LtScale = 0.5;
+    line.P1 = {0.1 + 0.2, -1e-7, 4};
+    line.P2 = {1e20, 12.5, 5};
+    std::vector<std::string> items;
+    AppendLineEntity(line, LineForm::k2D, items);
+    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "WIRE", " 62", "-7", "  6", "DOT_2", " 48", "0.5",
+                                      " 10", "0.3", " 20", "-1E-7", " 11", "1E20", " 21", "12.5"}));
+}
+
+TEST(AppendLineEntity, ThreeDimensionalFormAddsZAfterEachPoint) {
+    TLineEnt line;
+    line.Layer = "0";
+    line.P1 = {1, 2, 3};
+    line.P2 = {4, 5, 6};
+    std::vector<std::string> items;
+    AppendLineEntity(line, LineForm::k3D, items);
+    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "0", " 62", "256", "  6", "BYLAYER", " 48", "1",
+                                      " 10", "1", " 20", "2", " 30", "3", " 11", "4", " 21", "5", " 31", "6"}));
+}
+
+TEST(WriteDxfFile, ReplacesTheFileWithItemsEndingInCrLf) {
+    MemoryFiles files;
+    files.texts["k.dxf"] = "old export";
+    ASSERT_TRUE(WriteDxfFile(files, "k.dxf", {"  0\r\nEOF", "x"}));
+    EXPECT_EQ(files.texts["k.dxf"], "  0\r\nEOF\r\nx\r\n");
+}
+
+TEST(WriteDxfFile, ReportsAFailedWriteAndLeavesNoFileToInsert) {
+    MemoryFiles files;
+    files.texts["k.dxf"] = "old export";
+    files.failWrites = true;
+    EXPECT_FALSE(WriteDxfFile(files, "k.dxf", {"x"}));
+    EXPECT_FALSE(files.Exists("k.dxf"));
+}
+
+TEST(WriteDxfFile, ReportsAnOldFileThatCannotBeRemoved) {
+    MemoryFiles files;
+    files.texts["k.dxf"] = "old export";
+    files.undeletable.insert("k.dxf");
+    EXPECT_FALSE(WriteDxfFile(files, "k.dxf", {"x"}));
+    EXPECT_EQ(files.texts["k.dxf"], "old export");
+}
+
+TEST(SaveDxfBuffer, SavesEditedLines) {
+    MemoryFiles files;
+    DxfBuffer buffer = DxfOf({"  0", "LINE", "  8", "A"});
+    buffer.SetValue(1, "B");
+    ASSERT_TRUE(SaveDxfBuffer(files, "k.dxf", buffer));
+    EXPECT_EQ(files.texts["k.dxf"], DxfText({"  0", "LINE", "  8", "B"}));
+}
+
+TEST(ScratchDxfPath, ReplacesOnlyTheExtensionOfTheFileName) {
+    EXPECT_EQ(ScratchDxfPath("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.dxf");
+    EXPECT_EQ(ScratchDxfPath("/opt/kv.2/kvane2k.exe"), "/opt/kv.2/kvane2k.dxf");
+    EXPECT_EQ(ScratchDxfPath("/opt/kv.2/kvane2k"), "/opt/kv.2/kvane2k.dxf");
+    EXPECT_EQ(ScratchDxfPath("kvane2k.v1.exe"), "kvane2k.v1.dxf");
+}
+
+}  // namespace
+}  // namespace kv
