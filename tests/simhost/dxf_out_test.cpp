@@ -1,0 +1,162 @@
+#include "simhost/dxf_out.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "base/encoding.h"
+#include "dxf_sample_drawing.h"
+#include "simhost/dxf_pairs.h"
+
+namespace kv::sim {
+namespace {
+
+using testing::AllHandles;
+using testing::SampleDrawing;
+
+std::vector<DxfPair> Pairs(const std::string& file) {
+    DxfPairsResult r = ReadDxfPairs(AnsiToUtf8(file));
+    EXPECT_EQ(r.error, "");
+    return r.pairs;
+}
+
+// The pairs from the "2"/name pair of a section up to its ENDSEC.
+std::vector<DxfPair> Section(const std::vector<DxfPair>& pairs, const std::string& name) {
+    std::vector<DxfPair> out;
+    bool inside = false;
+    for (const DxfPair& p : pairs) {
+        if (p.code == 2 && p.value == name) inside = true;
+        else if (inside && p.code == 0 && p.value == "ENDSEC") break;
+        if (inside) out.push_back(p);
+    }
+    return out;
+}
+
+std::vector<std::string> ValuesOf(const std::vector<DxfPair>& pairs, int code) {
+    std::vector<std::string> values;
+    for (const DxfPair& p : pairs) {
+        if (p.code == code) values.push_back(p.value);
+    }
+    return values;
+}
+
+std::string HeaderValue(const std::vector<DxfPair>& pairs, const std::string& name) {
+    for (size_t i = 0; i + 1 < pairs.size(); ++i) {
+        if (pairs[i].code == 9 && pairs[i].value == name) return pairs[i + 1].value;
+    }
+    return "<missing>";
+}
+
+TEST(DxfOut, HeaderCarriesReleaseCodePageAndCurrentSettings) {
+    Drawing d = SampleDrawing();
+    auto pairs = Pairs(WriteDxfOut(d, {}, DxfVersion::R2000, 16));
+    EXPECT_EQ(HeaderValue(pairs, "$ACADVER"), "AC1015");
+    EXPECT_EQ(HeaderValue(pairs, "$DWGCODEPAGE"), "ANSI_932");
+    EXPECT_EQ(HeaderValue(pairs, "$CLAYER"), "WIRE");
+    EXPECT_EQ(HeaderValue(pairs, "$CECOLOR"), "   256");
+    EXPECT_EQ(HeaderValue(pairs, "$CELTYPE"), "BYLAYER");
+    EXPECT_EQ(HeaderValue(pairs, "$CELTSCALE"), "1.0");
+    EXPECT_EQ(HeaderValue(pairs, "$DIMSCALE"), "2.5");
+    EXPECT_EQ(HeaderValue(Pairs(WriteDxfOut(d, {}, DxfVersion::R12, 16)), "$ACADVER"), "AC1009");
+}
+
+TEST(DxfOut, OnlySelectedEntitiesInDrawingOrderWithTheirHandles) {
+    Drawing d = SampleDrawing();
+    std::vector<Handle> all = AllHandles(d);
+    std::vector<Handle> selection = {all[3], all[0]};
+    auto entities = Section(Pairs(WriteDxfOut(d, selection, DxfVersion::R2000, 16)), "ENTITIES");
+    EXPECT_EQ(ValuesOf(entities, 0), (std::vector<std::string>{"LINE", "CIRCLE"}));
+    EXPECT_EQ(ValuesOf(entities, 5), (std::vector<std::string>{HandleText(all[0]), HandleText(all[3])}));
+    EXPECT_EQ(ValuesOf(entities, 330), (std::vector<std::string>{"1F", "1F"}));
+}
+
+TEST(DxfOut, HandlesAreUniqueAndBelowTheSeed) {
+    Drawing d = SampleDrawing();
+    auto pairs = Pairs(WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, 16));
+    Handle seed = *ParseHandle(HeaderValue(pairs, "$HANDSEED"));
+    std::set<std::string> seen;
+    bool pastHeader = false;  // $HANDSEED itself is a group 5
+    for (const DxfPair& p : pairs) {
+        if (p.code == 0 && p.value == "ENDSEC") pastHeader = true;
+        if (!pastHeader || (p.code != 5 && p.code != 105)) continue;
+        EXPECT_TRUE(seen.insert(p.value).second) << "duplicate handle " << p.value;
+        EXPECT_LT(*ParseHandle(p.value), seed);
+    }
+}
+
+TEST(DxfOut, BlocksHoldLayoutsFirstThenEveryDefinitionTheExportUses) {
+    Drawing d = SampleDrawing();
+    std::vector<Handle> all = AllHandles(d);
+    auto blockNames = [&](const std::vector<Handle>& selection) {
+        auto blocks = Section(Pairs(WriteDxfOut(d, selection, DxfVersion::R2000, 16)), "BLOCKS");
+        std::vector<std::string> names;
+        for (size_t i = 0; i + 1 < blocks.size(); ++i) {
+            if (blocks[i].code == 0 && blocks[i].value == "BLOCK") {
+                for (size_t j = i + 1; j < blocks.size() && blocks[j].code != 0; ++j) {
+                    if (blocks[j].code == 2) names.push_back(blocks[j].value);
+                }
+            }
+        }
+        return names;
+    };
+    // The exported INSERT uses OUTER, which nests INNER; UNUSED stays out.
+    EXPECT_EQ(blockNames({all[9]}),
+              (std::vector<std::string>{"*Model_Space", "*Paper_Space", "INNER", "OUTER"}));
+    EXPECT_EQ(blockNames({all[0]}), (std::vector<std::string>{"*Model_Space", "*Paper_Space"}));
+}
+
+TEST(DxfOut, R12HasNoSubclassMarkersOwnersOrLightPolylines) {
+    Drawing d = SampleDrawing();
+    auto pairs = Pairs(WriteDxfOut(d, AllHandles(d), DxfVersion::R12, 16));
+    EXPECT_TRUE(ValuesOf(pairs, 100).empty());
+    EXPECT_TRUE(ValuesOf(pairs, 330).empty());
+    auto types = ValuesOf(Section(pairs, "ENTITIES"), 0);
+    EXPECT_EQ(std::count(types.begin(), types.end(), "LWPOLYLINE"), 0);
+    EXPECT_EQ(std::count(types.begin(), types.end(), "POLYLINE"), 4);
+    EXPECT_EQ(std::count(types.begin(), types.end(), "SEQEND"), 4);
+}
+
+TEST(DxfOut, RealsKeepTheRequestedDecimalPlaces) {
+    Drawing d = SampleDrawing();
+    for (int decimals : {0, 3, 8}) {
+        auto pairs = Pairs(WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, decimals));
+        for (const DxfPair& p : pairs) {
+            bool real = (p.code >= 10 && p.code <= 59) || (p.code >= 140 && p.code <= 149);
+            if (!real) continue;
+            size_t dot = p.value.find('.');
+            size_t places = dot == std::string::npos ? 0 : p.value.size() - dot - 1;
+            EXPECT_LE(places, static_cast<size_t>(std::max(decimals, 1)))
+                << "line " << p.line << " code " << p.code << ": " << p.value;
+        }
+    }
+    auto entities = Section(Pairs(WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, 3)), "ENTITIES");
+    EXPECT_EQ(ValuesOf(entities, 10)[1], "0.333");
+}
+
+TEST(DxfOut, TextsAreWrittenInTheAnsiCodePage) {
+    Drawing d = SampleDrawing();
+    std::string file = WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, 16);
+    EXPECT_NE(file.find(Utf8ToAnsi("\r\n配線 A-1 \r\n")), std::string::npos);
+    EXPECT_EQ(file.find("配線"), std::string::npos);  // no UTF-8 left
+}
+
+// Writes every variant into $KV_DXF_OUT_DIR for the ezdxf check (tests/simhost/dxf_ezdxf_check.py).
+TEST(DxfOutFiles, WritesEveryVariantForTheEzdxfCheck) {
+    const char* dir = std::getenv("KV_DXF_OUT_DIR");
+    if (!dir) GTEST_SKIP() << "KV_DXF_OUT_DIR not set";
+    Drawing d = SampleDrawing();
+    for (auto [version, name] : {std::pair{DxfVersion::R2000, "2000"}, std::pair{DxfVersion::R12, "R12"}}) {
+        for (int decimals : {0, 4, 16}) {
+            std::string path = std::string(dir) + "/sample_" + name + "_" + std::to_string(decimals) + ".dxf";
+            std::ofstream(path, std::ios::binary) << WriteDxfOut(d, AllHandles(d), version, decimals);
+        }
+        std::string empty = std::string(dir) + "/empty_" + name + ".dxf";
+        std::ofstream(empty, std::ios::binary) << WriteDxfOut(Drawing(), {}, version, 16);
+    }
+}
+
+}  // namespace
+}  // namespace kv::sim
