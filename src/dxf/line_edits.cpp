@@ -1,0 +1,131 @@
+#include "dxf/line_edits.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "base/number_text.h"
+#include "base/strings.h"
+#include "dxf/linetype_names.h"
+
+namespace kv {
+
+namespace {
+
+// The combined effect of every mark on one handle. Marks apply in array order, so the last
+// "+" decides the end points and any "-" deletes the LINE (before or after its move).
+struct HandleEdit {
+    bool removed = false;
+    bool moved = false;
+    Point3 p1;
+    Point3 p2;
+};
+
+struct EditPlan {
+    std::unordered_map<std::string, HandleEdit> byHandle;
+    bool anyMoved = false;
+    bool firstMoved = false;  // the first record's scan starts at the file start
+};
+
+bool IsMark(char c) { return c == static_cast<char>(LineEdit::kMoved) || c == static_cast<char>(LineEdit::kRemoved); }
+
+EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
+    EditPlan plan;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& handle = lines[i].Handle;
+        if (handle.empty() || !IsMark(handle[0])) continue;
+        const size_t keyStart = handle.find_first_not_of("+-");
+        if (keyStart == std::string::npos) continue;
+        HandleEdit& edit = plan.byHandle[handle.substr(keyStart)];
+        if (handle[0] == static_cast<char>(LineEdit::kRemoved)) {
+            edit.removed = true;
+            continue;
+        }
+        edit.moved = true;
+        edit.p1 = lines[i].P1;
+        edit.p2 = lines[i].P2;
+        plan.anyMoved = true;
+        if (i == 0) plan.firstMoved = true;
+    }
+    return plan;
+}
+
+void SetCoordinate(DxfBuffer& buffer, size_t pair, int code, const HandleEdit& edit) {
+    switch (code) {
+        case 10: buffer.SetValue(pair, FormatReal(edit.p1.x)); break;
+        case 20: buffer.SetValue(pair, FormatReal(edit.p1.y)); break;
+        case 11: buffer.SetValue(pair, FormatReal(edit.p2.x)); break;
+        case 21: buffer.SetValue(pair, FormatReal(edit.p2.y)); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void EditMark(TLineEnt& line, LineEdit edit) {
+    const char mark = static_cast<char>(edit);
+    if (edit == LineEdit::kMoved && StartsWith(line.Handle, "+")) return;
+    line.Handle.insert(line.Handle.begin(), mark);
+}
+
+// One pass over the buffer gives what one scan per record would: handles are unique in an
+// export, so each record's scan touches only its own LINE, and the linetype rule is idempotent.
+void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
+    const EditPlan plan = PlanEdits(lines);
+    if (plan.byHandle.empty()) return;
+
+    const size_t pairs = buffer.PairCount();
+    std::vector<LineRange> erase;
+    std::vector<size_t> dottedLinetypes;
+    bool inEntities = false;
+    bool sectionFound = false;
+    size_t sectionPair = 0;  // the "0"/"SECTION" before "2"/"ENTITIES": where later scans start
+    bool inLine = false;
+    size_t lineStart = 0;
+    const HandleEdit* match = nullptr;
+
+    auto closeLine = [&](size_t end) {
+        if (inLine && match && match->removed) erase.push_back({2 * lineStart, 2 * (end - lineStart)});
+        inLine = false;
+        match = nullptr;
+    };
+
+    for (size_t i = 0; i < pairs; ++i) {
+        const int code = buffer.GroupCode(i);
+        if (code == 0) {
+            closeLine(i);
+            const std::string_view value = buffer.TrimmedValue(i);
+            if (value == "ENDSEC") {
+                inEntities = false;
+            } else if (inEntities && value == "LINE") {
+                inLine = true;
+                lineStart = i;
+            }
+            continue;
+        }
+        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") {
+            if (!sectionFound) sectionPair = i > 0 ? i - 1 : 0;
+            sectionFound = true;
+            inEntities = true;
+        } else if (code == 6 && plan.anyMoved && buffer.Value(i).find('.') != std::string_view::npos) {
+            dottedLinetypes.push_back(i);
+        }
+        if (!inLine) continue;
+        if (code == 5) {
+            auto found = plan.byHandle.find(std::string(buffer.TrimmedValue(i)));
+            if (found != plan.byHandle.end()) match = &found->second;
+        } else if (match && match->moved && !match->removed) {
+            SetCoordinate(buffer, i, code, *match);
+        }
+    }
+    closeLine(pairs);
+
+    // Scans after the first start at the ENTITIES section (or the file start when it has none).
+    const size_t renameFrom = plan.firstMoved || !sectionFound ? 0 : sectionPair;
+    for (size_t pair : dottedLinetypes) {
+        if (pair >= renameFrom) buffer.SetValue(pair, LinetypeWithoutDots(buffer.Value(pair)));
+    }
+    buffer.EraseLineRanges(std::move(erase));
+}
+
+}  // namespace kv
