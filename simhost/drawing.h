@@ -26,6 +26,8 @@ constexpr int kColorByLayer = 256;
 struct LineGeom {
     Point3 start;
     Point3 end;
+
+    friend bool operator==(const LineGeom&, const LineGeom&) = default;
 };
 
 // Angles in degrees, counter-clockwise from start to end.
@@ -34,11 +36,15 @@ struct ArcGeom {
     double radius = 0;
     double startAngle = 0;
     double endAngle = 0;
+
+    friend bool operator==(const ArcGeom&, const ArcGeom&) = default;
 };
 
 struct CircleGeom {
     Point3 center;
     double radius = 0;
+
+    friend bool operator==(const CircleGeom&, const CircleGeom&) = default;
 };
 
 // bulge = tan(included angle / 4) of the segment that starts at this vertex;
@@ -47,6 +53,8 @@ struct LwVertex {
     double x = 0;
     double y = 0;
     double bulge = 0;
+
+    friend bool operator==(const LwVertex&, const LwVertex&) = default;
 };
 
 struct LwPolylineGeom {
@@ -54,18 +62,24 @@ struct LwPolylineGeom {
     bool closed = false;
     double elevation = 0;
     double constantWidth = 0;
+
+    friend bool operator==(const LwPolylineGeom&, const LwPolylineGeom&) = default;
 };
 
 // The old-style POLYLINE: VERTEX records up to a SEQEND, with 3D points.
 struct PolyVertex {
     Point3 point;
     double bulge = 0;
+
+    friend bool operator==(const PolyVertex&, const PolyVertex&) = default;
 };
 
 struct PolylineGeom {
     std::vector<PolyVertex> vertices;
     bool closed = false;
     bool is3d = false;
+
+    friend bool operator==(const PolylineGeom&, const PolylineGeom&) = default;
 };
 
 struct InsertGeom {
@@ -75,6 +89,8 @@ struct InsertGeom {
     double yScale = 1;
     double zScale = 1;
     double rotation = 0;  // degrees
+
+    friend bool operator==(const InsertGeom&, const InsertGeom&) = default;
 };
 
 // Field per DXF group: 1 text, 7 style, 10/20 first point, 11/21 alignment point,
@@ -91,11 +107,15 @@ struct TextGeom {
     double oblique = 0;   // degrees
     int hAlign = 0;
     int vAlign = 0;
+
+    friend bool operator==(const TextGeom&, const TextGeom&) = default;
 };
 
 // Corners in DXF order (the third and fourth swap against drawing order).
 struct SolidGeom {
     std::array<Point3, 4> corners;
+
+    friend bool operator==(const SolidGeom&, const SolidGeom&) = default;
 };
 
 using Geometry = std::variant<LineGeom, ArcGeom, CircleGeom, LwPolylineGeom, PolylineGeom, InsertGeom,
@@ -115,6 +135,8 @@ struct Entity {
     Geometry geom;
 
     EntityKind Kind() const { return static_cast<EntityKind>(geom.index()); }
+
+    friend bool operator==(const Entity&, const Entity&) = default;
 };
 
 // A layer that is off keeps its colour here; files store it as the negative colour.
@@ -124,6 +146,8 @@ struct Layer {
     bool off = false;
     bool frozen = false;
     std::string linetype = "CONTINUOUS";
+
+    friend bool operator==(const Layer&, const Layer&) = default;
 };
 
 // Pattern: dash lengths as in DXF group 49 (positive dash, negative gap, 0 dot).
@@ -133,6 +157,8 @@ struct Linetype {
     std::vector<double> pattern;
 
     double PatternLength() const;
+
+    friend bool operator==(const Linetype&, const Linetype&) = default;
 };
 
 struct TextStyle {
@@ -143,12 +169,16 @@ struct TextStyle {
     double height = 0;
     double widthFactor = 1;
     double oblique = 0;
+
+    friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
 struct BlockDef {
     std::string name;
     Point3 base;
     std::vector<Entity> entities;
+
+    friend bool operator==(const BlockDef&, const BlockDef&) = default;
 };
 
 // Drawing-wide settings that the host keeps in the drawing and the DXF header.
