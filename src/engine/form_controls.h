@@ -1,0 +1,39 @@
+// The state of the palette's controls as the models hold it. A view copies these
+// into the real controls after every handler and tick; the model is the truth.
+#pragma once
+
+#include <string>
+
+namespace kv {
+
+struct ButtonControl {
+    std::string caption;
+    std::string hint;
+    bool enabled = true;
+    bool visible = true;
+};
+
+struct CheckControl {
+    std::string caption;
+    bool checked = false;
+    bool enabled = true;
+};
+
+struct EditControl {
+    std::string text;
+    bool enabled = true;
+};
+
+struct LabelControl {
+    std::string caption;
+};
+
+// The view maps a timer to SetTimer/KillTimer; tests call the tick handler.
+struct TimerControl {
+    bool enabled = false;
+    int interval = 0;
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+}  // namespace kv
