@@ -41,7 +41,7 @@ std::string TextBetween(std::string_view left, std::string_view right, std::stri
     for (size_t p = text.find(left); p != std::string_view::npos; p = text.find(left))
         text.remove_prefix(p + left.size());
     const size_t end = text.find(right);
-    if (end == std::string_view::npos || end == 0) return {};
+    if (end == std::string_view::npos) return {};
     return Trim(text.substr(0, end));
 }
 
