@@ -116,7 +116,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(loc.sectionEnd), entry);
     } else {
         if (!lines.empty() && !TrimView(lines.back()).empty()) lines.emplace_back();
-        lines.push_back("[" + std::string(section) + "]");
+        lines.push_back(std::string("[").append(section).append("]"));  // no GCC 12 -Wrestrict
         lines.push_back(entry);
     }
     return SaveLines(path_, lines);

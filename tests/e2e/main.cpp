@@ -1,0 +1,54 @@
+// kve2e: drives kvane2k.exe (already started) through window messages and prints one line
+// per check, then "N passed, N failed". Exit code 0 only when every check passed.
+//
+//   kve2e.exe [--snapshots FOLDER]
+//
+// With --snapshots, the driver asks for screenshots at the interesting moments (see
+// snapshot_request.h); without it, none are taken.
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "check_list.h"
+#include "font_checks.h"
+#include "palette_checks.h"
+#include "snapshot_request.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+void Append(std::vector<kv::e2e::Check>& to, std::vector<kv::e2e::Check> more) {
+    for (auto& check : more) to.push_back(std::move(check));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::wstring snapshotFolder;
+    for (int i = 1; i < argc; ++i) {
+        if (std::wcscmp(argv[i], L"--snapshots") == 0 && i + 1 < argc) {
+            snapshotFolder = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: kve2e.exe [--snapshots FOLDER]\n");
+            return kUsageError;
+        }
+    }
+
+    using namespace kv::e2e;
+    PaletteUnderTest palette;
+    std::vector<Check> checks;
+    Append(checks, PaletteWindowChecks(palette));
+    Append(checks, JapaneseFontChecks());
+    if (!snapshotFolder.empty()) {
+        checks.push_back({"screenshot of the palette", [&] { return RequestSnapshot(snapshotFolder, L"palette"); }});
+    }
+    Append(checks, PaletteCloseChecks(palette));
+
+    CheckTally tally = RunChecks(checks);
+    std::printf("%d passed, %d failed\n", tally.passed, tally.failed);
+    std::fflush(stdout);
+    return tally.failed == 0 ? 0 : 1;
+}

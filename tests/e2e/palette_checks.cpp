@@ -1,0 +1,103 @@
+#include "palette_checks.h"
+
+#include <string>
+
+#include "polling.h"
+
+namespace kv::e2e {
+
+namespace {
+
+constexpr wchar_t kPaletteTitle[] = L"Korvane2K Ver.1.75";
+constexpr int kClientWidth = 336;
+constexpr int kCollapsedClientHeight = 76;
+
+// Wine starts its server and desktop on the first program of a session: allow for it.
+constexpr unsigned kStartTimeoutMs = 30000;
+constexpr unsigned kCloseTimeoutMs = 10000;
+
+const CheckResult kNoWindow = "the palette window was not found";
+
+CheckResult FindPalette(PaletteUnderTest& palette) {
+    bool shown = WaitUntil(
+        [&] {
+            palette.window = FindWindowW(nullptr, kPaletteTitle);
+            return palette.window && IsWindowVisible(palette.window);
+        },
+        kStartTimeoutMs);
+    if (!palette.window) return "no window titled \"Korvane2K Ver.1.75\" within 30 s";
+    if (!shown) return "the window exists but is not visible";
+    DWORD pid = 0;
+    GetWindowThreadProcessId(palette.window, &pid);
+    palette.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!palette.process) return "cannot open the palette's process (error " + std::to_string(GetLastError()) + ")";
+    return {};
+}
+
+CheckResult CheckTopLevelToolWindow(const PaletteUnderTest& palette) {
+    if (!palette.window) return kNoWindow;
+    auto style = GetWindowLongPtrW(palette.window, GWL_STYLE);
+    auto exStyle = GetWindowLongPtrW(palette.window, GWL_EXSTYLE);
+    if (style & WS_CHILD) return "the window is a child window";
+    if (GetWindow(palette.window, GW_OWNER)) return "the window has an owner";
+    if (!(exStyle & WS_EX_TOOLWINDOW)) return "WS_EX_TOOLWINDOW is not set";
+    if (!(style & WS_CAPTION)) return "the window has no caption";
+    return {};
+}
+
+CheckResult CheckTopmost(const PaletteUnderTest& palette) {
+    if (!palette.window) return kNoWindow;
+    if (!(GetWindowLongPtrW(palette.window, GWL_EXSTYLE) & WS_EX_TOPMOST)) return "WS_EX_TOPMOST is not set";
+    return {};
+}
+
+CheckResult CheckCollapsedClientSize(const PaletteUnderTest& palette) {
+    if (!palette.window) return kNoWindow;
+    RECT client{};
+    GetClientRect(palette.window, &client);
+    int width = client.right - client.left;
+    int height = client.bottom - client.top;
+    if (width == kClientWidth && height == kCollapsedClientHeight) return {};
+    return "client area is " + std::to_string(width) + " x " + std::to_string(height) + ", expected " +
+           std::to_string(kClientWidth) + " x " + std::to_string(kCollapsedClientHeight);
+}
+
+CheckResult CloseWindow(const PaletteUnderTest& palette) {
+    if (!palette.window) return kNoWindow;
+    if (!PostMessageW(palette.window, WM_CLOSE, 0, 0)) return "WM_CLOSE could not be posted";
+    if (!WaitUntil([&] { return !IsWindow(palette.window); }, kCloseTimeoutMs)) {
+        return "the window is still there 10 s after WM_CLOSE";
+    }
+    return {};
+}
+
+CheckResult CheckProcessExit(const PaletteUnderTest& palette) {
+    if (!palette.process) return "the palette's process was never found";
+    if (WaitForSingleObject(palette.process, kCloseTimeoutMs) != WAIT_OBJECT_0) {
+        return "the process is still running 10 s after its window closed";
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(palette.process, &code);
+    if (code != 0) return "exit code " + std::to_string(code);
+    return {};
+}
+
+}  // namespace
+
+std::vector<Check> PaletteWindowChecks(PaletteUnderTest& palette) {
+    return {
+        {"palette window appears", [&] { return FindPalette(palette); }},
+        {"palette is a top-level tool window", [&] { return CheckTopLevelToolWindow(palette); }},
+        {"palette stays on top", [&] { return CheckTopmost(palette); }},
+        {"palette client area is 336 x 76", [&] { return CheckCollapsedClientSize(palette); }},
+    };
+}
+
+std::vector<Check> PaletteCloseChecks(PaletteUnderTest& palette) {
+    return {
+        {"palette closes on WM_CLOSE", [&] { return CloseWindow(palette); }},
+        {"palette process exits with code 0", [&] { return CheckProcessExit(palette); }},
+    };
+}
+
+}  // namespace kv::e2e

@@ -1,0 +1,30 @@
+// Checks on the running palette: its window as the user sees it, and a clean exit.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "check_list.h"
+
+namespace kv::e2e {
+
+// The palette process as the checks find it; filled by the first check.
+struct PaletteUnderTest {
+    HWND window = nullptr;
+    HANDLE process = nullptr;
+
+    PaletteUnderTest() = default;
+    PaletteUnderTest(const PaletteUnderTest&) = delete;
+    PaletteUnderTest& operator=(const PaletteUnderTest&) = delete;
+    ~PaletteUnderTest() {
+        if (process) CloseHandle(process);
+    }
+};
+
+// Finds the window by its title and checks frame, z-order and client size.
+std::vector<Check> PaletteWindowChecks(PaletteUnderTest& palette);
+// Closes the window as the user would and checks that the process ends with code 0.
+std::vector<Check> PaletteCloseChecks(PaletteUnderTest& palette);
+
+}  // namespace kv::e2e

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# End-to-end run under Wine: starts kvane2k.exe, lets the driver kve2e.exe check it through
+# window messages, saves screenshots under out/, and ends with the driver's
+# "N passed, N failed" as the last line. Builds nothing.
+#
+#   tools/wine/e2e.sh [MINGW_BUILD_DIR]     (default: build/mingw)
+#
+# Exit code 0 only when every check passed. Wine processes left in the project's prefix
+# by an earlier run are ended first.
+set -u
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$(realpath -m "${1:-$repo/build/mingw}")
+palette_exe="$build/src/win32/kvane2k.exe"
+driver_exe="$build/tests/e2e/kve2e.exe"
+out="$repo/out"
+# The driver waits at most 30 s for the palette and 20 s per screenshot; this bounds a hang.
+driver_timeout=300
+palette_exit_timeout=15
+
+fail_before_checks() {
+    echo "e2e: $*" >&2
+    echo "0 passed, 1 failed"
+    exit 1
+}
+
+for exe in "$palette_exe" "$driver_exe"; do
+    [[ -f $exe ]] || fail_before_checks "missing $exe (build the mingw preset first)"
+done
+# shellcheck source=env.sh
+source "$repo/tools/wine/env.sh" || fail_before_checks "Wine could not be set up"
+
+requests=$(mktemp -d)
+watcher_pid=
+palette_pid=
+cleanup() {
+    [[ -n $watcher_pid ]] && kill "$watcher_pid" 2>/dev/null
+    [[ -n $palette_pid ]] && kill "$palette_pid" 2>/dev/null
+    rm -rf "$requests"
+    kv_wine_cleanup
+}
+trap cleanup EXIT
+
+# One run at a time per prefix: the driver finds the palette by its title.
+exec 7>"$WINEPREFIX.run.lock"
+flock -w 600 7 || fail_before_checks "another end-to-end run holds $WINEPREFIX.run.lock"
+wineserver -k >/dev/null 2>&1
+
+mkdir -p "$out"
+# Serves the driver's screenshot requests: <name>.request becomes out/e2e-<name>.png.
+serve_snapshots() {
+    while true; do
+        for request in "$requests"/*.request; do
+            [[ -e $request ]] || continue
+            local name
+            name=$(basename "$request" .request)
+            if import -window root "$out/e2e-$name.png" 2>/dev/null; then
+                echo "screenshot: out/e2e-$name.png" >&2
+            else
+                echo "screenshot: import failed for $name" >&2
+            fi
+            rm -f "$request"
+        done
+        sleep 0.1
+    done
+}
+serve_snapshots &
+watcher_pid=$!
+
+wine "$palette_exe" >/dev/null 2>&1 &
+palette_pid=$!
+
+log="$requests/driver.log"
+timeout "$driver_timeout" wine "$driver_exe" --snapshots "Z:${requests//\//\\}" 2>&1 | tr -d '\r' | tee "$log" |
+    grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
+driver_status=${PIPESTATUS[0]}
+
+palette_ended=0
+for ((i = 0; i < palette_exit_timeout * 10; ++i)); do
+    if ! kill -0 "$palette_pid" 2>/dev/null; then
+        palette_ended=1
+        break
+    fi
+    sleep 0.1
+done
+if ((palette_ended)); then
+    palette_pid=
+else
+    echo "e2e: kvane2k.exe still running ${palette_exit_timeout} s after the checks; stopping it" >&2
+fi
+
+counts=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)
+if [[ -z $counts ]]; then
+    # The driver died or hung: count what it reported and fail the run.
+    passed=$(grep -c '^PASS ' "$log")
+    failed=$(($(grep -c '^FAIL ' "$log") + 1))
+    echo "e2e: the driver ended without a summary (exit status $driver_status)" >&2
+    counts="$passed passed, $failed failed"
+fi
+echo "$counts"
+[[ $driver_status -eq 0 && $counts == *" 0 failed" ]]
