@@ -15,7 +15,9 @@ namespace kv {
 // not be removed or the new one not written; the path then holds no file of ours.
 bool WriteDxfFile(Files& files, std::string_view path, const std::vector<std::string>& items);
 
-// Saves the buffer (after in-place edits) the same way.
-bool SaveDxfBuffer(Files& files, std::string_view path, const DxfBuffer& buffer);
+// Saves the buffer (after in-place edits) the same way. The readers and the line edits give
+// linetype references the "_" form of dotted names; the linetype table entries and every other
+// group 6 take that form too first (in the buffer as well), so that no reference dangles.
+bool SaveDxfBuffer(Files& files, std::string_view path, DxfBuffer& buffer);
 
 }  // namespace kv

@@ -1,5 +1,7 @@
 #include "dxf/line_edits.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,8 +23,28 @@ struct HandleEdit {
     Point3 p2;
 };
 
+struct HandleHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+// Most LINEs of a large export carry no mark: a bit per hash slot, small enough to stay in the
+// first-level cache, turns most handles away before the map lookup.
+class HandleFilter {
+public:
+    void Add(size_t hash) { bits_[Slot(hash) / 64] |= Bit(hash); }
+    bool MayHold(size_t hash) const { return bits_[Slot(hash) / 64] & Bit(hash); }
+
+private:
+    static constexpr size_t kSlots = size_t{1} << 17;
+    static size_t Slot(size_t hash) { return hash & (kSlots - 1); }
+    static uint64_t Bit(size_t hash) { return uint64_t{1} << (Slot(hash) % 64); }
+    std::vector<uint64_t> bits_ = std::vector<uint64_t>(kSlots / 64);
+};
+
 struct EditPlan {
-    std::unordered_map<std::string, HandleEdit> byHandle;
+    std::unordered_map<std::string, HandleEdit, HandleHash, std::equal_to<>> byHandle;
+    HandleFilter filter;
     bool anyMoved = false;
     bool firstMoved = false;  // the first record's scan starts at the file start
 };
@@ -47,6 +69,7 @@ EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
         plan.anyMoved = true;
         if (i == 0) plan.firstMoved = true;
     }
+    for (const auto& [handle, edit] : plan.byHandle) plan.filter.Add(HandleHash{}(handle));
     return plan;
 }
 
@@ -112,7 +135,10 @@ void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
         }
         if (!inLine) continue;
         if (code == 5) {
-            auto found = plan.byHandle.find(std::string(buffer.TrimmedValue(i)));
+            const std::string_view handle = buffer.TrimmedValue(i);
+            const size_t hash = HandleHash{}(handle);
+            if (!plan.filter.MayHold(hash)) continue;
+            auto found = plan.byHandle.find(handle);
             if (found != plan.byHandle.end()) match = &found->second;
         } else if (match && match->moved && !match->removed) {
             SetCoordinate(buffer, i, code, *match);

@@ -117,6 +117,18 @@ TEST(SaveDxfBuffer, SavesEditedLines) {
     EXPECT_EQ(files.texts["k.dxf"], DxfText({"  0", "LINE", "  8", "B"}));
 }
 
+TEST(SaveDxfBuffer, GivesLinetypeDefinitionsTheNamesTheirReferencesCarry) {
+    MemoryFiles files;
+    DxfBuffer buffer = DxfOf({"  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "A.B", "  6", "DOT.2", "  0",
+                              "ENDTAB", "  0", "TABLE", "  2", "LTYPE", "  0", "LTYPE", "  2", "DOT.2", "  3",
+                              "D.", "  0", "ENDTAB", "  0", "LINE", "  2", "X.Y", "  6", "DOT_2"});
+    ASSERT_TRUE(SaveDxfBuffer(files, "k.dxf", buffer));
+    EXPECT_EQ(files.texts["k.dxf"],
+              DxfText({"  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "A.B", "  6", "DOT_2", "  0", "ENDTAB",
+                       "  0", "TABLE", "  2", "LTYPE", "  0", "LTYPE", "  2", "DOT_2", "  3", "D.", "  0", "ENDTAB",
+                       "  0", "LINE", "  2", "X.Y", "  6", "DOT_2"}));
+}
+
 TEST(ScratchDxfPath, ReplacesOnlyTheExtensionOfTheFileName) {
     EXPECT_EQ(ScratchDxfPath("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.dxf");
     EXPECT_EQ(ScratchDxfPath("/opt/kv.2/kvane2k.exe"), "/opt/kv.2/kvane2k.dxf");
