@@ -10,6 +10,7 @@
 #include "base/encoding.h"
 #include "base/number_text.h"
 #include "base/strings.h"
+#include "dxf/huge_pages.h"
 
 namespace kv {
 
@@ -37,15 +38,35 @@ bool IsAscii(std::string_view s) {
     return true;
 }
 
-size_t CountLineBreaks(std::string_view s) {
-    size_t n = 0;
-    const char* p = s.data();
-    const char* end = p + s.size();
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p))))) {
-        ++n;
-        ++p;
+// The text keeps a final "\n", so scanning for the line end needs no bounds check.
+const char* LineEnd(const char* p) {
+    while (*p != '\n') ++p;
+    return p;
+}
+
+std::string_view LineAt(const char* p) {
+    const char* end = LineEnd(p);
+    if (end > p && end[-1] == '\r') --end;
+    return std::string_view(p, static_cast<size_t>(end - p));
+}
+
+std::vector<LineRange> SortedClippedRanges(std::vector<LineRange> ranges, size_t lineCount) {
+    std::vector<LineRange> out;
+    for (const LineRange& r : ranges) {
+        if (r.first >= lineCount || r.count == 0) continue;
+        out.push_back({r.first, std::min(r.count, lineCount - r.first)});
     }
-    return n;
+    std::sort(out.begin(), out.end(), [](const LineRange& a, const LineRange& b) { return a.first < b.first; });
+    std::vector<LineRange> merged;
+    for (const LineRange& r : out) {
+        if (!merged.empty() && r.first <= merged.back().first + merged.back().count) {
+            const size_t end = std::max(merged.back().first + merged.back().count, r.first + r.count);
+            merged.back().count = end - merged.back().first;
+        } else {
+            merged.push_back(r);
+        }
+    }
+    return merged;
 }
 
 bool ReadWholeFile(const fs::path& path, std::string& out, std::string& error) {
@@ -55,7 +76,7 @@ bool ReadWholeFile(const fs::path& path, std::string& out, std::string& error) {
         error = "cannot read '" + path.string() + "': " + ec.message();
         return false;
     }
-    if (size > kMaxTextBytes) {
+    if (size >= kMaxTextBytes) {
         error = "cannot read '" + path.string() + "': file is 2 GiB or larger";
         return false;
     }
@@ -64,6 +85,8 @@ bool ReadWholeFile(const fs::path& path, std::string& out, std::string& error) {
         error = "cannot open '" + path.string() + "'";
         return false;
     }
+    out.reserve(static_cast<size_t>(size) + 1);  // room for the final line break
+    AdviseHugePages(out.data(), out.capacity());
     out.resize(static_cast<size_t>(size));
     in.read(out.data(), static_cast<std::streamsize>(out.size()));
     if (in.gcount() != static_cast<std::streamsize>(out.size())) {
@@ -84,7 +107,7 @@ bool DxfBuffer::LoadFile(std::string_view path, std::string* error) {
         return false;
     }
     if (!IsAscii(bytes)) bytes = AnsiToUtf8(bytes);
-    if (bytes.size() > kMaxTextBytes) {
+    if (bytes.size() >= kMaxTextBytes) {
         if (error) *error = "cannot read '" + std::string(path) + "': file is 2 GiB or larger";
         return false;
     }
@@ -93,25 +116,33 @@ bool DxfBuffer::LoadFile(std::string_view path, std::string* error) {
 }
 
 void DxfBuffer::Load(std::string text) {
-    if (text.size() > kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
+    if (text.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
     Clear();
     data_ = std::move(text);
     if (data_.empty()) return;
-    starts_.reserve(CountLineBreaks(data_) + 1);
-    starts_.push_back(0);
-    const char* base = data_.data();
-    const char* end = base + data_.size();
-    const char* p = base;
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p))))) {
-        ++p;
-        if (p == end) break;  // a final line break does not open another line
-        starts_.push_back(static_cast<uint32_t>(p - base));
+    if (data_.back() != '\n') data_.push_back('\n');
+    IndexPairs();
+}
+
+void DxfBuffer::IndexPairs() {
+    const char* text = data_.data();
+    const size_t size = data_.size();
+    lineCount_ = static_cast<size_t>(std::count(text, text + size, '\n'));
+    pairStarts_.reserve((lineCount_ + 1) / 2);
+    AdviseHugePages(pairStarts_.data(), pairStarts_.capacity() * sizeof(uint32_t));
+    pairStarts_.resize((lineCount_ + 1) / 2);
+    uint32_t* out = pairStarts_.data();
+    *out++ = 0;
+    size_t line = 0;
+    for (size_t i = 0; i + 1 < size; ++i) {
+        if (text[i] != '\n') continue;
+        if ((++line & 1) == 0) *out++ = static_cast<uint32_t>(i + 1);
     }
 }
 
 std::string DxfBuffer::Text() const {
     std::string out;
-    out.reserve(data_.size() + LineCount());
+    out.reserve(data_.size() + LineCount() + 16);
     for (size_t i = 0; i < LineCount(); ++i) {
         out += Line(i);
         out += "\r\n";
@@ -131,51 +162,69 @@ bool DxfBuffer::SaveFile(std::string_view path) const {
 
 void DxfBuffer::Clear() {
     data_ = std::string();
-    starts_ = std::vector<uint32_t>();
+    pairStarts_ = std::vector<uint32_t>();
+    lineCount_ = 0;
     edited_.clear();
 }
 
 std::string_view DxfBuffer::Line(size_t i) const {
-    const uint32_t start = starts_.at(i);
-    if (start & kEditedFlag) return edited_[start & ~kEditedFlag];
-    const char* base = data_.data() + start;
-    const size_t room = data_.size() - start;
-    const void* nl = std::memchr(base, '\n', room);
-    size_t len = nl ? static_cast<size_t>(static_cast<const char*>(nl) - base) : room;
-    if (len > 0 && base[len - 1] == '\r') --len;
-    return std::string_view(base, len);
+    if (i >= lineCount_) throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
+    const uint32_t start = pairStarts_[i / 2];
+    if (start & kEditedFlag) {
+        const EditedPair& p = edited_[start & ~kEditedFlag];
+        return i % 2 ? p.value : p.code;
+    }
+    const char* p = data_.data() + start;
+    return LineAt(i % 2 ? LineEnd(p) + 1 : p);
 }
 
 void DxfBuffer::SetLine(size_t i, std::string_view text) {
-    uint32_t& start = starts_.at(i);
-    if (start & kEditedFlag) {
-        edited_[start & ~kEditedFlag] = std::string(text);
-        return;
+    if (i >= lineCount_) throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
+    const size_t pair = i / 2;
+    if (!(pairStarts_[pair] & kEditedFlag)) {
+        EditedPair p{std::string(Line(2 * pair)), 2 * pair + 1 < lineCount_ ? std::string(Value(pair)) : ""};
+        edited_.push_back(std::move(p));
+        pairStarts_[pair] = kEditedFlag | static_cast<uint32_t>(edited_.size() - 1);
     }
-    edited_.emplace_back(text);
-    start = kEditedFlag | static_cast<uint32_t>(edited_.size() - 1);
+    EditedPair& p = edited_[pairStarts_[pair] & ~kEditedFlag];
+    (i % 2 ? p.value : p.code) = std::string(text);
 }
 
-void DxfBuffer::EraseLines(size_t first, size_t count) {
-    if (first >= starts_.size()) return;
-    count = std::min(count, starts_.size() - first);
-    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(first),
-                  starts_.begin() + static_cast<std::ptrdiff_t>(first + count));
-}
+void DxfBuffer::EraseLines(size_t first, size_t count) { EraseLineRanges({{first, count}}); }
 
 void DxfBuffer::EraseLineRanges(std::vector<LineRange> ranges) {
-    std::sort(ranges.begin(), ranges.end(),
-              [](const LineRange& a, const LineRange& b) { return a.first < b.first; });
+    const std::vector<LineRange> sorted = SortedClippedRanges(std::move(ranges), lineCount_);
+    for (const LineRange& r : sorted) {
+        if (r.first % 2 != 0 || (r.count % 2 != 0 && r.first + r.count != lineCount_)) {
+            RebuildWithout(sorted);
+            return;
+        }
+    }
     size_t out = 0;
     size_t in = 0;
-    for (const LineRange& r : ranges) {
-        const size_t first = std::min(r.first, starts_.size());
-        const size_t last = first + std::min(r.count, starts_.size() - first);
-        for (; in < first; ++in) starts_[out++] = starts_[in];
-        in = std::max(in, last);
+    for (const LineRange& r : sorted) {
+        for (; in < r.first / 2; ++in) pairStarts_[out++] = pairStarts_[in];
+        in = (r.first + r.count + 1) / 2;
+        lineCount_ -= r.count;
     }
-    for (; in < starts_.size(); ++in) starts_[out++] = starts_[in];
-    starts_.resize(out);
+    for (; in < pairStarts_.size(); ++in) pairStarts_[out++] = pairStarts_[in];
+    pairStarts_.resize(out);
+}
+
+void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
+    std::string text;
+    text.reserve(data_.size());
+    size_t next = 0;
+    for (size_t i = 0; i < lineCount_; ++i) {
+        if (next < sortedRanges.size() && i >= sortedRanges[next].first) {
+            i = sortedRanges[next].first + sortedRanges[next].count - 1;
+            ++next;
+            continue;
+        }
+        text += Line(i);
+        text += '\n';
+    }
+    Load(std::move(text));
 }
 
 std::string_view DxfBuffer::TrimmedCode(size_t pair) const { return TrimView(Code(pair)); }

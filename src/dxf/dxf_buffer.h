@@ -1,7 +1,7 @@
 // The DXF file being read or edited, as text lines read in (group code, value) pairs:
 // pair i is line 2i (code) and line 2i+1 (value); an odd trailing line is never read.
-// Representation: the whole UTF-8 text in one byte buffer plus one uint32 start offset per line;
-// a rewritten line lives in a side table (its offset then carries a flag), erasing splices offsets.
+// Representation: the whole UTF-8 text in one byte buffer plus one uint32 offset per pair (its code
+// line; the value line follows it); a rewritten pair lives in a side table, erasing splices offsets.
 #pragma once
 
 #include <cstddef>
@@ -32,7 +32,7 @@ public:
     std::string Text() const;
     void Clear();
 
-    size_t LineCount() const { return starts_.size(); }
+    size_t LineCount() const { return lineCount_; }
     // Without its line break. The view lives until the line is changed or the buffer reloaded.
     std::string_view Line(size_t i) const;
     void SetLine(size_t i, std::string_view text);
@@ -63,9 +63,19 @@ public:
 private:
     static constexpr uint32_t kEditedFlag = 0x80000000u;
 
-    std::string data_;
-    std::vector<uint32_t> starts_;    // offset into data_, or kEditedFlag | index into edited_
-    std::deque<std::string> edited_;  // deque: views of earlier edits stay valid
+    struct EditedPair {
+        std::string code;
+        std::string value;
+    };
+
+    void IndexPairs();
+    // Erasing an odd number of lines from inside the buffer re-pairs every line after it.
+    void RebuildWithout(const std::vector<LineRange>& sortedRanges);
+
+    std::string data_;                   // ends with "\n" unless empty: a line end is found by scanning
+    std::vector<uint32_t> pairStarts_;   // offset of a code line, or kEditedFlag | index into edited_
+    size_t lineCount_ = 0;               // odd: the last entry of pairStarts_ holds only a code line
+    std::deque<EditedPair> edited_;      // deque: views of earlier edits stay valid
 };
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "dxf/huge_pages.h"
 #include "dxf/linetype_names.h"
 #include "dxf/pair_fields.h"
 
@@ -56,7 +57,7 @@ bool TakeDrawingAttribute(DxfBuffer& buffer, size_t pair, int code, Record& r) {
 int ReadLines(DxfBuffer& buffer, std::vector<TLineEnt>& lines) {
     lines.clear();
     ScanEntities(
-        buffer, "LINE", [&] { lines.emplace_back(); },
+        buffer, "LINE", [&] { AppendRecord(lines); },
         [&](size_t i, int code) {
             TLineEnt& e = lines.back();
             TakeDrawingAttribute(buffer, i, code, e) || TakePointField(buffer, i, code, 10, e.P1) ||
@@ -68,7 +69,7 @@ int ReadLines(DxfBuffer& buffer, std::vector<TLineEnt>& lines) {
 int ReadArcs(DxfBuffer& buffer, std::vector<TArcEnt>& arcs) {
     arcs.clear();
     ScanEntities(
-        buffer, "ARC", [&] { arcs.emplace_back(); },
+        buffer, "ARC", [&] { AppendRecord(arcs); },
         [&](size_t i, int code) {
             TArcEnt& e = arcs.back();
             if (TakeDrawingAttribute(buffer, i, code, e) || TakePointField(buffer, i, code, 10, e.Center))
@@ -83,7 +84,7 @@ int ReadArcs(DxfBuffer& buffer, std::vector<TArcEnt>& arcs) {
 int ReadInserts(const DxfBuffer& buffer, std::vector<TInsertEnt>& inserts) {
     inserts.clear();
     ScanEntities(
-        buffer, "INSERT", [&] { inserts.emplace_back(); },
+        buffer, "INSERT", [&] { AppendRecord(inserts); },
         [&](size_t i, int code) {
             TInsertEnt& e = inserts.back();
             if (TakePointField(buffer, i, code, 10, e.Point)) return;
