@@ -14,9 +14,9 @@ namespace kv::sim {
 
 struct PointRequest {
     std::string prompt;
-    std::vector<Keyword> keywords;
+    std::vector<Keyword> keywords{};
     // Base of ortho and of the rubber band; none for a first point.
-    std::optional<Point3> base;
+    std::optional<Point3> base{};
     // Running object snaps (OSMODE) apply; object picks never snap.
     bool objectSnaps = true;
 };

@@ -93,6 +93,12 @@ int Drawing::Erase(const std::vector<Handle>& handles) {
     return count;
 }
 
+void Drawing::Remove(const std::vector<Handle>& handles) {
+    std::erase_if(entities_, [&](const Entity& e) {
+        return std::find(handles.begin(), handles.end(), e.handle) != handles.end();
+    });
+}
+
 int Drawing::Oops() {
     // Indices were taken in ascending order, so inserting in that order puts each
     // entity back where it stood.

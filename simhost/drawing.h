@@ -228,6 +228,8 @@ public:
     // Removes the entities and remembers them as the set OOPS brings back; a later
     // Erase replaces that set. Unknown handles are ignored. Returns how many went.
     int Erase(const std::vector<Handle>& handles);
+    // Removes entities that are replaced by edited ones (OOPS does not bring them back).
+    void Remove(const std::vector<Handle>& handles);
     // Brings back the last erased set at the places they had; returns how many.
     int Oops();
 

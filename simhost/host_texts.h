@@ -104,7 +104,7 @@ inline constexpr std::string_view kFilletTooLarge = "半径が大きすぎます
 // PEDIT.
 inline constexpr std::string_view kPeditSelect = "ポリラインを選択 または [複数(M)]: ";
 inline constexpr std::string_view kPeditConvert = "選択されたオブジェクトはポリラインではありません。ポリラインに変換しますか? <Y> ";
-inline constexpr std::string_view kPeditOptions =
+inline constexpr std::string_view kPeditOptionsClosed =
     "オプションを入力 [開く(O)/結合(J)/幅(W)/頂点編集(E)/スプライン(S)/スプライン解除(D)/線種生成(L)/元に戻す(U)]: ";
 inline constexpr std::string_view kPeditOptionsOpen =
     "オプションを入力 [閉じる(C)/結合(J)/幅(W)/頂点編集(E)/スプライン(S)/スプライン解除(D)/線種生成(L)/元に戻す(U)]: ";
@@ -152,6 +152,7 @@ inline constexpr std::string_view kValueRangePrefix = "値は ";
 inline constexpr std::string_view kValueRangeInfix = " から ";
 inline constexpr std::string_view kValueRangeSuffix = " の範囲でなければなりません。";
 inline constexpr std::string_view kPositiveRequired = "0 より大きい値が必要です。";
+inline constexpr std::string_view kNonZeroRequired = "0 以外の値が必要です。";
 inline constexpr std::string_view kNonNegativeRequired = "0 以上の値が必要です。";
 inline constexpr std::string_view kColorRequired = "色番号 (0 ～ 256) または色の名前が必要です。";
 inline constexpr std::string_view kLinetypeNotLoaded = "線種がロードされていません: ";

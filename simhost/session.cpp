@@ -153,6 +153,7 @@ void Session::Process() {
 void Session::Pick(Point3 p) {
     if (DialogOpen()) return;
     Submit(Answer{"", p, {}}, "");
+    Process();
 }
 
 void Session::GiveWindow(Point3 first, Point3 second) {
@@ -160,6 +161,7 @@ void Session::GiveWindow(Point3 first, Point3 second) {
     if (q && q->dialog) return;
     if (q && q->objectPrompt) {
         Submit(Answer{"", {}, std::make_pair(first, second)}, "");
+        Process();
         return;
     }
     Pick(first);
@@ -276,9 +278,10 @@ void Session::RunScriptText(std::string_view text) {
         Print(std::string(text::kScriptTooDeep));
         return;
     }
+    // Queued only: the command that asked is still running; the input loop (or the
+    // action that ran the command) takes the script next.
     input_ = std::string(text) + input_.substr(inputPos_);
     inputPos_ = 0;
-    Process();
 }
 
 namespace {

@@ -111,7 +111,7 @@ public:
 
     std::vector<Handle> previousSet;
 
-    // Runs the script text after the current command, before any further input.
+    // Runs the script text after the current command ends, before any further input.
     void RunScriptText(std::string_view text);
 
     // Undo bookkeeping (UNDO command).

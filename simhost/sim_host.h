@@ -1,0 +1,72 @@
+// The stand-in host as one object: the command channel the palette types into,
+// the simulated user (typing, picking, windows, Enter, Esc), what tests and the
+// window faces read back (prompt line, history, drawing, variables), and the fault
+// switches of reliability tests.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drawing.h"
+#include "session.h"
+
+namespace kv::sim {
+
+class SimHost {
+public:
+    explicit SimHost(HostFiles files = RealFiles());
+
+    // --- command channel: one whole command text per message ---
+    // UTF-8 text; false (and nothing happens) when the host is gone.
+    bool SendCommand(std::string_view text);
+    // What WM_COPYDATA carries: ANSI bytes, up to the first NUL.
+    bool SendAnsi(std::string_view bytes);
+
+    // --- simulated user ---
+    void Type(std::string_view text);
+    void Pick(Point3 p);
+    // A window dragged at an object prompt (to the left: crossing), else two picks.
+    void PickWindow(Point3 first, Point3 second);
+    void PressEnter();
+    void PressEscape();
+
+    // --- inspection ---
+    // Empty while the host is gone.
+    std::string PromptLine() const;
+    std::vector<std::string> HistoryLines() const;
+    // The history as the text window holds it and copies it: each line ends with CR LF.
+    std::string HistoryText() const;
+    std::string LastHistoryLine() const;
+    // A system variable as the host shows it ("0", "\"BYLAYER\"", "1.0000"); empty if unknown.
+    std::string Variable(std::string_view name) const;
+    const Drawing& GetDrawing() const { return session_.drawing(); }
+    // Test setup only: the simulated user never edits the drawing directly.
+    Drawing& SetupDrawing() { return session_.drawing(); }
+    bool Idle() const { return session_.Idle(); }
+    bool DialogOpen() const { return session_.DialogOpen(); }
+
+    // --- options and fault switches ---
+    HostSwitches& Switches() { return session_.switches(); }
+    void SetWorkingFolder(std::string folder) { session_.workingFolder = std::move(folder); }
+    // Command texts take effect only after this many ticks (0: at once).
+    void SetAnswerDelay(int ticks) { delayTicks_ = ticks; }
+    void Tick();
+    // The host has gone away (closed or crashed): it takes and shows nothing.
+    void SetGone(bool gone) { gone_ = gone; }
+    bool Running() const { return !gone_; }
+
+private:
+    struct Delayed {
+        std::string text;
+        int ticksLeft;
+    };
+
+    Session session_;
+    std::deque<Delayed> delayed_;
+    int delayTicks_ = 0;
+    bool gone_ = false;
+};
+
+}  // namespace kv::sim
