@@ -118,6 +118,31 @@ TEST(DxfBuffer, EraseLineRangesUsesIndicesFromBeforeAndToleratesOverlapAndDisord
     EXPECT_EQ(Lines(b), (Strings{"0", "4", "5", "6"}));
 }
 
+TEST(DxfBuffer, ErasingWholePairsKeepsEditsAndTheOddLastLine) {
+    DxfBuffer b;
+    b.Load("0\n1\n2\n3\n4\n5\n6\n");
+    b.SetLine(5, "five");
+    b.SetLine(6, "six");
+    b.EraseLineRanges({{0, 2}, {2, 2}});
+    EXPECT_EQ(Lines(b), (Strings{"4", "five", "six"}));
+    EXPECT_EQ(b.PairCount(), 1u);
+    b.EraseLines(2, 1);
+    EXPECT_EQ(Lines(b), (Strings{"4", "five"}));
+    b.EraseLines(0, 2);
+    EXPECT_EQ(b.LineCount(), 0u);
+}
+
+TEST(DxfBuffer, ErasingOneLineRepairsEveryLineAfterIt) {
+    DxfBuffer b;
+    b.Load("x\n10\n1.5\n20\n2.5\n");
+    b.SetLine(3, " 20");
+    b.EraseLines(0, 1);
+    ASSERT_EQ(b.PairCount(), 2u);
+    EXPECT_TRUE(b.IsPair(0, "10", "1.5"));
+    EXPECT_TRUE(b.IsPair(1, "20", "2.5"));
+    EXPECT_EQ(b.Code(1), " 20");
+}
+
 TEST(DxfBuffer, SaveWritesCrLfAfterEveryLineInTheAnsiCodePage) {
     DxfBuffer b;
     b.Load("  8\n画層\n 62");
