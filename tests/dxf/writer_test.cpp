@@ -109,13 +109,6 @@ TEST(WriteDxfFile, ReportsAnOldFileThatCannotBeRemoved) {
     EXPECT_EQ(files.texts["k.dxf"], "old export");
 }
 
-TEST(SaveDxfBuffer, SavesEditedLines) {
-    MemoryFiles files;
-    DxfBuffer buffer = DxfOf({"  0", "LINE", "  8", "A"});
-    buffer.SetValue(1, "B");
-    ASSERT_TRUE(SaveDxfBuffer(files, "k.dxf", buffer));
-    EXPECT_EQ(files.texts["k.dxf"], DxfText({"  0", "LINE", "  8", "B"}));
-}
 
 TEST(SaveDxfBuffer, GivesLinetypeDefinitionsTheNamesTheirReferencesCarry) {
     MemoryFiles files;

@@ -38,11 +38,6 @@ TEST(PlaceBlockPoint, NegativeScaleMirrors) {
     ExpectPoint(PlaceBlockPoint(Insert({10, 20, 0}, {1, -3, 1}, 0), block, {1, 2, 0}), 10, 17);
 }
 
-TEST(PlaceBlockRadiusAndAngle, IgnoreMirroring) {
-    const TInsertEnt insert = Insert({}, {-2, 5, 1}, 30);
-    EXPECT_EQ(PlaceBlockRadius(insert, 1.5), 3);
-    EXPECT_EQ(PlaceBlockAngle(insert, 100), 130);
-}
 
 TEST(ComputeFence, EnlargesAboutTheCentreAndRotatesAboutTheInsertionPoint) {
     const std::vector<BlockExtent> extents{{"R", {0, 0, 0}, {2, 1, 0}}};

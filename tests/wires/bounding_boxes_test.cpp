@@ -19,10 +19,6 @@ void ExpectBox(const Box& box, double minX, double minY, double maxX, double max
     EXPECT_NEAR(box.max.y, maxY, kEps);
 }
 
-TEST(SegmentAndCircleBox, SpanTheShape) {
-    ExpectBox(SegmentBox({3, -1, 5}, {-2, 4, 5}), -2, -1, 3, 4);
-    ExpectBox(CircleBox({1, 2, 0}, 3), -2, -1, 4, 5);
-}
 
 TEST(ArcBox, QuarterArcSpansOnlyItsEnds) {
     ExpectBox(ArcBox({0, 0, 0}, 1, 0, kPi / 2), 0, 0, 1, 1);

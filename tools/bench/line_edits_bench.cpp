@@ -19,11 +19,13 @@ std::string HexHandle(size_t n) {
     return text;
 }
 
-// Groups laid out as the host's R2000 export writes them.
+// Groups laid out as the host's R2000 export writes them; one line in eight has a linetype of
+// its own (with a point in its name, so that the renaming rule has work to do).
 void AppendLine(std::string& out, size_t handle, std::mt19937& rng) {
     std::uniform_real_distribution<double> coord(0, 1000);
     out += "  0\r\nLINE\r\n  5\r\n" + HexHandle(handle) + "\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\nWIRE\r\n";
-    out += "  6\r\nDOT.2\r\n100\r\nAcDbLine\r\n";
+    if (handle % 8 == 0) out += "  6\r\nDOT.2\r\n";
+    out += "100\r\nAcDbLine\r\n";
     for (const char* code : {" 10", " 20", " 30", " 11", " 21", " 31"}) {
         out += code;
         out += "\r\n" + FormatReal(coord(rng)) + "\r\n";
