@@ -1,0 +1,148 @@
+#include "engine/point_reading.h"
+
+#include "base/number_text.h"
+
+#include "engine_fixture.h"
+
+namespace kv::test {
+namespace {
+
+TEST(ParseIdAnswerTest, ReadsTheThreeCoordinates) {
+    Point3 p;
+    ASSERT_TRUE(ParseIdAnswer("X = 10.2500     Y = -20.0000     Z = 0.5000", p));
+    EXPECT_EQ(p, (Point3{10.25, -20, 0.5}));
+}
+
+TEST(ParseIdAnswerTest, MissingLabelIsNoAnswerAndLeavesThePoint) {
+    Point3 p{1, 2, 3};
+    EXPECT_FALSE(ParseIdAnswer("X = 10.0000     Y = 20.0000", p));
+    EXPECT_FALSE(ParseIdAnswer("点を指定: 10,20", p));
+    EXPECT_EQ(p, (Point3{1, 2, 3}));
+}
+
+TEST(ParseIdAnswerTest, GarbledNumberRaisesTheStandardMessage) {
+    Point3 p{1, 2, 3};
+    try {
+        ParseIdAnswer("X = 1O.0000     Y = 20.0000     Z = 0.0000", p);
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'1O.0000' is not a valid floating point value");
+    }
+    EXPECT_EQ(p, (Point3{1, 2, 3}));
+}
+
+class PointStateTest : public EngineTest {
+protected:
+    // The wire-number restart: reads DIMSCALE, asks for a point, state 1401.
+    void StartPointState() {
+        form.RunQueued(1401);
+        ASSERT_EQ(form.OpState, 1401);
+        Typed();
+    }
+};
+
+TEST_F(PointStateTest, PickedPointMovesToTheNextState) {
+    StartPointState();
+    Tick();
+    EXPECT_EQ(form.OpState, 1401);  // the host still asks for the point
+    host.Pick(12.5, -3);
+    Tick();
+    EXPECT_EQ(form.PickedPoint, (Point3{12.5, -3, 0}));
+    EXPECT_EQ(form.OpState, 1402);
+    EXPECT_TRUE(form.Timer1.enabled);
+}
+
+TEST_F(PointStateTest, CancelOrUnreadableAnswerEndsTheOperation) {
+    StartPointState();
+    host.PressEscape();
+    Tick();
+    EXPECT_EQ(form.OpState, 0);
+    EXPECT_FALSE(form.Timer1.enabled);
+
+    StartPointState();
+    host.idAnswer = "点が見つかりません";
+    host.Pick(1, 1);
+    Tick();
+    EXPECT_EQ(form.OpState, 0);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
+    form.SaveSnapMode();  // as a step that selects would
+    form.SwitchSnapOff();
+    ASSERT_EQ(host.vars["SNAPMODE"], "0");
+    StartPointState();
+    form.LastOp = 151;
+    host.idAnswer = "X = abc     Y = 2.0000     Z = 0.0000";
+    host.Pick(1, 2);
+    Typed();
+    Tick();
+    EXPECT_EQ(ui.messages, Texts{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
+    EXPECT_EQ(host.vars["SNAPMODE"], "1");
+    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.LastOp, 0);
+    EXPECT_FALSE(form.Timer1.enabled);
+    EXPECT_EQ(form.Caption, kAppTitle);
+
+    form.ButtonDrawClick();  // the palette stays usable
+    EXPECT_EQ(form.OpState, 101);
+}
+
+TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
+    form.ButtonKpMarkClick();
+    EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
+    EXPECT_EQ(form.OpState, 0);
+    EXPECT_TRUE(Typed().empty());
+
+    form.EditKpMark.text = "I_KOUTEN";
+    form.SpeedButtonUndo.enabled = true;
+    form.ButtonKpMarkClick();
+    EXPECT_FALSE(form.SpeedButtonUndo.enabled);
+    EXPECT_EQ(form.Caption, "IMark");
+    EXPECT_EQ(form.DimScaleText, "2.5");
+    EXPECT_EQ(form.SavedLayer, "\"0\"");
+    EXPECT_EQ(form.OpState, 11);
+    host.Pick(4, 5);
+    Tick();
+    EXPECT_EQ(form.PickedPoint, (Point3{4, 5, 0}));
+    EXPECT_EQ(form.OpState, 12);
+}
+
+TEST_F(PointStateTest, DimScaleThatIsEmptyZeroOrNotANumberCountsAsOne) {
+    for (const char* value : {"0", "0.0", "abc", "1,5"}) {
+        host.vars["DIMSCALE"] = value;
+        form.RunQueued(1401);
+        EXPECT_EQ(form.DimScaleText, "1.0") << value;
+    }
+    host.Quit();
+    form.RunQueued(1501);
+    EXPECT_EQ(form.DimScaleText, "1.0");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EngineTest, LastPointIsReadAtEightDecimalsAndPrecisionTypedBack) {
+    host.vars["LASTPOINT"] = "12.12345678,3.50000000,0.00000000";
+    Point3 p;
+    ASSERT_TRUE(ReadLastPointFullPrecision(form.host, p));
+    EXPECT_EQ(p, (Point3{12.12345678, 3.5, 0}));
+    EXPECT_EQ(Typed(), (Texts{"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}));
+    EXPECT_EQ(host.vars["LUPREC"], "4");
+}
+
+TEST_F(EngineTest, LastPointWithUnreadablePrecisionLeavesPrecisionAlone) {
+    host.vars["LUPREC"] = "vier";
+    host.vars["LASTPOINT"] = "1.0000,2.0000,0.0000";
+    Point3 p;
+    ASSERT_TRUE(ReadLastPointFullPrecision(form.host, p));
+    EXPECT_EQ(p, (Point3{1, 2, 0}));
+    EXPECT_EQ(Typed(), (Texts{"'LUPREC\r", "\x03", "'LASTPOINT\r", "\x03"}));
+
+    host.vars["LUPREC"] = "4";
+    host.vars["LASTPOINT"] = "x,y";
+    EXPECT_FALSE(ReadLastPointFullPrecision(form.host, p));
+    EXPECT_EQ(host.vars["LUPREC"], "4");
+}
+
+}  // namespace
+}  // namespace kv::test

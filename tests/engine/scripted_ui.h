@@ -1,0 +1,42 @@
+// A Ui that records what the palette shows and answers with preset choices.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/ui.h"
+
+namespace kv::test {
+
+class ScriptedUi : public Ui {
+public:
+    std::vector<std::string> messages;
+    std::deque<MessageAnswer> answers;  // Yes/No questions; Yes when none is left
+    std::vector<std::pair<std::string, std::string>> launched;
+
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override {
+        messages.emplace_back(text);
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        if (answers.empty()) return MessageAnswer::Yes;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    DialogResult RunModal(Dialog&) override { return DialogResult::Cancel; }
+    void RaiseDialog(Dialog&) override {}
+    bool LaunchProgram(std::string_view path, std::string_view parameters) override {
+        launched.emplace_back(path, parameters);
+        return true;
+    }
+};
+
+class CountingClock : public Clock {
+public:
+    int sleptMilliseconds = 0;
+    void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+};
+
+}  // namespace kv::test
