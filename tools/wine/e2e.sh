@@ -41,9 +41,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# One run at a time per prefix: the driver finds the palette by its title.
-exec 7>"$WINEPREFIX.run.lock"
-flock -w 600 7 || fail_before_checks "another end-to-end run holds $WINEPREFIX.run.lock"
+kv_lock_prefix || fail_before_checks "another end-to-end run holds $WINEPREFIX.run.lock"
 wineserver -k >/dev/null 2>&1
 
 mkdir -p "$out"

@@ -64,6 +64,13 @@ kv_wine_cleanup() {
     fi
 }
 
+# Serialises runs that start and stop programs in the prefix (end-to-end runs, headless
+# ./run): they find the palette by its title and end leftovers with wineserver -k.
+kv_lock_prefix() {
+    exec 7>"$WINEPREFIX.run.lock"
+    flock -w 600 7
+}
+
 kv_reg_add() {
     wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1
 }
