@@ -126,7 +126,8 @@ kv_wine_env() {
         return 1
     fi
     kv_ensure_japanese_locale || return 1
-    export LC_ALL=ja_JP.UTF-8
+    # A shell that read the locale archive before locale-gen warns once; its children are fine.
+    export LC_ALL=ja_JP.UTF-8 2>/dev/null
     export WINEDEBUG=-all
     # No prompts to download the .NET and HTML engines.
     export WINEDLLOVERRIDES="mscoree,mshtml="
