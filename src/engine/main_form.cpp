@@ -45,8 +45,10 @@ void TFormKvaneMain::RestoreTitleUnlessBlockTab() {
 
 void TFormKvaneMain::SpeedButtonUndoClick() {
     SpeedButtonUndo.enabled = false;
-    // Ended before the host is touched, so no tick runs a queued button meanwhile.
+    // Ended before the host is touched, so no tick runs a queued button meanwhile;
+    // the undo takes over from a queued button as well.
     EndOperation();
+    LastOp = 0;
     Caption = "Undo B";
     host.SendCommand("\x03UNDO B ");
     if (Contains(host.ReadCommandLine(), kEverythingUndone)) {

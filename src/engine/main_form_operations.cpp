@@ -36,6 +36,7 @@ void TFormKvaneMain::StartOperation(const Start& start) {
         }
         // Nothing is left to end the running operation: this button takes over.
         AbandonOperation();
+        LastOp = 0;
     }
     switch (start.reads) {
     case IdleReads::SnapMode:
@@ -149,9 +150,10 @@ void TFormKvaneMain::ButtonBCutMouseDown(MouseButton button) {
     if (button == MouseButton::Right) ButtonBCutClick();
 }
 
-// Pickers never queue: they replace a running operation. The snap mode that
-// operation saved is the one typed back when the pick ends.
+// Pickers never queue: they replace a running operation, and a button queued behind
+// it. The snap mode that operation saved is the one typed back when the pick ends.
 void TFormKvaneMain::StartPicker(int state, bool alwaysSaveSnap) {
+    LastOp = 0;
     Guarded([&] {
         host.BringHostToFront();
         host.SendCommand("\x03");

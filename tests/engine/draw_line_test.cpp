@@ -61,14 +61,6 @@ TEST_F(DrawLineTest, SecondVariantRunsStates151And152) {
     EXPECT_EQ(host.segments, 1);
 }
 
-TEST_F(DrawLineTest, RightMouseButtonStartsLeftDoesNot) {
-    form.ButtonDrawMouseDown(MouseButton::Left);
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_TRUE(Typed().empty());
-    form.ButtonDrawMouseDown(MouseButton::Right);
-    EXPECT_EQ(form.OpState, 101);
-}
-
 TEST_F(DrawLineTest, EscapeInTheHostEndsTheOperation) {
     form.ButtonDrawClick();
     host.Pick(0, 0);
@@ -79,11 +71,11 @@ TEST_F(DrawLineTest, EscapeInTheHostEndsTheOperation) {
     EXPECT_FALSE(form.Timer1.enabled);
     EXPECT_EQ(form.Caption, kAppTitle);
     EXPECT_EQ(form.Label4.caption, "0");
-}
 
-TEST_F(DrawLineTest, EnterWithoutSegmentEndsTheOperation) {
-    form.ButtonDrawClick();
-    host.PressEnter();
+    form.ButtonDrawMouseDown(MouseButton::Left);  // only the right button starts
+    EXPECT_EQ(form.OpState, 0);
+    form.ButtonDrawMouseDown(MouseButton::Right);
+    host.PressEnter();  // LINE ended without a segment
     Tick();
     EXPECT_EQ(form.OpState, 0);
     EXPECT_EQ(host.segments, 0);
@@ -160,10 +152,11 @@ TEST_F(DrawLineTest, ButtonPressedAfterTheSegmentEndsTheLoopAndStartsItsOperatio
     EXPECT_EQ(form.Caption, "Trim Block");
 }
 
-TEST_F(DrawLineTest, UndoStepsBackToTheMark) {
+TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndDropsAQueuedButton) {
     form.ButtonDrawClick();
     DrawSegment(0, 0, 10, 0);
     Tick();
+    form.ButtonSelectClick();
     Typed();
     form.SpeedButtonUndoClick();
     EXPECT_EQ(Typed(), Texts{"\x03UNDO B "});
@@ -171,6 +164,7 @@ TEST_F(DrawLineTest, UndoStepsBackToTheMark) {
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(form.SpeedButtonUndo.enabled);
     EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.LastOp, 0);
     EXPECT_FALSE(form.Timer1.enabled);
     EXPECT_EQ(form.Caption, "Undo B");
 }

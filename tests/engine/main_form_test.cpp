@@ -77,6 +77,8 @@ TEST_F(EngineTest, StateWithoutStepYieldsToAQueuedButtonWithSnapTypedBack) {
 TEST_F(EngineTest, PickerReplacesTheRunningOperationKeepingItsSnapMode) {
     form.ButtonBEraseClick();
     ASSERT_EQ(form.SavedSnapMode, "1");
+    form.ButtonDrawClick();
+    ASSERT_EQ(form.LastOp, 101);
     Typed();
     form.SpeedButtonGetLayClick();
     EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
