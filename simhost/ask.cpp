@@ -86,10 +86,10 @@ std::optional<Point3> ResolvePoint(Session& s, const Answer& answer, std::option
     return p;
 }
 
-Task<PointReply> GetPoint(Session& s, PointRequest request) {
+Task<PointReply> GetPoint(Session& s, const PointRequest& request) {
     bool nearest = false;
     for (;;) {
-        Answer a = co_await s.Ask(Question{nearest ? std::string(text::kNearest) : request.prompt});
+        Answer a = co_await s.Ask(nearest ? text::kNearest : std::string_view(request.prompt));
         if (!a.pick) {
             std::string t = Trim(a.text);
             if (t.empty()) co_return PointReply{};
@@ -107,9 +107,9 @@ Task<PointReply> GetPoint(Session& s, PointRequest request) {
     }
 }
 
-Task<std::optional<double>> GetReal(Session& s, std::string prompt) {
+Task<std::optional<double>> GetReal(Session& s, std::string_view prompt) {
     for (;;) {
-        Answer a = co_await s.Ask(Question{prompt});
+        Answer a = co_await s.Ask(prompt);
         std::string t = Trim(a.text);
         if (t.empty() && !a.pick) co_return std::nullopt;
         double value = 0;
@@ -118,9 +118,9 @@ Task<std::optional<double>> GetReal(Session& s, std::string prompt) {
     }
 }
 
-Task<std::optional<double>> GetAngle(Session& s, std::string prompt, std::optional<Point3> base) {
+Task<std::optional<double>> GetAngle(Session& s, std::string_view prompt, std::optional<Point3> base) {
     for (;;) {
-        Answer a = co_await s.Ask(Question{prompt});
+        Answer a = co_await s.Ask(prompt);
         std::string t = Trim(a.text);
         if (t.empty() && !a.pick) co_return std::nullopt;
         double value = 0;
@@ -133,9 +133,9 @@ Task<std::optional<double>> GetAngle(Session& s, std::string prompt, std::option
     }
 }
 
-Task<std::optional<int>> GetInteger(Session& s, std::string prompt, int min, int max) {
+Task<std::optional<int>> GetInteger(Session& s, std::string_view prompt, int min, int max) {
     for (;;) {
-        Answer a = co_await s.Ask(Question{prompt});
+        Answer a = co_await s.Ask(prompt);
         std::string t = Trim(a.text);
         if (t.empty() && !a.pick) co_return std::nullopt;
         int value = 0;
@@ -150,9 +150,10 @@ Task<std::optional<int>> GetInteger(Session& s, std::string prompt, int min, int
     }
 }
 
-Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string prompt, std::vector<Keyword> keywords) {
+Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt,
+                                            const std::vector<Keyword>& keywords) {
     for (;;) {
-        Answer a = co_await s.Ask(Question{prompt});
+        Answer a = co_await s.Ask(prompt);
         std::string t = Trim(a.text);
         if (t.empty() && !a.pick) co_return std::nullopt;
         if (!a.pick) {
@@ -162,15 +163,20 @@ Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string prompt, std:
     }
 }
 
-Task<std::string> GetText(Session& s, std::string prompt) {
-    Answer a = co_await s.Ask(Question{prompt, AnswerEnd::Line});
+Task<std::string> GetText(Session& s, std::string_view prompt) {
+    Answer a = co_await s.Ask(prompt, AnswerEnd::Line);
     co_return a.text;
 }
 
-Task<ObjectReply> GetObject(Session& s, std::string prompt, std::vector<Keyword> keywords) {
+Task<ObjectReply> GetObject(Session& s, std::string_view prompt) {
+    static const std::vector<Keyword> kNone;
+    return GetObject(s, prompt, kNone);
+}
+
+Task<ObjectReply> GetObject(Session& s, std::string_view prompt, const std::vector<Keyword>& keywords) {
     bool nearest = false;
     for (;;) {
-        Answer a = co_await s.Ask(Question{nearest ? std::string(text::kNearest) : prompt});
+        Answer a = co_await s.Ask(nearest ? text::kNearest : prompt);
         if (!a.pick) {
             std::string t = Trim(a.text);
             if (t.empty()) co_return ObjectReply{};

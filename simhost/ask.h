@@ -28,16 +28,20 @@ struct PointReply {
     std::size_t keyword = 0;
 };
 
-Task<PointReply> GetPoint(Session& s, PointRequest request);
+// Requests, keyword lists and prompts are passed by reference or view: the caller
+// keeps them in named variables (see Session::Ask for why).
+Task<PointReply> GetPoint(Session& s, const PointRequest& request);
+Task<PointReply> GetPoint(Session& s, PointRequest&& request) = delete;
 
 // Empty answer gives nothing (the caller's default); refused text is asked again.
-Task<std::optional<double>> GetReal(Session& s, std::string prompt);
+Task<std::optional<double>> GetReal(Session& s, std::string_view prompt);
 // An angle in degrees; a picked point gives the direction from `base`.
-Task<std::optional<double>> GetAngle(Session& s, std::string prompt, std::optional<Point3> base);
-Task<std::optional<int>> GetInteger(Session& s, std::string prompt, int min, int max);
-Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string prompt, std::vector<Keyword> keywords);
+Task<std::optional<double>> GetAngle(Session& s, std::string_view prompt, std::optional<Point3> base);
+Task<std::optional<int>> GetInteger(Session& s, std::string_view prompt, int min, int max);
+Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt, const std::vector<Keyword>& keywords);
+Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt, std::vector<Keyword>&& keywords) = delete;
 // Names and texts: only Enter ends the answer.
-Task<std::string> GetText(Session& s, std::string prompt);
+Task<std::string> GetText(Session& s, std::string_view prompt);
 
 struct ObjectReply {
     enum class Kind { Object, Keyword, Empty };
@@ -48,7 +52,9 @@ struct ObjectReply {
 };
 
 // One object picked by a point (typed, picked, "@", NEA + point) or LAST.
-Task<ObjectReply> GetObject(Session& s, std::string prompt, std::vector<Keyword> keywords = {});
+Task<ObjectReply> GetObject(Session& s, std::string_view prompt, const std::vector<Keyword>& keywords);
+Task<ObjectReply> GetObject(Session& s, std::string_view prompt, std::vector<Keyword>&& keywords) = delete;
+Task<ObjectReply> GetObject(Session& s, std::string_view prompt);
 
 enum class SnapKind { None, EndPoint, Nearest };
 // The point an answer gives, after the snap grid, ortho and the object snap; it

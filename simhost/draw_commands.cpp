@@ -6,7 +6,8 @@
 namespace kv::sim {
 
 Task<void> LineCommand(Session& s) {
-    PointReply first = co_await GetPoint(s, PointRequest{std::string(text::kLineFirst)});
+    const PointRequest firstRequest{std::string(text::kLineFirst)};
+    PointReply first = co_await GetPoint(s, firstRequest);
     if (first.kind != PointReply::Kind::Point) co_return;
     std::vector<Point3> points{first.point};
     std::vector<Handle> segments;
@@ -37,7 +38,8 @@ Task<void> LineCommand(Session& s) {
 }
 
 Task<void> PlineCommand(Session& s) {
-    PointReply start = co_await GetPoint(s, PointRequest{std::string(text::kPlineStart)});
+    const PointRequest startRequest{std::string(text::kPlineStart)};
+    PointReply start = co_await GetPoint(s, startRequest);
     if (start.kind != PointReply::Kind::Point) co_return;
     s.Print(std::string(text::kPlineWidthNote));
     enum { kClose, kUndo, kArc, kHalfWidth, kLength, kWidth };
@@ -61,7 +63,8 @@ Task<void> PlineCommand(Session& s) {
         }
     };
     for (;;) {
-        PointReply next = co_await GetPoint(s, PointRequest{std::string(text::kPlineNext), keywords, points.back()});
+        const PointRequest request{std::string(text::kPlineNext), keywords, points.back()};
+        PointReply next = co_await GetPoint(s, request);
         if (next.kind == PointReply::Kind::Empty) co_return;
         if (next.kind == PointReply::Kind::Point) {
             points.push_back(next.point);
@@ -80,7 +83,8 @@ Task<void> PlineCommand(Session& s) {
 }
 
 Task<void> IdCommand(Session& s) {
-    PointReply reply = co_await GetPoint(s, PointRequest{std::string(text::kIdPoint)});
+    const PointRequest request{std::string(text::kIdPoint)};
+    PointReply reply = co_await GetPoint(s, request);
     if (reply.kind != PointReply::Kind::Point) co_return;
     int decimals = s.drawing().vars.luPrec;
     s.Print("X = " + FormatFixed(reply.point.x, decimals) + "     Y = " + FormatFixed(reply.point.y, decimals) +

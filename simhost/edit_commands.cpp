@@ -17,10 +17,12 @@ Task<std::optional<Point3>> AskDisplacement(Session& s) {
     first.keywords.push_back({"DISPLACEMENT", "D"});
     PointReply base = co_await GetPoint(s, first);
     if (base.kind != PointReply::Kind::Point) {
-        PointReply d = co_await GetPoint(s, PointRequest{std::string(text::kDisplacement), {}, {}, false});
+        const PointRequest request{std::string(text::kDisplacement), {}, {}, false};
+        PointReply d = co_await GetPoint(s, request);
         co_return d.kind == PointReply::Kind::Point ? d.point : Point3{};
     }
-    PointReply second = co_await GetPoint(s, PointRequest{std::string(text::kSecondPoint), {}, base.point});
+    const PointRequest secondRequest{std::string(text::kSecondPoint), {}, base.point};
+    PointReply second = co_await GetPoint(s, secondRequest);
     // Enter takes the first point as the displacement.
     if (second.kind != PointReply::Kind::Point) co_return base.point;
     co_return Point3{second.point.x - base.point.x, second.point.y - base.point.y, second.point.z - base.point.z};

@@ -15,9 +15,7 @@ namespace {
 // With FILEDIA 1 the host opens its file dialog, which takes no typed input and
 // only goes away with Esc (which cancels the command).
 Task<void> FileDialog(Session& s) {
-    Question dialog{"", AnswerEnd::Line};
-    dialog.dialog = true;
-    for (;;) co_await s.Ask(dialog);
+    for (;;) co_await s.AskDialog();
 }
 
 std::vector<Handle> AllHandles(const Drawing& d) {
@@ -42,8 +40,9 @@ std::string ScriptInput(std::string_view text) {
 
 Task<void> DxfoutCommand(Session& s) {
     if (s.drawing().vars.fileDia != 0) co_await FileDialog(s);
-    std::string name = co_await GetText(s, std::string(text::kDxfFileName) + std::string(text::kDxfDefaultName) +
-                                               std::string(text::kNewValueSuffix));
+    const std::string namePrompt =
+        std::string(text::kDxfFileName) + std::string(text::kDxfDefaultName) + std::string(text::kNewValueSuffix);
+    std::string name = co_await GetText(s, namePrompt);
     if (Trim(name).empty()) name = std::string(text::kDxfDefaultName);
     std::string path = ResolveTypedPath(name, ".dxf", s.workingFolder);
     std::vector<Handle> selection = AllHandles(s.drawing());
@@ -53,7 +52,7 @@ Task<void> DxfoutCommand(Session& s) {
     const std::vector<Keyword> keywords = {{"OBJECTS", "O"}, {"VERSION", "V"}, {"BINARY", "B"}};
     const std::vector<Keyword> versions = {{"R12", "R12"}, {"2000", "2000"}};
     for (;;) {
-        Answer a = co_await s.Ask(Question{std::string(text::kDxfPrecision)});
+        Answer a = co_await s.Ask(text::kDxfPrecision);
         std::string t = Trim(a.text);
         if (t.empty() && !a.pick) break;
         int value = 0;
@@ -73,7 +72,7 @@ Task<void> DxfoutCommand(Session& s) {
             SelectionResult chosen = co_await SelectObjects(s);
             selection = chosen.handles;
         } else if (*k == kVersion) {
-            std::optional<std::size_t> v = co_await GetKeyword(s, std::string(text::kDxfVersion), versions);
+            std::optional<std::size_t> v = co_await GetKeyword(s, text::kDxfVersion, versions);
             version = v == 0u ? DxfVersion::R12 : DxfVersion::R2000;
         } else {
             s.Print(std::string(text::kDxfBinaryUnsupported));
@@ -86,7 +85,7 @@ Task<void> DxfoutCommand(Session& s) {
 
 Task<void> ScriptCommand(Session& s) {
     if (s.drawing().vars.fileDia != 0) co_await FileDialog(s);
-    std::string name = co_await GetText(s, std::string(text::kScriptName));
+    std::string name = co_await GetText(s, text::kScriptName);
     if (Trim(name).empty()) name = "Drawing1.scr";
     std::string path = ResolveTypedPath(name, ".scr", s.workingFolder);
     std::optional<std::string> bytes = s.files().read(path);

@@ -14,7 +14,7 @@ namespace kv::sim {
 namespace {
 
 // Scales of zero would collapse the block; the host asks again.
-Task<double> AskScale(Session& s, std::string prompt, double fallback) {
+Task<double> AskScale(Session& s, std::string_view prompt, double fallback) {
     for (;;) {
         std::optional<double> value = co_await GetReal(s, prompt);
         if (!value) co_return fallback;
@@ -50,28 +50,29 @@ Task<Placement> AskInsertionPoint(Session& s) {
         }
         switch (reply.keyword) {
         case kBase: {
-            PointReply base = co_await GetPoint(s, PointRequest{std::string(text::kInsertBasePoint)});
+            const PointRequest baseRequest{std::string(text::kInsertBasePoint)};
+            PointReply base = co_await GetPoint(s, baseRequest);
             if (base.kind == PointReply::Kind::Point) p.basePoint = base.point;
             break;
         }
         case kScale:
-            p.xScale = p.yScale = p.zScale = co_await AskScale(s, std::string(text::kInsertPresetScale), 1);
+            p.xScale = p.yScale = p.zScale = co_await AskScale(s, text::kInsertPresetScale, 1);
             p.scaleSet = true;
             break;
         case kX:
-            p.xScale = co_await AskScale(s, std::string(text::kInsertPresetX), 1);
+            p.xScale = co_await AskScale(s, text::kInsertPresetX, 1);
             p.scaleSet = true;
             break;
         case kY:
-            p.yScale = co_await AskScale(s, std::string(text::kInsertPresetY), 1);
+            p.yScale = co_await AskScale(s, text::kInsertPresetY, 1);
             p.scaleSet = true;
             break;
         case kZ:
-            p.zScale = co_await AskScale(s, std::string(text::kInsertPresetZ), 1);
+            p.zScale = co_await AskScale(s, text::kInsertPresetZ, 1);
             p.scaleSet = true;
             break;
         case kRotate:
-            p.rotation = (co_await GetAngle(s, std::string(text::kInsertPresetRotation), std::nullopt)).value_or(0);
+            p.rotation = (co_await GetAngle(s, text::kInsertPresetRotation, std::nullopt)).value_or(0);
             p.rotationSet = true;
             break;
         }
@@ -93,7 +94,7 @@ void ListBlocks(Session& s) {
 }  // namespace
 
 Task<void> InsertCommand(Session& s) {
-    std::string name = Trim(Unquote(Trim(co_await GetText(s, std::string(text::kInsertName)))));
+    std::string name = Trim(Unquote(Trim(co_await GetText(s, text::kInsertName))));
     if (name.empty()) co_return;
     if (name == "?") {
         ListBlocks(s);
@@ -131,8 +132,8 @@ Task<void> InsertCommand(Session& s) {
     }
     Placement p = co_await AskInsertionPoint(s);
     if (exploded) {
-        if (!p.scaleSet) p.xScale = p.yScale = p.zScale = co_await AskScale(s, std::string(text::kInsertScale), 1);
-        if (!p.rotationSet) p.rotation = (co_await GetAngle(s, std::string(text::kInsertRotation), p.point)).value_or(0);
+        if (!p.scaleSet) p.xScale = p.yScale = p.zScale = co_await AskScale(s, text::kInsertScale, 1);
+        if (!p.rotationSet) p.rotation = (co_await GetAngle(s, text::kInsertRotation, p.point)).value_or(0);
         // An exploded insert takes one scale.
         p.yScale = p.zScale = p.xScale;
         if (file) {
@@ -145,11 +146,11 @@ Task<void> InsertCommand(Session& s) {
         co_return;
     }
     if (!p.scaleSet) {
-        p.xScale = co_await AskScale(s, std::string(text::kInsertXScale), 1);
-        p.yScale = co_await AskScale(s, std::string(text::kInsertYScale), p.xScale);
+        p.xScale = co_await AskScale(s, text::kInsertXScale, 1);
+        p.yScale = co_await AskScale(s, text::kInsertYScale, p.xScale);
         p.zScale = p.xScale;
     }
-    if (!p.rotationSet) p.rotation = (co_await GetAngle(s, std::string(text::kInsertRotation), p.point)).value_or(0);
+    if (!p.rotationSet) p.rotation = (co_await GetAngle(s, text::kInsertRotation, p.point)).value_or(0);
     const BlockDef* block = d.FindBlock(blockName);
     s.AddEntity(InsertGeom{blockName, EffectivePoint(p, block ? block->base : Point3{}), p.xScale, p.yScale,
                            p.zScale, p.rotation});

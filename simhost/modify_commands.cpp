@@ -35,7 +35,7 @@ void ReplaceGeometry(Drawing& drawing, Handle handle, std::vector<Geometry> piec
 }  // namespace
 
 Task<void> BreakCommand(Session& s) {
-    ObjectReply object = co_await GetObject(s, std::string(text::kBreakObject));
+    ObjectReply object = co_await GetObject(s, text::kBreakObject);
     if (object.kind != ObjectReply::Kind::Object) co_return;
     Point3 first = object.point;
     PointRequest secondRequest{std::string(text::kBreakSecond)};
@@ -43,10 +43,12 @@ Task<void> BreakCommand(Session& s) {
     PointReply second = co_await GetPoint(s, secondRequest);
     if (second.kind == PointReply::Kind::Empty) co_return;
     if (second.kind == PointReply::Kind::Keyword) {
-        PointReply p1 = co_await GetPoint(s, PointRequest{std::string(text::kBreakFirstPoint)});
+        const PointRequest firstRequest{std::string(text::kBreakFirstPoint)};
+        PointReply p1 = co_await GetPoint(s, firstRequest);
         if (p1.kind != PointReply::Kind::Point) co_return;
         first = p1.point;
-        second = co_await GetPoint(s, PointRequest{std::string(text::kBreakSecondPoint)});
+        const PointRequest lastRequest{std::string(text::kBreakSecondPoint)};
+        second = co_await GetPoint(s, lastRequest);
         if (second.kind != PointReply::Kind::Point) co_return;
     }
     const Entity* entity = s.drawing().Find(object.handle);
@@ -102,10 +104,10 @@ Task<void> FilletCommand(Session& s) {
     enum { kPolyline, kRadius, kTrim };
     const std::vector<Keyword> keywords = {{"POLYLINE", "P"}, {"RADIUS", "R"}, {"TRIM", "T"}};
     for (;;) {
-        ObjectReply first = co_await GetObject(s, std::string(text::kFilletFirst), keywords);
+        ObjectReply first = co_await GetObject(s, text::kFilletFirst, keywords);
         if (first.kind == ObjectReply::Kind::Empty) co_return;
         if (first.kind == ObjectReply::Kind::Object) {
-            ObjectReply second = co_await GetObject(s, std::string(text::kFilletSecond));
+            ObjectReply second = co_await GetObject(s, text::kFilletSecond);
             if (second.kind == ObjectReply::Kind::Object) FilletTwo(s, first, second);
             co_return;
         }
@@ -121,7 +123,7 @@ Task<void> FilletCommand(Session& s) {
             s.Print(std::string(text::kKeywordRequired));
             continue;
         }
-        ObjectReply picked = co_await GetObject(s, std::string(text::kFilletPolyline));
+        ObjectReply picked = co_await GetObject(s, text::kFilletPolyline);
         if (picked.kind != ObjectReply::Kind::Object) co_return;
         Entity* entity = s.drawing().Find(picked.handle);
         auto* polyline = std::get_if<LwPolylineGeom>(&entity->geom);
@@ -161,7 +163,7 @@ int JoinSelected(Drawing& d, Handle target, std::vector<Handle> candidates) {
 
 Task<void> PeditCommand(Session& s) {
     const std::vector<Keyword> selectKeywords = {{"MULTIPLE", "M"}};
-    ObjectReply picked = co_await GetObject(s, std::string(text::kPeditSelect), selectKeywords);
+    ObjectReply picked = co_await GetObject(s, text::kPeditSelect, selectKeywords);
     if (picked.kind == ObjectReply::Kind::Keyword) {
         s.Print(std::string(text::kKeywordRequired));
         co_return;
@@ -176,7 +178,7 @@ Task<void> PeditCommand(Session& s) {
             co_return;
         }
         const std::vector<Keyword> yesNo = {{"YES", "Y"}, {"NO", "N"}};
-        std::optional<std::size_t> answer = co_await GetKeyword(s, std::string(text::kPeditConvert), yesNo);
+        std::optional<std::size_t> answer = co_await GetKeyword(s, text::kPeditConvert, yesNo);
         if (answer == 1u) co_return;
         s.drawing().Remove({target});
         original.geom = *converted;

@@ -95,7 +95,7 @@ int AddFound(Session& s, std::vector<Handle>& set, const std::vector<Handle>& fo
 
 Task<std::optional<Point3>> Corner(Session& s, std::string_view prompt) {
     for (;;) {
-        Answer a = co_await s.Ask(Question{std::string(prompt)});
+        Answer a = co_await s.Ask(prompt);
         if (a.Empty()) co_return std::nullopt;
         if (std::optional<Point3> p = ResolvePoint(s, a, std::nullopt, SnapKind::None)) co_return p;
         s.Print(std::string(text::kPointRequired));
@@ -106,7 +106,7 @@ Task<std::vector<Point3>> FencePoints(Session& s) {
     std::vector<Point3> fence;
     for (;;) {
         std::string_view prompt = fence.empty() ? text::kFenceFirst : text::kFenceNext;
-        Answer a = co_await s.Ask(Question{std::string(prompt)});
+        Answer a = co_await s.Ask(prompt);
         if (a.Empty()) co_return fence;
         if (!a.pick && !fence.empty() && MatchesKeyword(Trim(a.text), Keyword{"UNDO", "U"})) {
             fence.pop_back();
@@ -142,9 +142,7 @@ Task<SelectionResult> SelectObjects(Session& s) {
     bool single = false;
     bool nearest = false;
     for (;;) {
-        Question question{std::string(nearest ? text::kNearest : text::kSelectObjects)};
-        question.objectPrompt = !nearest;
-        Answer a = co_await s.Ask(question);
+        Answer a = co_await s.Ask(nearest ? text::kNearest : text::kSelectObjects, AnswerEnd::Word, !nearest);
         std::optional<std::vector<Handle>> found;
         if (a.window) {
             auto [first, second] = *a.window;

@@ -92,7 +92,13 @@ public:
         void await_suspend(std::coroutine_handle<> waiting);
         Answer await_resume();
     };
-    AskAwaiter Ask(Question question) { return AskAwaiter{*this, std::move(question)}; }
+    // Arguments of an awaited call must not be temporaries that need destroying:
+    // GCC 12 destroys such temporaries twice when a command is cancelled while it
+    // waits. Prompts are therefore passed as views of texts that outlive the wait.
+    AskAwaiter Ask(std::string_view prompt, AnswerEnd end = AnswerEnd::Word, bool objectPrompt = false) {
+        return AskAwaiter{*this, Question{std::string(prompt), end, objectPrompt, false}};
+    }
+    AskAwaiter AskDialog() { return AskAwaiter{*this, Question{"", AnswerEnd::Line, false, true}}; }
     // Prompt text as shown: with ">>" inside a transparent command.
     std::string Decorate(std::string_view prompt) const;
 

@@ -144,7 +144,7 @@ Task<void> RunVariable(Session& s, const VariableInfo& variable) {
     for (;;) {
         std::string prompt = name + std::string(text::kNewValueInfix) + VariableText(s.drawing(), variable) +
                              std::string(text::kNewValueSuffix);
-        Answer answer = co_await s.Ask(Question{prompt, names ? AnswerEnd::Line : AnswerEnd::Word});
+        Answer answer = co_await s.Ask(prompt, names ? AnswerEnd::Line : AnswerEnd::Word);
         if (answer.pick && variable.type == VariableType::Point) {
             s.SetLastPoint(*answer.pick);
             co_return;
