@@ -1,0 +1,41 @@
+// The console front of the stand-in host: each input line is typed into the host
+// or is a user action or an inspection, and the prompt line follows each line.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "base/point3.h"
+#include "simhost/session.h"
+
+namespace kv::sim {
+
+// "\r" (Enter), "\xHH" (any byte, "\x03" is Ctrl+C) and "\\"; other backslashes stay.
+std::string UnescapeConsoleText(std::string_view line);
+
+// "x,y" or "x,y,z".
+std::optional<Point3> ParseConsolePoint(std::string_view text);
+
+class Console {
+public:
+    Console(Session& session, std::ostream& out, std::ostream& err) : session_(session), out_(out), err_(err) {}
+
+    // Runs one input line and prints the prompt line after it. False when an action
+    // failed (the error went to `err`); the host is left as it was then.
+    bool RunLine(std::string_view line);
+
+private:
+    bool Action(std::string_view name, std::string_view argument);
+    bool Fail(const std::string& message);
+    bool Load(const std::string& path);
+    bool Dump(const std::string& path);
+    void ListEntities();
+
+    Session& session_;
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+}  // namespace kv::sim

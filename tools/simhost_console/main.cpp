@@ -1,0 +1,20 @@
+// simhost-console: drives the stand-in host from standard input, one line at a
+// time (see docs/simhost.md). Exit status 1 when any action failed.
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "console.h"
+
+int main() {
+    kv::sim::Session session(kv::sim::RealFiles());
+    session.workingFolder = std::filesystem::current_path().string();
+    kv::sim::Console console(session, std::cout, std::cerr);
+    bool ok = true;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        ok = console.RunLine(line) && ok;
+    }
+    return ok ? 0 : 1;
+}
