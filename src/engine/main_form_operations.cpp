@@ -14,7 +14,8 @@ constexpr std::string_view kSelectMany = "SELECT ";
 }  // namespace
 
 // What a main-tab button reads from the host before its first command, when idle.
-enum class IdleReads { SnapMode, SnapModeAndSwitchOff, DimScaleAndLayer, Nothing };
+// SnapOff also switches snapping off for the selection that follows.
+enum class IdleReads { SnapMode, SnapOff, DimScaleAndLayer, Nothing };
 
 struct TFormKvaneMain::Start {
     std::string_view label;
@@ -42,7 +43,7 @@ void TFormKvaneMain::StartOperation(const Start& start) {
     case IdleReads::SnapMode:
         SaveSnapMode();
         break;
-    case IdleReads::SnapModeAndSwitchOff:
+    case IdleReads::SnapOff:
         SaveSnapMode();
         SwitchSnapOff();
         break;
@@ -77,30 +78,30 @@ void TFormKvaneMain::ButtonSelectClick() {
         ui.ShowMessage(kNoBlockFigure, MessageButtons::Ok);
         return;
     }
-    Guarded([this] { StartOperation({"Trim Line", 201, 301, IdleReads::SnapModeAndSwitchOff, kSelectSingle}); });
+    Guarded([this] { StartOperation({"Trim Line", 201, 301, IdleReads::SnapOff, kSelectSingle}); });
 }
 
 void TFormKvaneMain::ButtonLpickClick() {
-    Guarded([this] { StartOperation({"Erase Line", 701, 201, IdleReads::SnapModeAndSwitchOff, kSelectSingle}); });
+    Guarded([this] { StartOperation({"Erase Line", 701, 201, IdleReads::SnapOff, kSelectSingle}); });
 }
 
 void TFormKvaneMain::ButtonBEraseClick() {
     const std::string_view select = CheckSelect.checked ? kSelectMany : kSelectSingle;
-    Guarded([&] { StartOperation({"Erase Block", 601, 601, IdleReads::SnapModeAndSwitchOff, select}); });
+    Guarded([&] { StartOperation({"Erase Block", 601, 601, IdleReads::SnapOff, select}); });
 }
 
 void TFormKvaneMain::ButtonBMoveClick() {
     const std::string_view select = CheckSelect.checked ? kSelectMany : kSelectSingle;
-    Guarded([&] { StartOperation({"Move Block", 401, 701, IdleReads::SnapModeAndSwitchOff, select}); });
+    Guarded([&] { StartOperation({"Move Block", 401, 701, IdleReads::SnapOff, select}); });
 }
 
 void TFormKvaneMain::ButtonBCopyClick() {
     const std::string_view select = CheckSelect.checked ? kSelectMany : kSelectSingle;
-    Guarded([&] { StartOperation({"Copy Block", 501, 801, IdleReads::SnapModeAndSwitchOff, select}); });
+    Guarded([&] { StartOperation({"Copy Block", 501, 801, IdleReads::SnapOff, select}); });
 }
 
 void TFormKvaneMain::ButtonBCutClick() {
-    Guarded([this] { StartOperation({"Trim Block", 301, 901, IdleReads::SnapModeAndSwitchOff, kSelectSingle}); });
+    Guarded([this] { StartOperation({"Trim Block", 301, 901, IdleReads::SnapOff, kSelectSingle}); });
 }
 
 void TFormKvaneMain::ButtonKpMarkClick() {
@@ -119,7 +120,7 @@ void TFormKvaneMain::ButtonCStretchClick() {
 }
 
 void TFormKvaneMain::ButtonLJointClick() {
-    Guarded([this] { StartOperation({"Joint Line", 1001, 1001, IdleReads::SnapModeAndSwitchOff, kSelectMany}); });
+    Guarded([this] { StartOperation({"Joint Line", 1001, 1001, IdleReads::SnapOff, kSelectMany}); });
 }
 
 void TFormKvaneMain::ButtonTWClick() {

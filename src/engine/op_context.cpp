@@ -22,7 +22,9 @@ bool IsTypableInteger(std::string_view text) {
 
 }  // namespace
 
-bool IsCancelLine(std::string_view line) { return Contains(line, "ｷｬﾝｾﾙ") || Contains(line, "キャンセル"); }
+bool IsCancelLine(std::string_view line) {
+    return Contains(line, "ｷｬﾝｾﾙ") || Contains(line, "キャンセル");
+}
 
 OpContext::OpContext(WindowSystem& windows, Ui& ui, Clock& clock, Files& files, std::string executablePath)
     : host(windows), ui(ui), clock(clock), files(files), executablePath(std::move(executablePath)) {}

@@ -147,7 +147,8 @@ TEST_F(DrawLineTest, ButtonPressedAfterTheSegmentEndsTheLoopAndStartsItsOperatio
     form.ButtonBCutClick();
     Typed();
     Tick();
-    EXPECT_EQ(Typed(), (Texts{"\x03UNDO M ", "\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
+    EXPECT_EQ(Typed(),
+              (Texts{"\x03UNDO M ", "\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
     EXPECT_EQ(form.OpState, 901);
     EXPECT_EQ(form.Caption, "Trim Block");
 }
@@ -183,7 +184,7 @@ TEST_F(DrawLineTest, UndoWithoutMarkKeepsTheDrawingAndSaysSo) {
 TEST_F(DrawLineTest, GarbledPromptKeepsWaitingWithoutTyping) {
     form.ButtonDrawClick();
     Typed();
-    for (const char* shown : {"ｺﾏﾝﾄﾞ:", "コマンド:  ", "コマンド: LD.", "\xE6\x96\x87\xE5\xAD\x97", ""}) {
+    for (const char* shown : {"ｺﾏﾝﾄﾞ:", "コマンド:  ", "コマンド: LD.", "文字", ""}) {
         host.ShowPrompt(shown);
         host.Pick(0, 0);
         host.Pick(1, 0);
