@@ -5,7 +5,6 @@
 #include "simhost/dxf_in.h"
 #include "simhost/dxf_merge.h"
 #include "simhost/dxf_out.h"
-#include "simhost/sysvars.h"
 
 namespace kv::sim {
 
@@ -85,7 +84,7 @@ std::optional<Point3> ParseConsolePoint(std::string_view text) {
 bool Console::RunLine(std::string_view line) {
     bool ok = true;
     if (StartsWith(line, "::")) {
-        session_.Type(UnescapeConsoleText(line.substr(1)));
+        host_.Type(UnescapeConsoleText(line.substr(1)));
     } else if (StartsWith(line, ":")) {
         std::string_view rest = line.substr(1);
         size_t blank = rest.find(' ');
@@ -93,9 +92,9 @@ bool Console::RunLine(std::string_view line) {
         std::string_view argument = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
         ok = Action(name, TrimView(argument));
     } else {
-        session_.Type(UnescapeConsoleText(line));
+        host_.Type(UnescapeConsoleText(line));
     }
-    out_ << session_.PromptLine() << "\n";
+    out_ << host_.PromptLine() << "\n";
     out_.flush();
     return ok;
 }
@@ -104,26 +103,26 @@ bool Console::Action(std::string_view name, std::string_view argument) {
     if (name == "pick") {
         std::optional<Point3> p = ParseConsolePoint(argument);
         if (!p) return Fail(":pick wants a point x,y");
-        session_.Pick(*p);
+        host_.Pick(*p);
     } else if (name == "corners") {
         size_t blank = argument.find(' ');
         std::optional<Point3> first = ParseConsolePoint(argument.substr(0, blank));
         std::optional<Point3> second =
             blank == std::string_view::npos ? std::nullopt : ParseConsolePoint(argument.substr(blank + 1));
         if (!first || !second) return Fail(":corners wants two points x1,y1 x2,y2");
-        session_.GiveWindow(*first, *second);
+        host_.PickWindow(*first, *second);
     } else if (name == "enter") {
-        session_.Type("\r");
+        host_.PressEnter();
     } else if (name == "esc") {
-        session_.PressEscape();
+        host_.PressEscape();
     } else if (name == "prompt") {
         // The prompt line follows every line anyway.
     } else if (name == "history") {
-        for (const std::string& line : session_.History()) out_ << line << "\n";
+        for (const std::string& line : host_.HistoryLines()) out_ << line << "\n";
     } else if (name == "var") {
-        const VariableInfo* variable = FindVariable(UpperAscii(argument));
-        if (!variable) return Fail("no system variable " + std::string(argument));
-        out_ << variable->name << " = " << VariableText(session_.drawing(), *variable) << "\n";
+        std::string value = host_.Variable(UpperAscii(argument));
+        if (value.empty()) return Fail("no system variable " + std::string(argument));
+        out_ << UpperAscii(argument) << " = " << value << "\n";
     } else if (name == "entities") {
         ListEntities();
     } else if (name == "dump") {
@@ -142,28 +141,28 @@ bool Console::Fail(const std::string& message) {
 }
 
 bool Console::Load(const std::string& path) {
-    if (!session_.Idle()) return Fail(":load needs the host idle at the command prompt");
-    std::optional<std::string> bytes = session_.files().read(path);
+    if (!host_.Idle()) return Fail(":load needs the host idle at the command prompt");
+    std::optional<std::string> bytes = files_.read(path);
     if (!bytes) return Fail("cannot read " + path);
     DxfImportResult file = ReadDxfFile(*bytes);
     if (!file.error.empty()) return Fail(path + ": " + file.error);
     Drawing drawing;
     drawing.vars.insBase = file.insBase;
     InsertImportExploded(drawing, file, file.insBase, 1, 0);
-    session_.drawing() = std::move(drawing);
+    host_.SetupDrawing() = std::move(drawing);
     return true;
 }
 
 bool Console::Dump(const std::string& path) {
     std::vector<Handle> all;
-    for (const Entity& e : session_.drawing().Entities()) all.push_back(e.handle);
-    std::string bytes = WriteDxfOut(session_.drawing(), all, DxfVersion::R2000, kDumpDecimals);
-    if (!session_.files().write(path, bytes)) return Fail("cannot write " + path);
+    for (const Entity& e : host_.GetDrawing().Entities()) all.push_back(e.handle);
+    std::string bytes = WriteDxfOut(host_.GetDrawing(), all, DxfVersion::R2000, kDumpDecimals);
+    if (!files_.write(path, bytes)) return Fail("cannot write " + path);
     return true;
 }
 
 void Console::ListEntities() {
-    for (const Entity& e : session_.drawing().Entities()) {
+    for (const Entity& e : host_.GetDrawing().Entities()) {
         out_ << HandleText(e.handle) << " " << EntityKindName(e.Kind()) << " " << e.layer << " " << GeometryText(e)
              << "\n";
     }

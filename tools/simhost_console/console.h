@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "base/point3.h"
-#include "simhost/session.h"
+#include "simhost/sim_host.h"
 
 namespace kv::sim {
 
@@ -20,7 +20,8 @@ std::optional<Point3> ParseConsolePoint(std::string_view text);
 
 class Console {
 public:
-    Console(Session& session, std::ostream& out, std::ostream& err) : session_(session), out_(out), err_(err) {}
+    Console(SimHost& host, HostFiles files, std::ostream& out, std::ostream& err)
+        : host_(host), files_(std::move(files)), out_(out), err_(err) {}
 
     // Runs one input line and prints the prompt line after it. False when an action
     // failed (the error went to `err`); the host is left as it was then.
@@ -33,7 +34,8 @@ private:
     bool Dump(const std::string& path);
     void ListEntities();
 
-    Session& session_;
+    SimHost& host_;
+    HostFiles files_;
     std::ostream& out_;
     std::ostream& err_;
 };

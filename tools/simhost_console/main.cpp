@@ -7,9 +7,9 @@
 #include "console.h"
 
 int main() {
-    kv::sim::Session session(kv::sim::RealFiles());
-    session.workingFolder = std::filesystem::current_path().string();
-    kv::sim::Console console(session, std::cout, std::cerr);
+    kv::sim::SimHost host(kv::sim::RealFiles());
+    host.SetWorkingFolder(std::filesystem::current_path().string());
+    kv::sim::Console console(host, kv::sim::RealFiles(), std::cout, std::cerr);
     bool ok = true;
     std::string line;
     while (std::getline(std::cin, line)) {
