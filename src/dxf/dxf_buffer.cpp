@@ -9,7 +9,6 @@
 
 #include "base/encoding.h"
 #include "base/number_text.h"
-#include "base/strings.h"
 #include "dxf/huge_pages.h"
 
 namespace kv {
@@ -36,18 +35,6 @@ bool IsAscii(std::string_view s) {
     for (; i < s.size(); ++i)
         if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
     return true;
-}
-
-// The text keeps a final "\n", so scanning for the line end needs no bounds check.
-const char* LineEnd(const char* p) {
-    while (*p != '\n') ++p;
-    return p;
-}
-
-std::string_view LineAt(const char* p) {
-    const char* end = LineEnd(p);
-    if (end > p && end[-1] == '\r') --end;
-    return std::string_view(p, static_cast<size_t>(end - p));
 }
 
 std::vector<LineRange> SortedClippedRanges(std::vector<LineRange> ranges, size_t lineCount) {
@@ -167,19 +154,17 @@ void DxfBuffer::Clear() {
     edited_.clear();
 }
 
-std::string_view DxfBuffer::Line(size_t i) const {
-    if (i >= lineCount_) throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
-    const uint32_t start = pairStarts_[i / 2];
-    if (start & kEditedFlag) {
-        const EditedPair& p = edited_[start & ~kEditedFlag];
-        return i % 2 ? p.value : p.code;
-    }
-    const char* p = data_.data() + start;
-    return LineAt(i % 2 ? LineEnd(p) + 1 : p);
+void DxfBuffer::ThrowPastEnd(size_t i) {
+    throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
+}
+
+std::string_view DxfBuffer::EditedLine(size_t i) const {
+    const EditedPair& p = edited_[pairStarts_[i / 2] & ~kEditedFlag];
+    return i % 2 ? p.value : p.code;
 }
 
 void DxfBuffer::SetLine(size_t i, std::string_view text) {
-    if (i >= lineCount_) throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
+    if (i >= lineCount_) ThrowPastEnd(i);
     const size_t pair = i / 2;
     if (!(pairStarts_[pair] & kEditedFlag)) {
         EditedPair p{std::string(Line(2 * pair)), 2 * pair + 1 < lineCount_ ? std::string(Value(pair)) : ""};
@@ -226,10 +211,6 @@ void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
     }
     Load(std::move(text));
 }
-
-std::string_view DxfBuffer::TrimmedCode(size_t pair) const { return TrimView(Code(pair)); }
-
-std::string_view DxfBuffer::TrimmedValue(size_t pair) const { return TrimView(Value(pair)); }
 
 int DxfBuffer::GroupCode(size_t pair) const {
     constexpr size_t kMaxDigits = 6;  // codes stop at 1071; this keeps the sum in range

@@ -34,7 +34,20 @@ public:
 
     size_t LineCount() const { return lineCount_; }
     // Without its line break. The view lives until the line is changed or the buffer reloaded.
-    std::string_view Line(size_t i) const;
+    std::string_view Line(size_t i) const {
+        if (i >= lineCount_) ThrowPastEnd(i);
+        const uint32_t start = pairStarts_[i / 2];
+        if (start & kEditedFlag) return EditedLine(i);
+        const char* p = data_.data() + start;
+        if (i % 2) {
+            while (*p != '\n') ++p;  // the text always ends with "\n"
+            ++p;
+        }
+        const char* end = p;
+        while (*end != '\n') ++end;
+        if (end > p && end[-1] == '\r') --end;
+        return std::string_view(p, static_cast<size_t>(end - p));
+    }
     void SetLine(size_t i, std::string_view text);
     // Ranges past the end are clipped.
     void EraseLines(size_t first, size_t count);
@@ -44,8 +57,8 @@ public:
     size_t PairCount() const { return LineCount() / 2; }
     std::string_view Code(size_t pair) const { return Line(2 * pair); }
     std::string_view Value(size_t pair) const { return Line(2 * pair + 1); }
-    std::string_view TrimmedCode(size_t pair) const;
-    std::string_view TrimmedValue(size_t pair) const;
+    std::string_view TrimmedCode(size_t pair) const { return TrimBlanks(Code(pair)); }
+    std::string_view TrimmedValue(size_t pair) const { return TrimBlanks(Value(pair)); }
     // The trimmed code as a number when written in plain decimal ("10"); -1 for anything else.
     // Codes compare as text, so "010" or "+10" is no group 10. Negative codes also give -1.
     int GroupCode(size_t pair) const;
@@ -62,6 +75,16 @@ public:
 
 private:
     static constexpr uint32_t kEditedFlag = 0x80000000u;
+
+    // The same trim as Trim in base/strings.h (every byte <= ' '), inline: readers call it per pair.
+    static std::string_view TrimBlanks(std::string_view s) {
+        size_t b = 0, e = s.size();
+        while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
+        while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
+        return s.substr(b, e - b);
+    }
+    [[noreturn]] static void ThrowPastEnd(size_t i);
+    std::string_view EditedLine(size_t i) const;
 
     struct EditedPair {
         std::string code;
