@@ -1,15 +1,92 @@
-// The palette's top-level window: a small tool window that floats above the host.
+// The palette: the view of TFormKvaneMain. It creates the real controls from the layout
+// table, forwards every event to the model's handler, and after every handler and every
+// timer tick copies the model back into the controls, the window's caption and height,
+// and the two timers. The model is the single source of truth.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/main_form.h"
+#include "engine/settings_file.h"
+#include "win32/palette_controls.h"
+#include "win32/scoped_gdi.h"
+#include "win32/win32_ui.h"
+
 namespace kv {
 
-inline constexpr wchar_t kPaletteTitle[] = L"Korvane2K Ver.1.75";
-inline constexpr int kPaletteClientWidth = 336;
-inline constexpr int kPaletteCollapsedHeight = 76;
+class PaletteWindow {
+public:
+    PaletteWindow(TFormKvaneMain& form, Win32Ui& ui, SettingsFile& settings);
+    PaletteWindow(const PaletteWindow&) = delete;
+    PaletteWindow& operator=(const PaletteWindow&) = delete;
+    ~PaletteWindow();
 
-// Creates the window hidden, at the position the system chooses; nullptr on failure.
-HWND CreatePaletteWindow(HINSTANCE instance);
+    // Creates the window hidden with all its controls, loads the settings and places the
+    // window where they say. False when the window could not be created.
+    bool Create(HINSTANCE instance);
+    void Show(int showCommand);
+    HWND Handle() const { return window_; }
+
+private:
+    // What a control shows now, so that a refresh touches only what changed (setting an
+    // edit box's text would move its caret, setting a caption makes it flicker).
+    struct LiveControl {
+        HWND window = nullptr;
+        std::string text;
+        std::string hint;
+        bool enabled = true;
+        bool checked = false;
+        bool visible = true;
+    };
+    struct LiveTimer {
+        bool running = false;
+        int interval = 0;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR index, DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool CreateFrame(HINSTANCE instance);
+    void CreateControls(HINSTANCE instance);
+    void PlaceFromSettings();
+    void OnCommand(WPARAM wParam);
+    void OnTabChange();
+    void OnDestroy();
+
+    // The event and tick boundary: runs a model handler, shows what escaped it, refreshes.
+    void Run(const std::function<void()>& handler);
+    void Refresh();
+    void RefreshControl(size_t index);
+    void RefreshHeight();
+    void RefreshPage();
+    void RefreshTimer(UINT_PTR id, const TimerControl& timer, LiveTimer& live);
+    void LayoutPages();
+    void ProcessMessages();
+
+    TFormKvaneMain& form_;
+    Win32Ui& ui_;
+    SettingsFile& settings_;
+    HWND window_ = nullptr;
+    HWND tabs_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::array<HWND, kPaletteTabCount> pages_{};
+    std::vector<LiveControl> controls_;
+    ScopedFont font_;
+    std::string caption_;
+    int clientHeight_ = 0;
+    int activePage_ = -1;
+    LiveTimer timer1_;
+    LiveTimer timer2_;
+    bool refreshing_ = false;
+};
 
 }  // namespace kv

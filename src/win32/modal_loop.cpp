@@ -1,0 +1,33 @@
+#include "win32/modal_loop.h"
+
+namespace kv {
+
+void RunModalLoop(HWND dialog, HWND owner, const bool& done) {
+    const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+    ShowWindow(dialog, SW_SHOW);
+    MSG msg;
+    while (!done && IsWindow(dialog)) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got < 0) break;
+        if (IsDialogMessageW(dialog, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+}
+
+bool RaiseWindow(HWND window) {
+    const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
+    const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    if (windowThread == foregroundThread || foregroundThread == 0) return BringWindowToTop(window) != 0;
+    AttachThreadInput(windowThread, foregroundThread, TRUE);
+    const bool raised = BringWindowToTop(window) != 0;
+    AttachThreadInput(windowThread, foregroundThread, FALSE);
+    return raised;
+}
+
+}  // namespace kv
