@@ -1,0 +1,82 @@
+#include "scenario.h"
+
+#include "base/strings.h"
+#include "scenario_run.h"
+#include "step_table.h"
+
+namespace kv::scenario {
+
+std::vector<const ScenarioLine*> LineCursor::Body(int openingLine, std::string_view verb) {
+    std::vector<const ScenarioLine*> body;
+    while (next < lines.size()) {
+        const ScenarioLine& line = lines[next++];
+        if (line.words.size() == 1 && !line.words[0].quoted && line.words[0].text == "end") return body;
+        body.push_back(&line);
+    }
+    throw ScenarioError(openingLine, "\"" + std::string(verb) + "\" has no \"end\"");
+}
+
+namespace {
+
+const VerbTable& Verbs() {
+    static const VerbTable verbs = [] {
+        VerbTable table;
+        AddSetupVerbs(table);
+        AddActionVerbs(table);
+        AddExpectVerbs(table);
+        return table;
+    }();
+    return verbs;
+}
+
+}  // namespace
+
+Scenario CompileScenario(std::string_view text) {
+    const std::vector<ScenarioLine> lines = SplitScenarioLines(text);
+    Scenario scenario;
+    LineCursor cursor{lines};
+    while (cursor.next < lines.size()) {
+        const ScenarioLine& line = lines[cursor.next++];
+        const Word& verb = line.words[0];
+        if (verb.text == "title" && !verb.quoted) {
+            if (!scenario.title.empty()) throw ScenarioError(line.number, "a scenario has one title");
+            for (std::size_t i = 1; i < line.words.size(); ++i)
+                scenario.title += (i > 1 ? " " : "") + line.words[i].text;
+            continue;
+        }
+        const auto it = verb.quoted ? Verbs().end() : Verbs().find(verb.text);
+        if (it == Verbs().end()) throw ScenarioError(line.number, "unknown step '" + verb.text + "'");
+        Args args(line, 1);
+        Action action = it->second(args, cursor);
+        args.Done();
+        scenario.steps.push_back({line.number, std::move(action)});
+    }
+    if (scenario.title.empty()) throw ScenarioError(1, "the scenario has no title line");
+    return scenario;
+}
+
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder) {
+    ScenarioRun run(folder);
+    for (const Step& step : scenario.steps) {
+        run.line = step.line;
+        try {
+            step.action(run);
+        } catch (const ScenarioError& e) {
+            run.failures.push_back(e.what());
+            return run.failures;
+        } catch (const std::exception& e) {
+            run.Fail(std::string("stopped: ") + e.what());
+            return run.failures;
+        }
+        for (const std::string& problem : run.ui.problems) run.Fail(problem);
+        run.ui.problems.clear();
+    }
+    for (const DialogScript& script : run.dialogs)
+        run.failures.push_back("line " + std::to_string(script.line) + ": the dialog " + script.name +
+                               " never opened");
+    if (!run.ui.answers.empty())
+        run.Fail(std::to_string(run.ui.answers.size()) + " answer(s) given were never asked for");
+    return run.failures;
+}
+
+}  // namespace kv::scenario

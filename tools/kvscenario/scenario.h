@@ -1,0 +1,42 @@
+// A scenario: one user story compiled from its text into steps that set up the host
+// and the palette, act as the user, and check the outcome.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace kv::scenario {
+
+class ScenarioRun;
+using Action = std::function<void(ScenarioRun&)>;
+
+struct Step {
+    int line = 0;
+    Action action;
+};
+
+// Played when the palette opens a dialog modally.
+struct DialogScript {
+    int line = 0;
+    std::string name;
+    std::vector<Step> steps;
+    DialogResult result = DialogResult::Ok;
+};
+
+struct Scenario {
+    std::string title;
+    std::vector<Step> steps;
+};
+
+// Every line is checked before anything runs; a mistake throws ScenarioError.
+Scenario CompileScenario(std::string_view text);
+
+// Failures as "line N: what went wrong"; empty when the story held.
+// `folder` is where the scenario's own files (DXF drawings) are looked up.
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder);
+
+}  // namespace kv::scenario

@@ -1,0 +1,186 @@
+// The starting drawing and the host's state: entities, tables, block definitions,
+// DXF files, system variables and the host's window and fault switches.
+#include <fstream>
+#include <iterator>
+
+#include "base/strings.h"
+#include "entity_spec.h"
+#include "scenario_run.h"
+#include "simhost/dxf_in.h"
+#include "simhost/dxf_merge.h"
+#include "simhost/sysvars.h"
+#include "step_table.h"
+
+namespace kv::scenario {
+
+namespace {
+
+// Linetype names every drawing knows without a table record.
+bool IsBuiltInLinetype(std::string_view name) {
+    return EqualsIgnoreCaseAscii(name, "BYLAYER") || EqualsIgnoreCaseAscii(name, "BYBLOCK") ||
+           EqualsIgnoreCaseAscii(name, "CONTINUOUS");
+}
+
+// The tables an entity refers to: layers appear as the host makes them, linetypes
+// and blocks must have been defined by the scenario.
+void CheckReferences(ScenarioRun& run, const sim::Entity& e) {
+    sim::Drawing& drawing = run.session.drawing();
+    drawing.EnsureLayer(e.layer);
+    if (!IsBuiltInLinetype(e.linetype) && !drawing.FindLinetype(e.linetype))
+        throw ScenarioError(run.line, "linetype " + e.linetype + " is not defined (add a 'linetype' line)");
+    if (const auto* insert = std::get_if<sim::InsertGeom>(&e.geom); insert && !drawing.FindBlock(insert->name))
+        throw ScenarioError(run.line, "block " + insert->name + " is not defined (add a 'block' definition)");
+}
+
+Compiler EntityVerb(std::string kindWord) {
+    return [kindWord](Args& args, LineCursor&) -> Action {
+        EntitySpec spec = ParseEntitySpec(kindWord, args);
+        std::string name;
+        if (args.Keyword("as")) name = args.Text("name after 'as'");
+        const int line = args.line();
+        const sim::Entity entity = MakeEntity(spec, line);
+        return [entity, name](ScenarioRun& run) {
+            CheckReferences(run, entity);
+            const sim::Handle handle = run.session.drawing().Add(entity);
+            if (!name.empty() && !run.names.emplace(name, handle).second)
+                throw ScenarioError(run.line, "the name " + name + " is given twice");
+        };
+    };
+}
+
+Action LayerStep(Args& args, LineCursor&) {
+    const std::string name = args.Text("layer name");
+    const std::optional<int> color = args.ColorOption("color");
+    if (color && (*color < 1 || *color > 255)) args.Error("a layer's colour is 1 to 255");
+    const std::optional<std::string> linetype = args.Option("linetype");
+    const bool off = args.Flag("off");
+    const bool frozen = args.Flag("frozen");
+    return [=](ScenarioRun& run) {
+        sim::Layer& layer = run.session.drawing().EnsureLayer(name);
+        if (color) layer.color = *color;
+        if (linetype) layer.linetype = *linetype;
+        layer.off = off;
+        layer.frozen = frozen;
+    };
+}
+
+Action LinetypeStep(Args& args, LineCursor&) {
+    sim::Linetype linetype;
+    linetype.name = args.Text("linetype name");
+    linetype.pattern = args.RealListOption("pattern").value_or(std::vector<double>{});
+    linetype.description = args.Option("description").value_or("");
+    return [linetype](ScenarioRun& run) {
+        sim::Drawing& drawing = run.session.drawing();
+        if (sim::Linetype* existing = drawing.FindLinetype(linetype.name))
+            *existing = linetype;
+        else
+            drawing.linetypes.push_back(linetype);
+    };
+}
+
+sim::DxfImportResult ReadScenarioDxf(ScenarioRun& run, const std::string& file) {
+    const std::string path = run.ScenarioPath(file);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ScenarioError(run.line, "cannot read " + path);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    sim::DxfImportResult import = sim::ReadDxfFile(bytes);
+    if (!import.error.empty()) throw ScenarioError(run.line, path + ": " + import.error);
+    return import;
+}
+
+Action BlockStep(Args& args, LineCursor& cursor) {
+    const std::string name = args.Text("block name");
+    if (const std::optional<std::string> file = args.Option("file")) {
+        return [name, file = *file](ScenarioRun& run) {
+            const std::string error = sim::DefineBlockFromImport(run.session.drawing(), ReadScenarioDxf(run, file), name);
+            if (!error.empty()) throw ScenarioError(run.line, error);
+        };
+    }
+    sim::BlockDef block;
+    block.name = name;
+    block.base = args.PointOption("base").value_or(Point3{});
+    for (const ScenarioLine* line : cursor.Body(args.line(), "block")) {
+        const std::string& kind = line->words[0].text;
+        if (line->words[0].quoted || !IsEntityWord(kind))
+            throw ScenarioError(line->number, "a block holds entity lines only, not '" + kind + "'");
+        Args entityArgs(*line, 1);
+        const EntitySpec spec = ParseEntitySpec(kind, entityArgs);
+        entityArgs.Done();
+        block.entities.push_back(MakeEntity(spec, line->number));
+    }
+    return [block](ScenarioRun& run) mutable {
+        sim::Drawing& drawing = run.session.drawing();
+        if (drawing.FindBlock(block.name)) throw ScenarioError(run.line, "block " + block.name + " is defined twice");
+        for (sim::Entity& e : block.entities) {
+            CheckReferences(run, e);
+            e.handle = drawing.NewHandle();
+        }
+        drawing.blocks.push_back(block);
+    };
+}
+
+Action LoadStep(Args& args, LineCursor&) {
+    const std::string file = args.Text("DXF file");
+    return [file](ScenarioRun& run) {
+        sim::InsertImportExploded(run.session.drawing(), ReadScenarioDxf(run, file), Point3{}, 1, 0);
+    };
+}
+
+Action SysvarStep(Args& args, LineCursor&) {
+    const std::string name = UpperAscii(args.Text("variable name"));
+    const std::string value = args.Text("value");
+    const sim::VariableInfo* variable = sim::FindVariable(name);
+    if (!variable) args.Error("the host has no system variable " + name);
+    if (variable->readOnly) args.Error(name + " is read-only in the host");
+    return [variable, value](ScenarioRun& run) {
+        if (const std::optional<std::string> error = sim::SetVariable(run.session.drawing(), *variable, value))
+            throw ScenarioError(run.line, std::string(variable->name) + " " + value + ": " + *error);
+    };
+}
+
+Action HostStep(Args& args, LineCursor&) {
+    const std::string what = args.Text("what the host does");
+    if (what == "floating" || what == "docked") {
+        const auto place = what == "floating" ? sim::CommandLinePlace::Floating : sim::CommandLinePlace::Docked;
+        return [place](ScenarioRun& run) { run.desktop.MoveCommandLine(run.hostInstance, place); };
+    }
+    if (what == "quit") return [](ScenarioRun& run) { run.desktop.CloseHost(run.hostInstance); };
+    if (what == "start") {
+        return [](ScenarioRun& run) {
+            if (run.desktop.Running(run.hostInstance)) throw ScenarioError(run.line, "the host is running already");
+            run.hostInstance = run.desktop.StartHost(run.session);
+        };
+    }
+    if (what == "restart")
+        return [](ScenarioRun& run) { run.hostInstance = run.desktop.RestartHost(run.hostInstance); };
+    if (what == "half-width-prompt")
+        return [](ScenarioRun& run) { run.session.switches().halfWidthIdlePrompt = true; };
+    if (what == "dxfout-fails")
+        return [](ScenarioRun& run) { run.session.switches().dxfoutWritesNothing = true; };
+    if (what == "insert-fails")
+        return [](ScenarioRun& run) { run.session.switches().insertFileMissing = true; };
+    args.Error("unknown host switch '" + what +
+               "' (floating, docked, quit, start, restart, half-width-prompt, dxfout-fails, insert-fails)");
+}
+
+Action ToleranceStep(Args& args, LineCursor&) {
+    const double tolerance = args.Real("tolerance");
+    if (tolerance < 0) args.Error("a tolerance is not negative");
+    return [tolerance](ScenarioRun& run) { run.tolerance = tolerance; };
+}
+
+}  // namespace
+
+void AddSetupVerbs(VerbTable& verbs) {
+    for (const char* kind : {"line", "arc", "circle", "pline", "insert", "text", "solid"})
+        verbs.emplace(kind, EntityVerb(kind));
+    verbs.emplace("layer", LayerStep);
+    verbs.emplace("linetype", LinetypeStep);
+    verbs.emplace("block", BlockStep);
+    verbs.emplace("load", LoadStep);
+    verbs.emplace("sysvar", SysvarStep);
+    verbs.emplace("host", HostStep);
+    verbs.emplace("tolerance", ToleranceStep);
+}
+
+}  // namespace kv::scenario
