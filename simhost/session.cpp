@@ -18,6 +18,8 @@ constexpr double kPickBoxPixels = 3;
 constexpr double kAperturePixels = 10;
 // A script that keeps starting scripts is stopped after this many in one input.
 constexpr int kMaxScriptRuns = 64;
+// The text window keeps this many lines; the oldest quarter goes when it is full.
+constexpr std::size_t kMaxHistoryLines = 4000;
 
 std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -109,7 +111,12 @@ std::string Session::PromptLine() const {
     return (q ? q->prompt : IdlePrompt()) + pending_;
 }
 
-void Session::Print(std::string line) { history_.push_back(std::move(line)); }
+void Session::Print(std::string line) {
+    history_.push_back(std::move(line));
+    if (history_.size() > kMaxHistoryLines) {
+        history_.erase(history_.begin(), history_.begin() + static_cast<std::ptrdiff_t>(kMaxHistoryLines / 4));
+    }
+}
 
 void Session::AppendToLastLine(std::string_view text) {
     if (history_.empty()) history_.emplace_back();

@@ -56,5 +56,15 @@ TEST(Robustness, EscAtEveryStepOfEveryCommandReturnsToIdle) {
     }
 }
 
+TEST(Robustness, ScriptThatRunsItselfIsStopped) {
+    HostFiles files = RealFiles();
+    files.read = [](const std::string&) { return std::optional<std::string>("SCRIPT loop\r\n"); };
+    SimHost host(files);
+    host.SetupDrawing().vars.fileDia = 0;
+    host.SendCommand("SCRIPT loop\r");
+    EXPECT_EQ(host.LastHistoryLine(), "スクリプトの呼び出しが多すぎます。");
+    EXPECT_EQ(host.PromptLine(), "コマンド: ");
+}
+
 }  // namespace
 }  // namespace kv::sim
