@@ -7,6 +7,7 @@
 
 #include "engine/form_controls.h"
 #include "engine/op_context.h"
+#include "engine/settings_file.h"
 
 namespace kv {
 
@@ -16,6 +17,14 @@ inline constexpr int kClientWidth = 336;
 inline constexpr int kClientHeightCollapsed = 76;
 inline constexpr int kClientHeightExpanded = 320;
 inline constexpr int kBlockTabIndex = 2;
+
+// What the view knows of the screen and of the window's border when the form is created.
+struct ScreenMetrics {
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int frameWidth = 0;   // window width minus client width
+    int frameHeight = 0;  // window height minus client height
+};
 
 struct PageControlState {
     int activePageIndex = 0;  // 0 Main, 1 text, 2 block, 3 15PL
@@ -28,6 +37,8 @@ public:
 
     // --- the window
     std::string Caption{kAppTitle};
+    int Left = 0;  // window position on the screen; the view keeps it current
+    int Top = 0;
     int ClientWidth = kClientWidth;
     int ClientHeight = kClientHeightCollapsed;
     PageControlState PageControl1;
@@ -90,8 +101,21 @@ public:
     CheckControl CheckActive{"本ｱﾌﾟﾘをｱｸﾃｨﾌﾞにする"};
     CheckControl CheckMouse{"ﾏｳｽをﾎﾞﾀﾝ上に戻す"};
 
+    // --- 15PL tab: the options the settings file keeps
+    EditControl EditFrad{"10"};
+    CheckControl CheckExplode{"分解 (LINE化)する", true};
+    CheckControl CheckFillet{"ﾌｨﾚｯﾄする", true};
+    EditControl EditFrad2{"10"};
+    CheckControl CheckFilletAll{"繋がる線分を一括で"};
+
     // The view sets this to let pending window messages through at the start of a tick.
     std::function<void()> ProcessMessages;
+
+    // The view calls LoadSettings once right after creating the form, before showing it,
+    // and SaveSettings once when the window is destroyed, after copying its position into
+    // Left and Top. SaveSettings is false when the options could be written nowhere.
+    void LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen);
+    bool SaveSettings(SettingsFile& settings) const;
 
     // --- handlers
     void ButtonDrawClick();

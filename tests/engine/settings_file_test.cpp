@@ -1,0 +1,268 @@
+#include "engine/settings_file.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "engine_fixture.h"
+
+namespace kv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder the settings can be written to, removed with the test.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "kvsettings-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Files of a folder that can be read but not written, as for a user without rights there.
+class ReadOnlyFolderFiles : public Files {
+public:
+    explicit ReadOnlyFolderFiles(std::string folder) : folder_(std::move(folder)) {}
+    bool Exists(std::string_view path) override { return real_.Exists(path); }
+    bool Delete(std::string_view path) override { return !Inside(path) && real_.Delete(path); }
+    std::optional<std::string> ReadText(std::string_view path) override { return real_.ReadText(path); }
+    bool WriteText(std::string_view path, std::string_view text) override {
+        return !Inside(path) && real_.WriteText(path, text);
+    }
+    std::vector<FolderEntry> ListFolder(std::string_view path) override { return real_.ListFolder(path); }
+
+private:
+    bool Inside(std::string_view path) const { return StartsWith(path, folder_ + "/"); }
+    NativeFiles real_;
+    std::string folder_;
+};
+
+// 1920 x 1080 with a tool-window border: the collapsed window is 342 x 101.
+constexpr ScreenMetrics kScreen{1920, 1080, 6, 25};
+constexpr int kCentredLeft = (1920 - 342) / 2;
+constexpr int kCentredTop = (1080 - 101) / 2;
+
+class SettingsTest : public EngineTest {
+protected:
+    SettingsFile Settings() { return SettingsFile(files, exeFolder / "kvane2k.exe", appData.path()); }
+
+    // Every option away from its default, so a load that skips a key shows.
+    void ChangeEverything(TFormKvaneMain& f) {
+        f.Left = 40;
+        f.Top = -12;
+        f.EditLayer.text = "電源";
+        f.EditBlock.text = "FRAME";
+        f.EditMin.text = "2.5";
+        f.EditKpLayer.text = "KP";
+        f.EditKpMark.text = "I_KOUTEN";
+        f.EditKpRad.text = "0.75";
+        f.EditLastChar.text = ",";
+        for (CheckControl* c : {&f.CheckLayer, &f.CheckBlock, &f.CheckLWP, &f.CheckKpLayer, &f.CheckKpMark,
+                                &f.CheckSelect, &f.CheckMin, &f.CheckActive, &f.CheckMouse, &f.CheckFilletAll})
+            c->checked = true;
+        for (CheckControl* c : {&f.CheckLine, &f.CheckCircle, &f.CheckArc, &f.CheckCmdLine, &f.CheckExplode,
+                                &f.CheckFillet})
+            c->checked = false;
+        f.EditFrad.text = "7";
+        f.EditFrad2.text = "3.5";
+    }
+
+    TempFolder exeFolder;
+    TempFolder appData;
+};
+
+TEST_F(SettingsTest, FirstStartWithoutFileGivesTheDefaults) {
+    ChangeEverything(form);
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(form.Left, kCentredLeft);
+    EXPECT_EQ(form.Top, kCentredTop);
+    for (const EditControl* e : {&form.EditLayer, &form.EditBlock, &form.EditKpLayer, &form.EditKpMark})
+        EXPECT_EQ(e->text, "");
+    EXPECT_EQ(form.EditMin.text, "5.0");
+    EXPECT_EQ(form.EditKpRad.text, "1.0");
+    EXPECT_EQ(form.EditLastChar.text, ".");
+    EXPECT_EQ(form.EditFrad.text, "10");
+    EXPECT_EQ(form.EditFrad2.text, "10");
+    for (const CheckControl* c : {&form.CheckLine, &form.CheckCircle, &form.CheckArc, &form.CheckCmdLine,
+                                  &form.CheckExplode, &form.CheckFillet})
+        EXPECT_TRUE(c->checked) << c->caption;
+    for (const CheckControl* c : {&form.CheckLayer, &form.CheckBlock, &form.CheckLWP, &form.CheckKpLayer,
+                                  &form.CheckKpMark, &form.CheckSelect, &form.CheckFilletAll})
+        EXPECT_FALSE(c->checked) << c->caption;
+    EXPECT_FALSE(form.ButtonLdrawN.enabled);
+}
+
+TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStart) {
+    ChangeEverything(form);
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+
+    TFormKvaneMain next{ws, ui, clock, files, exeFolder / "kvane2k.exe"};
+    next.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(next.Left, 40);
+    EXPECT_EQ(next.Top, -12);  // a monitor above the main one
+    EXPECT_EQ(next.EditLayer.text, "電源");
+    EXPECT_EQ(next.EditBlock.text, "FRAME");
+    EXPECT_EQ(next.EditMin.text, "2.5");
+    EXPECT_EQ(next.EditKpLayer.text, "KP");
+    EXPECT_EQ(next.EditKpMark.text, "I_KOUTEN");
+    EXPECT_EQ(next.EditKpRad.text, "0.75");
+    EXPECT_EQ(next.EditLastChar.text, ",");
+    EXPECT_EQ(next.EditFrad.text, "7");
+    EXPECT_EQ(next.EditFrad2.text, "3.5");
+    for (const CheckControl* c : {&next.CheckLayer, &next.CheckBlock, &next.CheckLWP, &next.CheckKpLayer,
+                                  &next.CheckKpMark, &next.CheckSelect})
+        EXPECT_TRUE(c->checked) << c->caption;
+    for (const CheckControl* c : {&next.CheckLine, &next.CheckCircle, &next.CheckArc, &next.CheckCmdLine,
+                                  &next.CheckExplode, &next.CheckFillet})
+        EXPECT_FALSE(c->checked) << c->caption;
+    EXPECT_TRUE(next.ButtonLdrawN.enabled);
+
+    // Written at exit but never read, or read but never written.
+    for (const CheckControl* c : {&next.CheckMin, &next.CheckActive, &next.CheckMouse, &next.CheckFilletAll})
+        EXPECT_FALSE(c->checked) << c->caption;
+}
+
+TEST_F(SettingsTest, FileHoldsTheKeysInOrderInTheProfileForm) {
+    form.Left = 5;
+    form.Top = 6;
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_EQ(files.ReadText(exeFolder / "kvane2k.ini"),
+              "[Form]\r\nTop=6\r\nLeft=5\r\n\r\n"
+              "[Edit]\r\nLayer=\r\nBlock=\r\nMin=5.0\r\nKpLayer=\r\nKpMark=\r\nKpRad=1.0\r\nCmdChar=.\r\n\r\n"
+              "[Check]\r\nLayer=0\r\nBlock=0\r\nLine=1\r\nCircle=1\r\nArc=1\r\nLWPLine=0\r\nMin=0\r\n"
+              "Active=0\r\nMouse=0\r\nKpLayer=0\r\nKpMark=0\r\nCmdLine=1\r\nSelect=0\r\n\r\n"
+              "[PL15]\r\nFRAD=10\r\nExplode=1\r\nFillet=1\r\n\r\n"
+              "[Fillet]\r\nFRAD=10\r\n");
+}
+
+TEST_F(SettingsTest, HandWrittenValuesOfUnwrittenKeysSurviveAndUnreadOnesAreIgnored) {
+    files.WriteText(exeFolder / "kvane2k.ini",
+                    "[Check]\r\nActive=1\r\nMouse=1\r\nMin=1\r\n[Fillet]\r\nFilletAll=1\r\n"
+                    "[TxtBtn0]\r\nCaption=AC100V\r\n");
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_FALSE(form.CheckActive.checked);
+    EXPECT_FALSE(form.CheckMouse.checked);
+    EXPECT_FALSE(form.CheckMin.checked);
+    EXPECT_TRUE(form.CheckFilletAll.checked);
+
+    form.CheckFilletAll.checked = false;
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    const IniFile ini(exeFolder / "kvane2k.ini");
+    EXPECT_EQ(ini.ReadString("Fillet", "FilletAll", ""), "1");
+    EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+    EXPECT_EQ(ini.ReadString("Check", "Active", ""), "0");
+}
+
+TEST_F(SettingsTest, UnconvertibleValuesGiveTheirDefaults) {
+    files.WriteText(exeFolder / "kvane2k.ini",
+                    "[Form]\r\nTop=abc\r\nLeft=12x\r\n"
+                    "[Check]\r\nLine=yes\r\nCircle=0\r\nLWPLine=-3\r\nCmdLine=\r\n");
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(form.Top, kCentredTop);
+    EXPECT_EQ(form.Left, kCentredLeft);
+    EXPECT_TRUE(form.CheckLine.checked);
+    EXPECT_FALSE(form.CheckCircle.checked);
+    EXPECT_TRUE(form.CheckLWP.checked);  // any non-zero integer
+    EXPECT_TRUE(form.CheckCmdLine.checked);
+}
+
+TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeCentresTheWindow) {
+    struct Case {
+        int left, top;
+        int wantLeft, wantTop;
+    };
+    const Case cases[] = {
+        {1920 - 342, 1080 - 101, 1920 - 342, 1080 - 101},  // flush with both edges
+        {1920 - 341, 10, kCentredLeft, kCentredTop},
+        {10, 1080 - 100, kCentredLeft, kCentredTop},
+        {-300, -20, -300, -20},
+    };
+    for (const Case& c : cases) {
+        files.WriteText(exeFolder / "kvane2k.ini",
+                        "[Form]\r\nTop=" + std::to_string(c.top) + "\r\nLeft=" + std::to_string(c.left) + "\r\n");
+        form.LoadSettings(Settings(), kScreen);
+        EXPECT_EQ(form.Left, c.wantLeft) << c.left << "," << c.top;
+        EXPECT_EQ(form.Top, c.wantTop) << c.left << "," << c.top;
+    }
+}
+
+TEST_F(SettingsTest, LineBreaksInATextCannotAddKeys) {
+    form.EditLayer.text = "A\r\n[Check]\r\nLine=0";
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(form.EditLayer.text, "A[Check]Line=0");
+    EXPECT_TRUE(form.CheckLine.checked);
+}
+
+TEST_F(SettingsTest, MissingExecutableFolderFallsBackToApplicationData) {
+    const std::string exe = exeFolder / "gone/kvane2k.exe";
+    ChangeEverything(form);
+    SettingsFile settings(files, exe, appData.path());
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_TRUE(files.Exists(appData / "kvane2k.ini"));
+
+    TFormKvaneMain next{ws, ui, clock, files, exe};
+    next.LoadSettings(SettingsFile(files, exe, appData.path()), kScreen);
+    EXPECT_EQ(next.EditKpMark.text, "I_KOUTEN");
+    EXPECT_FALSE(next.CheckLine.checked);
+
+    SettingsFile nowhere(files, exe, "");
+    EXPECT_FALSE(form.SaveSettings(nowhere));
+}
+
+TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
+    const std::string beside = exeFolder / "kvane2k.ini";
+    const std::string installed = "[TxtBtn0]\r\nCaption=AC100V\r\n\r\n[Check]\r\nSelect=1\r\n";
+    files.WriteText(beside, installed);
+    ReadOnlyFolderFiles readOnly(exeFolder.path());
+    const std::string exe = exeFolder / "kvane2k.exe";
+
+    form.LoadSettings(SettingsFile(readOnly, exe, appData.path()), kScreen);
+    EXPECT_TRUE(form.CheckSelect.checked);
+    form.EditKpMark.text = "DOT";
+    SettingsFile settings(readOnly, exe, appData.path());
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_EQ(files.ReadText(beside), installed);
+
+    const IniFile fallback(appData / "kvane2k.ini");
+    EXPECT_EQ(fallback.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+    EXPECT_EQ(fallback.ReadString("Edit", "KpMark", ""), "DOT");
+
+    // Once the folder can be written again, the latest values move back beside the executable.
+    form.EditKpMark.text = "DOT2";
+    SettingsFile writable(files, exe, appData.path());
+    ASSERT_TRUE(form.SaveSettings(writable));
+    EXPECT_FALSE(files.Exists(appData / "kvane2k.ini"));
+    const IniFile ini(beside);
+    EXPECT_EQ(ini.ReadString("Edit", "KpMark", ""), "DOT2");
+    EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+}
+
+TEST(SettingsPathTest, ExtensionReplacedAndFallbackNamedAfterTheExecutable) {
+    EXPECT_EQ(SettingsPathBeside("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.ini");
+    EXPECT_EQ(SettingsPathBeside("/opt/kv.d/kvane2k"), "/opt/kv.d/kvane2k.ini");
+    EXPECT_EQ(SettingsPathBeside("/opt/kv/.kvane2k"), "/opt/kv/.kvane2k.ini");
+    NativeFiles files;
+    EXPECT_EQ(SettingsFile(files, "C:\\Tools\\kvane2k.exe", "C:\\Users\\u\\AppData\\Roaming").FallbackPath(),
+              "C:\\Users\\u\\AppData\\Roaming\\kvane2k.ini");
+    EXPECT_EQ(SettingsFile(files, "/opt/kv/kvane2k.exe", "/home/u/.config/").FallbackPath(),
+              "/home/u/.config/kvane2k.ini");
+    EXPECT_EQ(SettingsFile(files, "/opt/kv/kvane2k.exe", "").FallbackPath(), "");
+}
+
+}  // namespace
+}  // namespace kv::test
