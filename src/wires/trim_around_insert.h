@@ -31,6 +31,7 @@ std::string FenceSelectCommand(const FenceCorners& corners);
 // with a fence and asks selectionCount (the host link's count of what the selection found)
 // whether anything was selected, exports the selection into buffer, cuts its wires at the
 // symbols of inserts and erases the originals only once their replacement is in the drawing.
+// A value in either export that should be a number and is not raises ConversionError.
 TrimPassResult TrimAroundInsert(DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
                                 const CutOptions& options, RoundTripPorts& ports,
                                 const std::function<int()>& selectionCount);

@@ -95,17 +95,6 @@ TEST(ComputeCuts, SymbolLinesAlongOrEndingOnTheWireAddTheFeetOfTheirEnds) {
     ExpectPoint(gaps[0].B, 4, 0);
 }
 
-TEST(ComputeCuts, RotatedScaledReferenceWithOffsetBasePoint) {
-    BlockGeometry g;
-    g.blocks.push_back({"C", "0", {1, 1, 0}});
-    g.circles.push_back({"C", "0", {11, 1, 0}, 2});  // 10 right of the base point
-    const GapList gaps =
-        Cuts(WireOf({0, 0}, {0, 50}), {InsertOf("C", {0, 0}, 90, {2, 2, 1})}, g);
-    ASSERT_EQ(gaps.size(), 1u);
-    ExpectPoint(gaps[0].A, 0, 16);
-    ExpectPoint(gaps[0].B, 0, 24);
-}
-
 // A quarter arc (0..90 degrees) closed by a vertical stroke through the centre: a horizontal
 // wire at y = 3 meets the stroke and, only on the arc's side, the arc.
 BlockGeometry QuarterBlock() {

@@ -127,13 +127,6 @@ TEST_F(TrimWriters, WritingModeGivesPiecesOrTheWholeWire) {
     ExpectLine(written[0], 0, 0, 100, 0);
 }
 
-TEST_F(TrimWriters, SplitLineReportsAFileThatCouldNotBeWritten) {
-    DxfBuffer source = WiresExport({});
-    files.failWrites = true;
-    EXPECT_FALSE(WriteSingleLine(WireOf({0, 0}, {1, 0}), source, ports));
-    EXPECT_TRUE(host.sent.empty());
-}
-
 // Four wires around a lamp at (50,0): through it, across it, starting inside it, clear of it.
 std::vector<TLineEnt> LampWires() {
     TLineEnt through = WireOf({0, 0}, {100, 0}, "A1");
