@@ -55,7 +55,7 @@ Task<void> LayerCommand(Session& s) {
                                            {"FREEZE", "F"},  {"THAW", "T"}};
     Drawing& d = s.drawing();
     for (;;) {
-        std::optional<std::size_t> option = co_await GetKeyword(s, std::string(text::kLayerOptions), keywords);
+        std::optional<std::size_t> option = co_await GetKeyword(s, text::kLayerOptions, keywords);
         if (!option) co_return;
         if (*option == kList) {
             for (const Layer& layer : d.layers) s.Print(layer.name + "  " + std::to_string(layer.color));
@@ -80,7 +80,7 @@ Task<void> LayerCommand(Session& s) {
             continue;
         }
         if (*option == kNew) {
-            std::string names = co_await GetText(s, std::string(text::kLayerNew));
+            std::string names = co_await GetText(s, text::kLayerNew);
             for (const std::string& name : Split(names, ',')) {
                 if (!LayerName(name).empty()) d.EnsureLayer(LayerName(name));
             }
@@ -89,14 +89,14 @@ Task<void> LayerCommand(Session& s) {
         std::optional<int> color;
         std::string linetype;
         if (*option == kColor) {
-            color = ParseColor(co_await GetText(s, std::string(text::kLayerColor)));
+            color = ParseColor(co_await GetText(s, text::kLayerColor));
             if (!color || *color < 1 || *color > 255) {
                 s.Print(std::string(text::kColorRequired));
                 continue;
             }
         }
         if (*option == kLinetype) {
-            std::string typed = LayerName(co_await GetText(s, std::string(text::kLayerLinetype)));
+            std::string typed = LayerName(co_await GetText(s, text::kLayerLinetype));
             const Linetype* lt = d.FindLinetype(typed.empty() ? "CONTINUOUS" : typed);
             if (!lt) {
                 s.Print(std::string(text::kLinetypeNotLoaded) + typed);
@@ -104,7 +104,7 @@ Task<void> LayerCommand(Session& s) {
             }
             linetype = lt->name;
         }
-        std::string patterns = co_await GetText(s, std::string(text::kLayerNames));
+        std::string patterns = co_await GetText(s, text::kLayerNames);
         if (Trim(patterns).empty()) continue;
         std::string current = d.vars.cLayer;
         ForLayers(s, patterns, [&](Layer& layer) {
@@ -188,11 +188,11 @@ Task<void> PurgeCommand(Session& s) {
     const std::vector<Keyword> kinds = {
         {"BLOCKS", "B"}, {"LAYERS", "LA"}, {"LTYPES", "LT"}, {"STYLES", "ST"}, {"ALL", "A"}};
     const std::vector<Keyword> yesNo = {{"YES", "Y"}, {"NO", "N"}};
-    std::optional<std::size_t> kind = co_await GetKeyword(s, std::string(text::kPurgeType), kinds);
+    std::optional<std::size_t> kind = co_await GetKeyword(s, text::kPurgeType, kinds);
     if (!kind) co_return;
-    std::string patterns = Trim(co_await GetText(s, std::string(text::kPurgeNames)));
+    std::string patterns = Trim(co_await GetText(s, text::kPurgeNames));
     if (patterns.empty()) patterns = "*";
-    std::optional<std::size_t> verify = co_await GetKeyword(s, std::string(text::kPurgeVerify), yesNo);
+    std::optional<std::size_t> verify = co_await GetKeyword(s, text::kPurgeVerify, yesNo);
     bool ask = verify.value_or(0) == 0;
     Drawing& d = s.drawing();
     int purged = 0;
@@ -206,8 +206,8 @@ Task<void> PurgeCommand(Session& s) {
         for (const std::string& name : names) {
             std::string label = std::string(KindLabel(k)) + " \"" + name + "\"";
             if (ask) {
-                std::optional<std::size_t> yes =
-                    co_await GetKeyword(s, std::string(text::kPurgeOne) + label + " <N>: ", yesNo);
+                const std::string question = std::string(text::kPurgeOne) + label + " <N>: ";
+                std::optional<std::size_t> yes = co_await GetKeyword(s, question, yesNo);
                 if (yes.value_or(1) != 0) continue;
             }
             s.Print(label + " を名前削除します。");
@@ -227,7 +227,7 @@ Task<void> UndoCommand(Session& s) {
                                            {"END", "E"},  {"MARK", "M"},    {"BACK", "B"}};
     const std::vector<Keyword> yesNo = {{"YES", "Y"}, {"NO", "N"}};
     for (;;) {
-        Answer a = co_await s.Ask(Question{std::string(text::kUndo)});
+        Answer a = co_await s.Ask(text::kUndo);
         std::string t = Trim(a.text);
         int count = 1;
         if (a.pick || (!t.empty() && !TryParseInt(t, count))) {
@@ -238,7 +238,7 @@ Task<void> UndoCommand(Session& s) {
             }
             if (*k == kMark) s.UndoMark();
             if (*k == kBack && !s.UndoBack()) {
-                std::optional<std::size_t> yes = co_await GetKeyword(s, std::string(text::kUndoAll), yesNo);
+                std::optional<std::size_t> yes = co_await GetKeyword(s, text::kUndoAll, yesNo);
                 if (yes.value_or(0) == 0) s.UndoAll();
             }
             co_return;
