@@ -170,7 +170,11 @@ private:
             g_.arcs.emplace_back().BlockName = block;
             entity_ = BlockEntity::kArc;
         } else if (kind == "LWPOLYLINE" || kind == "POLYLINE") {
-            g_.polylines.emplace_back().Owner = block;
+            TLwpBlk& p = g_.polylines.emplace_back();
+            p.Owner = block;
+            // Files without handles (R12) would otherwise give every polyline the same empty
+            // handle and so every polyline's vertices; group 5, when present, replaces this.
+            p.Handle = "*" + std::to_string(g_.polylines.size());
             entity_ = kind == "POLYLINE" ? BlockEntity::kPolylineHead : BlockEntity::kLwPolyline;
         } else if (kind == "SOLID") {
             solid_ = SolidCorners{};

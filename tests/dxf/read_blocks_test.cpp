@@ -115,6 +115,20 @@ TEST(ReadBlocks, PolylinesBelongToTheirBlockWithLayerAndVertices) {
     EXPECT_EQ(g.lines[0].P1.x, 3);
 }
 
+TEST(ReadBlocks, PolylinesWithoutHandlesKeepTheirOwnVertices) {
+    DxfBuffer b = BlocksWith({"0", "BLOCK", "2", "P", "0", "LWPOLYLINE", "8", "0", "90", "2",
+                              "10", "0", "20", "0", "10", "1", "20", "0",
+                              "0", "LWPOLYLINE", "8", "0", "90", "2", "10", "5", "20", "5", "10", "6", "20", "5",
+                              "0", "ENDBLK"});
+    BlockGeometry g;
+    ReadBlocks(b, g);
+    ASSERT_EQ(g.polylines.size(), 2u);
+    ASSERT_EQ(g.vertices.size(), 4u);
+    EXPECT_NE(g.polylines[0].Handle, g.polylines[1].Handle);
+    EXPECT_EQ(g.vertices[1].OwnerHandle, g.polylines[0].Handle);
+    EXPECT_EQ(g.vertices[2].OwnerHandle, g.polylines[1].Handle);
+}
+
 TEST(ReadBlocks, FillsTheDetailedLayerListAndEmptiesEverythingFirst) {
     DxfBuffer b = DxfOf({"0", "TABLE", "2", "LAYER", "0", "LAYER", "2", "WIRE", "70", "0", "62", "-7",
                          "0", "ENDTAB", "0", "EOF"});
