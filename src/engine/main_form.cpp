@@ -90,8 +90,4 @@ void TFormKvaneMain::PageControl1Change() {
     Caption = kAppTitle;
 }
 
-void TFormKvaneMain::Timer2Timer() {
-    // The command-line keyword watcher runs here; it is not built yet.
-}
-
 }  // namespace kv

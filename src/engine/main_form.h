@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/form_controls.h"
+#include "engine/keyword_watcher.h"
 #include "engine/op_context.h"
 #include "engine/settings_file.h"
 
@@ -168,7 +169,13 @@ private:
     // The event and tick boundary: a conversion error is shown and ends the operation.
     void Guarded(const std::function<void()>& body);
 
+    void PressKeywordButton(Keyword keyword);
+
     bool ticking_ = false;
+    bool watching_ = false;
+    // The command line at which a keyword's button refused to start; not pressed again
+    // until the line changes.
+    std::string refusedPrompt_;
 };
 
 }  // namespace kv

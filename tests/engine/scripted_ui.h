@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,9 +17,11 @@ public:
     std::vector<std::string> messages;
     std::deque<MessageAnswer> answers;  // Yes/No questions; Yes when none is left
     std::vector<std::pair<std::string, std::string>> launched;
+    std::function<void()> whileShown;  // runs inside each message box, as a timer tick would
 
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override {
         messages.emplace_back(text);
+        if (whileShown) whileShown();
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::Yes;
         const MessageAnswer answer = answers.front();
