@@ -138,7 +138,9 @@ void Desktop::Destroy(WindowHandle w) {
     Window& window = windows_.at(w);
     if (!window.alive) return;
     window.alive = false;
-    for (WindowHandle child : window.children) Destroy(child);
+    // Each child takes itself out of this list as it goes.
+    const std::vector<WindowHandle> children = window.children;
+    for (WindowHandle child : children) Destroy(child);
     if (window.parent == kNoWindow) {
         zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), w), zOrder_.end());
     } else {
