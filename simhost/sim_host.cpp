@@ -69,6 +69,14 @@ std::string SimHost::LastHistoryLine() const {
     return lines.empty() ? std::string() : lines.back();
 }
 
+void SimHost::SetView(Point3 center, double height, double screenWidth, double screenHeight) {
+    DrawingVars& vars = session_.drawing().vars;
+    vars.viewCtr = center;
+    vars.viewSize = height;
+    vars.screenWidth = screenWidth;
+    vars.screenHeight = screenHeight;
+}
+
 std::string SimHost::Variable(std::string_view name) const {
     const VariableInfo* info = FindVariable(UpperAscii(name));
     return info ? VariableText(session_.drawing(), *info) : std::string();

@@ -42,6 +42,9 @@ public:
     // A system variable as the host shows it ("0", "\"BYLAYER\"", "1.0000"); empty if unknown.
     std::string Variable(std::string_view name) const;
     const Drawing& GetDrawing() const { return session_.drawing(); }
+    // The view a window front shows (centre and height in drawing units, size in pixels):
+    // the read-only VIEWCTR, VIEWSIZE and SCREENSIZE follow it.
+    void SetView(Point3 center, double height, double screenWidth, double screenHeight);
     // Test setup only: the simulated user never edits the drawing directly.
     Drawing& SetupDrawing() { return session_.drawing(); }
     bool Idle() const { return session_.Idle(); }

@@ -4,12 +4,12 @@
 #include <iostream>
 #include <string>
 
-#include "console.h"
+#include "simhost/console.h"
 
 int main() {
     kv::sim::SimHost host(kv::sim::RealFiles());
     host.SetWorkingFolder(std::filesystem::current_path().string());
-    kv::sim::Console console(host, kv::sim::RealFiles(), std::cout, std::cerr);
+    kv::sim::Console console(host, kv::sim::RealFiles(), std::cout, std::cerr, "simhost-console");
     bool ok = true;
     std::string line;
     while (std::getline(std::cin, line)) {

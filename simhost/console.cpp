@@ -1,10 +1,12 @@
 #include "console.h"
 
+#include <sstream>
+
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "simhost/dxf_in.h"
-#include "simhost/dxf_merge.h"
-#include "simhost/dxf_out.h"
+#include "dxf_in.h"
+#include "dxf_merge.h"
+#include "dxf_out.h"
 
 namespace kv::sim {
 
@@ -136,7 +138,7 @@ bool Console::Action(std::string_view name, std::string_view argument) {
 }
 
 bool Console::Fail(const std::string& message) {
-    err_ << "simhost-console: " << message << "\n";
+    err_ << program_ << ": " << message << "\n";
     return false;
 }
 
@@ -166,6 +168,22 @@ void Console::ListEntities() {
         out_ << HandleText(e.handle) << " " << EntityKindName(e.Kind()) << " " << e.layer << " " << GeometryText(e)
              << "\n";
     }
+}
+
+ConsoleReply RunConsoleMessage(SimHost& host, const HostFiles& files, std::string_view message,
+                               const std::string& program) {
+    std::ostringstream printed;
+    Console console(host, files, printed, printed, program);
+    ConsoleReply reply;
+    while (!message.empty()) {
+        std::size_t end = message.find('\n');
+        std::string_view line = message.substr(0, end);
+        message = end == std::string_view::npos ? std::string_view() : message.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        reply.ok = console.RunLine(line) && reply.ok;
+    }
+    reply.text = printed.str();
+    return reply;
 }
 
 }  // namespace kv::sim
