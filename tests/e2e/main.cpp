@@ -15,6 +15,7 @@
 #include "check_list.h"
 #include "font_checks.h"
 #include "palette_checks.h"
+#include "palette_control_checks.h"
 #include "snapshot_request.h"
 
 namespace {
@@ -46,6 +47,8 @@ int wmain(int argc, wchar_t** argv) {
     if (!snapshotFolder.empty()) {
         checks.push_back({"screenshot of the palette", [&] { return RequestSnapshot(snapshotFolder, L"palette"); }});
     }
+    Append(checks, PaletteControlChecks(palette, snapshotFolder));
+    Append(checks, PaletteMouseChecks(palette));
     Append(checks, PaletteCloseChecks(palette));
 
     CheckTally tally = RunChecks(checks);

@@ -45,14 +45,24 @@ kv_lock_prefix || fail_before_checks "another end-to-end run holds $WINEPREFIX.r
 wineserver -k >/dev/null 2>&1
 
 mkdir -p "$out"
-# Serves the driver's screenshot requests: <name>.request becomes out/e2e-<name>.png.
+# Serves the driver's screenshot requests: <name>.request becomes out/e2e-<name>.png, cut to
+# the rectangle the request holds ("WxH+X+Y") or of the whole screen when it is empty.
+snapshot() {
+    local geometry=$1 file=$2
+    if [[ -z $geometry ]]; then
+        import -window root "$file"
+    else
+        import -window root png:- | convert - -crop "$geometry" +repage "$file"
+    fi
+}
 serve_snapshots() {
     while true; do
         for request in "$requests"/*.request; do
             [[ -e $request ]] || continue
-            local name
+            local name geometry
             name=$(basename "$request" .request)
-            if import -window root "$out/e2e-$name.png" 2>/dev/null; then
+            geometry=$(tr -cd '0-9x+' < "$request")
+            if snapshot "$geometry" "$out/e2e-$name.png" 2>/dev/null; then
                 echo "screenshot: out/e2e-$name.png" >&2
             else
                 echo "screenshot: import failed for $name" >&2

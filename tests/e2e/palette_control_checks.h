@@ -1,0 +1,19 @@
+// Checks on the palette's controls as the user meets them: the four tabs, the main tab's
+// buttons with their captions and hints, captions that fit, nothing overlapping, the options
+// kept below the client area, collapsing and expanding, and switching tabs. With a snapshot
+// folder, each tab is photographed collapsed and expanded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "check_list.h"
+#include "palette_checks.h"
+
+namespace kv::e2e {
+
+std::vector<Check> PaletteControlChecks(PaletteUnderTest& palette, const std::wstring& snapshotFolder);
+// Starts an operation (no host runs, so it waits): run these last.
+std::vector<Check> PaletteMouseChecks(PaletteUnderTest& palette);
+
+}  // namespace kv::e2e
