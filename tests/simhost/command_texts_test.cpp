@@ -132,6 +132,9 @@ TEST_F(CommandTexts, OtherExportForms) {
     host.SendCommand("SELECT SINGLE 5,0\r");
     EXPECT_EQ(ReadDxfFile(Export("DXFOUT " + scratch + "\rV 2000 O SINGLE PRE\r16\r")).entities.size(), 1u);
     EXPECT_EQ(ReadDxfFile(Export("DXFOUT " + scratch + "\rV 2000 O SINGLE P 16 ")).entities.size(), 1u);
+    std::string r12 = Export("DXFOUT " + scratch + "\rV R12 8\r");
+    EXPECT_NE(r12.find("AC1009"), std::string::npos);
+    EXPECT_EQ(ReadDxfFile(r12).entities.size(), 2u);  // without O: the whole drawing
     ExpectIdle();
 }
 
