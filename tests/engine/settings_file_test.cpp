@@ -68,7 +68,8 @@ protected:
         f.EditKpRad.text = "0.75";
         f.EditLastChar.text = ",";
         for (CheckControl* c : {&f.CheckLayer, &f.CheckBlock, &f.CheckLWP, &f.CheckKpLayer, &f.CheckKpMark,
-                                &f.CheckSelect, &f.CheckMin, &f.CheckActive, &f.CheckMouse, &f.CheckFilletAll})
+                                &f.CheckSelect, &f.CheckMin, &f.CheckActive, &f.CheckMouse,
+                                &f.CheckFilletAll})
             c->checked = true;
         for (CheckControl* c : {&f.CheckLine, &f.CheckCircle, &f.CheckArc, &f.CheckCmdLine, &f.CheckExplode,
                                 &f.CheckFillet})
@@ -191,8 +192,8 @@ TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeCentresTheWindow) {
         {-300, -20, -300, -20},
     };
     for (const Case& c : cases) {
-        files.WriteText(exeFolder / "kvane2k.ini",
-                        "[Form]\r\nTop=" + std::to_string(c.top) + "\r\nLeft=" + std::to_string(c.left) + "\r\n");
+        const std::string position = "Top=" + std::to_string(c.top) + "\r\nLeft=" + std::to_string(c.left);
+        files.WriteText(exeFolder / "kvane2k.ini", "[Form]\r\n" + position + "\r\n");
         form.LoadSettings(Settings(), kScreen);
         EXPECT_EQ(form.Left, c.wantLeft) << c.left << "," << c.top;
         EXPECT_EQ(form.Top, c.wantTop) << c.left << "," << c.top;
