@@ -19,6 +19,9 @@ TEST(FindKeywordTest, LettersAndTerminatorInEitherCaseAfterEitherPrompt) {
     EXPECT_EQ(Find(std::string(kHalf) + "Ld."), Keyword::DrawLine);
     // "LDN." does not hold "LD.", so the second variant is reachable.
     EXPECT_EQ(Find(std::string(kFull) + "ldn."), Keyword::DrawLineN);
+    // The table's order decides, not the position on the line.
+    EXPECT_EQ(Find(std::string(kFull) + "BT.LT."), Keyword::TrimLine);
+    EXPECT_EQ(Find(std::string(kFull) + "SW.LD."), Keyword::DrawLine);
 }
 
 TEST(FindKeywordTest, OnlyAnIdleHostsLineCounts) {
@@ -27,11 +30,6 @@ TEST(FindKeywordTest, OnlyAnIdleHostsLineCounts) {
     EXPECT_EQ(Find(""), std::nullopt);
     EXPECT_EQ(Find("\x01\xff\xfe LD."), std::nullopt);
     EXPECT_EQ(Find("ｺﾏﾝﾄﾞ:LT."), std::nullopt);  // the blank belongs to the prompt
-}
-
-TEST(FindKeywordTest, TableOrderDecidesNotPositionOnTheLine) {
-    EXPECT_EQ(Find(std::string(kFull) + "BT.LT."), Keyword::TrimLine);
-    EXPECT_EQ(Find(std::string(kFull) + "SW.LD."), Keyword::DrawLine);
 }
 
 TEST(FindKeywordTest, TerminatorIsTrimmedAndMayBeLongerOrALetter) {
@@ -44,9 +42,7 @@ TEST(FindKeywordTest, TerminatorIsTrimmedAndMayBeLongerOrALetter) {
     EXPECT_EQ(Find(std::string(kFull) + "bm..", ".."), Keyword::MoveBlock);
     EXPECT_EQ(Find(std::string(kFull) + "ltq", "q"), Keyword::TrimLine);
     EXPECT_EQ(Find(std::string(kFull) + "LTQ", "q"), Keyword::TrimLine);
-}
-
-TEST(FindKeywordTest, BlankTerminatorMeansFullStopSoHostCommandsAreNotCaught) {
+    // A blank terminator means the full stop, so host commands are not caught as typed.
     EXPECT_EQ(Find(std::string(kFull) + "SELECT", " "), std::nullopt);
     EXPECT_EQ(Find(std::string(kFull) + "UNDO", ""), std::nullopt);
     EXPECT_EQ(Find(std::string(kFull) + "un.", ""), Keyword::Undo);
@@ -91,18 +87,6 @@ TEST_F(KeywordWatcherTest, EveryKeywordPressesItsButton) {
         EXPECT_EQ(typed.front(), "\x03") << k.typed;  // throws the keyword away in the host
         EXPECT_FALSE(Contains(UpperAscii(host.Prompt()), UpperAscii(k.typed))) << k.typed;
     }
-}
-
-TEST_F(KeywordWatcherTest, DrawLineFromTheCommandLineRunsToItsFirstSegment) {
-    TypeAtHost("LD.");
-    Watch();
-    EXPECT_EQ(Typed(), (Texts{"\x03", "'SNAPMODE\r", "\x03", "LINE "}));
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_TRUE(form.Timer1.enabled);
-    DrawSegment(0, 0, 10, 0);
-    Tick();
-    EXPECT_EQ(host.segments, 1);
-    EXPECT_EQ(form.OpState, 101);
 }
 
 TEST_F(KeywordWatcherTest, UndoKeywordRunsWhateverTheButtonsState) {
@@ -164,13 +148,7 @@ TEST_F(KeywordWatcherTest, RefusalMessageDoesNotLetTheWatcherPressAgainInsideIt)
     EXPECT_EQ(form.OpState, 0);
 }
 
-TEST_F(KeywordWatcherTest, GarbledEmptyOrBusyLinesAndAMissingHostPressNothing) {
-    for (const char* shown : {"", "\xff\xfe\x01", "LT.", "1 点目を指定: LT.", "ｺﾏﾝﾄﾞ LT."}) {
-        host.ShowPrompt(std::string(shown));
-        Watch();
-        EXPECT_TRUE(Typed().empty()) << shown;
-    }
-    host.ShowPrompt(std::nullopt);
+TEST_F(KeywordWatcherTest, MissingHostPressesNothing) {
     TypeAtHost("bt.");
     host.Quit();
     Watch(3);
