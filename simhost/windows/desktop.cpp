@@ -100,8 +100,7 @@ const HostWindowSet& Desktop::HostWindows(int instance) const { return Host(inst
 Session& Desktop::HostSession(int instance) const { return *Host(instance).session; }
 
 WindowHandle Desktop::AddPaletteWindow(std::string caption, std::string className) {
-    const WindowHandle w = Create(kNoWindow, -1, std::move(caption), std::move(className), kPaletteRect);
-    return w;
+    return Create(kNoWindow, -1, std::move(caption), std::move(className), kPaletteRect);
 }
 
 Desktop::Instance& Desktop::Host(int instance) {
@@ -311,6 +310,7 @@ ScreenRect Desktop::WindowRect(WindowHandle w) {
     return window ? window->rect : ScreenRect{};
 }
 
-ScreenPoint Desktop::CursorPos() { return cursor_; }
+// Nobody moves the pointer in process; it rests at the screen's corner.
+ScreenPoint Desktop::CursorPos() { return {}; }
 
 }  // namespace kv::sim

@@ -58,7 +58,6 @@ public:
     // Every text the host received as typed input, in order, as the host read it.
     const std::vector<std::string>& TypedTexts() const { return typed_; }
     void SetClipboardText(std::string text) { clipboard_ = std::move(text); }
-    void MoveCursor(ScreenPoint p) { cursor_ = p; }
 
     // --- WindowSystem
     std::vector<WindowHandle> TopLevelWindows() override;
@@ -125,7 +124,6 @@ private:
     WindowHandle foreground_ = kNoWindow;
     std::vector<std::string> typed_;
     std::string clipboard_;
-    ScreenPoint cursor_;
 };
 
 }  // namespace kv::sim
