@@ -17,6 +17,9 @@ constexpr unsigned kStartTimeoutMs = 30000;
 constexpr unsigned kCloseTimeoutMs = 10000;
 
 const CheckResult kNoWindow = "the palette window was not found";
+constexpr UINT kNotStored = 0x7fffffff;
+constexpr int kMoveStep = 37;
+constexpr int kMoveRange = 400;
 
 CheckResult FindPalette(PaletteUnderTest& palette) {
     bool shown = WaitUntil(
@@ -31,6 +34,9 @@ CheckResult FindPalette(PaletteUnderTest& palette) {
     GetWindowThreadProcessId(palette.window, &pid);
     palette.process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
     if (!palette.process) return "cannot open the palette's process (error " + std::to_string(GetLastError()) + ")";
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (QueryFullProcessImageNameW(palette.process, 0, path, &size)) palette.executable.assign(path, size);
     return {};
 }
 
@@ -62,8 +68,15 @@ CheckResult CheckCollapsedClientSize(const PaletteUnderTest& palette) {
            std::to_string(kClientWidth) + " x " + std::to_string(kCollapsedClientHeight);
 }
 
-CheckResult CloseWindow(const PaletteUnderTest& palette) {
+CheckResult CloseWindow(PaletteUnderTest& palette) {
     if (!palette.window) return kNoWindow;
+    // Somewhere new, so that a settings file left by an earlier run cannot pass for this one.
+    RECT r{};
+    GetWindowRect(palette.window, &r);
+    const int left = (r.left + kMoveStep) % kMoveRange + kMoveStep;
+    const int top = (r.top + kMoveStep) % kMoveRange + kMoveStep;
+    SetWindowPos(palette.window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(palette.window, &palette.lastPosition);
     if (!PostMessageW(palette.window, WM_CLOSE, 0, 0)) return "WM_CLOSE could not be posted";
     if (!WaitUntil([&] { return !IsWindow(palette.window); }, kCloseTimeoutMs)) {
         return "the window is still there 10 s after WM_CLOSE";
@@ -82,6 +95,28 @@ CheckResult CheckProcessExit(const PaletteUnderTest& palette) {
     return {};
 }
 
+std::wstring SettingsPath(const std::wstring& executable) {
+    const size_t dot = executable.rfind(L'.');
+    return (dot == std::wstring::npos ? executable : executable.substr(0, dot)) + L".ini";
+}
+
+int ReadSetting(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
+    return static_cast<int>(GetPrivateProfileIntW(section, key, kNotStored, file.c_str()));
+}
+
+CheckResult CheckSettingsWritten(const PaletteUnderTest& palette) {
+    if (palette.executable.empty()) return "the palette's executable was never found";
+    const std::wstring file = SettingsPath(palette.executable);
+    const int left = ReadSetting(file, L"Form", L"Left");
+    const int top = ReadSetting(file, L"Form", L"Top");
+    if (left != palette.lastPosition.left || top != palette.lastPosition.top) {
+        return "[Form] holds Left " + std::to_string(left) + ", Top " + std::to_string(top) + "; the window was at " +
+               std::to_string(palette.lastPosition.left) + ", " + std::to_string(palette.lastPosition.top);
+    }
+    if (ReadSetting(file, L"Check", L"CmdLine") != 1) return "[Check] CmdLine is not 1";
+    return {};
+}
+
 }  // namespace
 
 std::vector<Check> PaletteWindowChecks(PaletteUnderTest& palette) {
@@ -97,6 +132,7 @@ std::vector<Check> PaletteCloseChecks(PaletteUnderTest& palette) {
     return {
         {"palette closes on WM_CLOSE", [&] { return CloseWindow(palette); }},
         {"palette process exits with code 0", [&] { return CheckProcessExit(palette); }},
+        {"settings file holds the last window position", [&] { return CheckSettingsWritten(palette); }},
     };
 }
 

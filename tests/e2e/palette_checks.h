@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "check_list.h"
@@ -13,6 +14,8 @@ namespace kv::e2e {
 struct PaletteUnderTest {
     HWND window = nullptr;
     HANDLE process = nullptr;
+    std::wstring executable;
+    RECT lastPosition{};  // the window's rectangle just before it was closed
 
     PaletteUnderTest() = default;
     PaletteUnderTest(const PaletteUnderTest&) = delete;
@@ -24,7 +27,8 @@ struct PaletteUnderTest {
 
 // Finds the window by its title and checks frame, z-order and client size.
 std::vector<Check> PaletteWindowChecks(PaletteUnderTest& palette);
-// Closes the window as the user would and checks that the process ends with code 0.
+// Closes the window as the user would, checks that the process ends with code 0 and that
+// the settings file beside the executable holds the window's last position.
 std::vector<Check> PaletteCloseChecks(PaletteUnderTest& palette);
 
 }  // namespace kv::e2e
