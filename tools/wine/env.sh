@@ -120,6 +120,19 @@ kv_ensure_prefix() {
     ) 8>"$WINEPREFIX.lock"
 }
 
+# Xvfb has no window manager, so the frames and captions of managed windows would not be
+# drawn at all; unmanaged, Wine draws them itself. With a real display the window manager
+# takes them again.
+kv_set_window_management() {
+    local key='HKCU\Software\Wine\X11 Driver'
+    if [[ -n ${KV_XVFB_PID:-} ]]; then
+        kv_reg_add "$key" Managed N
+    else
+        wine reg delete "$key" /v Managed /f >/dev/null 2>&1
+    fi
+    return 0
+}
+
 kv_wine_env() {
     if ! command -v wine >/dev/null; then
         kv_log "wine is missing: install the Debian package wine64 (tools/install-deps.sh)"
@@ -139,7 +152,7 @@ kv_wine_env() {
         trap kv_wine_cleanup EXIT
         trap 'exit 130' INT TERM
     fi
-    kv_ensure_prefix
+    kv_ensure_prefix && kv_set_window_management
 }
 
 kv_wine_env
