@@ -310,7 +310,12 @@ ScreenRect Desktop::WindowRect(WindowHandle w) {
     return window ? window->rect : ScreenRect{};
 }
 
-// Nobody moves the pointer in process; it rests at the screen's corner.
-ScreenPoint Desktop::CursorPos() { return {}; }
+// The pointer starts at the screen's corner; only the palette moves it in process.
+ScreenPoint Desktop::CursorPos() { return cursor_; }
+
+bool Desktop::SetCursorPos(ScreenPoint p) {
+    cursor_ = p;
+    return true;
+}
 
 }  // namespace kv::sim

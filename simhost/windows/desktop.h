@@ -78,9 +78,12 @@ public:
     bool AttachThreadInput(std::uint32_t thread, std::uint32_t toThread, bool attach) override;
     ScreenRect WindowRect(WindowHandle w) override;
     ScreenPoint CursorPos() override;
+    bool SetCursorPos(ScreenPoint p) override;
 
 private:
     static constexpr std::uint32_t kPaletteThread = 0x0A10;
+
+    ScreenPoint cursor_;
 
     // What a window does with the messages the palette sends.
     enum class Role { Plain, Frame, Prompt, HistoryPane };

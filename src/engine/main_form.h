@@ -9,6 +9,8 @@
 #include "engine/keyword_watcher.h"
 #include "engine/op_context.h"
 #include "engine/settings_file.h"
+#include "platform/canvas.h"
+#include "wires/cut_engine.h"
 
 namespace kv {
 
@@ -97,6 +99,9 @@ public:
     // --- below the visible area
     ButtonControl SpeedButton3{"BMP", ""};
     LabelControl Label8;
+    // The block tab's first preview picture, which the picture capture fills; the view supplies
+    // its surface. Without one the capture still finds and names the block, and grabs nothing.
+    Canvas* Image1 = nullptr;
     CheckControl CheckMin{"以下の線分は作成しない"};
     EditControl EditMin{"5.0"};
     CheckControl CheckActive{"本ｱﾌﾟﾘをｱｸﾃｨﾌﾞにする"};
@@ -163,6 +168,10 @@ private:
     void StartOperation(const Start& start);
     void StartPicker(int state, bool alwaysSaveSnap);
     bool BlockFigureChecked() const;
+    // The main tab's trim options as the cut engine takes them.
+    CutOptions TrimOptions() const;
+    // The steps of the trim tools and their pick buttons; false when the state is none of theirs.
+    bool RunTrimStep();
     // False when the state has no step.
     bool RunStep();
     void RestoreTitleUnlessBlockTab();

@@ -56,7 +56,7 @@ bool TFormKvaneMain::RunStep() {
         DrawnSegmentStep(*this);
         return true;
     default:
-        return false;
+        return RunTrimStep();
     }
 }
 

@@ -27,7 +27,8 @@ bool IsCancelLine(std::string_view line) {
 }
 
 OpContext::OpContext(WindowSystem& windows, Ui& ui, Clock& clock, Files& files, std::string executablePath)
-    : host(windows), ui(ui), clock(clock), files(files), executablePath(std::move(executablePath)) {}
+    : host(windows), windows(windows), ui(ui), clock(clock), files(files),
+      executablePath(std::move(executablePath)) {}
 
 bool OpContext::HostAtCommandPrompt() { return IsCommandPrompt(host.ReadCommandLine()); }
 

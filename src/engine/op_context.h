@@ -36,6 +36,7 @@ public:
     ButtonControl SpeedButtonUndo{"Undo", "元に戻す", false};
 
     HostLink host;
+    WindowSystem& windows;  // the host's drawing view and the mouse pointer (picture capture)
     Ui& ui;
     Clock& clock;
     Files& files;

@@ -52,6 +52,8 @@ public:
     virtual bool AttachThreadInput(std::uint32_t thread, std::uint32_t toThread, bool attach) = 0;
     virtual ScreenRect WindowRect(WindowHandle w) = 0;
     virtual ScreenPoint CursorPos() = 0;
+    // Moves the mouse pointer; a window system that cannot leaves it where it is.
+    virtual bool SetCursorPos(ScreenPoint) { return false; }
 };
 
 }  // namespace kv

@@ -21,9 +21,14 @@ TLineEnt PieceOf(const TLineEnt& line, const WirePiece& piece) {
     return out;
 }
 
+bool InsertAndConfirm(RoundTripPorts& ports, InsertForm form = InsertForm::kCancelFirst) {
+    if (!InsertDxf(ports.host, ports.files, ports.scratchPath, form)) return false;
+    return !ports.insertArrived || ports.insertArrived(ports.scratchPath);
+}
+
 bool WriteAndInsert(const std::vector<std::string>& entityItems, DxfBuffer& ltypeSource, RoundTripPorts& ports) {
     if (!WriteDxfFile(ports.files, ports.scratchPath, DxfFrame(ltypeSource, entityItems))) return false;
-    return InsertDxf(ports.host, ports.files, ports.scratchPath);
+    return InsertAndConfirm(ports);
 }
 
 }  // namespace
@@ -92,14 +97,13 @@ TrimWriteResult WriteTrimmedLines(std::vector<TLineEnt>& lines, const std::vecto
     if (!WriteDxfFile(ports.files, ports.scratchPath, DxfFrame(exported, items)))
         return TrimWriteResult::kNothingInserted;
     ports.clock.Sleep(kTrimFileWaitMs);
-    if (!InsertDxf(ports.host, ports.files, ports.scratchPath)) return TrimWriteResult::kNothingInserted;
+    if (!InsertAndConfirm(ports)) return TrimWriteResult::kNothingInserted;
     ports.files.Delete(ports.scratchPath);
     ports.clock.Sleep(kTrimFileWaitMs);
 
     ApplyLineEdits(lines, exported);
     if (!SaveDxfBuffer(ports.files, ports.scratchPath, exported)) return TrimWriteResult::kPiecesOnly;
-    if (!InsertDxf(ports.host, ports.files, ports.scratchPath, InsertForm::kNoCancel))
-        return TrimWriteResult::kPiecesOnly;
+    if (!InsertAndConfirm(ports, InsertForm::kNoCancel)) return TrimWriteResult::kPiecesOnly;
     return TrimWriteResult::kDone;
 }
 

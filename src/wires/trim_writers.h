@@ -2,6 +2,7 @@
 // drawing) and the block-trim result for every exported wire.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ struct RoundTripPorts {
     Files& files;
     Clock& clock;
     std::string scratchPath;
+    // Whether the host took the file just inserted into its drawing; unset: trusted. A file
+    // the host could not read leaves no trace but in its history.
+    std::function<bool(std::string_view path)> insertArrived = {};
 };
 
 // Which pieces of a split wire are written: with CheckMin those at least `minimum` long,

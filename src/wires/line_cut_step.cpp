@@ -1,0 +1,85 @@
+#include "wires/line_cut_step.h"
+
+#include <vector>
+
+#include "base/number_text.h"
+#include "base/strings.h"
+#include "dxf/read_entities.h"
+#include "dxf/read_tables.h"
+#include "dxf/round_trip.h"
+#include "hostlink/host_text.h"
+#include "wires/break_points.h"
+#include "wires/junction_check.h"
+#include "wires/step_round_trip.h"
+
+namespace kv {
+
+namespace {
+
+constexpr std::string_view kPickLineMessage = "線分を選択してください. ";
+
+std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
+
+// The symbols on the wire, or nothing when the fenced objects could not be exported.
+std::optional<std::vector<TInsertEnt>> SymbolsAlong(OpContext& op, const TLineEnt& wire) {
+    op.host.SendCommand("SELECT F " + PointText(wire.P1) + " " + PointText(wire.P2) + "\r\r\r\x03");
+    if (op.host.SelectionCount() <= 0) return std::nullopt;
+    DxfBuffer buffer;
+    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return std::nullopt;
+    std::vector<TInsertEnt> inserts;
+    ReadInserts(buffer, inserts);
+    return inserts;
+}
+
+void CutBetween(OpContext& op, const TLineEnt& wire, const Point3& pick, const std::vector<TInsertEnt>& inserts,
+                const LineCutOptions& options, const HeaderVars& header) {
+    const bool tidyMarks = !Trim(options.editKpMark).empty();
+    // Read before the break, so that a bad factor stops the pass before it changes anything.
+    const double range = tidyMarks ? JunctionRange(options.editKpRad, header.DimScale) : 0;
+    const BreakPoints breaks = FindBreakPoints(wire, pick, inserts);
+    op.host.SendCommand("\x03" "BREAK NEA " + PointText(pick) + "\rF " + PointText(breaks.P1) + "\r" +
+                        PointText(breaks.P2) + "\r\x03");
+    if (!tidyMarks) return;
+    EndPointJunctionCheck(op, breaks.P1, range);
+    EndPointJunctionCheck(op, breaks.P2, range);
+}
+
+}  // namespace
+
+double JunctionRange(const std::string& editKpRad, const std::string& dimScale) {
+    const double factor = Trim(editKpRad).empty() ? 1.0 : ParseReal(Trim(editKpRad));
+    double scale = 1.0;
+    if (!TryParseReal(dimScale, scale) || scale <= 0) scale = 1.0;
+    return factor * scale;
+}
+
+void LineCutStep(OpContext& op, const LineCutOptions& options) {
+    if (!op.HostAtCommandPrompt()) return;
+    op.Timer1.enabled = false;
+    op.OpState = 0;
+    const bool picked = op.host.SelectionCount() >= 1;
+    op.RestoreSnapMode();
+    if (!picked) return;
+    op.SetUndoMark();
+    DxfBuffer buffer;
+    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return;
+
+    HeaderVars header;
+    ReadHeaderVars(buffer, header);
+    std::vector<TLineEnt> lines;
+    Point3 pick;
+    if (ReadLines(buffer, lines) < 1) {
+        op.ui.ShowMessage(kPickLineMessage, MessageButtons::Ok);
+    } else if (ParsePoint(op.host.GetSysVar("LASTPOINT"), pick)) {
+        const TLineEnt& wire = lines.front();
+        if (const std::optional<std::vector<TInsertEnt>> inserts = SymbolsAlong(op, wire)) {
+            if (inserts->empty())
+                op.host.SendCommand("\x03" "ERASE SINGLE NEA " + PointText(pick) + "\r\x03");
+            else
+                CutBetween(op, wire, pick, *inserts, options, header);
+        }
+    }
+    RestartSingleSelection(op, kLineCutState);
+}
+
+}  // namespace kv
