@@ -154,4 +154,6 @@ ScreenPoint Win32WindowSystem::CursorPos() {
     return {p.x, p.y};
 }
 
+bool Win32WindowSystem::SetCursorPos(ScreenPoint p) { return ::SetCursorPos(p.x, p.y) != FALSE; }
+
 }  // namespace kv

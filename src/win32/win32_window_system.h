@@ -28,6 +28,7 @@ public:
     bool AttachThreadInput(std::uint32_t thread, std::uint32_t toThread, bool attach) override;
     ScreenRect WindowRect(WindowHandle w) override;
     ScreenPoint CursorPos() override;
+    bool SetCursorPos(ScreenPoint p) override;
 };
 
 }  // namespace kv
