@@ -1,10 +1,11 @@
 // kve2e: drives kvane2k.exe (already started) through window messages and prints one line
 // per check, then "N passed, N failed". Exit code 0 only when every check passed.
 //
-//   kve2e.exe [--snapshots FOLDER]
+//   kve2e.exe [--snapshots FOLDER] [--simhost]
 //
 // With --snapshots, the driver asks for screenshots at the interesting moments (see
-// snapshot_request.h); without it, none are taken.
+// snapshot_request.h); without it, none are taken. With --simhost, simhost.exe is running
+// too: its windows are checked, and the palette drives it end to end.
 
 #include <cstdio>
 #include <cwchar>
@@ -14,8 +15,10 @@
 
 #include "check_list.h"
 #include "font_checks.h"
+#include "host_checks.h"
 #include "palette_checks.h"
 #include "palette_control_checks.h"
+#include "palette_host_checks.h"
 #include "snapshot_request.h"
 
 namespace {
@@ -30,26 +33,40 @@ void Append(std::vector<kv::e2e::Check>& to, std::vector<kv::e2e::Check> more) {
 
 int wmain(int argc, wchar_t** argv) {
     std::wstring snapshotFolder;
+    bool withHost = false;
     for (int i = 1; i < argc; ++i) {
         if (std::wcscmp(argv[i], L"--snapshots") == 0 && i + 1 < argc) {
             snapshotFolder = argv[++i];
+        } else if (std::wcscmp(argv[i], L"--simhost") == 0) {
+            withHost = true;
         } else {
-            std::fprintf(stderr, "usage: kve2e.exe [--snapshots FOLDER]\n");
+            std::fprintf(stderr, "usage: kve2e.exe [--snapshots FOLDER] [--simhost]\n");
             return kUsageError;
         }
     }
 
     using namespace kv::e2e;
     PaletteUnderTest palette;
+    HostUnderTest host;
     std::vector<Check> checks;
     Append(checks, PaletteWindowChecks(palette));
     Append(checks, JapaneseFontChecks());
+    if (withHost) {
+        Append(checks, HostWindowChecks(host));
+        Append(checks, HostChannelChecks(host));
+        Append(checks, PaletteHostChecks(palette, host));
+        if (!snapshotFolder.empty()) {
+            checks.push_back(
+                {"screenshot of simhost and the palette", [&] { return RequestSnapshot(snapshotFolder, L"simhost"); }});
+        }
+    }
     if (!snapshotFolder.empty()) {
         checks.push_back({"screenshot of the palette", [&] { return RequestSnapshot(snapshotFolder, L"palette"); }});
     }
     Append(checks, PaletteControlChecks(palette, snapshotFolder));
     Append(checks, PaletteMouseChecks(palette));
     Append(checks, PaletteCloseChecks(palette));
+    if (withHost) Append(checks, HostCloseChecks(host));
 
     CheckTally tally = RunChecks(checks);
     std::printf("%d passed, %d failed\n", tally.passed, tally.failed);

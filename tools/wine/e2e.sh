@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# End-to-end run under Wine: starts kvane2k.exe, lets the driver kve2e.exe check it through
-# window messages, saves screenshots under out/, and ends with the driver's
-# "N passed, N failed" as the last line. Builds nothing.
+# End-to-end run under Wine: starts simhost.exe (when built) and kvane2k.exe, lets the driver
+# kve2e.exe check them through window messages, saves screenshots under out/, and ends with
+# the driver's "N passed, N failed" as the last line. Builds nothing.
 #
 #   tools/wine/e2e.sh [MINGW_BUILD_DIR]     (default: build/mingw)
 #
@@ -13,10 +13,13 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(realpath -m "${1:-$repo/build/mingw}")
 palette_exe="$build/src/win32/kvane2k.exe"
 driver_exe="$build/tests/e2e/kve2e.exe"
+simhost_exe="$build/simhost/win32/simhost.exe"
+simhost_drawing="$repo/tests/e2e/data/demo_drawing.dxf"
 out="$repo/out"
 # The driver waits at most 30 s for the palette and 20 s per screenshot; this bounds a hang.
 driver_timeout=300
 palette_exit_timeout=15
+simhost_exit_timeout=15
 
 fail_before_checks() {
     echo "e2e: $*" >&2
@@ -33,9 +36,11 @@ source "$repo/tools/wine/env.sh" || fail_before_checks "Wine could not be set up
 requests=$(mktemp -d)
 watcher_pid=
 palette_pid=
+simhost_pid=
 cleanup() {
     [[ -n $watcher_pid ]] && kill "$watcher_pid" 2>/dev/null
     [[ -n $palette_pid ]] && kill "$palette_pid" 2>/dev/null
+    [[ -n $simhost_pid ]] && kill "$simhost_pid" 2>/dev/null
     rm -rf "$requests"
     kv_wine_cleanup
 }
@@ -75,11 +80,22 @@ serve_snapshots() {
 serve_snapshots &
 watcher_pid=$!
 
+# The stand-in host first, with a drawing in it, so that the palette finds it running.
+driver_options=()
+if [[ -f $simhost_exe ]]; then
+    wine "$simhost_exe" --text-window --load "Z:${simhost_drawing//\//\\}" >/dev/null 2>&1 &
+    simhost_pid=$!
+    driver_options+=(--simhost)
+else
+    echo "e2e: no $simhost_exe; the checks with the host are left out" >&2
+fi
+
 wine "$palette_exe" >/dev/null 2>&1 &
 palette_pid=$!
 
 log="$requests/driver.log"
-timeout "$driver_timeout" wine "$driver_exe" --snapshots "Z:${requests//\//\\}" 2>&1 | tr -d '\r' | tee "$log" |
+timeout "$driver_timeout" wine "$driver_exe" --snapshots "Z:${requests//\//\\}" "${driver_options[@]}" 2>&1 |
+    tr -d '\r' | tee "$log" |
     grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
 driver_status=${PIPESTATUS[0]}
 
@@ -95,6 +111,18 @@ if ((palette_ended)); then
     palette_pid=
 else
     echo "e2e: kvane2k.exe still running ${palette_exit_timeout} s after the checks; stopping it" >&2
+fi
+
+if [[ -n $simhost_pid ]]; then
+    for ((i = 0; i < simhost_exit_timeout * 10; ++i)); do
+        kill -0 "$simhost_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$simhost_pid" 2>/dev/null; then
+        echo "e2e: simhost.exe still running ${simhost_exit_timeout} s after the checks; stopping it" >&2
+    else
+        simhost_pid=
+    fi
 fi
 
 counts=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)

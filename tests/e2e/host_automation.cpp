@@ -1,0 +1,83 @@
+#include "host_automation.h"
+
+#include <sstream>
+
+namespace kv::e2e {
+
+namespace {
+
+constexpr wchar_t kReplyClass[] = L"kve2eAutomationReply";
+constexpr ULONG_PTR kAutomationTag = 0x5348;
+constexpr ULONG_PTR kReplyTag = 0x5349;
+constexpr LRESULT kAutomationOk = 1;
+
+}  // namespace
+
+HostAutomation::~HostAutomation() {
+    if (window_) DestroyWindow(window_);
+}
+
+bool HostAutomation::EnsureWindow() {
+    if (window_) return true;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ReplyProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kReplyClass;
+    RegisterClassExW(&wc);  // already registered is fine
+    window_ = CreateWindowExW(0, kReplyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
+    return window_ != nullptr;
+}
+
+LRESULT CALLBACK HostAutomation::ReplyProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<HostAutomation*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (message == WM_COPYDATA && self) {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+        if (data->dwData != kReplyTag) return FALSE;
+        self->reply_.assign(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
+        self->replied_ = true;
+        return TRUE;
+    }
+    return DefWindowProcW(w, message, wp, lp);
+}
+
+AutomationReply HostAutomation::Run(HWND frame, const std::string& lines) {
+    AutomationReply result;
+    if (!IsWindow(frame) || !EnsureWindow()) return result;
+    reply_.clear();
+    replied_ = false;
+    COPYDATASTRUCT data{kAutomationTag, static_cast<DWORD>(lines.size()), const_cast<char*>(lines.data())};
+    LRESULT answer =
+        SendMessageW(frame, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&data));
+    result.delivered = answer != 0 && replied_;
+    result.ok = answer == kAutomationOk;
+    result.text = reply_;
+    return result;
+}
+
+bool ListsLine(const std::string& entities, const std::string& a, const std::string& b) {
+    std::istringstream in(entities);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.find(" LINE ") == std::string::npos) continue;
+        if (line.find("(" + a + ")-(" + b + ")") != std::string::npos) return true;
+        if (line.find("(" + b + ")-(" + a + ")") != std::string::npos) return true;
+    }
+    return false;
+}
+
+int CountKind(const std::string& entities, const std::string& kind) {
+    std::istringstream in(entities);
+    std::string line;
+    int count = 0;
+    while (std::getline(in, line)) {
+        if (line.find(" " + kind + " ") != std::string::npos) ++count;
+    }
+    return count;
+}
+
+}  // namespace kv::e2e
