@@ -68,13 +68,15 @@ void PaintHistoryPane(HDC dc, const RECT& client, const ControlState& state) {
     int y = client.bottom;
     std::wstring_view rest = state.shown;
     if (!rest.empty() && rest.back() == L'\n') rest.remove_suffix(1);
-    while (!rest.empty() && y > client.top) {
+    // Whole lines only: a line cut at the top would look like a fault.
+    while (!rest.empty() && y - lineHeight >= client.top) {
         std::size_t start = rest.rfind(L'\n');
         std::wstring_view line = start == std::wstring_view::npos ? rest : rest.substr(start + 1);
         if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
         y -= lineHeight;
         RECT row{client.left + kTextMargin, y, client.right, y + lineHeight};
-        DrawTextW(dc, line.data(), static_cast<int>(line.size()), &row, DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+        DrawTextW(dc, line.data(), static_cast<int>(line.size()), &row,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
         rest = start == std::wstring_view::npos ? std::wstring_view() : rest.substr(0, start);
     }
 }

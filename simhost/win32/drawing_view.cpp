@@ -17,8 +17,8 @@ namespace kv::sim::win {
 namespace {
 
 constexpr COLORREF kBackground = RGB(0, 0, 0);
-constexpr COLORREF kWindowFrame = RGB(80, 140, 255);     // dragged to the right: window
-constexpr COLORREF kCrossingFrame = RGB(80, 220, 120);   // dragged to the left: crossing
+constexpr COLORREF kWindowFrame = RGB(80, 140, 255);    // dragged to the right: window
+constexpr COLORREF kCrossingFrame = RGB(80, 220, 120);  // dragged to the left: crossing
 constexpr double kWheelStep = 1.25;
 constexpr int kDragThresholdPx = 4;
 // Texts smaller than this are not worth a font.
@@ -42,7 +42,9 @@ std::map<HWND, Gesture>& Gestures() {
 
 POINT ToPoint(const ViewMapping& view, Point3 p) {
     PixelPoint px = view.ToPixels(p);
-    auto clamp = [](double v) { return static_cast<LONG>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit))); };
+    auto clamp = [](double v) {
+        return static_cast<LONG>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
+    };
     return POINT{clamp(px.x), clamp(px.y)};
 }
 
@@ -149,7 +151,8 @@ void Paint(HWND w, const HostFront& front) {
     GetClientRect(w, &client);
     // Drawn off screen first, so that zooming and panning do not flicker.
     HDC dc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateCompatibleBitmap(windowDc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+    HBITMAP bitmap =
+        CreateCompatibleBitmap(windowDc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     HBRUSH background = CreateSolidBrush(kBackground);
     FillRect(dc, &client, background);

@@ -29,7 +29,8 @@ constexpr int kClipboardTries = 10;
 constexpr DWORD kClipboardRetryMs = 20;
 constexpr UINT kReplyTimeoutMs = 5000;
 
-bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor, HBRUSH background) {
+bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor,
+              HBRUSH background) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
@@ -42,7 +43,9 @@ bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style,
     return RegisterClassExW(&wc) != 0;
 }
 
-std::string LastError(const char* what) { return std::string(what) + " failed (error " + std::to_string(GetLastError()) + ")"; }
+std::string LastError(const char* what) {
+    return std::string(what) + " failed (error " + std::to_string(GetLastError()) + ")";
+}
 
 // The clipboard may be held by another program for a moment.
 bool OpenClipboardPatiently(HWND owner) {
@@ -86,14 +89,15 @@ std::optional<std::string> HostFront::Open(const FrontOptions& options, int show
         if (!loaded.ok) return loaded.text;
     }
     if (!RegisterClasses()) return LastError("RegisterClassEx");
-    frame_ = CreateWindowExW(0, kFrameClass, kFrameCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameRect.left,
-                             kFrameRect.top, kFrameRect.right - kFrameRect.left, kFrameRect.bottom - kFrameRect.top,
-                             nullptr, nullptr, instance_, this);
+    frame_ = CreateWindowExW(0, kFrameClass, kFrameCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                             kFrameRect.left, kFrameRect.top, kFrameRect.right - kFrameRect.left,
+                             kFrameRect.bottom - kFrameRect.top, nullptr, nullptr, instance_, this);
     if (!frame_) return LastError("creating the frame");
     CreateDrawingWindows();
     CreateCommandBar();
     CreateTextWindow();
-    if (!mdiClient_ || !viewWindow_ || !prompt_ || !textWindow_) return LastError("creating the host's windows");
+    if (!mdiClient_ || !viewWindow_ || !prompt_ || !textWindow_)
+        return LastError("creating the host's windows");
     LayoutFrame();
     if (!options.loadFile.empty()) ZoomExtents();
     Refresh();
@@ -118,8 +122,8 @@ bool HostFront::RegisterClasses() {
 void HostFront::CreateDrawingWindows() {
     CLIENTCREATESTRUCT client{nullptr, kFirstMdiChildId};
     mdiClient_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, frame_, nullptr,
-                                 instance_, &client);
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                                 frame_, nullptr, instance_, &client);
     if (!mdiClient_) return;
     MDICREATESTRUCTW child{};
     child.szClass = kDrawingWindowClass;
@@ -132,13 +136,14 @@ void HostFront::CreateDrawingWindows() {
     if (!drawingWindow_) return;
     RECT area;
     GetClientRect(drawingWindow_, &area);
-    viewWindow_ = CreateWindowExW(0, kViewClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, area.right, area.bottom,
-                                  drawingWindow_, nullptr, instance_, this);
+    viewWindow_ = CreateWindowExW(0, kViewClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, area.right,
+                                  area.bottom, drawingWindow_, nullptr, instance_, this);
 }
 
 void HostFront::CreateCommandBar() {
-    commandBar_ = CreateWindowExW(0, kCommandBarClass, kCommandBarCaption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                                  0, 0, 0, frame_, nullptr, instance_, this);
+    commandBar_ =
+        CreateWindowExW(0, kCommandBarClass, kCommandBarCaption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+                        0, 0, 0, frame_, nullptr, instance_, this);
     if (!commandBar_) return;
     historyPane_ = CreateCommandText(commandBar_, kHistoryName, CommandTextStyle::HistoryPane, instance_);
     prompt_ = CreateCommandText(commandBar_, kPromptName, CommandTextStyle::PromptLine, instance_);
@@ -146,9 +151,10 @@ void HostFront::CreateCommandBar() {
 
 void HostFront::CreateTextWindow() {
     // Owned by the frame: it stays in front of it, in the frame's thread.
-    textWindow_ = CreateWindowExW(0, kTextWindowClass, kTextWindowCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                  kTextWindowRect.left, kTextWindowRect.top, kTextWindowRect.right - kTextWindowRect.left,
-                                  kTextWindowRect.bottom - kTextWindowRect.top, frame_, nullptr, instance_, this);
+    textWindow_ = CreateWindowExW(
+        0, kTextWindowClass, kTextWindowCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kTextWindowRect.left,
+        kTextWindowRect.top, kTextWindowRect.right - kTextWindowRect.left,
+        kTextWindowRect.bottom - kTextWindowRect.top, frame_, nullptr, instance_, this);
     if (!textWindow_) return;
     textHistory_ = CreateCommandText(textWindow_, kHistoryName, CommandTextStyle::HistoryPane, instance_);
     textPrompt_ = CreateCommandText(textWindow_, kPromptName, CommandTextStyle::PromptLine, instance_);
@@ -164,7 +170,8 @@ void HostFront::LayoutFrame() {
     MoveWindow(commandBar_, 0, barTop, client.right, client.bottom - barTop, TRUE);
     int width = std::max<int>(0, client.right - 2 * kCommandBarGap);
     MoveWindow(historyPane_, kCommandBarGap, kCommandBarGap, width, kHistoryPaneHeight, TRUE);
-    MoveWindow(prompt_, kCommandBarGap, 2 * kCommandBarGap + kHistoryPaneHeight, width, kPromptLineHeight, TRUE);
+    MoveWindow(prompt_, kCommandBarGap, 2 * kCommandBarGap + kHistoryPaneHeight, width, kPromptLineHeight,
+               TRUE);
 }
 
 void HostFront::LayoutTextWindow() {
@@ -205,7 +212,8 @@ ConsoleReply HostFront::RunAutomation(std::string_view message) {
         message = end == std::string_view::npos ? std::string_view() : message.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         bool zoom = line == ":zoom" || StartsWith(line, ":zoom ");
-        ConsoleReply one = zoom ? Zoom(TrimView(line.substr(5))) : RunConsoleMessage(host_, files_, line, kProgramName);
+        ConsoleReply one =
+            zoom ? Zoom(TrimView(line.substr(5))) : RunConsoleMessage(host_, files_, line, kProgramName);
         all.ok = one.ok && all.ok;
         all.text += one.text;
     }
@@ -219,8 +227,8 @@ ConsoleReply HostFront::Zoom(std::string_view argument) {
         std::size_t blank = argument.find(' ');
         std::optional<Point3> center = ParseConsolePoint(argument.substr(0, blank));
         double height = 0;
-        if (!center || blank == std::string_view::npos || !TryParseReal(Trim(argument.substr(blank + 1)), height) ||
-            !(height > 0)) {
+        if (!center || blank == std::string_view::npos ||
+            !TryParseReal(Trim(argument.substr(blank + 1)), height) || !(height > 0)) {
             return ConsoleReply{false, std::string(kProgramName) + ": :zoom wants extents or x,y height\n"};
         }
         ViewMapping view = view_;
@@ -232,7 +240,8 @@ ConsoleReply HostFront::Zoom(std::string_view argument) {
 }
 
 void HostFront::SendReply(HWND to, const std::string& text) {
-    COPYDATASTRUCT reply{kAutomationReplyTag, static_cast<DWORD>(text.size()), const_cast<char*>(text.data())};
+    COPYDATASTRUCT reply{kAutomationReplyTag, static_cast<DWORD>(text.size()),
+                         const_cast<char*>(text.data())};
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(to, WM_COPYDATA, reinterpret_cast<WPARAM>(frame_), reinterpret_cast<LPARAM>(&reply),
                         SMTO_ABORTIFHUNG, kReplyTimeoutMs, &ignored);

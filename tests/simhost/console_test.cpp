@@ -27,10 +27,12 @@ HostFiles MemoryFiles(std::map<std::string, std::string>& store) {
 TEST(ConsoleMessage, RunsEachLineAndRepliesWithWhatTheyPrinted) {
     std::map<std::string, std::string> store;
     SimHost host(MemoryFiles(store));
-    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store), "LINE \r\n:pick 0,0\n:pick 10,0\n:enter\n", "simhost");
+    ConsoleReply reply =
+        RunConsoleMessage(host, MemoryFiles(store), "LINE \r\n:pick 0,0\n:pick 10,0\n:enter\n", "simhost");
     EXPECT_TRUE(reply.ok);
     EXPECT_EQ(reply.text,
-              "1 点目を指定: \n次の点を指定 または [元に戻す(U)]: \n次の点を指定 または [元に戻す(U)]: \nコマンド: \n");
+              "1 点目を指定: \n次の点を指定 または [元に戻す(U)]: \n次の点を指定 または [元に戻す(U)]: "
+              "\nコマンド: \n");
     ASSERT_EQ(host.GetDrawing().Entities().size(), 1u);
 }
 
@@ -45,7 +47,8 @@ TEST(ConsoleMessage, AFailedLineIsReportedInPlaceAndTheRestStillRuns) {
 TEST(ConsoleMessage, DumpWritesTheWholeDrawingAndLoadReadsItBack) {
     std::map<std::string, std::string> store;
     SimHost host(MemoryFiles(store));
-    ConsoleReply drawn = RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump all.dxf", "simhost");
+    ConsoleReply drawn =
+        RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump all.dxf", "simhost");
     ASSERT_TRUE(drawn.ok) << drawn.text;
     ASSERT_TRUE(store.count("all.dxf"));
     SimHost other(MemoryFiles(store));

@@ -106,7 +106,8 @@ TEST(Scene, BlockContentsTakeTheReferencesLayerAndColourWhereTheyDefer) {
     block.name = "SYM";
     block.entities.push_back(Make(LineGeom{{0, 0, 0}, {1, 0, 0}}, "0", kColorByBlock));
     block.entities.push_back(Make(LineGeom{{0, 0, 0}, {0, 1, 0}}, "W"));
-    block.entities.push_back(Make(LineGeom{{0, 0, 0}, {1, 1, 0}}, "0"));  // BYLAYER on "0": the reference's layer
+    block.entities.push_back(
+        Make(LineGeom{{0, 0, 0}, {1, 1, 0}}, "0"));  // BYLAYER on "0": the reference's layer
     d.blocks.push_back(block);
     d.Add(Make(InsertGeom{"SYM", {100, 0, 0}, 2, 2, 1, 90}, "X", 5));
     Scene s = BuildScene(d);
