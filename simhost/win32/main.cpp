@@ -3,7 +3,7 @@
 //   simhost.exe [--load FILE.dxf] [--text-window] [--half-width-prompt]
 #include <windows.h>
 
-#include <cwchar>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
