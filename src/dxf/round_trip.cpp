@@ -25,6 +25,11 @@ bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, D
         host.SendCommand("DXFOUT " + file + "\rV 2000 O P \r16 ");
     }
     host.SendCommand("'FILEDIA 1 ");
+    return LoadExport(files, path, buffer);
+}
+
+bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
+    buffer.Clear();
     if (!files.Exists(path)) return false;
     std::optional<std::string> text = files.ReadText(path);
     if (!text) return false;

@@ -23,6 +23,9 @@ enum class ExportForm { kStandard, kJunctionCheck };
 bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer,
                     ExportForm form = ExportForm::kStandard);
 
+// Loads an export the host wrote into path. False when there is no readable file.
+bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer);
+
 // kCancelFirst leads with Ctrl+C; a second insert of the same round trip may leave it out.
 enum class InsertForm { kCancelFirst, kNoCancel };
 

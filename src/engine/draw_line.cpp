@@ -24,17 +24,4 @@ void WaitForSegmentStep(OpContext& op) {
     op.OpState += 1;
 }
 
-void DrawnSegmentStep(OpContext& op) {
-    if (!op.HostAtCommandPrompt()) return;
-    op.Timer1.enabled = false;
-    op.SetUndoMark();
-    if (op.LastOp != 0) {
-        op.OpState = 0;
-        return;
-    }
-    op.host.SendCommand("\x03LINE ");
-    op.OpState -= 1;
-    op.Timer1.enabled = true;
-}
-
 }  // namespace kv

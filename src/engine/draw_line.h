@@ -1,5 +1,5 @@
 // Draw Line: the user draws one segment with the host's LINE command, the palette
-// ends LINE after it, works on the segment and starts LINE again.
+// ends LINE after it, works on the segment (wires/line_draw_step.h) and starts LINE again.
 #pragma once
 
 #include "engine/op_context.h"
@@ -10,9 +10,5 @@ namespace kv {
 // drawn, ends LINE and moves to the next state; the command prompt (the user ended
 // or cancelled LINE) ends the operation.
 void WaitForSegmentStep(OpContext& op);
-
-// The second state of Draw Line: once the host is back at the command prompt, sets
-// the undo mark and starts LINE again, or ends when a button is queued.
-void DrawnSegmentStep(OpContext& op);
 
 }  // namespace kv

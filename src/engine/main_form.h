@@ -150,6 +150,8 @@ public:
     void SpeedButton1Click();
     void SpeedButtonKpMarkClick();
     void SpeedButton3Click();
+    // Defines the built-in junction block in the drawing and makes it the junction mark.
+    void SpeedButton5Click();
     void CheckKpMarkClick();
     // Discards every key but digits, ".", Enter and Backspace (sets it to 0).
     void EditKpRadKeyPress(char& key);
@@ -172,6 +174,10 @@ private:
     CutOptions TrimOptions() const;
     // The steps of the trim tools and their pick buttons; false when the state is none of theirs.
     bool RunTrimStep();
+    // The steps of line drawing (102, 152), the junction tool (11, 12) and its block pick (551).
+    void LineDrawStep();
+    void JunctionToolStep();
+    void JunctionBlockPick();
     // False when the state has no step.
     bool RunStep();
     void RestoreTitleUnlessBlockTab();

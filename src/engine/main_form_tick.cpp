@@ -41,6 +41,12 @@ void TFormKvaneMain::Timer1Timer() {
 bool TFormKvaneMain::RunStep() {
     switch (OpState) {
     case 11:
+    case 12:
+        JunctionToolStep();
+        return true;
+    case 551:
+        JunctionBlockPick();
+        return true;
     case 1401:
         ReadPickedPointStep(*this);
         return true;
@@ -53,7 +59,7 @@ bool TFormKvaneMain::RunStep() {
         return true;
     case 102:
     case 152:
-        DrawnSegmentStep(*this);
+        LineDrawStep();
         return true;
     default:
         return RunTrimStep();

@@ -35,7 +35,7 @@ const PaletteControl kControls[] = {
     {.name = "SpeedButton1", .button = &F::SpeedButton1, .click = &F::SpeedButton1Click},
     {.name = "SpeedButtonKpMark", .button = &F::SpeedButtonKpMark, .click = &F::SpeedButtonKpMarkClick},
     {.name = "SpeedButton3", .button = &F::SpeedButton3, .click = &F::SpeedButton3Click},
-    {.name = "SpeedButton5", .button = &F::SpeedButton5},
+    {.name = "SpeedButton5", .button = &F::SpeedButton5, .click = &F::SpeedButton5Click},
     {.name = "SpeedButtonHeight", .button = &F::SpeedButtonHeight, .click = &F::SpeedButtonHeightClick},
     {.name = "SpeedButton4", .button = &F::SpeedButton4, .click = &F::SpeedButtonHeightClick},
     {.name = "SpeedButton6", .button = &F::SpeedButton6, .click = &F::SpeedButtonHeightClick},

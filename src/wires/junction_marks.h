@@ -1,0 +1,65 @@
+// Junctions of a drawn wire and the junction marks (small block references) that show them:
+// where the marks go, which ones have gone stale, and the commands that select, insert and
+// erase them around a point.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/point3.h"
+#include "dxf/records.h"
+
+namespace kv {
+
+// Two points closer than this are one point; a point closer than this to a line lies on it.
+constexpr double kJunctionTolerance = 0.01;
+
+// The junction-block settings of the main tab, read when used.
+struct JunctionOptions {
+    std::string EditKpMark;  // the mark's block name; empty: no mark is inserted or erased
+    bool CheckKpLayer = false;
+    std::string EditKpLayer;
+    std::string EditKpRad;  // detection range factor
+    // Marks go on EditKpLayer.
+    bool FixedLayer() const;
+    std::string MarkName() const;
+};
+
+// Growable list of junction points; a point within kJunctionTolerance of one already held
+// is not added again.
+using JunctionList = std::vector<Point3>;
+void AddJunction(JunctionList& list, const Point3& point);
+
+// The detection range: DIMSCALE (1.0 when it reads as zero or no number) times EditKpRad
+// (1.0 when empty). ConversionError when EditKpRad holds text that is no number.
+double KpRange(std::string_view dimScaleText, std::string_view editKpRad);
+
+// Where the wires of `lines` meet the drawn wire: each one crossing it, ending on it, or with
+// the drawn wire ending on it. Collinear and parallel wires give nothing, nor a wire meeting
+// the drawn one end to end (a corner).
+JunctionList JunctionsAlong(const TLineEnt& drawn, const std::vector<TLineEnt>& lines);
+
+// The end-point test around `p`: two of the wires found there really meet (not end to end),
+// at a point inside the square of half-side `range` round p and on both wires.
+bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double range);
+
+struct MarkPlan {
+    std::vector<Point3> insertAt;        // junctions without a mark, in list order
+    std::vector<TInsertEnt> staleMarks;  // marks of the block that sit on no junction
+};
+
+// Junctions already carrying a mark of block `markName` (its insertion point within the
+// tolerance; the first such reference in file order) keep it; with an empty name nothing is
+// planned. Block names compare without regard to ASCII case.
+MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts,
+                   std::string_view markName);
+
+// "-INSERT name\rS scale R 0\rx,y\r": a mark at scale DIMSCALE, not rotated.
+std::string MarkInsertCommand(std::string_view markName, std::string_view dimScale, const Point3& at);
+// A closed fence round the square of half-side r centred on p.
+std::string SquareFenceCommand(const Point3& p, double r);
+// A window over that square (objects lying wholly inside), corners ended by "\r".
+std::string SquareWindowCommand(const Point3& p, double r);
+
+}  // namespace kv

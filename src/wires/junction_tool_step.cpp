@@ -1,0 +1,43 @@
+#include "wires/junction_tool_step.h"
+
+#include "base/number_text.h"
+#include "engine/point_reading.h"
+
+namespace kv {
+
+namespace {
+
+std::string PointText(double x, double y) { return FormatReal(x) + "," + FormatReal(y); }
+
+void RestoreLayer(OpContext& op) { op.host.SendCommand("CLAYER " + op.SavedLayer + "\r"); }
+
+}  // namespace
+
+void JunctionPointStep(OpContext& op, const JunctionOptions& options) {
+    if (!op.HostAtCommandPrompt()) return;
+    ReadPickedPointStep(op);
+    if (op.OpState == 0 && options.FixedLayer()) RestoreLayer(op);
+}
+
+void JunctionToggleStep(OpContext& op, const JunctionOptions& options) {
+    if (!op.HostAtCommandPrompt()) return;
+    op.Timer1.enabled = false;
+    op.OpState = 0;
+    const double r = KpRange(op.DimScaleText, options.EditKpRad);
+    const Point3& p = op.PickedPoint;
+    op.host.SendCommand("SELECT W " + PointText(p.x + r, p.y + r) + " " + PointText(p.x - r, p.y - r) + "\r\r");
+    const std::string mark = options.MarkName();
+    if (op.host.SelectionCount() > 0) {
+        op.host.SendCommand("ERASE P\r\r");
+    } else if (!mark.empty()) {
+        if (options.FixedLayer()) op.host.SendCommand("-LAYER M " + options.EditKpLayer + "\r\r");
+        op.host.SendCommand(MarkInsertCommand(mark, op.DimScaleText, p));
+        op.host.SendCommand("\x03");
+        if (options.FixedLayer()) RestoreLayer(op);
+    }
+    op.host.SendCommand("\x03ID ");
+    op.OpState = 11;
+    op.Timer1.enabled = true;
+}
+
+}  // namespace kv

@@ -1,0 +1,19 @@
+// The manual junction tool: at each point the user gives, the mark there is erased, or a
+// mark is inserted where there is none.
+#pragma once
+
+#include "engine/op_context.h"
+#include "wires/junction_marks.h"
+
+namespace kv {
+
+// State 11: reads the point of the host's ID answer and moves to state 12; a cancel or an
+// unreadable answer ends the tool (with the fixed layer, the saved layer is typed back).
+void JunctionPointStep(OpContext& op, const JunctionOptions& options);
+
+// State 12: erases what lies wholly inside the square of the detection range round the point,
+// or inserts a mark there when it is empty, then asks for the next point (state 11).
+// ConversionError when EditKpRad is no number.
+void JunctionToggleStep(OpContext& op, const JunctionOptions& options);
+
+}  // namespace kv

@@ -1,0 +1,228 @@
+#include "wires/line_draw_step.h"
+
+#include <vector>
+
+#include "base/number_text.h"
+#include "base/strings.h"
+#include "dxf/dxf_writer.h"
+#include "dxf/read_blocks.h"
+#include "dxf/read_entities.h"
+#include "dxf/read_tables.h"
+#include "dxf/round_trip.h"
+#include "wires/line_merge.h"
+#include "wires/step_round_trip.h"
+#include "wires/symbol_shapes.h"
+#include "wires/trim_writers.h"
+
+namespace kv {
+
+namespace {
+
+constexpr std::string_view kRestoreErased = "OOPS ";
+constexpr std::string_view kErasePrevious = "ERASE P\r\r";
+
+std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
+
+// A fence along the wire; the trailing cancel leaves the host at its command prompt.
+std::string FenceAlong(const TLineEnt& line) {
+    return "SELECT F " + PointText(line.P1) + " " + PointText(line.P2) + "\r\r\r\x03";
+}
+
+// Everything one segment's processing needs from the host and the form.
+struct Segment {
+    OpContext& op;
+    RoundTripPorts ports;
+    const LineDrawOptions& options;
+    HeaderVars header;
+    TLineEnt drawn;
+
+    void Send(std::string_view command) { op.host.SendCommand(command); }
+};
+
+// The last object (the drawn segment) is exported and erased: it comes back written by the
+// palette, or by OOPS when that fails. False when no export came back.
+bool ExportAndEraseDrawn(Segment& s, DxfBuffer& buffer) {
+    s.ports.files.Delete(s.ports.scratchPath);
+    s.Send("\x03" "FILEDIA 0 ");
+    s.Send("DXFOUT " + s.ports.scratchPath + "\rV 2000 O SINGLE LAST 16 ");
+    s.Send("'FILEDIA 1 ");
+    s.Send("ERASE SINGLE LAST ");
+    s.op.SetUndoMark();
+    return LoadExport(s.ports.files, s.ports.scratchPath, buffer);
+}
+
+int EntityCount(const DxfBuffer& buffer) {
+    int count = 0;
+    bool inEntities = false;
+    for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
+        const int code = buffer.GroupCode(i);
+        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") inEntities = true;
+        if (code != 0 || !inEntities) continue;
+        if (buffer.TrimmedValue(i) == "ENDSEC") break;
+        ++count;
+    }
+    return count;
+}
+
+// What a window over the square round a point holds, as far as marks go.
+struct WindowMarks {
+    bool found = false;      // the window selected anything
+    bool known = false;      // and its export came back
+    bool hasMark = false;    // a mark of the junction block among it
+    bool onlyMarks = false;  // nothing but such marks
+};
+
+// Selects the objects lying wholly inside the square and, when there are any, exports them
+// to see whether they are junction marks: a window can hold a short wire or a label as well.
+WindowMarks LookInSquare(Segment& s, const Point3& p, double range) {
+    WindowMarks marks;
+    s.Send(SquareWindowCommand(p, range));
+    marks.found = s.op.host.SelectionCount() > 0;
+    if (!marks.found) return marks;
+    DxfBuffer buffer;
+    if (!ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer, ExportForm::kJunctionCheck))
+        return marks;
+    marks.known = true;
+    std::vector<TInsertEnt> inserts;
+    ReadInserts(buffer, inserts);
+    int markCount = 0;
+    for (const TInsertEnt& insert : inserts)
+        if (EqualsIgnoreCaseAscii(insert.Name, s.options.junction.MarkName())) ++markCount;
+    marks.hasMark = markCount > 0;
+    marks.onlyMarks = marks.hasMark && markCount == EntityCount(buffer);
+    return marks;
+}
+
+// Erases the marks in the square round p; anything else there keeps them all.
+void EraseMarksAround(Segment& s, const Point3& p, double range) {
+    if (LookInSquare(s, p, range).onlyMarks) s.Send(kErasePrevious);
+}
+
+// Whether a mark belongs at the drawn wire's end point p: two of the wires found there meet
+// and no mark lies there yet. A mark there without wires meeting goes.
+bool EndPointWantsMark(Segment& s, const Point3& p, double range) {
+    s.Send(SquareFenceCommand(p, range));
+    bool meet = false;
+    if (s.op.host.SelectionCount() > 0) {
+        DxfBuffer buffer;
+        std::vector<TLineEnt> lines;
+        if (ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer, ExportForm::kJunctionCheck) &&
+            ReadLines(buffer, lines) >= 2)
+            meet = WiresMeetNear(lines, p, range);
+    }
+    const WindowMarks marks = LookInSquare(s, p, range);
+    if (!meet && marks.onlyMarks) s.Send(kErasePrevious);
+    // A window that could not be looked into may hold a mark: none is added then.
+    return meet && (!marks.found || (marks.known && !marks.hasMark));
+}
+
+// The drawn wire merged, trimmed and written. False when it is not in the drawing anew
+// (it was restored as drawn, or nothing was done to it).
+bool PlaceDrawnWire(Segment& s) {
+    s.Send(FenceAlong(s.drawn));
+    if (s.op.host.SelectionCount() <= 0) {
+        s.Send(kRestoreErased);
+        return false;
+    }
+    DxfBuffer buffer;
+    if (!ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer)) {
+        s.Send(kRestoreErased);
+        return true;
+    }
+    std::vector<TLineEnt> fenced;
+    ReadLines(buffer, fenced);
+    TLineEnt current = s.drawn;
+    const int merged = MergeCollinear(current, fenced);
+    std::vector<TInsertEnt> inserts;
+    ReadInserts(buffer, inserts);
+    BlockGeometry geometry;
+    ReadBlocks(buffer, geometry);
+    const SymbolShapes shapes(geometry);
+    const PieceMinimum rule = PieceMinimumOf(s.options.CheckMin, s.options.EditMin, s.header);
+
+    // The new wire goes in first: until it is in the drawing, nothing else is touched, and
+    // the last erase (the drawn segment) is still the one OOPS brings back.
+    if (!ComputeCutsAndWrite(current, inserts, shapes, s.options.cut, rule, buffer, s.ports)) {
+        s.Send(kRestoreErased);
+        return false;
+    }
+    if (merged == 0) return true;
+    // The fenced objects come back from the export less the merged wires; the originals go
+    // only once their copies are in. Otherwise the merged wires simply stay under the new one.
+    RemoveMergedLines(buffer, fenced);
+    if (!SaveDxfBuffer(s.ports.files, s.ports.scratchPath, buffer)) return true;
+    if (!InsertDxf(s.ports.host, s.ports.files, s.ports.scratchPath)) return true;
+    if (s.ports.insertArrived && !s.ports.insertArrived(s.ports.scratchPath)) return true;
+    s.Send("\x03" "ERASE P \r");
+    return true;
+}
+
+void MarkJunctions(Segment& s, bool everyJunction) {
+    s.Send(FenceAlong(s.drawn));
+    if (s.op.host.SelectionCount() <= 1) return;  // only the new wire
+    DxfBuffer buffer;
+    if (!ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer)) return;
+    std::vector<TLineEnt> lines;
+    if (ReadLines(buffer, lines) < 1) return;
+
+    const JunctionOptions& junction = s.options.junction;
+    const double range = KpRange(s.header.DimScale, junction.EditKpRad);
+    if (junction.FixedLayer()) s.Send("\x03-LAYER M " + junction.EditKpLayer + "\r\r");
+    const std::string mark = junction.MarkName();
+    if (everyJunction) {
+        const JunctionList junctions = JunctionsAlong(s.drawn, lines);
+        if (!junctions.empty()) {
+            std::vector<TInsertEnt> inserts;
+            ReadInserts(buffer, inserts);
+            const MarkPlan plan = PlanMarks(junctions, inserts, mark);
+            for (const Point3& p : plan.insertAt) s.Send(MarkInsertCommand(mark, s.header.DimScale, p));
+            for (const TInsertEnt& stale : plan.staleMarks) EraseMarksAround(s, stale.Point, range);
+        }
+    }
+    if (!mark.empty()) {
+        for (const Point3& end : {s.drawn.P1, s.drawn.P2})
+            if (EndPointWantsMark(s, end, range)) s.Send(MarkInsertCommand(mark, s.header.DimScale, end));
+    }
+    s.Send("\x03" "CLAYER " + Trim(s.header.CLayer) + "\r");
+}
+
+// False when the line tool has to stop: the drawn segment could not be exported.
+bool ProcessSegment(Segment& s, bool everyJunction) {
+    DxfBuffer buffer;
+    if (!ExportAndEraseDrawn(s, buffer)) {
+        s.Send(kRestoreErased);
+        return false;
+    }
+    ReadHeaderVars(buffer, s.header);
+    std::vector<TLineEnt> lines;
+    if (ReadLines(buffer, lines) < 1) {
+        s.Send(kRestoreErased);
+        return true;
+    }
+    s.drawn = lines.front();
+    const bool inserted = PlaceDrawnWire(s);
+    if (s.options.CheckKpMark && inserted) MarkJunctions(s, everyJunction);
+    return true;
+}
+
+}  // namespace
+
+void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options) {
+    if (!op.HostAtCommandPrompt()) return;
+    op.Timer1.enabled = false;
+    // Number fields are read before the drawing is touched, so a bad one loses nothing.
+    PieceMinimumOf(options.CheckMin, options.EditMin, HeaderVars{});
+    if (options.CheckKpMark) KpRange("1", options.junction.EditKpRad);
+
+    const bool everyJunction = op.OpState == 102;
+    Segment segment{op, StepPorts(op), options, {}, {}};
+    if (!ProcessSegment(segment, everyJunction) || op.LastOp != 0) {
+        op.OpState = 0;
+        return;
+    }
+    op.host.SendCommand("\x03LINE ");
+    op.OpState -= 1;
+    op.Timer1.enabled = true;
+}
+
+}  // namespace kv
