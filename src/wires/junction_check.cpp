@@ -1,65 +1,62 @@
 #include "wires/junction_check.h"
 
-#include <cmath>
-#include <optional>
 #include <string>
+#include <vector>
 
-#include "base/number_text.h"
+#include "base/strings.h"
 #include "dxf/read_entities.h"
 #include "dxf/round_trip.h"
-#include "wires/geometry.h"
-#include "wires/intersections.h"
+#include "wires/junction_marks.h"
 
 namespace kv {
 
 namespace {
 
-std::string Corner(const Point3& p, double dx, double dy) {
-    return FormatReal(p.x + dx) + "," + FormatReal(p.y + dy) + "\r";
+bool ExportSelection(OpContext& op, DxfBuffer& buffer) {
+    return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer, ExportForm::kJunctionCheck);
 }
 
-bool NearAnEnd(const Point3& x, const TLineEnt& wire) {
-    return Distance2D(x, wire.P1) < kJunctionTolerance || Distance2D(x, wire.P2) < kJunctionTolerance;
-}
-
-bool InSquare(const Point3& x, const Point3& p, double range) {
-    return std::fabs(x.x - p.x) <= range && std::fabs(x.y - p.y) <= range;
-}
-
-bool ExportedWiresMeetAt(OpContext& op, const Point3& p, double range) {
+bool WiresMeetInSquare(OpContext& op, const Point3& p, double range) {
+    op.host.SendCommand(SquareFenceCommand(p, range));
+    if (op.host.SelectionCount() <= 0) return false;
     DxfBuffer buffer;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer, ExportForm::kJunctionCheck))
-        return false;
     std::vector<TLineEnt> wires;
-    if (ReadLines(buffer, wires) < 2) return false;
-    return WiresMeetAt(wires, p, range);
+    return ExportSelection(op, buffer) && ReadLines(buffer, wires) >= 2 && WiresMeetNear(wires, p, range);
+}
+
+int EntityCount(const DxfBuffer& buffer) {
+    int count = 0;
+    bool inEntities = false;
+    for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
+        const int code = buffer.GroupCode(i);
+        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") inEntities = true;
+        if (code != 0 || !inEntities) continue;
+        if (buffer.TrimmedValue(i) == "ENDSEC") break;
+        ++count;
+    }
+    return count;
+}
+
+// The window selection exported: every object in it is a reference of the mark block.
+bool OnlyMarksInSquare(OpContext& op, const Point3& p, double range, std::string_view markName) {
+    op.host.SendCommand(SquareWindowCommand(p, range));
+    if (op.host.SelectionCount() <= 0) return false;
+    DxfBuffer buffer;
+    if (!ExportSelection(op, buffer)) return false;
+    std::vector<TInsertEnt> inserts;
+    ReadInserts(buffer, inserts);
+    for (const TInsertEnt& insert : inserts)
+        if (!EqualsIgnoreCaseAscii(insert.Name, markName)) return false;
+    return !inserts.empty() && static_cast<int>(inserts.size()) == EntityCount(buffer);
 }
 
 }  // namespace
 
-bool WiresMeetAt(const std::vector<TLineEnt>& wires, const Point3& p, double range) {
-    for (size_t i = 0; i < wires.size(); ++i) {
-        for (size_t j = i + 1; j < wires.size(); ++j) {
-            const std::optional<Point3> x = IntersectLines(wires[i].P1, wires[i].P2, wires[j].P1, wires[j].P2, false);
-            if (!x || !InSquare(*x, p, range)) continue;
-            if (!(NearAnEnd(*x, wires[i]) && NearAnEnd(*x, wires[j]))) return true;
-        }
-    }
-    return false;
-}
-
-bool EndPointJunctionCheck(OpContext& op, const Point3& p, double range) {
-    const double r = range;
-    op.host.SendCommand("SELECT F " + Corner(p, r, r) + Corner(p, -r, r) + Corner(p, -r, -r) + Corner(p, r, -r) +
-                        Corner(p, r, r) + "\r\r");
-    const bool junction = op.host.SelectionCount() > 0 && ExportedWiresMeetAt(op, p, r);
-    op.host.SendCommand("SELECT W " + Corner(p, r, r) + Corner(p, -r, -r) + "\r");
-    const bool somethingInside = op.host.SelectionCount() > 0;
-    if (somethingInside && !junction) {
-        op.host.SendCommand("ERASE P\r\r");
-        return false;
-    }
-    return !somethingInside && junction;
+void EraseStaleMarkAt(OpContext& op, const Point3& p, double range, std::string_view markName) {
+    const std::string name = Trim(markName);
+    if (name.empty()) return;
+    if (WiresMeetInSquare(op, p, range)) return;
+    if (OnlyMarksInSquare(op, p, range, name)) op.host.SendCommand("ERASE P\r\r");
 }
 
 }  // namespace kv

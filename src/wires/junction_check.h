@@ -1,26 +1,18 @@
-// Whether wires really meet at a point, with a stale junction mark there erased: the check the
-// line tools run at the ends of a new wire and at the break points of a cut.
+// A junction mark left at a point where the wires no longer form a junction is erased: the
+// tidy-up the line cut runs at its two break points.
 #pragma once
 
-#include <vector>
+#include <string_view>
 
 #include "base/point3.h"
-#include "dxf/records.h"
 #include "engine/op_context.h"
 
 namespace kv {
 
-// Two points closer than this are one point.
-constexpr double kJunctionTolerance = 0.01;
-
-// True when two of the wires meet inside the square of half-side `range` around p other than
-// end to end (a corner): the first pair of non-parallel wires, in order, whose crossing lies
-// in the square and is not within kJunctionTolerance of an end of both.
-bool WiresMeetAt(const std::vector<TLineEnt>& wires, const Point3& p, double range);
-
-// Fences the square around p and exports what crosses it, then selects what lies wholly inside
-// it (in use: a junction mark). Without a junction there, whatever lies inside is erased.
-// True only when wires meet at p and nothing lies inside yet (a mark belongs there).
-bool EndPointJunctionCheck(OpContext& op, const Point3& p, double range);
+// Fences the square of half-side `range` round p and exports the wires crossing it; unless two
+// of them still meet there (other than end to end), what lies wholly inside the square is
+// erased, provided it is nothing but references of block `markName` (a short wire or a label in
+// the square keeps everything). An empty name leaves the drawing alone.
+void EraseStaleMarkAt(OpContext& op, const Point3& p, double range, std::string_view markName);
 
 }  // namespace kv

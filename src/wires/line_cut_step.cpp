@@ -10,6 +10,7 @@
 #include "hostlink/host_text.h"
 #include "wires/break_points.h"
 #include "wires/junction_check.h"
+#include "wires/junction_marks.h"
 #include "wires/step_round_trip.h"
 
 namespace kv {
@@ -35,23 +36,16 @@ void CutBetween(OpContext& op, const TLineEnt& wire, const Point3& pick, const s
                 const LineCutOptions& options, const HeaderVars& header) {
     const bool tidyMarks = !Trim(options.editKpMark).empty();
     // Read before the break, so that a bad factor stops the pass before it changes anything.
-    const double range = tidyMarks ? JunctionRange(options.editKpRad, header.DimScale) : 0;
+    const double range = tidyMarks ? KpRange(header.DimScale, options.editKpRad) : 0;
     const BreakPoints breaks = FindBreakPoints(wire, pick, inserts);
     op.host.SendCommand("\x03" "BREAK NEA " + PointText(pick) + "\rF " + PointText(breaks.P1) + "\r" +
                         PointText(breaks.P2) + "\r\x03");
     if (!tidyMarks) return;
-    EndPointJunctionCheck(op, breaks.P1, range);
-    EndPointJunctionCheck(op, breaks.P2, range);
+    EraseStaleMarkAt(op, breaks.P1, range, options.editKpMark);
+    EraseStaleMarkAt(op, breaks.P2, range, options.editKpMark);
 }
 
 }  // namespace
-
-double JunctionRange(const std::string& editKpRad, const std::string& dimScale) {
-    const double factor = Trim(editKpRad).empty() ? 1.0 : ParseReal(Trim(editKpRad));
-    double scale = 1.0;
-    if (!TryParseReal(dimScale, scale) || scale <= 0) scale = 1.0;
-    return factor * scale;
-}
 
 void LineCutStep(OpContext& op, const LineCutOptions& options) {
     if (!op.HostAtCommandPrompt()) return;

@@ -16,10 +16,6 @@ struct LineCutOptions {
     std::string editKpRad;   // detection range factor x DIMSCALE; empty counts as 1.0
 };
 
-// KpRange: the factor (1.0 when empty) times the DIMSCALE text; ConversionError when the
-// factor is not a number. A DIMSCALE that is no number above 0 counts as 1.0.
-double JunctionRange(const std::string& editKpRad, const std::string& dimScale);
-
 // One pass at the command prompt; ConversionError from a bad range factor or export value.
 void LineCutStep(OpContext& op, const LineCutOptions& options);
 
