@@ -37,6 +37,24 @@ bool IsAscii(std::string_view s) {
     return true;
 }
 
+// Counts the "\n" bytes eight at a time: the per-byte loop costs more than the rest of the load.
+size_t CountLineBreaks(std::string_view s) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    size_t count = 0;
+    size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        const uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a line break was
+        // Exact per byte, unlike the cheaper zero-byte test that may flag the byte after a zero.
+        const uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7);
+        count += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
+    }
+    for (; i < s.size(); ++i) count += s[i] == '\n';
+    return count;
+}
+
 std::vector<LineRange> SortedClippedRanges(std::vector<LineRange> ranges, size_t lineCount) {
     std::vector<LineRange> out;
     for (const LineRange& r : ranges) {
@@ -113,17 +131,21 @@ void DxfBuffer::Load(std::string text) {
 
 void DxfBuffer::IndexPairs() {
     const char* text = data_.data();
-    const size_t size = data_.size();
-    lineCount_ = static_cast<size_t>(std::count(text, text + size, '\n'));
-    pairStarts_.reserve((lineCount_ + 1) / 2);
+    const char* end = text + data_.size();
+    lineCount_ = CountLineBreaks(data_);
+    const size_t pairs = (lineCount_ + 1) / 2;
+    pairStarts_.reserve(pairs);
     AdviseHugePages(pairStarts_.data(), pairStarts_.capacity() * sizeof(uint32_t));
-    pairStarts_.resize((lineCount_ + 1) / 2);
-    uint32_t* out = pairStarts_.data();
-    *out++ = 0;
-    size_t line = 0;
-    for (size_t i = 0; i + 1 < size; ++i) {
-        if (text[i] != '\n') continue;
-        if ((++line & 1) == 0) *out++ = static_cast<uint32_t>(i + 1);
+    pairStarts_.resize(pairs);
+    codes_.reserve(pairs);
+    AdviseHugePages(codes_.data(), codes_.capacity());
+    codes_.resize(pairs);
+    const char* p = text;
+    for (size_t i = 0; i < pairs; ++i) {
+        pairStarts_[i] = static_cast<uint32_t>(p - text);
+        p = ScanCodeLine(p, codes_[i]) + 1;
+        if (p == end) break;  // an odd last line has no value line
+        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p))) + 1;
     }
 }
 
@@ -150,6 +172,7 @@ bool DxfBuffer::SaveFile(std::string_view path) const {
 void DxfBuffer::Clear() {
     data_ = std::string();
     pairStarts_ = std::vector<uint32_t>();
+    codes_ = std::vector<uint8_t>();
     lineCount_ = 0;
     edited_.clear();
 }
@@ -173,6 +196,7 @@ void DxfBuffer::SetLine(size_t i, std::string_view text) {
     }
     EditedPair& p = edited_[pairStarts_[pair] & ~kEditedFlag];
     (i % 2 ? p.value : p.code) = std::string(text);
+    if (i % 2 == 0) codes_[pair] = CodeByte(text);
 }
 
 void DxfBuffer::EraseLines(size_t first, size_t count) { EraseLineRanges({{first, count}}); }
@@ -187,13 +211,18 @@ void DxfBuffer::EraseLineRanges(std::vector<LineRange> ranges) {
     }
     size_t out = 0;
     size_t in = 0;
+    const auto keep = [&] {
+        pairStarts_[out] = pairStarts_[in];
+        codes_[out++] = codes_[in];
+    };
     for (const LineRange& r : sorted) {
-        for (; in < r.first / 2; ++in) pairStarts_[out++] = pairStarts_[in];
+        for (; in < r.first / 2; ++in) keep();
         in = (r.first + r.count + 1) / 2;
         lineCount_ -= r.count;
     }
-    for (; in < pairStarts_.size(); ++in) pairStarts_[out++] = pairStarts_[in];
+    for (; in < pairStarts_.size(); ++in) keep();
     pairStarts_.resize(out);
+    codes_.resize(out);
 }
 
 void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
@@ -212,9 +241,8 @@ void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
     Load(std::move(text));
 }
 
-int DxfBuffer::GroupCode(size_t pair) const {
+int DxfBuffer::ParseGroupCode(std::string_view t) {
     constexpr size_t kMaxDigits = 6;  // codes stop at 1071; this keeps the sum in range
-    const std::string_view t = TrimmedCode(pair);
     if (t.empty() || t.size() > kMaxDigits || (t[0] == '0' && t.size() > 1)) return -1;
     int code = 0;
     for (char c : t) {
@@ -222,6 +250,39 @@ int DxfBuffer::GroupCode(size_t pair) const {
         code = code * 10 + (c - '0');
     }
     return code;
+}
+
+// CodeByte of the line at `p`, read in the one pass that finds the line's end, which it returns.
+const char* DxfBuffer::ScanCodeLine(const char* p, uint8_t& code) {
+    constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
+    while (blank(*p)) ++p;
+    const char* digits = p;
+    int value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        if (p - digits < kMaxDigits) value = value * 10 + (*p - '0');
+    const long digitCount = p - digits;
+    while (blank(*p)) ++p;
+    code = kOtherCode;
+    if (*p != '\n') {
+        while (*p != '\n') ++p;
+        return p;
+    }
+    if (digitCount == 0 || digitCount > kMaxDigits || (digitCount > 1 && *digits == '0')) return p;
+    if (value < kOtherCode) code = static_cast<uint8_t>(value);
+    return p;
+}
+
+uint8_t DxfBuffer::CodeByte(std::string_view codeLine) {
+    // Three digits at most: a fourth makes the code 1000 or more, or gives it a leading zero.
+    const std::string_view t = TrimBlanks(codeLine);
+    if (t.empty() || t.size() > 3 || (t[0] == '0' && t.size() > 1)) return kOtherCode;
+    int code = 0;
+    for (char c : t) {
+        if (c < '0' || c > '9') return kOtherCode;
+        code = code * 10 + (c - '0');
+    }
+    return code < kOtherCode ? static_cast<uint8_t>(code) : kOtherCode;
 }
 
 bool DxfBuffer::IsPair(size_t pair, std::string_view code, std::string_view value) const {

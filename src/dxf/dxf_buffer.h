@@ -1,7 +1,8 @@
 // The DXF file being read or edited, as text lines read in (group code, value) pairs:
 // pair i is line 2i (code) and line 2i+1 (value); an odd trailing line is never read.
 // Representation: the whole UTF-8 text in one byte buffer plus one uint32 offset per pair (its code
-// line; the value line follows it); a rewritten pair lives in a side table, erasing splices offsets.
+// line; the value line follows it) and one byte per pair holding its group code, so that scans test
+// codes without reading the text; a rewritten pair lives in a side table, erasing splices both.
 #pragma once
 
 #include <cstddef>
@@ -61,7 +62,18 @@ public:
     std::string_view TrimmedValue(size_t pair) const { return TrimBlanks(Value(pair)); }
     // The trimmed code as a number when written in plain decimal ("10"); -1 for anything else.
     // Codes compare as text, so "010" or "+10" is no group 10. Negative codes also give -1.
-    int GroupCode(size_t pair) const;
+    int GroupCode(size_t pair) const {
+        if (2 * pair >= lineCount_) ThrowPastEnd(2 * pair);
+        const uint8_t code = codes_[pair];
+        return code != kOtherCode ? code : ParseGroupCode(TrimmedCode(pair));
+    }
+    // GroupCode for readers that look only at codes below 255: -1 for every other code, without
+    // reading the text.
+    int ShortCode(size_t pair) const {
+        if (2 * pair >= lineCount_) ThrowPastEnd(2 * pair);
+        const uint8_t code = codes_[pair];
+        return code != kOtherCode ? code : -1;
+    }
     // True when the trimmed code and trimmed value equal the given texts exactly.
     bool IsPair(size_t pair, std::string_view code, std::string_view value) const;
     void SetValue(size_t pair, std::string_view text) { SetLine(2 * pair + 1, text); }
@@ -75,6 +87,8 @@ public:
 
 private:
     static constexpr uint32_t kEditedFlag = 0x80000000u;
+    // The code byte of a pair whose code is 255 or more, or no plain decimal at all.
+    static constexpr uint8_t kOtherCode = 255;
 
     // The same trim as Trim in base/strings.h (every byte <= ' '), inline: readers call it per pair.
     static std::string_view TrimBlanks(std::string_view s) {
@@ -83,6 +97,9 @@ private:
         while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
         return s.substr(b, e - b);
     }
+    static int ParseGroupCode(std::string_view trimmed);
+    static uint8_t CodeByte(std::string_view codeLine);
+    static const char* ScanCodeLine(const char* p, uint8_t& code);
     [[noreturn]] static void ThrowPastEnd(size_t i);
     std::string_view EditedLine(size_t i) const;
 
@@ -97,6 +114,7 @@ private:
 
     std::string data_;                   // ends with "\n" unless empty: a line end is found by scanning
     std::vector<uint32_t> pairStarts_;   // offset of a code line, or kEditedFlag | index into edited_
+    std::vector<uint8_t> codes_;         // per pair: its group code, or kOtherCode
     size_t lineCount_ = 0;               // odd: the last entry of pairStarts_ holds only a code line
     std::deque<EditedPair> edited_;      // deque: views of earlier edits stay valid
 };

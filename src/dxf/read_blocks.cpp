@@ -46,7 +46,7 @@ public:
     BlocksScan(const DxfBuffer& buffer, BlockGeometry& g) : buffer_(buffer), g_(g) {}
 
     void Take(size_t i) {
-        const int code = buffer_.GroupCode(i);
+        const int code = buffer_.ShortCode(i);
         const std::string_view value = code == 0 || code == 2 ? buffer_.TrimmedValue(i) : std::string_view();
         if (code == 0 && value == "ENDSEC") {
             EndEntity();

@@ -17,7 +17,7 @@ void ScanEntities(const DxfBuffer& buffer, std::string_view kind, StartFn start,
     bool inEntities = false;
     bool inEntity = false;
     for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        const int code = buffer.GroupCode(i);
+        const int code = buffer.ShortCode(i);
         if (inEntity) {
             if (code == 0) {
                 inEntity = false;
@@ -132,7 +132,7 @@ int ReadPolylines(DxfBuffer& buffer, std::vector<TLwpBlk>& polylines, std::vecto
     int result = kNoPolyline;
     bool inEntities = false, inLwp = false, inPlineHead = false, inVertex = false;
     for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        const int code = buffer.GroupCode(i);
+        const int code = buffer.ShortCode(i);
         const std::string_view value = code == 0 || code == 2 ? buffer.TrimmedValue(i) : std::string_view();
         if (inLwp) {
             if (code == 0) {

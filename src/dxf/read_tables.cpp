@@ -26,7 +26,7 @@ void ReadHeaderVars(const DxfBuffer& buffer, HeaderVars& vars) {
     vars = HeaderVars{};
     bool dimScaleStored = false;
     for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        const int code = buffer.GroupCode(i);
+        const int code = buffer.ShortCode(i);
         if (code == 0 && buffer.TrimmedValue(i) == "ENDSEC") break;
         if (code != 9 || i + 1 >= n) continue;
         std::string* slot = HeaderSlot(vars, buffer.TrimmedValue(i));
@@ -45,7 +45,7 @@ int ReadLayerTable(const DxfBuffer& buffer, LayerList& layers, bool detailed) {
     bool inLayer = false;
     std::string item;
     for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        const int code = buffer.GroupCode(i);
+        const int code = buffer.ShortCode(i);
         // The "2"/"LAYER" pair that opens the table names the table, not a layer.
         if (!inLayer) {
             if (code == 0 && buffer.TrimmedValue(i) == "TABLE") inTable = true;

@@ -87,6 +87,64 @@ TEST(DxfBuffer, NumbersConvertFromTrimmedValuesAndFailuresNameTheLine) {
     }
 }
 
+// Codes are read once at load and again whenever a code line is rewritten; both must follow
+// the text rule: trimmed, plain decimal, no leading zero, no sign.
+TEST(DxfBuffer, GroupCodesFollowTheTextRuleAtLoadAndAfterRewriting) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"  0", 0},    {"0", 0},       {" 10 \t", 10},    {"\t8", 8},     {"254", 254},    {"255", 255},
+        {"330", 330},  {"1071", 1071}, {"999999", 999999}, {"010", -1},   {"00", -1},      {"+10", -1},
+        {"-1", -1},    {"1 0", -1},    {"10a", -1},       {"", -1},       {"   ", -1},     {"1000000", -1},
+        {"0000", -1},  {"2550", 2550}, {"\x8a", -1}};
+    std::string text;
+    for (const auto& c : cases) text += c.first + "\r\nv\r\n";
+    DxfBuffer loaded;
+    loaded.Load(text);
+    DxfBuffer rewritten;
+    rewritten.Load(std::string(cases.size(), '\n') + std::string(cases.size(), '\n'));
+    for (size_t i = 0; i < cases.size(); ++i) {
+        rewritten.SetLine(2 * i, cases[i].first);
+        const int expected = cases[i].second;
+        const int expectedShort = expected < 255 ? expected : -1;
+        EXPECT_EQ(loaded.GroupCode(i), expected) << "'" << cases[i].first << "'";
+        EXPECT_EQ(rewritten.GroupCode(i), expected) << "'" << cases[i].first << "'";
+        EXPECT_EQ(loaded.ShortCode(i), expectedShort) << "'" << cases[i].first << "'";
+        EXPECT_EQ(rewritten.ShortCode(i), expectedShort) << "'" << cases[i].first << "'";
+    }
+    EXPECT_THROW(loaded.GroupCode(cases.size()), std::out_of_range);
+}
+
+TEST(DxfBuffer, ErasingPairsKeepsEachCodeWithItsPair) {
+    DxfBuffer b;
+    b.Load("0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n");
+    b.SetLine(6, "62");
+    b.EraseLineRanges({{2, 2}, {8, 2}});
+    ASSERT_EQ(b.PairCount(), 3u);
+    EXPECT_EQ(b.GroupCode(0), 0);
+    EXPECT_EQ(b.GroupCode(1), 8);
+    EXPECT_EQ(b.GroupCode(2), 62);
+    b.EraseLines(0, 1);  // re-pairs every line after it
+    ASSERT_EQ(b.PairCount(), 2u);
+    EXPECT_EQ(b.GroupCode(0), -1);  // "A"
+    EXPECT_EQ(b.GroupCode(1), -1);  // "C"
+    EXPECT_EQ(b.TrimmedValue(1), "62");
+}
+
+// Line breaks are counted eight bytes at a time: every position in a word, bytes next to a
+// break and bytes that differ from "\n" only in the high bit must count right.
+TEST(DxfBuffer, LinesSplitRightWhereverTheBreaksFallInTheText) {
+    for (size_t length = 0; length < 20; ++length) {
+        for (const char filler : {'x', '\x0b', '\x8a', '\0'}) {
+            const std::string line(length, filler);
+            std::string text;
+            for (int i = 0; i < 5; ++i) text += line + (i % 2 ? "\r\n" : "\n");
+            DxfBuffer b;
+            b.Load(text);
+            ASSERT_EQ(b.LineCount(), 5u) << length;
+            for (size_t i = 0; i < 5; ++i) EXPECT_EQ(b.Line(i), line) << length << " " << i;
+        }
+    }
+}
+
 TEST(DxfBuffer, SetLineKeepsOtherLinesAndEarlierViews) {
     DxfBuffer b;
     b.Load("a\nb\nc\n");
