@@ -1,6 +1,8 @@
 #include "dxf/dxf_buffer.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +55,61 @@ size_t CountLineBreaks(std::string_view s) {
     }
     for (; i < s.size(); ++i) count += s[i] == '\n';
     return count;
+}
+
+// Plain decimals ("-12.5", "3", up to 16 digits as exports write coordinates) computed directly:
+// a mantissa of at most 2^53 and a power of ten of at most 10^22 are both exact doubles, so one
+// division rounds correctly and gives the value from_chars gives. Reads "[-]digits[.digits]" at
+// `p` and returns the end of it; nullptr for any other form or more digits than that.
+const char* ScanPlainDecimal(const char* p, double& out) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr uint64_t kMaxExactMantissa = uint64_t{1} << 53;
+    constexpr long kMaxDigits = 19;  // beyond, the mantissa may have wrapped
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    uint64_t mantissa = 0;
+    const char* first = p;
+    for (; digit(*p) <= 9; ++p) mantissa = mantissa * 10 + digit(*p);
+    long digits = p - first;
+    long fractionDigits = 0;
+    if (*p == '.') {
+        const char* fraction = ++p;
+        for (; digit(*p) <= 9; ++p) mantissa = mantissa * 10 + digit(*p);
+        fractionDigits = p - fraction;
+    }
+    digits += fractionDigits;
+    if (digits == 0 || digits > kMaxDigits || mantissa > kMaxExactMantissa) return nullptr;
+    const double v = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    out = negative ? -v : v;
+    return p;
+}
+
+// TryParseReal and TryParseInt on text already trimmed, inline: a large export holds millions of
+// numbers, and the second trim and the calls cost a third of the conversion.
+bool ReadTrimmedReal(std::string_view t, double& out) {
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    if (t.empty()) return false;
+    // from_chars takes no leading '+' and would take "inf"/"nan"; neither is a number here.
+    const char first = t.front();
+    if (!((first >= '0' && first <= '9') || first == '-' || first == '.')) return false;
+    double v = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size() || !std::isfinite(v)) return false;
+    out = v;
+    return true;
+}
+
+bool ReadTrimmedInt(std::string_view t, int& out) {
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    if (t.empty()) return false;
+    int v = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), v, 10);
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size()) return false;
+    out = v;
+    return true;
 }
 
 std::vector<LineRange> SortedClippedRanges(std::vector<LineRange> ranges, size_t lineCount) {
@@ -289,10 +346,26 @@ bool DxfBuffer::IsPair(size_t pair, std::string_view code, std::string_view valu
     return TrimmedCode(pair) == code && TrimmedValue(pair) == value;
 }
 
+bool DxfBuffer::PlainRealValue(size_t pair, double& out) const {
+    if (2 * pair + 1 >= lineCount_) return false;
+    const uint32_t start = pairStarts_[pair];
+    if (start & kEditedFlag) return false;
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
+    const char* p = data_.data() + start;
+    while (*p != '\n') ++p;  // the code line
+    ++p;
+    while (blank(*p)) ++p;
+    p = ScanPlainDecimal(p, out);
+    if (!p) return false;
+    while (blank(*p)) ++p;
+    return *p == '\n';
+}
+
 double DxfBuffer::RealValue(size_t pair) const {
-    const std::string_view text = TrimmedValue(pair);
     double v = 0;
-    if (!TryParseReal(text, v))
+    if (PlainRealValue(pair, v)) return v;
+    const std::string_view text = TrimmedValue(pair);
+    if (!ReadTrimmedReal(text, v))
         throw ConversionError("line " + std::to_string(ValueLineNumber(pair)) + ": " +
                               RealConversionMessage(text));
     return v;
@@ -301,7 +374,7 @@ double DxfBuffer::RealValue(size_t pair) const {
 int DxfBuffer::IntValue(size_t pair) const {
     const std::string_view text = TrimmedValue(pair);
     int v = 0;
-    if (!TryParseInt(text, v))
+    if (!ReadTrimmedInt(text, v))
         throw ConversionError("line " + std::to_string(ValueLineNumber(pair)) + ": " +
                               IntConversionMessage(text));
     return v;

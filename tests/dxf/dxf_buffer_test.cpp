@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -142,6 +144,48 @@ TEST(DxfBuffer, LinesSplitRightWhereverTheBreaksFallInTheText) {
             ASSERT_EQ(b.LineCount(), 5u) << length;
             for (size_t i = 0; i < 5; ++i) EXPECT_EQ(b.Line(i), line) << length << " " << i;
         }
+    }
+}
+
+// Plain decimals are converted without the library call; the result must be the same double,
+// and every text the general conversion refuses must still be refused.
+TEST(DxfBuffer, RealValuesMatchTheGeneralConversionBitForBit) {
+    std::vector<std::string> texts = {"0",     "-0",     "-0.0",  "5.",    ".5",    "-.5",     "007.25",
+                                      "+5",    "+-5",    "-",     ".",     "-.",    "1e5",     "1E-3",
+                                      "1e",    "inf",    "-inf",  "nan",   "0x10",  "1,5",     "1..5",
+                                      "1.5.",  "--1",    "1e400", "9007199254740993",  "9007199254740992",
+                                      "123456789012345678901234", "0.000000000000000000001",
+                                      "14285.83774221758", "-99999.99999999999", "1-2", "1 2"};
+    uint64_t seed = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const double magnitude = static_cast<double>(seed >> 11) / static_cast<double>(1ull << 53);
+        const double v = (magnitude - 0.5) * std::pow(10.0, static_cast<int>(seed % 13) - 4);
+        char buf[40];
+        std::snprintf(buf, sizeof buf, i % 3 == 0 ? "%.15g" : i % 3 == 1 ? "%.16g" : "%.17g", v);
+        texts.push_back(buf);
+        std::snprintf(buf, sizeof buf, "%.*f", static_cast<int>(seed % 9), v);
+        texts.push_back(buf);
+    }
+    std::string text;
+    for (size_t i = 0; i < texts.size(); ++i)
+        text += i % 2 ? "10\n" + texts[i] + "\n" : "10\r\n \t" + texts[i] + " \r\n";
+    DxfBuffer b;
+    b.Load(text);
+    const auto check = [&b](size_t pair, const std::string& t) {
+        double expected = 0;
+        if (!TryParseReal(t, expected)) {
+            EXPECT_THROW(b.RealValue(pair), ConversionError) << t;
+            return;
+        }
+        double got = 0;
+        ASSERT_NO_THROW(got = b.RealValue(pair)) << t;
+        EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << t << " " << got << " " << expected;
+    };
+    for (size_t i = 0; i < texts.size(); ++i) check(i, texts[i]);
+    for (size_t i = 0; i < texts.size(); i += 5) {
+        b.SetValue(i, " " + texts[i]);
+        check(i, texts[i]);
     }
 }
 
