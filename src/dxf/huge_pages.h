@@ -22,4 +22,15 @@ T& AppendRecord(std::vector<T>& v) {
     return v.emplace_back();
 }
 
+// Makes an emptied array hold `count` records without growing: a fresh block, advised as a whole
+// before anything is written to it (growing by doubling copies every record and touches the new
+// block before it can be advised).
+template <typename T>
+void ReserveRecords(std::vector<T>& v, size_t count) {
+    if (v.capacity() >= count) return;
+    std::vector<T>().swap(v);
+    v.reserve(count);
+    AdviseHugePages(v.data(), v.capacity() * sizeof(T));
+}
+
 }  // namespace kv

@@ -39,6 +39,13 @@ void ScanEntities(const DxfBuffer& buffer, std::string_view kind, StartFn start,
     }
 }
 
+// The number of records a scan of `kind` starts, so that its array is reserved once.
+size_t CountEntities(const DxfBuffer& buffer, std::string_view kind) {
+    size_t count = 0;
+    ScanEntities(buffer, kind, [&] { ++count; }, [](size_t, int) {});
+    return count;
+}
+
 // Handle, layer, linetype, colour and linetype scale, the same groups on LINE and ARC.
 template <typename Record>
 bool TakeDrawingAttribute(DxfBuffer& buffer, size_t pair, int code, Record& r) {
@@ -56,6 +63,7 @@ bool TakeDrawingAttribute(DxfBuffer& buffer, size_t pair, int code, Record& r) {
 
 int ReadLines(DxfBuffer& buffer, std::vector<TLineEnt>& lines) {
     lines.clear();
+    ReserveRecords(lines, CountEntities(buffer, "LINE"));
     ScanEntities(
         buffer, "LINE", [&] { AppendRecord(lines); },
         [&](size_t i, int code) {
@@ -68,6 +76,7 @@ int ReadLines(DxfBuffer& buffer, std::vector<TLineEnt>& lines) {
 
 int ReadArcs(DxfBuffer& buffer, std::vector<TArcEnt>& arcs) {
     arcs.clear();
+    ReserveRecords(arcs, CountEntities(buffer, "ARC"));
     ScanEntities(
         buffer, "ARC", [&] { AppendRecord(arcs); },
         [&](size_t i, int code) {
@@ -83,6 +92,7 @@ int ReadArcs(DxfBuffer& buffer, std::vector<TArcEnt>& arcs) {
 
 int ReadInserts(const DxfBuffer& buffer, std::vector<TInsertEnt>& inserts) {
     inserts.clear();
+    ReserveRecords(inserts, CountEntities(buffer, "INSERT"));
     ScanEntities(
         buffer, "INSERT", [&] { AppendRecord(inserts); },
         [&](size_t i, int code) {
