@@ -59,11 +59,11 @@ TEST_F(EngineTest, BlockButtonsSelectSeveralObjectsWhenAsked) {
 }
 
 TEST_F(EngineTest, StateWithoutStepYieldsToAQueuedButtonWithSnapTypedBack) {
-    form.ButtonBCutClick();  // state 901 has no step yet
+    form.ButtonBMoveClick();  // state 701 has no step yet
     ASSERT_EQ(host.vars["SNAPMODE"], "0");
     host.PressEnter();  // the host ends the selection
     Tick(5);
-    EXPECT_EQ(form.OpState, 901);
+    EXPECT_EQ(form.OpState, 701);
 
     form.ButtonDrawClick();
     EXPECT_EQ(form.LastOp, 101);
