@@ -309,8 +309,31 @@ int DxfBuffer::ParseGroupCode(std::string_view t) {
     return code;
 }
 
+// Exports right-align codes in three columns ("  0", " 10", "330") before CR LF or LF; this reads
+// that form without loops. Null for any other line, which the general scan then reads.
+const char* DxfBuffer::ScanAlignedCode(const char* p, uint8_t& code) {
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
+    // Each test stops at the line's "\n", so no byte past it is read.
+    const auto column = [&](char c) { return c == ' ' || digit(c) <= 9; };
+    if (!column(p[0]) || !column(p[1]) || digit(p[2]) > 9) return nullptr;
+    const char* end = p[3] == '\n' ? p + 3 : p[3] == '\r' && p[4] == '\n' ? p + 4 : nullptr;
+    if (!end) return nullptr;
+    int value = 0;
+    if (p[0] != ' ') {  // three digits: no leading zero
+        if (p[0] == '0' || p[1] == ' ') return nullptr;
+        value = 100 * static_cast<int>(digit(p[0])) + 10 * static_cast<int>(digit(p[1]));
+    } else if (p[1] != ' ') {
+        if (p[1] == '0') return nullptr;
+        value = 10 * static_cast<int>(digit(p[1]));
+    }
+    value += static_cast<int>(digit(p[2]));
+    code = value < kOtherCode ? static_cast<uint8_t>(value) : kOtherCode;
+    return end;
+}
+
 // CodeByte of the line at `p`, read in the one pass that finds the line's end, which it returns.
 const char* DxfBuffer::ScanCodeLine(const char* p, uint8_t& code) {
+    if (const char* end = ScanAlignedCode(p, code)) return end;
     constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
     while (blank(*p)) ++p;

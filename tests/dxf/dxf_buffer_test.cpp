@@ -96,11 +96,16 @@ TEST(DxfBuffer, GroupCodesFollowTheTextRuleAtLoadAndAfterRewriting) {
         {"  0", 0},    {"0", 0},       {" 10 \t", 10},    {"\t8", 8},     {"254", 254},    {"255", 255},
         {"330", 330},  {"1071", 1071}, {"999999", 999999}, {"010", -1},   {"00", -1},      {"+10", -1},
         {"-1", -1},    {"1 0", -1},    {"10a", -1},       {"", -1},       {"   ", -1},     {"1000000", -1},
-        {"0000", -1},  {"2550", 2550}, {"\x8a", -1}};
-    std::string text;
-    for (const auto& c : cases) text += c.first + "\r\nv\r\n";
-    DxfBuffer loaded;
-    loaded.Load(text);
+        {"0000", -1},  {"2550", 2550}, {"\x8a", -1},      {" 05", -1},    {"3 0", -1},     {" 1 ", 1},
+        {"  7\r", 7},  {"999", 999},   {" 99", 99},       {"1\r0", -1}};
+    std::string crlf, lf;
+    for (const auto& c : cases) {
+        crlf += c.first + "\r\nv\r\n";
+        lf += c.first + "\nv\n";
+    }
+    DxfBuffer loaded, loadedLf;
+    loaded.Load(crlf);
+    loadedLf.Load(lf);
     DxfBuffer rewritten;
     rewritten.Load(std::string(cases.size(), '\n') + std::string(cases.size(), '\n'));
     for (size_t i = 0; i < cases.size(); ++i) {
@@ -108,6 +113,7 @@ TEST(DxfBuffer, GroupCodesFollowTheTextRuleAtLoadAndAfterRewriting) {
         const int expected = cases[i].second;
         const int expectedShort = expected < 255 ? expected : -1;
         EXPECT_EQ(loaded.GroupCode(i), expected) << "'" << cases[i].first << "'";
+        EXPECT_EQ(loadedLf.GroupCode(i), expected) << "'" << cases[i].first << "'";
         EXPECT_EQ(rewritten.GroupCode(i), expected) << "'" << cases[i].first << "'";
         EXPECT_EQ(loaded.ShortCode(i), expectedShort) << "'" << cases[i].first << "'";
         EXPECT_EQ(rewritten.ShortCode(i), expectedShort) << "'" << cases[i].first << "'";
