@@ -55,27 +55,42 @@ Scenario CompileScenario(std::string_view text) {
     return scenario;
 }
 
-std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder) {
-    ScenarioRun run(folder);
+namespace {
+
+// False when a step stopped the story.
+bool PlaySteps(const Scenario& scenario, ScenarioRun& run) {
     for (const Step& step : scenario.steps) {
         run.line = step.line;
         try {
             step.action(run);
         } catch (const ScenarioError& e) {
             run.failures.push_back(e.what());
-            return run.failures;
+            return false;
         } catch (const std::exception& e) {
             run.Fail(std::string("stopped: ") + e.what());
-            return run.failures;
+            return false;
         }
         for (const std::string& problem : run.ui.problems) run.Fail(problem);
         run.ui.problems.clear();
     }
+    return true;
+}
+
+void CheckNothingLeftOver(ScenarioRun& run) {
     for (const DialogScript& script : run.dialogs)
         run.failures.push_back("line " + std::to_string(script.line) + ": the dialog " + script.name +
                                " never opened");
     if (!run.ui.answers.empty())
         run.Fail(std::to_string(run.ui.answers.size()) + " answer(s) given were never asked for");
+}
+
+}  // namespace
+
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder,
+                                     const DrawingSink& atEnd) {
+    ScenarioRun run(folder);
+    if (PlaySteps(scenario, run)) CheckNothingLeftOver(run);
+    if (atEnd) atEnd(run.session.drawing());
     return run.failures;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui.h"
+#include "simhost/drawing.h"
 
 namespace kv::scenario {
 
@@ -35,8 +36,12 @@ struct Scenario {
 // Every line is checked before anything runs; a mistake throws ScenarioError.
 Scenario CompileScenario(std::string_view text);
 
+// Given the host's drawing as the story left it, whether it held or not.
+using DrawingSink = std::function<void(const sim::Drawing&)>;
+
 // Failures as "line N: what went wrong"; empty when the story held.
 // `folder` is where the scenario's own files (DXF drawings) are looked up.
-std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder);
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder,
+                                     const DrawingSink& atEnd = {});
 
 }  // namespace kv::scenario
