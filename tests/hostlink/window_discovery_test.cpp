@@ -10,10 +10,6 @@ using test::AddFakeHost;
 using test::FakeHost;
 using test::FakeWindowSystem;
 
-constexpr std::uint32_t kHostThread = 100;
-constexpr std::uint32_t kOtherHostThread = 200;
-constexpr std::uint32_t kPaletteThread = 7;
-
 TEST(FindHostWindows, AppliesTheCaptionAndClassRules) {
     FakeWindowSystem ws;
     ws.AddTopLevel("AutoCAD 2000", "Edit", 1);                      // not a framework class
@@ -24,9 +20,7 @@ TEST(FindHostWindows, AppliesTheCaptionAndClassRules) {
     ws.AddTopLevel("AutoCAD", "Afx:400000:8:1", 1);                 // no blank after the name
     ws.AddTopLevel("autocad 2000", "Afx:400000:8:1", 1);
     HostLink link(ws);
-    EXPECT_EQ(link.FindHostWindows(), kNoWindow);
-    EXPECT_EQ(link.FindTextWindow(), kNoWindow);
-    EXPECT_EQ(link.FindDrawingView(), kNoWindow);
+    EXPECT_EQ(link.FindHostWindows() + link.FindTextWindow() + link.FindDrawingView(), kNoWindow);
     EXPECT_FALSE(link.BringHostToFront());
 
     const WindowHandle alt = ws.AddTopLevel("Autodesk ) Map", "Afx:400000:8:2", 2);
@@ -36,13 +30,13 @@ TEST(FindHostWindows, AppliesTheCaptionAndClassRules) {
 
 TEST(FindHostWindows, TakesTheFirstOfTwoInstancesWithItsOwnWindows) {
     FakeWindowSystem ws;
-    const FakeHost first = AddFakeHost(ws, kHostThread);
-    AddFakeHost(ws, kOtherHostThread);
+    const FakeHost first = AddFakeHost(ws, 100);
+    AddFakeHost(ws, 200);
     // The second instance's text window now comes first on the desktop.
     ws.Destroy(first.textWindow);
-    const WindowHandle firstText = ws.AddTopLevel("AutoCAD テキスト", "Afx:400000:b:1", kHostThread);
-    const WindowHandle otherFloating = ws.AddTopLevel("コマンド ライン", "Afx:400000:8:9", kOtherHostThread);
-    const WindowHandle ownFloating = ws.AddTopLevel("コマンド ライン", "Afx:400000:8:9", kHostThread);
+    const WindowHandle firstText = ws.AddTopLevel("AutoCAD テキスト", "Afx:400000:b:1", 100);
+    const WindowHandle otherFloating = ws.AddTopLevel("コマンド ライン", "Afx:400000:8:9", 200);
+    const WindowHandle ownFloating = ws.AddTopLevel("コマンド ライン", "Afx:400000:8:9", 100);
     HostLink link(ws);
     EXPECT_EQ(link.FindCommandLineWindow(), otherFloating);  // no host searched yet: the first
     EXPECT_EQ(link.FindTextWindow(), firstText);
@@ -55,42 +49,33 @@ TEST(FindHostWindows, TakesTheFirstOfTwoInstancesWithItsOwnWindows) {
 
 TEST(FindDrawingView, FollowsTheActiveMdiChild) {
     FakeWindowSystem ws;
-    const FakeHost host = AddFakeHost(ws, kHostThread);
+    const FakeHost host = AddFakeHost(ws, 100);
     const WindowHandle drawing2 = ws.AddChild(host.mdiClient, "Drawing2.dwg", "Afx:400000:b:2");
     ws.AddChild(drawing2, "", "Afx:400000:8:3");
     const WindowHandle view2 = ws.AddChild(drawing2, "", "Afx:400000:28:3");
     HostLink link(ws);
     EXPECT_EQ(link.FindDrawingView(), host.view);
-    ws.SetMdiActive(host.mdiClient, drawing2);
+    ws.At(host.mdiClient).mdiActive = drawing2;
     EXPECT_EQ(link.FindDrawingView(), view2);
-
     ws.Destroy(view2);
     EXPECT_EQ(link.FindDrawingView(), kNoWindow);
-    ws.SetMdiActive(host.mdiClient, kNoWindow);
-    EXPECT_EQ(link.FindDrawingView(), kNoWindow);
-    ws.At(host.mdiClient).className = "MDIClient2";
+    ws.At(host.mdiClient).mdiActive = kNoWindow;
     EXPECT_EQ(link.FindDrawingView(), kNoWindow);
 }
 
 TEST(RaiseDialog, SharesInputWithAnotherForegroundThreadForTheMomentOnly) {
     FakeWindowSystem ws;
-    const FakeHost host = AddFakeHost(ws, kHostThread);
-    const WindowHandle palette = ws.AddTopLevel("Korvane2K Ver.1.75", "TFormKvaneMain", kPaletteThread);
-    const WindowHandle dialog = ws.AddTopLevel("テキスト", "TFormText", kPaletteThread);
+    const FakeHost host = AddFakeHost(ws, 100);
+    const WindowHandle palette = ws.AddTopLevel("Korvane2K Ver.1.75", "TFormKvaneMain", 7);
+    const WindowHandle dialog = ws.AddTopLevel("テキスト", "TFormText", 7);
     HostLink link(ws);
-    ws.foreground = host.frame;
-    EXPECT_TRUE(link.RaiseDialog(dialog));
+    for (WindowHandle foreground : {host.frame, palette, kNoWindow}) {
+        ws.foreground = foreground;
+        EXPECT_TRUE(link.RaiseDialog(dialog));
+    }
     using Attach = std::pair<std::uint32_t, bool>;
-    EXPECT_EQ(ws.attachments, (std::vector<Attach>{{kHostThread, true}, {kHostThread, false}}));
-
-    ws.attachments.clear();
-    ws.foreground = palette;
-    EXPECT_TRUE(link.RaiseDialog(dialog));
-    ws.foreground = kNoWindow;
-    EXPECT_TRUE(link.RaiseDialog(dialog));
-    EXPECT_TRUE(ws.attachments.empty());
+    EXPECT_EQ(ws.attachments, (std::vector<Attach>{{100, true}, {100, false}}));
     EXPECT_EQ(ws.broughtToTop, std::vector<WindowHandle>(3, dialog));
-
     ws.Destroy(dialog);
     EXPECT_FALSE(link.RaiseDialog(dialog));
 }
