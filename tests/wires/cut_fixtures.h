@@ -1,7 +1,9 @@
-// Test helpers for the cut engine: block geometry built in code, DXF exports built as text
-// (as the host writes them), library symbols wrapped into block definitions, a still clock.
+// Test helpers for the cut engine: records built in code, DXF exports built as text (as the
+// host writes them), library symbols wrapped into block definitions, a still clock.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -10,6 +12,7 @@
 
 #include "base/number_text.h"
 #include "dxf/dxf_buffer.h"
+#include "dxf/read_entities.h"
 #include "dxf/records.h"
 #include "platform/clock.h"
 
@@ -68,14 +71,8 @@ public:
         return Pair(0, "BLOCK").Pair(8, "0").Pair(2, name).Point(10, base);
     }
     ExportText& EndBlock() { return Pair(0, "ENDBLK").Pair(8, "0"); }
-    ExportText& Line(const Point3& a, const Point3& b, const std::string& layer = "0") {
-        return Pair(0, "LINE").Pair(8, layer).Point(10, a).Point(11, b);
-    }
     ExportText& Circle(const Point3& c, double r, const std::string& layer = "0") {
         return Pair(0, "CIRCLE").Pair(8, layer).Point(10, c).Real(40, r);
-    }
-    ExportText& Arc(const Point3& c, double r, double start, double end, const std::string& layer = "0") {
-        return Pair(0, "ARC").Pair(8, layer).Point(10, c).Real(40, r).Real(50, start).Real(51, end);
     }
     ExportText& Solid(const Point3& a, const Point3& b, const Point3& c, const Point3& d) {
         return Pair(0, "SOLID").Pair(8, "0").Point(10, a).Point(11, b).Point(12, c).Point(13, d);
@@ -120,6 +117,24 @@ inline std::string LibrarySymbolPath(const std::string& relative) {
 }
 
 inline bool LibraryInstalled() { return std::filesystem::exists(LibrarySymbolPath("resistor/r1.dxf")); }
+
+// Wires as {x1, y1, x2, y2} rounded to 1e-6, sorted, to compare a drawing as a whole.
+using Segments = std::vector<std::array<double, 4>>;
+inline Segments Rounded(const std::vector<TLineEnt>& lines) {
+    auto round = [](double v) { return std::round(v * 1e6) / 1e6 + 0.0; };
+    Segments out;
+    for (const TLineEnt& l : lines) out.push_back({round(l.P1.x), round(l.P1.y), round(l.P2.x), round(l.P2.y)});
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+inline std::vector<TLineEnt> LinesOf(const std::string& dxfText) {
+    DxfBuffer buffer;
+    buffer.Load(dxfText);
+    std::vector<TLineEnt> lines;
+    ReadLines(buffer, lines);
+    return lines;
+}
 
 class StillClock : public Clock {
 public:
