@@ -12,16 +12,10 @@ namespace kv {
 
 namespace {
 
+constexpr std::string_view kErasePrevious = "ERASE P\r\r";
+
 bool ExportSelection(OpContext& op, DxfBuffer& buffer) {
     return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer, ExportForm::kJunctionCheck);
-}
-
-bool WiresMeetInSquare(OpContext& op, const Point3& p, double range) {
-    op.host.SendCommand(SquareFenceCommand(p, range));
-    if (op.host.SelectionCount() <= 0) return false;
-    DxfBuffer buffer;
-    std::vector<TLineEnt> wires;
-    return ExportSelection(op, buffer) && ReadLines(buffer, wires) >= 2 && WiresMeetNear(wires, p, range);
 }
 
 int EntityCount(const DxfBuffer& buffer) {
@@ -37,26 +31,39 @@ int EntityCount(const DxfBuffer& buffer) {
     return count;
 }
 
-// The window selection exported: every object in it is a reference of the mark block.
-bool OnlyMarksInSquare(OpContext& op, const Point3& p, double range, std::string_view markName) {
-    op.host.SendCommand(SquareWindowCommand(p, range));
+}  // namespace
+
+bool WiresMeetInSquare(OpContext& op, const Point3& p, double range) {
+    op.host.SendCommand(SquareFenceCommand(p, range));
     if (op.host.SelectionCount() <= 0) return false;
     DxfBuffer buffer;
-    if (!ExportSelection(op, buffer)) return false;
-    std::vector<TInsertEnt> inserts;
-    ReadInserts(buffer, inserts);
-    for (const TInsertEnt& insert : inserts)
-        if (!EqualsIgnoreCaseAscii(insert.Name, markName)) return false;
-    return !inserts.empty() && static_cast<int>(inserts.size()) == EntityCount(buffer);
+    std::vector<TLineEnt> wires;
+    return ExportSelection(op, buffer) && ReadLines(buffer, wires) >= 2 && WiresMeetNear(wires, p, range);
 }
 
-}  // namespace
+SquareMarks LookForMarksInSquare(OpContext& op, const Point3& p, double range, std::string_view markName) {
+    SquareMarks marks;
+    op.host.SendCommand(SquareWindowCommand(p, range));
+    marks.found = op.host.SelectionCount() > 0;
+    if (!marks.found) return marks;
+    DxfBuffer buffer;
+    if (!ExportSelection(op, buffer)) return marks;
+    marks.known = true;
+    std::vector<TInsertEnt> inserts;
+    ReadInserts(buffer, inserts);
+    int markCount = 0;
+    for (const TInsertEnt& insert : inserts)
+        if (EqualsIgnoreCaseAscii(insert.Name, markName)) ++markCount;
+    marks.hasMark = markCount > 0;
+    marks.onlyMarks = marks.hasMark && markCount == EntityCount(buffer);
+    return marks;
+}
 
 void EraseStaleMarkAt(OpContext& op, const Point3& p, double range, std::string_view markName) {
     const std::string name = Trim(markName);
     if (name.empty()) return;
     if (WiresMeetInSquare(op, p, range)) return;
-    if (OnlyMarksInSquare(op, p, range, name)) op.host.SendCommand("ERASE P\r\r");
+    if (LookForMarksInSquare(op, p, range, name).onlyMarks) op.host.SendCommand(kErasePrevious);
 }
 
 }  // namespace kv

@@ -9,6 +9,7 @@
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
+#include "wires/junction_check.h"
 #include "wires/line_merge.h"
 #include "wires/step_round_trip.h"
 #include "wires/symbol_shapes.h"
@@ -51,66 +52,16 @@ bool ExportAndEraseDrawn(Segment& s, DxfBuffer& buffer) {
     return LoadExport(s.ports.files, s.ports.scratchPath, buffer);
 }
 
-int EntityCount(const DxfBuffer& buffer) {
-    int count = 0;
-    bool inEntities = false;
-    for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        const int code = buffer.GroupCode(i);
-        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") inEntities = true;
-        if (code != 0 || !inEntities) continue;
-        if (buffer.TrimmedValue(i) == "ENDSEC") break;
-        ++count;
-    }
-    return count;
-}
-
-// What a window over the square round a point holds, as far as marks go.
-struct WindowMarks {
-    bool found = false;      // the window selected anything
-    bool known = false;      // and its export came back
-    bool hasMark = false;    // a mark of the junction block among it
-    bool onlyMarks = false;  // nothing but such marks
-};
-
-// Selects the objects lying wholly inside the square and, when there are any, exports them
-// to see whether they are junction marks: a window can hold a short wire or a label as well.
-WindowMarks LookInSquare(Segment& s, const Point3& p, double range) {
-    WindowMarks marks;
-    s.Send(SquareWindowCommand(p, range));
-    marks.found = s.op.host.SelectionCount() > 0;
-    if (!marks.found) return marks;
-    DxfBuffer buffer;
-    if (!ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer, ExportForm::kJunctionCheck))
-        return marks;
-    marks.known = true;
-    std::vector<TInsertEnt> inserts;
-    ReadInserts(buffer, inserts);
-    int markCount = 0;
-    for (const TInsertEnt& insert : inserts)
-        if (EqualsIgnoreCaseAscii(insert.Name, s.options.junction.MarkName())) ++markCount;
-    marks.hasMark = markCount > 0;
-    marks.onlyMarks = marks.hasMark && markCount == EntityCount(buffer);
-    return marks;
-}
-
 // Erases the marks in the square round p; anything else there keeps them all.
 void EraseMarksAround(Segment& s, const Point3& p, double range) {
-    if (LookInSquare(s, p, range).onlyMarks) s.Send(kErasePrevious);
+    if (LookForMarksInSquare(s.op, p, range, s.options.junction.MarkName()).onlyMarks) s.Send(kErasePrevious);
 }
 
 // Whether a mark belongs at the drawn wire's end point p: two of the wires found there meet
 // and no mark lies there yet. A mark there without wires meeting goes.
 bool EndPointWantsMark(Segment& s, const Point3& p, double range) {
-    s.Send(SquareFenceCommand(p, range));
-    bool meet = false;
-    if (s.op.host.SelectionCount() > 0) {
-        DxfBuffer buffer;
-        std::vector<TLineEnt> lines;
-        if (ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer, ExportForm::kJunctionCheck) &&
-            ReadLines(buffer, lines) >= 2)
-            meet = WiresMeetNear(lines, p, range);
-    }
-    const WindowMarks marks = LookInSquare(s, p, range);
+    const bool meet = WiresMeetInSquare(s.op, p, range);
+    const SquareMarks marks = LookForMarksInSquare(s.op, p, range, s.options.junction.MarkName());
     if (!meet && marks.onlyMarks) s.Send(kErasePrevious);
     // A window that could not be looked into may hold a mark: none is added then.
     return meet && (!marks.found || (marks.known && !marks.hasMark));
