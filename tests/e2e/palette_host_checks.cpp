@@ -148,6 +148,10 @@ CheckResult UndoToMark(PaletteUnderTest& palette, HostUnderTest& host) {
         return "Undo stays disabled after the first segment";
     }
     KV_STEP(Act(host, ":pick 380,262\n:pick 380,280"));
+    // Undo takes back the wire just drawn once the palette has processed it; pressed earlier it
+    // would step back past the first segment's mark as well.
+    KV_STEP(WaitForLine(host, "380,262,0", "380,280,0", "after the second segment"));
+    KV_STEP(WaitPrompt(host, kFirstPointPrompt, "after the second segment"));
     if (!Press(palette, L"Undo")) return "Undo could not be pressed";
     // The palette's caption stays "Undo B" after an undo: the host tells when it is over.
     auto undone = [&] {
