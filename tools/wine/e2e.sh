@@ -96,7 +96,7 @@ palette_pid=$!
 log="$requests/driver.log"
 timeout "$driver_timeout" wine "$driver_exe" --snapshots "Z:${requests//\//\\}" "${driver_options[@]}" 2>&1 |
     tr -d '\r' | tee "$log" |
-    grep -v -E '^[0-9]+ passed, [0-9]+ failed$'
+    grep -a -v -E '^[0-9]+ passed, [0-9]+ failed$'
 driver_status=${PIPESTATUS[0]}
 
 palette_ended=0
@@ -125,11 +125,11 @@ if [[ -n $simhost_pid ]]; then
     fi
 fi
 
-counts=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)
+counts=$(grep -aE '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)
 if [[ -z $counts ]]; then
     # The driver died or hung: count what it reported and fail the run.
-    passed=$(grep -c '^PASS ' "$log")
-    failed=$(($(grep -c '^FAIL ' "$log") + 1))
+    passed=$(grep -ac '^PASS ' "$log")
+    failed=$(($(grep -ac '^FAIL ' "$log") + 1))
     echo "e2e: the driver ended without a summary (exit status $driver_status)" >&2
     counts="$passed passed, $failed failed"
 fi
