@@ -22,7 +22,8 @@ int HexDigit(char c) {
 }
 
 std::string PointText(const Point3& p) {
-    return "(" + FormatReal(p.x) + "," + FormatReal(p.y) + "," + FormatReal(p.z) + ")";
+    return std::string("(").append(FormatReal(p.x)).append(",").append(FormatReal(p.y)).append(",").append(
+        FormatReal(p.z)).append(")");
 }
 
 std::string GeometryText(const Entity& e) {

@@ -42,7 +42,7 @@ std::string FormatDxfReal(double value, int decimals) {
         text = FixedText(value, &decimals);
         DropTrailingZeros(text);
     }
-    if (text.find_first_not_of("-0.") == std::string::npos) text = "0";  // also folds -0
+    if (text.find_first_not_of("-0.") == std::string::npos) text.assign(1, '0');  // also folds -0
     if (decimals > 0 && text.find('.') == std::string::npos) text += ".0";
     return text;
 }

@@ -97,7 +97,7 @@ std::string VariableText(const Drawing& drawing, const VariableInfo& variable) {
     case VariableType::Integer: return std::to_string(*IntegerOf(v, variable.name));
     case VariableType::Real: return FormatFixed(*RealOf(v, variable.name), decimals);
     case VariableType::Text: return "\"" + (variable.name == "CLAYER" ? v.cLayer : v.celtype) + "\"";
-    case VariableType::Color: return "\"" + ColorText(v.ceColor) + "\"";
+    case VariableType::Color: return std::string("\"").append(ColorText(v.ceColor)).append("\"");
     case VariableType::Point: return FormatPoint(variable.name == "VIEWCTR" ? v.viewCtr : v.lastPoint, decimals);
     case VariableType::Point2:
         return FormatFixed(v.screenWidth, decimals) + "," + FormatFixed(v.screenHeight, decimals);

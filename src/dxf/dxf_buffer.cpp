@@ -170,7 +170,7 @@ bool DxfBuffer::LoadFile(std::string_view path, std::string* error) {
     }
     if (!IsAscii(bytes)) bytes = AnsiToUtf8(bytes);
     if (bytes.size() >= kMaxTextBytes) {
-        if (error) *error = "cannot read '" + std::string(path) + "': file is 2 GiB or larger";
+        if (error) *error = std::string("cannot read '").append(path).append("': file is 2 GiB or larger");
         return false;
     }
     Load(std::move(bytes));

@@ -174,7 +174,7 @@ private:
             p.Owner = block;
             // Files without handles (R12) would otherwise give every polyline the same empty
             // handle and so every polyline's vertices; group 5, when present, replaces this.
-            p.Handle = "*" + std::to_string(g_.polylines.size());
+            p.Handle = std::string("*").append(std::to_string(g_.polylines.size()));
             entity_ = kind == "POLYLINE" ? BlockEntity::kPolylineHead : BlockEntity::kLwPolyline;
         } else if (kind == "SOLID") {
             solid_ = SolidCorners{};

@@ -43,7 +43,7 @@ bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
 
 bool InsertDxf(CommandChannel& host, Files& files, std::string_view path, InsertForm form) {
     if (!files.Exists(path)) return false;
-    const std::string command = "-INSERT *" + std::string(path) + "\r0,0 1 0\r";
+    const std::string command = std::string("-INSERT *").append(path).append("\r0,0 1 0\r");
     host.SendCommand(form == InsertForm::kCancelFirst ? "\x03" + command : command);
     return true;
 }

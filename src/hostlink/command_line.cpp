@@ -90,7 +90,7 @@ std::string HostLink::CopyHistoryLastLine() {
 std::string HostLink::GetSysVar(std::string_view name) {
     // Typed transparently, the variable asks for a new value and shows the current
     // one in angle brackets; a cancel leaves it unchanged.
-    SendCommand("'" + std::string(name) + "\r");
+    SendCommand(std::string("'").append(name).append("\r"));
     std::string value = TextBetween("<", ">", ReadCommandLine());
     if (!value.empty()) {
         SendCommand(kCancel);
