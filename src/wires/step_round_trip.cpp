@@ -31,7 +31,7 @@ RoundTripPorts StepPorts(OpContext& op) {
 
 bool InsertArrived(HostLink& host, std::string_view path) {
     const std::vector<std::string> lines = Split(host.ReadTextWindow(), '\n');
-    const std::string fileAnswer = "*" + std::string(path);
+    const std::string fileAnswer = std::string("*").append(path);
     size_t i = lines.size();
     while (i > 0 && !Contains(lines[i - 1], fileAnswer)) --i;
     if (i == 0) return false;
