@@ -9,7 +9,7 @@ namespace {
 
 TInsertEnt Insert(Point3 at, Point3 scale, double rotation) {
     TInsertEnt insert;
-    insert.Name = "R";
+    insert.Name.assign(1, 'R');  // not = "R": GCC 12 warns falsely (-Wrestrict) on that at -O2
     insert.Point = at;
     insert.Scale = scale;
     insert.Rotation = rotation;
