@@ -14,13 +14,7 @@ constexpr std::string_view kPickBlockMessage = "ﾌﾞﾛｯｸを選択して�
 }  // namespace
 
 void BlockTrimStep(OpContext& op, const CutOptions& options) {
-    if (!op.HostAtCommandPrompt()) return;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
-    const bool picked = op.host.SelectionCount() >= 1;
-    op.RestoreSnapMode();
-    if (!picked) return;
-    op.SetUndoMark();
+    if (!TakeFinishedPick(op)) return;
     RoundTripPorts ports = StepPorts(op);
     DxfBuffer buffer;
     if (!ExportPrevious(op.host, op.files, ports.scratchPath, buffer)) return;

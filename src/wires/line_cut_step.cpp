@@ -48,13 +48,7 @@ void CutBetween(OpContext& op, const TLineEnt& wire, const Point3& pick, const s
 }  // namespace
 
 void LineCutStep(OpContext& op, const LineCutOptions& options) {
-    if (!op.HostAtCommandPrompt()) return;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
-    const bool picked = op.host.SelectionCount() >= 1;
-    op.RestoreSnapMode();
-    if (!picked) return;
-    op.SetUndoMark();
+    if (!TakeFinishedPick(op)) return;
     DxfBuffer buffer;
     if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return;
 

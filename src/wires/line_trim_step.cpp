@@ -36,13 +36,7 @@ bool WireReplaced(OpContext& op, const TLineEnt& wire, const LineTrimOptions& op
 }  // namespace
 
 void LineTrimStep(OpContext& op, const LineTrimOptions& options) {
-    if (!op.HostAtCommandPrompt()) return;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
-    const bool picked = op.host.SelectionCount() >= 1;
-    op.RestoreSnapMode();
-    if (!picked) return;
-    op.SetUndoMark();
+    if (!TakeFinishedPick(op)) return;
     DxfBuffer buffer;
     if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return;
 

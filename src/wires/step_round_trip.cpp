@@ -50,4 +50,15 @@ void RestartSingleSelection(OpContext& op, int state) {
     op.Timer1.enabled = true;
 }
 
+bool TakeFinishedPick(OpContext& op) {
+    if (!op.HostAtCommandPrompt()) return false;
+    op.Timer1.enabled = false;
+    op.OpState = 0;
+    const bool picked = op.host.SelectionCount() >= 1;
+    op.RestoreSnapMode();
+    if (!picked) return false;
+    op.SetUndoMark();
+    return true;
+}
+
 }  // namespace kv

@@ -18,6 +18,11 @@ RoundTripPorts StepPorts(OpContext& op);
 // file name means the host never took the command.
 bool InsertArrived(HostLink& host, std::string_view path);
 
+// Ends the wait for a single pick once the host is back at its prompt: the operation stops
+// ticking and SNAPMODE is typed back. True when something was picked; the undo mark is then
+// set, before the step changes the drawing.
+bool TakeFinishedPick(OpContext& op);
+
 // "\x03SNAPMODE 0 " and "SELECT SINGLE ": the next pick of a one-object-at-a-time tool in
 // `state`, with Timer1 running.
 void RestartSingleSelection(OpContext& op, int state);
