@@ -34,14 +34,14 @@ SIZE FrameSize() {
     return {(r.right - r.left) - kClientWidth, (r.bottom - r.top) - kClientHeightCollapsed};
 }
 
-struct CreateSpec {
+struct CreateParams {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };
 
 // Check boxes are not automatic: a click asks the model, and the refresh shows its answer.
-CreateSpec SpecOf(ControlKind kind) {
+CreateParams ParamsOf(ControlKind kind) {
     switch (kind) {
     case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::Check: return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
@@ -154,11 +154,11 @@ void PaletteWindow::CreateControls(HINSTANCE instance) {
     controls_.resize(layout.size());
     for (size_t i = 0; i < layout.size(); ++i) {
         const PaletteControl& c = layout[i];
-        const CreateSpec spec = SpecOf(c.kind);
+        const CreateParams params = ParamsOf(c.kind);
         HWND parent = c.page == PalettePage::Form ? window_ : pages_[static_cast<size_t>(c.page)];
         const std::wstring text = ButtonText(c, TextOf(form_, c));
-        HWND control = CreateWindowExW(spec.exStyle, spec.className, text.c_str(),
-                                       WS_CHILD | WS_VISIBLE | spec.style, c.rect.x, c.rect.y, c.rect.width,
+        HWND control = CreateWindowExW(params.exStyle, params.className, text.c_str(),
+                                       WS_CHILD | WS_VISIBLE | params.style, c.rect.x, c.rect.y, c.rect.width,
                                        c.rect.height, parent, reinterpret_cast<HMENU>(kFirstControlId + i),
                                        instance, nullptr);
         if (!control) continue;

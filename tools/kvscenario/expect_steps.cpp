@@ -5,7 +5,7 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "entity_spec.h"
+#include "entity_desc.h"
 #include "palette_controls.h"
 #include "scenario_run.h"
 #include "simhost/input_text.h"
@@ -55,21 +55,21 @@ std::string SourceText(const ScenarioLine& line) {
 }
 
 Action EntityCheck(const std::string& kindWord, bool absent, Args& args, const std::string& source) {
-    const EntitySpec spec = ParseEntitySpec(kindWord, args);
+    const EntityDesc desc = ParseEntityDesc(kindWord, args);
     std::string name;
     if (!absent && args.Keyword("as")) name = args.Text("name after 'as'");
-    return [spec, absent, name, source](ScenarioRun& run) {
+    return [desc, absent, name, source](ScenarioRun& run) {
         const sim::Drawing& drawing = run.session.drawing();
         std::vector<const sim::Entity*> found;
         for (const sim::Entity& e : drawing.Entities())
-            if (Matches(spec, e, run.tolerance)) found.push_back(&e);
+            if (Matches(desc, e, run.tolerance)) found.push_back(&e);
         if (absent) {
             if (!found.empty()) run.Fail("expected no such entity, found " + Describe(*found.front()));
             return;
         }
         if (found.size() != 1) {
             run.Fail(std::string(found.empty() ? "no entity matches" : "more than one entity matches") + " '" +
-                     source + "'; the drawing has:" + Listing(drawing, spec.kind));
+                     source + "'; the drawing has:" + Listing(drawing, desc.kind));
             return;
         }
         if (!name.empty() && !run.names.emplace(name, found.front()->handle).second)

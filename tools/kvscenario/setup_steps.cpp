@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "base/strings.h"
-#include "entity_spec.h"
+#include "entity_desc.h"
 #include "scenario_run.h"
 #include "simhost/dxf_in.h"
 #include "simhost/dxf_merge.h"
@@ -34,11 +34,11 @@ void CheckReferences(ScenarioRun& run, const sim::Entity& e) {
 
 Compiler EntityVerb(std::string kindWord) {
     return [kindWord](Args& args, LineCursor&) -> Action {
-        EntitySpec spec = ParseEntitySpec(kindWord, args);
+        EntityDesc desc = ParseEntityDesc(kindWord, args);
         std::string name;
         if (args.Keyword("as")) name = args.Text("name after 'as'");
         const int line = args.line();
-        const sim::Entity entity = MakeEntity(spec, line);
+        const sim::Entity entity = MakeEntity(desc, line);
         return [entity, name](ScenarioRun& run) {
             CheckReferences(run, entity);
             const sim::Handle handle = run.session.drawing().Add(entity);
@@ -104,9 +104,9 @@ Action BlockStep(Args& args, LineCursor& cursor) {
         if (line->words[0].quoted || !IsEntityWord(kind))
             throw ScenarioError(line->number, "a block holds entity lines only, not '" + kind + "'");
         Args entityArgs(*line, 1);
-        const EntitySpec spec = ParseEntitySpec(kind, entityArgs);
+        const EntityDesc desc = ParseEntityDesc(kind, entityArgs);
         entityArgs.Done();
-        block.entities.push_back(MakeEntity(spec, line->number));
+        block.entities.push_back(MakeEntity(desc, line->number));
     }
     return [block](ScenarioRun& run) mutable {
         sim::Drawing& drawing = run.session.drawing();

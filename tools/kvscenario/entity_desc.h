@@ -14,7 +14,7 @@
 
 namespace kv::scenario {
 
-struct EntitySpec {
+struct EntityDesc {
     sim::EntityKind kind = sim::EntityKind::Line;
     std::vector<Point3> points;  // line 2; arc, circle, insert, text 1; pline n; solid 3 or 4
     std::optional<double> radius, startAngle, endAngle;
@@ -33,12 +33,12 @@ struct EntitySpec {
 // The kind words: line, arc, circle, pline, insert, text, solid.
 bool IsEntityWord(std::string_view word);
 std::optional<sim::EntityKind> KindOfWord(std::string_view word);
-EntitySpec ParseEntitySpec(std::string_view kindWord, Args& args);
+EntityDesc ParseEntityDesc(std::string_view kindWord, Args& args);
 
 // Fails (with the line) where the setup needs a value the line left out.
-sim::Entity MakeEntity(const EntitySpec& spec, int line);
+sim::Entity MakeEntity(const EntityDesc& desc, int line);
 
-bool Matches(const EntitySpec& spec, const sim::Entity& entity, double tolerance);
+bool Matches(const EntityDesc& desc, const sim::Entity& entity, double tolerance);
 
 // One line about an entity, for failure messages.
 std::string Describe(const sim::Entity& entity);

@@ -1,4 +1,4 @@
-#include "entity_spec.h"
+#include "entity_desc.h"
 
 #include <cmath>
 
@@ -38,52 +38,52 @@ std::string PointText(const Point3& p) {
     return text;
 }
 
-void ParseGeometry(EntitySpec& spec, Args& args) {
-    switch (spec.kind) {
+void ParseGeometry(EntityDesc& desc, Args& args) {
+    switch (desc.kind) {
     case sim::EntityKind::Line:
-        spec.points = {args.Point("start point"), args.Point("end point")};
+        desc.points = {args.Point("start point"), args.Point("end point")};
         break;
     case sim::EntityKind::Arc:
-        spec.points = {args.Point("centre")};
-        spec.radius = args.RealOption("r");
-        spec.startAngle = args.RealOption("from");
-        spec.endAngle = args.RealOption("to");
+        desc.points = {args.Point("centre")};
+        desc.radius = args.RealOption("r");
+        desc.startAngle = args.RealOption("from");
+        desc.endAngle = args.RealOption("to");
         break;
     case sim::EntityKind::Circle:
-        spec.points = {args.Point("centre")};
-        spec.radius = args.RealOption("r");
+        desc.points = {args.Point("centre")};
+        desc.radius = args.RealOption("r");
         break;
     case sim::EntityKind::LwPolyline:
-        while (args.NextIsPoint()) spec.points.push_back(args.Point("vertex"));
-        if (spec.points.size() < 2) args.Error("a pline needs at least two vertices");
-        spec.bulges = args.RealListOption("bulges");
-        if (spec.bulges && spec.bulges->size() > spec.points.size())
+        while (args.NextIsPoint()) desc.points.push_back(args.Point("vertex"));
+        if (desc.points.size() < 2) args.Error("a pline needs at least two vertices");
+        desc.bulges = args.RealListOption("bulges");
+        if (desc.bulges && desc.bulges->size() > desc.points.size())
             args.Error("more bulges than vertices");
-        if (args.Flag("closed")) spec.closed = true;
-        if (args.Flag("open")) spec.closed = false;
+        if (args.Flag("closed")) desc.closed = true;
+        if (args.Flag("open")) desc.closed = false;
         break;
     case sim::EntityKind::Insert:
-        spec.name = args.Text("block name");
-        spec.points = {args.Point("insertion point")};
-        if (const std::optional<double> scale = args.RealOption("scale")) spec.xScale = spec.yScale = scale;
-        if (const std::optional<double> x = args.RealOption("xscale")) spec.xScale = x;
-        if (const std::optional<double> y = args.RealOption("yscale")) spec.yScale = y;
-        spec.rotation = args.RealOption("rotation");
+        desc.name = args.Text("block name");
+        desc.points = {args.Point("insertion point")};
+        if (const std::optional<double> scale = args.RealOption("scale")) desc.xScale = desc.yScale = scale;
+        if (const std::optional<double> x = args.RealOption("xscale")) desc.xScale = x;
+        if (const std::optional<double> y = args.RealOption("yscale")) desc.yScale = y;
+        desc.rotation = args.RealOption("rotation");
         break;
     case sim::EntityKind::Text:
-        spec.points = {args.Point("text point")};
-        spec.name = args.Text("text value");
-        spec.height = args.RealOption("height");
-        spec.rotation = args.RealOption("rotation");
-        spec.widthFactor = args.RealOption("width");
-        spec.style = args.Option("style");
-        spec.hAlign = args.IntOption("halign");
-        spec.vAlign = args.IntOption("valign");
-        spec.second = args.PointOption("second");
+        desc.points = {args.Point("text point")};
+        desc.name = args.Text("text value");
+        desc.height = args.RealOption("height");
+        desc.rotation = args.RealOption("rotation");
+        desc.widthFactor = args.RealOption("width");
+        desc.style = args.Option("style");
+        desc.hAlign = args.IntOption("halign");
+        desc.vAlign = args.IntOption("valign");
+        desc.second = args.PointOption("second");
         break;
     case sim::EntityKind::Solid:
-        while (args.NextIsPoint()) spec.points.push_back(args.Point("corner"));
-        if (spec.points.size() < 3 || spec.points.size() > 4) args.Error("a solid has three or four corners");
+        while (args.NextIsPoint()) desc.points.push_back(args.Point("corner"));
+        if (desc.points.size() < 3 || desc.points.size() > 4) args.Error("a solid has three or four corners");
         break;
     case sim::EntityKind::Polyline:
         break;
@@ -96,7 +96,7 @@ T Need(const std::optional<T>& value, int line, std::string_view what) {
     return *value;
 }
 
-sim::Geometry MakeGeometry(const EntitySpec& s, int line) {
+sim::Geometry MakeGeometry(const EntityDesc& s, int line) {
     switch (s.kind) {
     case sim::EntityKind::Line:
         return sim::LineGeom{s.points[0], s.points[1]};
@@ -147,7 +147,7 @@ sim::Geometry MakeGeometry(const EntitySpec& s, int line) {
     throw ScenarioError(line, "this kind cannot be drawn by a scenario");
 }
 
-bool GeometryMatches(const EntitySpec& s, const sim::Entity& e, double tol) {
+bool GeometryMatches(const EntityDesc& s, const sim::Entity& e, double tol) {
     switch (s.kind) {
     case sim::EntityKind::Line: {
         const auto& g = std::get<sim::LineGeom>(e.geom);
@@ -209,34 +209,34 @@ std::optional<sim::EntityKind> KindOfWord(std::string_view word) {
 
 bool IsEntityWord(std::string_view word) { return KindOfWord(word).has_value(); }
 
-EntitySpec ParseEntitySpec(std::string_view kindWord, Args& args) {
-    EntitySpec spec;
-    spec.kind = KindOfWord(kindWord).value_or(sim::EntityKind::Line);
-    ParseGeometry(spec, args);
-    spec.layer = args.Option("layer");
-    spec.linetype = args.Option("linetype");
-    spec.color = args.ColorOption("color");
-    spec.linetypeScale = args.RealOption("ltscale");
-    return spec;
+EntityDesc ParseEntityDesc(std::string_view kindWord, Args& args) {
+    EntityDesc desc;
+    desc.kind = KindOfWord(kindWord).value_or(sim::EntityKind::Line);
+    ParseGeometry(desc, args);
+    desc.layer = args.Option("layer");
+    desc.linetype = args.Option("linetype");
+    desc.color = args.ColorOption("color");
+    desc.linetypeScale = args.RealOption("ltscale");
+    return desc;
 }
 
-sim::Entity MakeEntity(const EntitySpec& spec, int line) {
+sim::Entity MakeEntity(const EntityDesc& desc, int line) {
     sim::Entity e;
-    e.layer = spec.layer.value_or(e.layer);
-    e.linetype = spec.linetype.value_or(e.linetype);
-    e.color = spec.color.value_or(e.color);
-    e.linetypeScale = spec.linetypeScale.value_or(e.linetypeScale);
-    e.geom = MakeGeometry(spec, line);
+    e.layer = desc.layer.value_or(e.layer);
+    e.linetype = desc.linetype.value_or(e.linetype);
+    e.color = desc.color.value_or(e.color);
+    e.linetypeScale = desc.linetypeScale.value_or(e.linetypeScale);
+    e.geom = MakeGeometry(desc, line);
     return e;
 }
 
-bool Matches(const EntitySpec& spec, const sim::Entity& entity, double tolerance) {
-    if (entity.Kind() != spec.kind) return false;
-    if (spec.layer && !EqualsIgnoreCaseAscii(*spec.layer, entity.layer)) return false;
-    if (spec.linetype && !EqualsIgnoreCaseAscii(*spec.linetype, entity.linetype)) return false;
-    if (spec.color && *spec.color != entity.color) return false;
-    if (!OptNear(spec.linetypeScale, entity.linetypeScale, tolerance)) return false;
-    return GeometryMatches(spec, entity, tolerance);
+bool Matches(const EntityDesc& desc, const sim::Entity& entity, double tolerance) {
+    if (entity.Kind() != desc.kind) return false;
+    if (desc.layer && !EqualsIgnoreCaseAscii(*desc.layer, entity.layer)) return false;
+    if (desc.linetype && !EqualsIgnoreCaseAscii(*desc.linetype, entity.linetype)) return false;
+    if (desc.color && *desc.color != entity.color) return false;
+    if (!OptNear(desc.linetypeScale, entity.linetypeScale, tolerance)) return false;
+    return GeometryMatches(desc, entity, tolerance);
 }
 
 std::string Describe(const sim::Entity& e) {
