@@ -7,6 +7,7 @@
 #include "dxf_in.h"
 #include "dxf_merge.h"
 #include "dxf_out.h"
+#include "sysvars.h"
 
 namespace kv::sim {
 
@@ -74,6 +75,23 @@ std::string UnescapeConsoleText(std::string_view line) {
     return out;
 }
 
+std::string EscapeConsoleText(std::string_view text) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\r')
+            out += "\\r";
+        else if (byte < 0x20 || byte == 0x7F)
+            out += std::string("\\x") + kDigits[byte >> 4] + kDigits[byte & 0xF];
+        else
+            out += c;
+    }
+    return out;
+}
+
 std::optional<Point3> ParseConsolePoint(std::string_view text) {
     std::vector<std::string> parts = Split(Trim(text), ',');
     if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
@@ -128,10 +146,16 @@ bool Console::Action(std::string_view name, std::string_view argument) {
         out_ << UpperAscii(argument) << " = " << value << "\n";
     } else if (name == "entities") {
         ListEntities();
+    } else if (name == "typed") {
+        for (const std::string& text : host_.SentCommands()) out_ << EscapeConsoleText(text) << "\n";
     } else if (name == "dump") {
         return Dump(std::string(argument));
     } else if (name == "load") {
         return Load(std::string(argument));
+    } else if (name == "set") {
+        return SetVariable(argument);
+    } else if (name == "switch") {
+        return Switch(argument);
     } else {
         return Fail("unknown action :" + std::string(name));
     }
@@ -152,7 +176,34 @@ bool Console::Load(const std::string& path) {
     Drawing drawing;
     drawing.vars.insBase = file.insBase;
     InsertImportExploded(drawing, file, file.insBase, 1, 0);
-    host_.SetupDrawing() = std::move(drawing);
+    host_.ReplaceDrawing(std::move(drawing));
+    return true;
+}
+
+// Setting up a drawing, not a user's command: nothing goes into the history.
+bool Console::SetVariable(std::string_view argument) {
+    size_t blank = argument.find(' ');
+    std::string name = UpperAscii(argument.substr(0, blank));
+    std::string_view value = blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
+    const VariableInfo* variable = FindVariable(name);
+    if (!variable || variable->readOnly || value.empty()) return Fail(":set wants a variable that can be set and a value");
+    if (std::optional<std::string> error = kv::sim::SetVariable(host_.SetupDrawing(), *variable, value))
+        return Fail(":set " + name + ": " + *error);
+    return true;
+}
+
+bool Console::Switch(std::string_view argument) {
+    size_t blank = argument.find(' ');
+    std::string_view name = argument.substr(0, blank);
+    std::string_view state = blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
+    HostSwitches& switches = host_.Switches();
+    bool* flag = name == "half-width-prompt" ? &switches.halfWidthIdlePrompt
+                 : name == "dxfout-fails"    ? &switches.dxfoutWritesNothing
+                 : name == "insert-fails"    ? &switches.insertFileMissing
+                                             : nullptr;
+    if (!flag || (state != "on" && state != "off"))
+        return Fail(":switch wants half-width-prompt, dxfout-fails or insert-fails, then on or off");
+    *flag = state == "on";
     return true;
 }
 

@@ -16,6 +16,9 @@ namespace kv::sim {
 // "\r" (Enter), "\xHH" (any byte, "\x03" is Ctrl+C) and "\\"; other backslashes stay.
 std::string UnescapeConsoleText(std::string_view line);
 
+// The reverse: control characters and backslashes as escapes, so that any text fits on one line.
+std::string EscapeConsoleText(std::string_view text);
+
 // "x,y" or "x,y,z".
 std::optional<Point3> ParseConsolePoint(std::string_view text);
 
@@ -34,6 +37,8 @@ private:
     bool Fail(const std::string& message);
     bool Load(const std::string& path);
     bool Dump(const std::string& path);
+    bool SetVariable(std::string_view argument);
+    bool Switch(std::string_view argument);
     void ListEntities();
 
     SimHost& host_;

@@ -308,6 +308,11 @@ void KeepSessionValues(DrawingVars& restored, const DrawingVars& now) {
 
 }  // namespace
 
+void Session::ReplaceDrawing(Drawing drawing) {
+    drawing_ = std::move(drawing);
+    undo_.clear();
+}
+
 void Session::UndoMark() { undo_.push_back(UndoEntry{true, Drawing{}}); }
 
 bool Session::UndoBack() {

@@ -78,6 +78,8 @@ public:
 
     Drawing& drawing() { return drawing_; }
     const Drawing& drawing() const { return drawing_; }
+    // A drawing opened in place of this one: its undo steps go with it.
+    void ReplaceDrawing(Drawing drawing);
     HostSwitches& switches() { return switches_; }
     const HostSwitches& switches() const { return switches_; }
     HostFiles& files() { return files_; }

@@ -21,7 +21,9 @@ bool SimHost::SendCommand(std::string_view text) {
 bool SimHost::SendAnsi(std::string_view bytes) {
     std::size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    return SendCommand(AnsiToUtf8(bytes));
+    if (gone_) return false;
+    sent_.push_back(AnsiToUtf8(bytes));
+    return SendCommand(sent_.back());
 }
 
 void SimHost::Tick() {

@@ -23,6 +23,8 @@ public:
     bool SendCommand(std::string_view text);
     // What WM_COPYDATA carries: ANSI bytes, up to the first NUL.
     bool SendAnsi(std::string_view bytes);
+    // Every text that came through the command channel, in order (UTF-8).
+    const std::vector<std::string>& SentCommands() const { return sent_; }
 
     // --- simulated user ---
     void Type(std::string_view text);
@@ -47,6 +49,7 @@ public:
     void SetView(Point3 center, double height, double screenWidth, double screenHeight);
     // Test setup only: the simulated user never edits the drawing directly.
     Drawing& SetupDrawing() { return session_.drawing(); }
+    void ReplaceDrawing(Drawing drawing) { session_.ReplaceDrawing(std::move(drawing)); }
     bool Idle() const { return session_.Idle(); }
     bool DialogOpen() const { return session_.DialogOpen(); }
 
@@ -67,6 +70,7 @@ private:
     };
 
     Session session_;
+    std::vector<std::string> sent_;
     std::deque<Delayed> delayed_;
     int delayTicks_ = 0;
     bool gone_ = false;

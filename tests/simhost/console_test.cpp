@@ -57,6 +57,43 @@ TEST(ConsoleMessage, DumpWritesTheWholeDrawingAndLoadReadsItBack) {
     EXPECT_NE(loaded.text.find("LINE 0 (0,0,0)-(5,5,0)"), std::string::npos) << loaded.text;
 }
 
+TEST(ConsoleMessage, SetupLinesSetVariablesAndSwitchesWithoutTouchingTheHistory) {
+    std::map<std::string, std::string> store;
+    SimHost host(MemoryFiles(store));
+    ConsoleReply reply = RunConsoleMessage(
+        host, MemoryFiles(store), ":set snapmode 1\n:switch dxfout-fails on\n:var SNAPMODE", "simhost");
+    EXPECT_TRUE(reply.ok) << reply.text;
+    EXPECT_NE(reply.text.find("SNAPMODE = 1"), std::string::npos) << reply.text;
+    EXPECT_TRUE(host.Switches().dxfoutWritesNothing);
+    EXPECT_TRUE(host.HistoryLines().empty());
+    for (const char* bad : {":set VIEWSIZE 5", ":set SNAPMODE", ":set SNAPMODE x", ":switch dxfout-fails",
+                            ":switch nothing on"}) {
+        ConsoleReply refused = RunConsoleMessage(host, MemoryFiles(store), bad, "simhost");
+        EXPECT_FALSE(refused.ok) << bad;
+    }
+    EXPECT_TRUE(host.Switches().dxfoutWritesNothing);
+}
+
+// A driver compares what the palette sent with what it expected, so texts come back
+// exactly, control characters included.
+TEST(ConsoleMessage, TypedListsTheCommandChannelTextsEscaped) {
+    std::map<std::string, std::string> store;
+    SimHost host(MemoryFiles(store));
+    host.SendAnsi(std::string("\x03UNDO M \0ignored", 17));
+    host.SendAnsi("LINE \\x\r");
+    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store), ":typed", "simhost");
+    EXPECT_EQ(reply.text, "\\x03UNDO M \nLINE \\\\x\\r\n1 点目を指定: \n");
+    EXPECT_EQ(UnescapeConsoleText("\\x03UNDO M "), "\x03UNDO M ");
+}
+
+TEST(ConsoleMessage, LoadStartsAFreshDrawingThatUndoCannotLeave) {
+    std::map<std::string, std::string> store;
+    SimHost host(MemoryFiles(store));
+    ASSERT_TRUE(RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump one.dxf", "simhost").ok);
+    ASSERT_TRUE(RunConsoleMessage(host, MemoryFiles(store), "ERASE L \\r\n:load one.dxf\nUNDO 5 ", "simhost").ok);
+    EXPECT_EQ(host.GetDrawing().Entities().size(), 1u);
+}
+
 TEST(ConsoleMessage, EmptyMessageDoesNothing) {
     std::map<std::string, std::string> store;
     SimHost host(MemoryFiles(store));
