@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "base/number_text.h"
@@ -14,56 +15,46 @@
 namespace kv {
 namespace {
 
+using Strings = std::vector<std::string>;
+
 std::string TempPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() / ("kv_dxf_buffer_" + name)).string();
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::vector<std::string> Lines(const DxfBuffer& b) {
-    std::vector<std::string> out;
+Strings Lines(const DxfBuffer& b) {
+    Strings out;
     for (size_t i = 0; i < b.LineCount(); ++i) out.emplace_back(b.Line(i));
     return out;
 }
 
-using Strings = std::vector<std::string>;
-
-TEST(DxfBuffer, CrLfAndLfLineBreaksGiveTheSameLines) {
-    DxfBuffer crlf, lf, mixed;
-    crlf.Load("  0\r\nLINE\r\n  8\r\nWIRE\r\n");
-    lf.Load("  0\nLINE\n  8\nWIRE\n");
-    mixed.Load("  0\r\nLINE\n  8\r\nWIRE");
-    const Strings expected{"  0", "LINE", "  8", "WIRE"};
-    EXPECT_EQ(Lines(crlf), expected);
-    EXPECT_EQ(Lines(lf), expected);
-    EXPECT_EQ(Lines(mixed), expected);
+std::vector<int> Codes(const DxfBuffer& b) {
+    std::vector<int> out;
+    for (size_t i = 0; i < b.PairCount(); ++i) out.push_back(b.GroupCode(i));
+    return out;
 }
 
-TEST(DxfBuffer, EmptyLinesCountButAFinalLineBreakOpensNoLine) {
-    DxfBuffer b;
-    b.Load("a\r\n\r\nb\r\n");
-    EXPECT_EQ(Lines(b), (Strings{"a", "", "b"}));
-    b.Load("");
-    EXPECT_EQ(b.LineCount(), 0u);
-    b.Load("\n");
-    EXPECT_EQ(Lines(b), (Strings{""}));
+TEST(DxfBuffer, LineBreaksEmptyLinesAndTheFinalBreak) {
+    const std::pair<const char*, Strings> cases[] = {
+        {"  0\r\nLINE\r\n  8\r\nWIRE\r\n", {"  0", "LINE", "  8", "WIRE"}},
+        {"  0\nLINE\n  8\nWIRE\n", {"  0", "LINE", "  8", "WIRE"}},
+        {"  0\r\nLINE\n  8\r\nWIRE", {"  0", "LINE", "  8", "WIRE"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"", {}},
+        {"\n", {""}},
+    };
+    for (const auto& [text, lines] : cases) {
+        DxfBuffer b;
+        b.Load(text);
+        EXPECT_EQ(Lines(b), lines) << text;
+    }
 }
 
 TEST(DxfBuffer, PairsAreLineTwoIAndTwoIPlusOneAndAnOddLastLineIsNeverRead) {
     DxfBuffer b;
     b.Load(" 10 \n 1.5 \n0\n");
-    EXPECT_EQ(b.LineCount(), 3u);
     ASSERT_EQ(b.PairCount(), 1u);
     EXPECT_EQ(b.Code(0), " 10 ");
     EXPECT_EQ(b.Value(0), " 1.5 ");
-    EXPECT_EQ(b.TrimmedCode(0), "10");
     EXPECT_EQ(b.TrimmedValue(0), "1.5");
     EXPECT_TRUE(b.IsPair(0, "10", "1.5"));
     EXPECT_FALSE(b.IsPair(0, "010", "1.5"));
@@ -75,18 +66,21 @@ TEST(DxfBuffer, NumbersConvertFromTrimmedValuesAndFailuresNameTheLine) {
     b.Load("10\n 2.5\r\n62\n-7\n10\nabc\n70\n1.5\n");
     EXPECT_DOUBLE_EQ(b.RealValue(0), 2.5);
     EXPECT_EQ(b.IntValue(1), -7);
-    try {
-        b.RealValue(2);
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "line 6: 'abc' is not a valid floating point value");
+    const std::pair<std::function<void()>, const char*> failures[] = {
+        {[&b] { b.RealValue(2); }, "line 6: 'abc' is not a valid floating point value"},
+        {[&b] { b.IntValue(3); }, "line 8: '1.5' is not a valid integer value"},
+    };
+    for (const auto& [read, message] : failures) {
+        try {
+            read();
+            ADD_FAILURE() << "no error for " << message;
+        } catch (const ConversionError& e) {
+            EXPECT_STREQ(e.what(), message);
+        }
     }
-    try {
-        b.IntValue(3);
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "line 8: '1.5' is not a valid integer value");
-    }
+    EXPECT_THROW(b.Line(8), std::out_of_range);
+    EXPECT_THROW(b.SetLine(9, "x"), std::out_of_range);
+    EXPECT_THROW(b.GroupCode(4), std::out_of_range);
 }
 
 // Codes are read once at load and again whenever a code line is rewritten; both must follow
@@ -103,38 +97,21 @@ TEST(DxfBuffer, GroupCodesFollowTheTextRuleAtLoadAndAfterRewriting) {
         crlf += c.first + "\r\nv\r\n";
         lf += c.first + "\nv\n";
     }
-    DxfBuffer loaded, loadedLf;
+    DxfBuffer loaded, loadedLf, rewritten;
     loaded.Load(crlf);
     loadedLf.Load(lf);
-    DxfBuffer rewritten;
-    rewritten.Load(std::string(cases.size(), '\n') + std::string(cases.size(), '\n'));
+    rewritten.Load(std::string(2 * cases.size(), '\n'));
     for (size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE("'" + cases[i].first + "'");
         rewritten.SetLine(2 * i, cases[i].first);
         const int expected = cases[i].second;
         const int expectedShort = expected < 255 ? expected : -1;
-        EXPECT_EQ(loaded.GroupCode(i), expected) << "'" << cases[i].first << "'";
-        EXPECT_EQ(loadedLf.GroupCode(i), expected) << "'" << cases[i].first << "'";
-        EXPECT_EQ(rewritten.GroupCode(i), expected) << "'" << cases[i].first << "'";
-        EXPECT_EQ(loaded.ShortCode(i), expectedShort) << "'" << cases[i].first << "'";
-        EXPECT_EQ(rewritten.ShortCode(i), expectedShort) << "'" << cases[i].first << "'";
+        EXPECT_EQ(loaded.GroupCode(i), expected);
+        EXPECT_EQ(loadedLf.GroupCode(i), expected);
+        EXPECT_EQ(rewritten.GroupCode(i), expected);
+        EXPECT_EQ(loaded.ShortCode(i), expectedShort);
+        EXPECT_EQ(rewritten.ShortCode(i), expectedShort);
     }
-    EXPECT_THROW(loaded.GroupCode(cases.size()), std::out_of_range);
-}
-
-TEST(DxfBuffer, ErasingPairsKeepsEachCodeWithItsPair) {
-    DxfBuffer b;
-    b.Load("0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n");
-    b.SetLine(6, "62");
-    b.EraseLineRanges({{2, 2}, {8, 2}});
-    ASSERT_EQ(b.PairCount(), 3u);
-    EXPECT_EQ(b.GroupCode(0), 0);
-    EXPECT_EQ(b.GroupCode(1), 8);
-    EXPECT_EQ(b.GroupCode(2), 62);
-    b.EraseLines(0, 1);  // re-pairs every line after it
-    ASSERT_EQ(b.PairCount(), 2u);
-    EXPECT_EQ(b.GroupCode(0), -1);  // "A"
-    EXPECT_EQ(b.GroupCode(1), -1);  // "C"
-    EXPECT_EQ(b.TrimmedValue(1), "62");
 }
 
 // Line breaks are counted eight bytes at a time: every position in a word, bytes next to a
@@ -147,8 +124,7 @@ TEST(DxfBuffer, LinesSplitRightWhereverTheBreaksFallInTheText) {
             for (int i = 0; i < 5; ++i) text += line + (i % 2 ? "\r\n" : "\n");
             DxfBuffer b;
             b.Load(text);
-            ASSERT_EQ(b.LineCount(), 5u) << length;
-            for (size_t i = 0; i < 5; ++i) EXPECT_EQ(b.Line(i), line) << length << " " << i;
+            EXPECT_EQ(Lines(b), Strings(5, line)) << length;
         }
     }
 }
@@ -156,12 +132,12 @@ TEST(DxfBuffer, LinesSplitRightWhereverTheBreaksFallInTheText) {
 // Plain decimals are converted without the library call; the result must be the same double,
 // and every text the general conversion refuses must still be refused.
 TEST(DxfBuffer, RealValuesMatchTheGeneralConversionBitForBit) {
-    std::vector<std::string> texts = {"0",     "-0",     "-0.0",  "5.",    ".5",    "-.5",     "007.25",
-                                      "+5",    "+-5",    "-",     ".",     "-.",    "1e5",     "1E-3",
-                                      "1e",    "inf",    "-inf",  "nan",   "0x10",  "1,5",     "1..5",
-                                      "1.5.",  "--1",    "1e400", "9007199254740993",  "9007199254740992",
-                                      "123456789012345678901234", "0.000000000000000000001",
-                                      "14285.83774221758", "-99999.99999999999", "1-2", "1 2"};
+    Strings texts = {"0",     "-0",     "-0.0",  "5.",    ".5",    "-.5",     "007.25",
+                     "+5",    "+-5",    "-",     ".",     "-.",    "1e5",     "1E-3",
+                     "1e",    "inf",    "-inf",  "nan",   "0x10",  "1,5",     "1..5",
+                     "1.5.",  "--1",    "1e400", "9007199254740993",  "9007199254740992",
+                     "123456789012345678901234", "0.000000000000000000001",
+                     "14285.83774221758", "-99999.99999999999", "1-2", "1 2"};
     uint64_t seed = 12345;
     for (int i = 0; i < 3000; ++i) {
         seed = seed * 6364136223846793005ull + 1442695040888963407ull;
@@ -207,72 +183,76 @@ TEST(DxfBuffer, SetLineKeepsOtherLinesAndEarlierViews) {
     EXPECT_EQ(Lines(b), (Strings{"a", "DOT_2", "c99"}));
 }
 
-TEST(DxfBuffer, EraseLinesSplicesAndClipsAtTheEnd) {
-    DxfBuffer b;
-    b.Load("0\n1\n2\n3\n4\n5\n");
-    b.SetLine(4, "four");
-    b.EraseLines(1, 2);
-    EXPECT_EQ(Lines(b), (Strings{"0", "3", "four", "5"}));
-    b.EraseLines(3, 10);
-    EXPECT_EQ(Lines(b), (Strings{"0", "3", "four"}));
-    b.EraseLines(7, 1);
-    EXPECT_EQ(b.LineCount(), 3u);
+// Erasing splices rewritten lines too, and an odd count re-pairs every line after it.
+TEST(DxfBuffer, ErasingKeepsEditsAndPairsRight) {
+    struct Case {
+        const char* text;
+        std::vector<std::pair<size_t, const char*>> edits;
+        std::function<void(DxfBuffer&)> erase;
+        Strings lines;
+        std::vector<int> codes;
+    };
+    const char* tens = "0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n";
+    const Case cases[] = {
+        {"0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n", {{6, "62"}},
+         [](DxfBuffer& b) { b.EraseLineRanges({{2, 2}, {8, 2}}); }, {"0", "A", "8", "C", "62", "D"}, {0, 8, 62}},
+        {"0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n", {{6, "62"}},
+         [](DxfBuffer& b) {
+             b.EraseLineRanges({{2, 2}, {8, 2}});
+             b.EraseLines(0, 1);
+         },
+         {"A", "8", "C", "62", "D"}, {-1, -1}},
+        {"x\n10\n1.5\n20\n2.5\n", {{3, " 20"}}, [](DxfBuffer& b) { b.EraseLines(0, 1); },
+         {"10", "1.5", " 20", "2.5"}, {10, 20}},
+        {"0\n1\n2\n3\n4\n5\n", {{4, "four"}},
+         [](DxfBuffer& b) {
+             b.EraseLines(1, 2);
+             b.EraseLines(3, 10);
+             b.EraseLines(7, 1);
+         },
+         {"0", "3", "four"}, {0}},
+        {tens, {}, [](DxfBuffer& b) { b.EraseLineRanges({{7, 2}, {1, 2}, {2, 2}, {9, 50}, {40, 1}}); },
+         {"0", "4", "5", "6"}, {0, 5}},
+        {"0\n1\n2\n3\n4\n5\n6\n", {{5, "five"}, {6, "six"}},
+         [](DxfBuffer& b) { b.EraseLineRanges({{0, 2}, {2, 2}}); }, {"4", "five", "six"}, {4}},
+        {"0\n1\n2\n3\n4\n5\n6\n", {{5, "five"}, {6, "six"}},
+         [](DxfBuffer& b) {
+             b.EraseLineRanges({{0, 2}, {2, 2}});
+             b.EraseLines(2, 1);
+             b.EraseLines(0, 2);
+         },
+         {}, {}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        DxfBuffer b;
+        b.Load(cases[i].text);
+        for (const auto& [line, text] : cases[i].edits) b.SetLine(line, text);
+        cases[i].erase(b);
+        EXPECT_EQ(Lines(b), cases[i].lines);
+        EXPECT_EQ(Codes(b), cases[i].codes);
+    }
 }
 
-TEST(DxfBuffer, EraseLineRangesUsesIndicesFromBeforeAndToleratesOverlapAndDisorder) {
-    DxfBuffer b;
-    b.Load("0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n");
-    b.EraseLineRanges({{7, 2}, {1, 2}, {2, 2}, {9, 50}, {40, 1}});
-    EXPECT_EQ(Lines(b), (Strings{"0", "4", "5", "6"}));
-}
-
-TEST(DxfBuffer, ErasingWholePairsKeepsEditsAndTheOddLastLine) {
-    DxfBuffer b;
-    b.Load("0\n1\n2\n3\n4\n5\n6\n");
-    b.SetLine(5, "five");
-    b.SetLine(6, "six");
-    b.EraseLineRanges({{0, 2}, {2, 2}});
-    EXPECT_EQ(Lines(b), (Strings{"4", "five", "six"}));
-    EXPECT_EQ(b.PairCount(), 1u);
-    b.EraseLines(2, 1);
-    EXPECT_EQ(Lines(b), (Strings{"4", "five"}));
-    b.EraseLines(0, 2);
-    EXPECT_EQ(b.LineCount(), 0u);
-}
-
-TEST(DxfBuffer, ErasingOneLineRepairsEveryLineAfterIt) {
-    DxfBuffer b;
-    b.Load("x\n10\n1.5\n20\n2.5\n");
-    b.SetLine(3, " 20");
-    b.EraseLines(0, 1);
-    ASSERT_EQ(b.PairCount(), 2u);
-    EXPECT_TRUE(b.IsPair(0, "10", "1.5"));
-    EXPECT_TRUE(b.IsPair(1, "20", "2.5"));
-    EXPECT_EQ(b.Code(1), " 20");
-}
-
-TEST(DxfBuffer, SaveWritesCrLfAfterEveryLineInTheAnsiCodePage) {
+TEST(DxfBuffer, FilesAreCrLfInTheAnsiCodePageAndAsciiLoadsByteForByte) {
     DxfBuffer b;
     b.Load("  8\n画層\n 62");
     const std::string path = TempPath("save.dxf");
     ASSERT_TRUE(b.SaveFile(path));
-    EXPECT_EQ(ReadBytes(path), "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n");  // 画層 in CP932
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n");
     DxfBuffer again;
     ASSERT_TRUE(again.LoadFile(path));
     EXPECT_EQ(Lines(again), (Strings{"  8", "画層", " 62"}));
+
+    const std::string ascii = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nEOF\r\n";
+    std::ofstream(path, std::ios::binary) << ascii;
+    ASSERT_TRUE(again.LoadFile(path));
+    EXPECT_EQ(again.Text(), ascii);
     std::remove(path.c_str());
 }
 
-TEST(DxfBuffer, AsciiFileLoadsByteForByte) {
-    const std::string path = TempPath("ascii.dxf");
-    WriteBytes(path, "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nEOF\r\n");
-    DxfBuffer b;
-    ASSERT_TRUE(b.LoadFile(path));
-    EXPECT_EQ(b.Text(), "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nEOF\r\n");
-    std::remove(path.c_str());
-}
-
-TEST(DxfBuffer, UnreadableFileFailsWithAReasonAndLeavesTheBufferEmpty) {
+TEST(DxfBuffer, FileThatCannotBeReadOrWrittenFailsAndLeavesTheBufferEmpty) {
     DxfBuffer b;
     b.Load("0\nLINE\n");
     std::string error;
@@ -280,19 +260,8 @@ TEST(DxfBuffer, UnreadableFileFailsWithAReasonAndLeavesTheBufferEmpty) {
     EXPECT_EQ(b.LineCount(), 0u);
     EXPECT_NE(error.find("does-not-exist.dxf"), std::string::npos);
     EXPECT_FALSE(b.LoadFile(std::filesystem::temp_directory_path().string(), &error));
-}
-
-TEST(DxfBuffer, SaveToAnUnwritablePathFails) {
-    DxfBuffer b;
     b.Load("0\nEOF\n");
     EXPECT_FALSE(b.SaveFile(TempPath("no-such-folder/x.dxf")));
-}
-
-TEST(DxfBuffer, LineOutOfRangeThrowsInsteadOfReadingPastTheEnd) {
-    DxfBuffer b;
-    b.Load("0\n");
-    EXPECT_THROW(b.Line(1), std::out_of_range);
-    EXPECT_THROW(b.SetLine(5, "x"), std::out_of_range);
 }
 
 }  // namespace

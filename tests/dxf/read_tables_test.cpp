@@ -38,13 +38,10 @@ TEST(ReadHeaderVars, MissingVariablesStayEmptyAndTheScanStopsAtTheFirstEndsec) {
     EXPECT_EQ(v.CLayer, "A");
     EXPECT_EQ(v.DimScale, "") << "a $DIMSCALE after the header is not read, so it is not made 1.0";
     EXPECT_EQ(v.CeColor, "");
-}
-
-TEST(ReadHeaderVars, ANameOnTheLastPairHasNoValueToTake) {
-    DxfBuffer b = DxfOf({"9", "$CLAYER"});
-    HeaderVars v;
-    ReadHeaderVars(b, v);
-    EXPECT_EQ(v.CLayer, "");
+    b = DxfOf({"9", "$CLAYER"});  // a name on the last pair has no value to take
+    HeaderVars last;
+    ReadHeaderVars(b, last);
+    EXPECT_EQ(last.CLayer, "");
 }
 
 DxfBuffer LayerTable() {
@@ -57,23 +54,14 @@ DxfBuffer LayerTable() {
                   "0", "ENDTAB", "0", "TABLE", "2", "STYLE", "2", "STANDARD", "0", "ENDTAB", "0", "ENDSEC"});
 }
 
-TEST(ReadLayerTable, DetailedItemsJoinNameFlagsAndColour) {
+TEST(ReadLayerTable, DetailedItemsJoinNameFlagsAndColourPlainItemsAreTrimmedNames) {
     DxfBuffer b = LayerTable();
     LayerList layers{"stale"};
     ASSERT_EQ(ReadLayerTable(b, layers, true), 3);
     EXPECT_EQ(layers, (LayerList{"0,0,7", "WIRE ,0,-7", "LAYER,4,1"}));
-}
-
-TEST(ReadLayerTable, PlainItemsAreTrimmedNamesOfEveryLayer) {
-    DxfBuffer b = LayerTable();
-    LayerList layers;
     ASSERT_EQ(ReadLayerTable(b, layers, false), 4);
     EXPECT_EQ(layers, (LayerList{"0", "WIRE", "LAYER", "NOCOLOR"}));
-}
-
-TEST(ReadLayerTable, NoLayerTableGivesAnEmptyList) {
-    DxfBuffer b = DxfOf({"0", "SECTION", "2", "LAYER", "2", "X", "62", "1", "0", "ENDSEC"});
-    LayerList layers{"stale"};
+    b = DxfOf({"0", "SECTION", "2", "LAYER", "2", "X", "62", "1", "0", "ENDSEC"});  // no LAYER table
     EXPECT_EQ(ReadLayerTable(b, layers, true), 0);
     EXPECT_TRUE(layers.empty());
 }

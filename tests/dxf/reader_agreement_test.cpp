@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -14,40 +16,32 @@
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
+#include "dxf_text.h"
 
 namespace kv {
 namespace {
 
 // ---- reference reader: whole lines as strings, the ENTITIES section cut into records ----
 
-struct Record {
-    std::string kind;
-    std::vector<std::pair<std::string, std::string>> groups;  // trimmed code, trimmed value
-};
+using Groups = std::vector<std::pair<std::string, std::string>>;  // trimmed code, trimmed value
 
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<Groups> EntityRecords(const std::string& text, const std::string& kind) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
-    return lines;
-}
-
-std::vector<Record> EntityRecords(const std::string& text) {
-    const std::vector<std::string> lines = SplitLines(text);
-    std::vector<Record> records;
-    bool inEntities = false;
-    Record* open = nullptr;
+    std::vector<Groups> records;
+    bool inEntities = false, open = false;
     for (size_t i = 0; i + 1 < lines.size(); i += 2) {
         const std::string code = Trim(lines[i]), value = Trim(lines[i + 1]);
         if (code == "0") {
-            open = nullptr;
             if (value == "ENDSEC") inEntities = false;
-            if (inEntities) open = &records.emplace_back(Record{value, {}});
+            open = inEntities && value == kind;
+            if (open) records.emplace_back();
         } else if (open) {
-            open->groups.emplace_back(code, value);
+            records.back().emplace_back(code, value);
         }
         if (code == "2" && value == "ENTITIES") inEntities = true;
     }
@@ -56,75 +50,48 @@ std::vector<Record> EntityRecords(const std::string& text) {
 
 std::vector<TLineEnt> ReferenceLines(const std::string& text) {
     std::vector<TLineEnt> out;
-    for (const Record& r : EntityRecords(text)) {
-        if (r.kind != "LINE") continue;
-        TLineEnt e;
-        for (const auto& [code, value] : r.groups) {
+    for (const Groups& groups : EntityRecords(text, "LINE")) {
+        TLineEnt& e = out.emplace_back();
+        const std::map<std::string, double*> reals = {{"48", &e.LtScale}, {"10", &e.P1.x}, {"20", &e.P1.y},
+                                                      {"30", &e.P1.z},    {"11", &e.P2.x}, {"21", &e.P2.y},
+                                                      {"31", &e.P2.z}};
+        for (const auto& [code, value] : groups) {
             if (code == "5") e.Handle = value;
             if (code == "8") e.Layer = value;
-            if (code == "6") {
-                e.Linetype = value;
-                std::replace(e.Linetype.begin(), e.Linetype.end(), '.', '_');
-            }
+            if (code == "6") e.Linetype = value;
             if (code == "62") e.Color = ParseInt(value);
-            if (code == "48") e.LtScale = ParseReal(value);
-            if (code == "10") e.P1.x = ParseReal(value);
-            if (code == "20") e.P1.y = ParseReal(value);
-            if (code == "30") e.P1.z = ParseReal(value);
-            if (code == "11") e.P2.x = ParseReal(value);
-            if (code == "21") e.P2.y = ParseReal(value);
-            if (code == "31") e.P2.z = ParseReal(value);
+            if (reals.count(code)) *reals.at(code) = ParseReal(value);
         }
-        out.push_back(e);
+        std::replace(e.Linetype.begin(), e.Linetype.end(), '.', '_');
     }
     return out;
 }
 
 std::vector<TInsertEnt> ReferenceInserts(const std::string& text) {
     std::vector<TInsertEnt> out;
-    for (const Record& r : EntityRecords(text)) {
-        if (r.kind != "INSERT") continue;
-        TInsertEnt e;
-        for (const auto& [code, value] : r.groups) {
+    for (const Groups& groups : EntityRecords(text, "INSERT")) {
+        TInsertEnt& e = out.emplace_back();
+        const std::map<std::string, double*> reals = {{"10", &e.Point.x}, {"20", &e.Point.y}, {"30", &e.Point.z},
+                                                      {"41", &e.Scale.x}, {"42", &e.Scale.y}, {"43", &e.Scale.z},
+                                                      {"50", &e.Rotation}};
+        for (const auto& [code, value] : groups) {
             if (code == "5") e.Handle = value;
             if (code == "2") e.Name = value;
             if (code == "8") e.Layer = value;
-            if (code == "10") e.Point.x = ParseReal(value);
-            if (code == "20") e.Point.y = ParseReal(value);
-            if (code == "30") e.Point.z = ParseReal(value);
-            if (code == "41") e.Scale.x = ParseReal(value);
-            if (code == "42") e.Scale.y = ParseReal(value);
-            if (code == "43") e.Scale.z = ParseReal(value);
-            if (code == "50") e.Rotation = ParseReal(value);
+            if (reals.count(code)) *reals.at(code) = ParseReal(value);
         }
-        out.push_back(e);
     }
     return out;
 }
 
-void ExpectSameLines(const std::vector<TLineEnt>& a, const std::vector<TLineEnt>& b, const std::string& where) {
-    ASSERT_EQ(a.size(), b.size()) << where;
-    for (size_t i = 0; i < a.size(); ++i) {
-        EXPECT_EQ(a[i].Handle, b[i].Handle) << where << " line " << i;
-        EXPECT_EQ(a[i].Layer, b[i].Layer) << where << " line " << i;
-        EXPECT_EQ(a[i].Linetype, b[i].Linetype) << where << " line " << i;
-        EXPECT_EQ(a[i].Color, b[i].Color) << where << " line " << i;
-        EXPECT_EQ(a[i].LtScale, b[i].LtScale) << where << " line " << i;
-        EXPECT_EQ(a[i].P1, b[i].P1) << where << " line " << i;
-        EXPECT_EQ(a[i].P2, b[i].P2) << where << " line " << i;
-    }
-}
-
-void ExpectSameInserts(const std::vector<TInsertEnt>& a, const std::vector<TInsertEnt>& b,
-                       const std::string& where) {
-    ASSERT_EQ(a.size(), b.size()) << where;
-    for (size_t i = 0; i < a.size(); ++i) {
-        EXPECT_EQ(a[i].Handle, b[i].Handle) << where << " insert " << i;
-        EXPECT_EQ(a[i].Name, b[i].Name) << where << " insert " << i;
-        EXPECT_EQ(a[i].Point, b[i].Point) << where << " insert " << i;
-        EXPECT_EQ(a[i].Scale, b[i].Scale) << where << " insert " << i;
-        EXPECT_EQ(a[i].Rotation, b[i].Rotation) << where << " insert " << i;
-    }
+void ExpectAgreement(const DxfBuffer& loaded, const std::string& text, const std::string& where) {
+    DxfBuffer b = loaded;
+    std::vector<TLineEnt> lines;
+    std::vector<TInsertEnt> inserts;
+    ReadLines(b, lines);
+    ReadInserts(b, inserts);
+    EXPECT_EQ(Rows(lines), Rows(ReferenceLines(text))) << where;
+    EXPECT_EQ(Rows(inserts), Rows(ReferenceInserts(text))) << where;
 }
 
 // ---- generated exports: padded codes, both line breaks, entities in and out of ENTITIES ----
@@ -175,13 +142,7 @@ DxfBuffer Loaded(const std::string& text) {
 TEST(ReaderAgreement, FastReadersMatchTheReferenceOnGeneratedExports) {
     for (unsigned seed = 1; seed <= 60; ++seed) {
         const std::string text = GeneratedExport(seed);
-        DxfBuffer b = Loaded(text);
-        std::vector<TLineEnt> lines;
-        std::vector<TInsertEnt> inserts;
-        ReadLines(b, lines);
-        ReadInserts(b, inserts);
-        ExpectSameLines(lines, ReferenceLines(text), "seed " + std::to_string(seed));
-        ExpectSameInserts(inserts, ReferenceInserts(text), "seed " + std::to_string(seed));
+        ExpectAgreement(Loaded(text), text, "seed " + std::to_string(seed));
     }
 }
 
@@ -206,12 +167,7 @@ TEST(ReaderAgreement, FastReadersMatchTheReferenceOnLibrarySymbols) {
             continue;  // the reference reads bytes; the buffer converts the code page
         DxfBuffer b;
         ASSERT_TRUE(b.LoadFile(path.string()));
-        std::vector<TLineEnt> lines;
-        std::vector<TInsertEnt> inserts;
-        ReadLines(b, lines);
-        ReadInserts(b, inserts);
-        ExpectSameLines(lines, ReferenceLines(text), path.string());
-        ExpectSameInserts(inserts, ReferenceInserts(text), path.string());
+        ExpectAgreement(b, text, path.string());
     }
 }
 
@@ -225,15 +181,14 @@ void ReadEverything(DxfBuffer& b) {
     HeaderVars header;
     LayerList layers;
     BlockGeometry blocks;
-    for (auto step : {0, 1, 2, 3, 4, 5, 6}) {
+    const std::function<void()> readers[] = {
+        [&] { ReadLines(b, lines); },          [&] { ReadArcs(b, arcs); },
+        [&] { ReadInserts(b, inserts); },      [&] { ReadPolylines(b, polylines, vertices, lines); },
+        [&] { ReadHeaderVars(b, header); },    [&] { ReadLayerTable(b, layers, true); },
+        [&] { ReadBlocks(b, blocks); }};
+    for (const auto& read : readers) {
         try {
-            if (step == 0) ReadLines(b, lines);
-            if (step == 1) ReadArcs(b, arcs);
-            if (step == 2) ReadInserts(b, inserts);
-            if (step == 3) ReadPolylines(b, polylines, vertices, lines);
-            if (step == 4) ReadHeaderVars(b, header);
-            if (step == 5) ReadLayerTable(b, layers, true);
-            if (step == 6) ReadBlocks(b, blocks);
+            read();
         } catch (const ConversionError& e) {
             EXPECT_TRUE(StartsWith(e.what(), "line ")) << e.what();
         }
