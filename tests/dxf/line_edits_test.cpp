@@ -42,51 +42,47 @@ TEST(EditMark, AddsPlusOnceButMinusEveryTime) {
     EXPECT_EQ(line.Handle, "--+2F");
 }
 
-TEST(ApplyLineEdits, MinusRemovesExactlyItsLine) {
-    DxfBuffer buffer = Export();
-    ApplyLineEdits({Record("2E"), Record("-2F")}, buffer);
-    const std::string text = buffer.Text();
-    EXPECT_NE(text.find(DxfText({" 31", "0", "  0", "ARC", "  5", "30"})), std::string::npos);
-    EXPECT_EQ(text.find(DxfText({"  5", "2F", "  8"})), std::string::npos);
-    EXPECT_NE(text.find(DxfText({"  2", "BLOCKS", "  0", "LINE", "  5", "2F"})), std::string::npos);
-    EXPECT_NE(text.find("DOT.2"), std::string::npos);  // no "+" record, no renaming
-    EXPECT_EQ(buffer.LineCount(), Export().LineCount() - 18);
+TLineEnt Marked(std::string handle, std::initializer_list<LineEdit> edits, Point3 p1 = {}, Point3 p2 = {}) {
+    TLineEnt line = Record(std::move(handle), p1, p2);
+    for (LineEdit edit : edits) EditMark(line, edit);
+    return line;
 }
 
-TEST(ApplyLineEdits, PlusSetsPlanCoordinatesAndKeepsZ) {
-    DxfBuffer buffer = Export();
-    ApplyLineEdits({Record("x"), Record("+2F", {0.5, 5, 99}, {1e-7, 6, 99})}, buffer);
-    EXPECT_NE(buffer.Text().find(DxfText({"  5", "2F", "  8", "WIRE", " 10", "0.5", " 20", "5", " 30", "2", " 11",
-                                          "1E-7", " 21", "6", " 31", "2"})),
-              std::string::npos);
-    EXPECT_NE(buffer.Text().find(DxfText({"  2", "BLOCKS", "  0", "LINE", "  5", "2F", " 10", "7"})),
-              std::string::npos);
-}
-
-TEST(ApplyLineEdits, PlusRenamesDottedLinetypesFromWhereItsScanStarts) {
-    DxfBuffer fromEntities = Export();
-    ApplyLineEdits({Record("2E"), Record("+2F")}, fromEntities);
-    EXPECT_NE(fromEntities.Text().find(DxfText({"WIRE", "  6", "DOT.2", "  0", "ENDTAB"})), std::string::npos);
-    EXPECT_NE(fromEntities.Text().find(DxfText({"  6", "DOT_2", " 10"})), std::string::npos);
-
-    DxfBuffer fromStart = Export();
-    ApplyLineEdits({Record("+2F")}, fromStart);
-    EXPECT_EQ(fromStart.Text().find("DOT.2"), std::string::npos);
-}
-
-TEST(ApplyLineEdits, UnmatchedHandlesChangeNothing) {
-    DxfBuffer buffer = Export();
-    ApplyLineEdits({Record("-99"), Record("-30"), Record("2F")}, buffer);
-    EXPECT_EQ(buffer.Text(), Export().Text());
-}
-
-TEST(ApplyLineEdits, LineMovedAndThenMergedAwayIsRemoved) {
-    TLineEnt record = Record("2F");
-    EditMark(record, LineEdit::kMoved);
-    EditMark(record, LineEdit::kRemoved);
-    DxfBuffer buffer = Export();
-    ApplyLineEdits({record}, buffer);
-    EXPECT_EQ(buffer.Text().find(DxfText({"  5", "2F", "  8"})), std::string::npos);
+// "-" removes exactly its LINE of the ENTITIES section; "+" sets its plan coordinates, keeps Z
+// and renames dotted linetypes from where its scan starts (the start of the file for the first
+// record); unmarked or unmatched records change nothing.
+TEST(ApplyLineEdits, MarkedRecordsEditOnlyTheirLines) {
+    const std::string removed = DxfText({"  5", "2F", "  8"});
+    const std::string blockLine = DxfText({"  2", "BLOCKS", "  0", "LINE", "  5", "2F", " 10", "7"});
+    struct Case {
+        std::vector<TLineEnt> records;
+        std::vector<std::string> present, absent;
+        size_t lines;
+    };
+    const size_t all = Export().LineCount();
+    const Case cases[] = {
+        {{Record("2E"), Marked("2F", {LineEdit::kRemoved})},
+         {DxfText({" 31", "0", "  0", "ARC", "  5", "30"}), blockLine, "DOT.2"}, {removed}, all - 18},
+        {{Record("x"), Marked("2F", {LineEdit::kMoved}, {0.5, 5, 99}, {1e-7, 6, 99})},
+         {DxfText({"  5", "2F", "  8", "WIRE", " 10", "0.5", " 20", "5", " 30", "2", " 11", "1E-7", " 21", "6",
+                   " 31", "2"}),
+          blockLine},
+         {},
+         all},
+        {{Record("2E"), Marked("2F", {LineEdit::kMoved})},
+         {DxfText({"WIRE", "  6", "DOT.2", "  0", "ENDTAB"}), DxfText({"  6", "DOT_2", " 10"})}, {}, all},
+        {{Marked("2F", {LineEdit::kMoved})}, {}, {"DOT.2"}, all},
+        {{Marked("2F", {LineEdit::kMoved, LineEdit::kRemoved})}, {}, {removed}, all - 18},
+        {{Record("-99"), Record("-30"), Record("2F")}, {Export().Text()}, {}, all},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        DxfBuffer buffer = Export();
+        ApplyLineEdits(cases[i].records, buffer);
+        for (const std::string& text : cases[i].present) EXPECT_NE(buffer.Text().find(text), std::string::npos);
+        for (const std::string& text : cases[i].absent) EXPECT_EQ(buffer.Text().find(text), std::string::npos);
+        EXPECT_EQ(buffer.LineCount(), cases[i].lines);
+    }
 }
 
 // The edits written out literally: one scan of the buffer per record.

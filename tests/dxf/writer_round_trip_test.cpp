@@ -9,13 +9,14 @@ namespace kv {
 namespace {
 
 constexpr const char* kPath = "C:\\kv\\kvane2k.dxf";
+using Texts = std::vector<std::string>;
 
-// A host that writes the export when it is asked for one, as the real host does.
+// Answers an export as the real host does, by writing the file, unless told not to; the old
+// file must be gone by then.
 struct ExportingHost : RecordingHost {
-    MemoryFiles& files;
     bool fileWasGoneAtExport = false;
-    explicit ExportingHost(MemoryFiles& f, bool answers = true) : files(f) {
-        onCommand = [this, answers](const std::string& command) {
+    ExportingHost(MemoryFiles& files, bool answers) {
+        onCommand = [this, &files, answers](const std::string& command) {
             if (command.rfind("DXFOUT ", 0) != 0) return;
             fileWasGoneAtExport = !files.Exists(kPath);
             if (answers) files.texts[kPath] = DxfText({"  0", "SECTION", "  0", "EOF"});
@@ -23,26 +24,22 @@ struct ExportingHost : RecordingHost {
     }
 };
 
-TEST(ExportPrevious, TypesTheExportSequenceAndLoadsTheNewFile) {
-    MemoryFiles files;
-    files.texts[kPath] = "stale";
-    ExportingHost host(files);
-    DxfBuffer buffer = DxfOf({"old", "content"});
-    ASSERT_TRUE(ExportPrevious(host, files, kPath, buffer));
-    EXPECT_EQ(host.sent, (std::vector<std::string>{
-                             "FILEDIA 0 ", std::string("DXFOUT ") + kPath + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "}));
-    EXPECT_TRUE(host.fileWasGoneAtExport);
-    EXPECT_EQ(buffer.Text(), DxfText({"  0", "SECTION", "  0", "EOF"}));
-}
-
-TEST(ExportPrevious, JunctionCheckFormCancelsFirstAndAnswersWithBlanks) {
-    MemoryFiles files;
-    ExportingHost host(files);
-    DxfBuffer buffer;
-    ASSERT_TRUE(ExportPrevious(host, files, kPath, buffer, ExportForm::kJunctionCheck));
-    EXPECT_EQ(host.sent, (std::vector<std::string>{"\x03" "FILEDIA 0 ",
-                                                   std::string("DXFOUT ") + kPath + "\rV 2000 O P \r16 ",
-                                                   "'FILEDIA 1 "}));
+TEST(ExportPrevious, TypesTheExportSequenceOfEachFormAndLoadsTheNewFile) {
+    const std::string dxfout = std::string("DXFOUT ") + kPath;
+    const std::pair<ExportForm, Texts> forms[] = {
+        {ExportForm::kStandard, {"FILEDIA 0 ", dxfout + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "}},
+        {ExportForm::kJunctionCheck, {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "}},
+    };
+    for (const auto& [form, sent] : forms) {
+        MemoryFiles files;
+        files.texts[kPath] = "stale";
+        ExportingHost host(files, true);
+        DxfBuffer buffer = DxfOf({"old", "content"});
+        ASSERT_TRUE(ExportPrevious(host, files, kPath, buffer, form));
+        EXPECT_EQ(host.sent, sent);
+        EXPECT_TRUE(host.fileWasGoneAtExport);
+        EXPECT_EQ(buffer.Text(), DxfText({"  0", "SECTION", "  0", "EOF"}));
+    }
 }
 
 TEST(ExportPrevious, MissingFileLeavesTheBufferEmpty) {
@@ -64,8 +61,8 @@ TEST(InsertDxf, InsertsExplodedAtTheOriginOnlyWhenTheFileExists) {
     files.texts[kPath] = "x";
     EXPECT_TRUE(InsertDxf(host, files, kPath));
     EXPECT_TRUE(InsertDxf(host, files, kPath, InsertForm::kNoCancel));
-    EXPECT_EQ(host.sent, (std::vector<std::string>{std::string("\x03-INSERT *") + kPath + "\r0,0 1 0\r",
-                                                   std::string("-INSERT *") + kPath + "\r0,0 1 0\r"}));
+    EXPECT_EQ(host.sent, (Texts{std::string("\x03-INSERT *") + kPath + "\r0,0 1 0\r",
+                                std::string("-INSERT *") + kPath + "\r0,0 1 0\r"}));
 }
 
 }  // namespace

@@ -41,27 +41,26 @@ TEST(DxfFrame, WrapsEntitiesInTheR12FrameWithTheFilteredLinetypeTable) {
                              "ENTITIES", "  0", "POINT", " 10", "1", "  0", "ENDSEC", "  0", "EOF"}));
 }
 
-TEST(CopyLtypeTable, WritesTheUnderscoredNameBackIntoTheSource) {
+TEST(CopyLtypeTable, WritesTheUnderscoredNameBackIntoTheSourceButNotIntoDescriptions) {
     DxfBuffer source = ExportWithLinetypes();
     std::vector<std::string> items;
     CopyLtypeTable(source, items);
     EXPECT_NE(source.Text().find("\r\nDOT_2\r\n"), std::string::npos);
     EXPECT_EQ(source.Text().find("DOT.2"), std::string::npos);
-    EXPECT_NE(source.Text().find(". . ."), std::string::npos);  // descriptions keep their points
+    EXPECT_NE(source.Text().find(". . ."), std::string::npos);
 }
 
 TEST(CopyLtypeTable, MissingOrUnfinishedTableGivesAnEmptyTable) {
-    const std::string empty = DxfText({"  2", "LTYPE", " 70", "     0", "  0", "ENDTAB"});
     for (DxfBuffer source : {DxfOf({"  0", "SECTION", "  2", "ENTITIES", "  0", "ENDSEC", "  0", "EOF"}),
                              DxfOf({"  0", "TABLE", "  2", "LTYPE", "  0", "LTYPE", "  2", "DASHED"}),
                              DxfOf({"  2", "LTYPE", "  0", "ENDTAB"})}) {
         std::vector<std::string> items;
         CopyLtypeTable(source, items);
-        EXPECT_EQ(Joined(items), empty);
+        EXPECT_EQ(Joined(items), DxfText({"  2", "LTYPE", " 70", "     0", "  0", "ENDTAB"}));
     }
 }
 
-TEST(AppendLineEntity, WritesTheTwoDimensionalForm) {
+TEST(AppendLineEntity, TwoDimensionalFormOmitsZ) {
     TLineEnt line;
     line.Layer = "WIRE";
     line.Color = -7;
@@ -73,43 +72,35 @@ TEST(AppendLineEntity, WritesTheTwoDimensionalForm) {
     AppendLineEntity(line, LineForm::k2D, items);
     EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "WIRE", " 62", "-7", "  6", "DOT_2", " 48", "0.5",
                                       " 10", "0.3", " 20", "-1E-7", " 11", "1E20", " 21", "12.5"}));
-}
-
-TEST(AppendLineEntity, ThreeDimensionalFormAddsZAfterEachPoint) {
-    TLineEnt line;
+    line = TLineEnt{};
     line.Layer = "0";
     line.P1 = {1, 2, 3};
     line.P2 = {4, 5, 6};
-    std::vector<std::string> items;
+    items.clear();
     AppendLineEntity(line, LineForm::k3D, items);
     EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "0", " 62", "256", "  6", "BYLAYER", " 48", "1",
                                       " 10", "1", " 20", "2", " 30", "3", " 11", "4", " 21", "5", " 31", "6"}));
 }
 
-TEST(WriteDxfFile, ReplacesTheFileWithItemsEndingInCrLf) {
-    MemoryFiles files;
-    files.texts["k.dxf"] = "old export";
-    ASSERT_TRUE(WriteDxfFile(files, "k.dxf", {"  0\r\nEOF", "x"}));
-    EXPECT_EQ(files.texts["k.dxf"], "  0\r\nEOF\r\nx\r\n");
+// A write that fails must leave no old file behind to be inserted; an old file that cannot be
+// removed fails the write before anything is written.
+TEST(WriteDxfFile, ReplacesTheFileWithItemsEndingInCrLfOrReportsWhyNot) {
+    struct Case {
+        bool failWrites, undeletable, written;
+        std::optional<std::string> left;
+    };
+    const Case cases[] = {{false, false, true, "  0\r\nEOF\r\nx\r\n"},
+                          {true, false, false, std::nullopt},
+                          {false, true, false, "old export"}};
+    for (const Case& c : cases) {
+        MemoryFiles files;
+        files.texts["k.dxf"] = "old export";
+        files.failWrites = c.failWrites;
+        if (c.undeletable) files.undeletable.insert("k.dxf");
+        EXPECT_EQ(WriteDxfFile(files, "k.dxf", {"  0\r\nEOF", "x"}), c.written);
+        EXPECT_EQ(files.ReadText("k.dxf"), c.left);
+    }
 }
-
-TEST(WriteDxfFile, ReportsAFailedWriteAndLeavesNoFileToInsert) {
-    MemoryFiles files;
-    files.texts["k.dxf"] = "old export";
-    files.failWrites = true;
-    EXPECT_FALSE(WriteDxfFile(files, "k.dxf", {"x"}));
-    EXPECT_FALSE(files.Exists("k.dxf"));
-}
-
-TEST(WriteDxfFile, ReportsAnOldFileThatCannotBeRemoved) {
-    MemoryFiles files;
-    files.texts["k.dxf"] = "old export";
-    files.undeletable.insert("k.dxf");
-    EXPECT_FALSE(WriteDxfFile(files, "k.dxf", {"x"}));
-    EXPECT_EQ(files.texts["k.dxf"], "old export");
-}
-
-
 TEST(SaveDxfBuffer, GivesLinetypeDefinitionsTheNamesTheirReferencesCarry) {
     MemoryFiles files;
     DxfBuffer buffer = DxfOf({"  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "A.B", "  6", "DOT.2", "  0",
@@ -123,10 +114,11 @@ TEST(SaveDxfBuffer, GivesLinetypeDefinitionsTheNamesTheirReferencesCarry) {
 }
 
 TEST(ScratchDxfPath, ReplacesOnlyTheExtensionOfTheFileName) {
-    EXPECT_EQ(ScratchDxfPath("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.dxf");
-    EXPECT_EQ(ScratchDxfPath("/opt/kv.2/kvane2k.exe"), "/opt/kv.2/kvane2k.dxf");
-    EXPECT_EQ(ScratchDxfPath("/opt/kv.2/kvane2k"), "/opt/kv.2/kvane2k.dxf");
-    EXPECT_EQ(ScratchDxfPath("kvane2k.v1.exe"), "kvane2k.v1.dxf");
+    for (const auto& [exe, dxf] : {std::pair{"C:\\Tools\\kvane2k.exe", "C:\\Tools\\kvane2k.dxf"},
+                                   {"/opt/kv.2/kvane2k.exe", "/opt/kv.2/kvane2k.dxf"},
+                                   {"/opt/kv.2/kvane2k", "/opt/kv.2/kvane2k.dxf"},
+                                   {"kvane2k.v1.exe", "kvane2k.v1.dxf"}})
+        EXPECT_EQ(ScratchDxfPath(exe), dxf);
 }
 
 }  // namespace
