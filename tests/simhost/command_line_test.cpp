@@ -1,142 +1,115 @@
-// The command line as the palette reads it: prompt line, history, token rules,
-// cancel, transparent variables, the command channel's faults.
+// The command line as the palette reads it: prompts, history, token rules, cancel,
+// transparent variables, refused answers and the command channel's faults.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "base/encoding.h"
+#include "entity_builders.h"
 #include "simhost/sim_host.h"
 
 namespace kv::sim {
 namespace {
 
-TEST(CommandLine, IdlePromptShowsTypedTextUntilAnswerEnds) {
+constexpr const char* kIdle = "コマンド: ";
+constexpr const char* kNextPoint = "次の点を指定 または [元に戻す(U)]: ";
+
+// Texts typed into a fresh host (layers "MY LAYER" and "WIRE", a wire at y = 50), then the prompt
+// line, the last history line ("" unchecked) and a "NAME=value" variable ("" unchecked).
+struct Exchange {
+    std::vector<std::string> typed;
+    std::string prompt;
+    std::string lastHistory = {};
+    std::string variable = {};
+};
+
+const Exchange kExchanges[] = {
+    {{"\x03"}, kIdle, "コマンド: *キャンセル*"},
+    {{"LINE 0,0 10", "\x03"}, kIdle, std::string(kNextPoint) + "10*キャンセル*"},
+    {{"LINE "}, "1 点目を指定: "},
+    {{"LINE 0,0 1,0 "}, kNextPoint, std::string(kNextPoint) + "1,0"},
+    {{"LINE 0,0 1,0 1,1 "}, "次の点を指定 または [閉じる(C)/元に戻す(U)]: "},
+    {{"ID 1,1\r", "\r\r  "}, kIdle, "X = 1.0000     Y = 1.0000     Z = 0.0000"},  // Enter does not repeat
+    {{"FOO "}, kIdle, "不明なコマンド \"FOO\"。 F1 キーを押してヘルプを参照してください。"},
+    {{"CLAYER MY LAYER\r"}, kIdle, "", "CLAYER=\"MY LAYER\""},
+    {{"SNAPMODE 1 "}, kIdle, "", "SNAPMODE=1"},
+    {{"CLAYER WIRE\r", "'CLAYER\r"}, "CLAYER の新しい値を入力 <\"WIRE\">: "},
+    {{"CLAYER WIRE\r", "CLAYER \"0\"\r"}, kIdle, "", "CLAYER=\"0\""},
+    {{"'SNAPMODE\r"}, "SNAPMODE の新しい値を入力 <0>: "},
+    {{"'DIMSCALE\r"}, "DIMSCALE の新しい値を入力 <1.0000>: "},
+    {{"'LASTPOINT\r"}, "LASTPOINT の新しい値を入力 <0.0000,0.0000,0.0000>: "},
+    {{"'CECOLOR\r"}, "CECOLOR の新しい値を入力 <\"BYLAYER\">: "},
+    {{"'CECOLOR\r", "1\r"}, kIdle, "", "CECOLOR=\"1\""},
+    {{"CECOLOR 1\r", "CECOLOR \"BYLAYER\"\r"}, kIdle, "", "CECOLOR=\"BYLAYER\""},
+    {{"'VIEWCTR\r"}, kIdle, "VIEWCTR = 210.0000,148.5000,0.0000 (読み込み専用)"},
+    {{"SCREENSIZE "}, kIdle, "SCREENSIZE = 1024.0000,768.0000 (読み込み専用)"},
+    {{"SNAPMODE 2 "}, "SNAPMODE の新しい値を入力 <0>: ", "値は 0 から 1 の範囲でなければなりません。"},
+    {{"SNAPMODE 2 ", "abc "}, "SNAPMODE の新しい値を入力 <0>: ", "整数値が必要です。"},
+    {{"SNAPMODE 2 ", "abc ", "1 "}, kIdle, "", "SNAPMODE=1"},
+    {{"CLAYER NOSUCH\r"}, kIdle, "画層が見つかりません: NOSUCH", "CLAYER=\"0\""},
+    {{"LINE 0,0 ", "'LUPREC\r"}, ">>LUPREC の新しい値を入力 <4>: "},
+    {{"LINE 0,0 ", "'LUPREC\r", "2 "}, kNextPoint, "", "LUPREC=2"},
+    {{"LINE 0,0 ", "'LUPREC\r", "2 ", "'VIEWSIZE "}, kNextPoint, "VIEWSIZE = 297.00 (読み込み専用)"},
+    {{"LINE 0,0 ", "'ID "}, kNextPoint, "** このコマンドは透過的に使用できません **"},
+    {{"MOVE 5,50\r\r0,0\r"}, "目的点を指定 または <1 点目を変位として使用>: "},
+    {{"STRETCH C\r"}, "最初のコーナーを指定: "},
+    {{"PLINE 0,0 A "}, "次の点を指定 または [円弧(A)/2 分の 1 幅(H)/長さ(L)/元に戻す(U)/幅(W)]: ", "無効なオプション キーワードです。"},
+    {{"FILLET 1,1\r"}, "最初のオブジェクトを選択 または [ポリライン(P)/半径(R)/トリム(T)]: ", "オブジェクトが見つかりません。"},
+    {{"UNDO X "},
+     "元に戻す操作の数を入力 または [自動(A)/コントロール(C)/開始(BE)/終了(E)/マーク(M)/後退(B)] <1>: ", "無効なオプション キーワードです。"},
+};
+
+TEST(CommandLine, PromptsHistoryAndVariablesAfterTypedTexts) {
+    for (const Exchange& c : kExchanges) {
+        SimHost host;
+        host.SetupDrawing().EnsureLayer("MY LAYER");
+        host.SetupDrawing().EnsureLayer("WIRE");
+        host.SetupDrawing().Add(testing::LineEntity(0, 50, 100, 50));
+        std::string trace;
+        for (const std::string& text : c.typed) {
+            host.SendCommand(text);
+            trace += text + "|";
+        }
+        SCOPED_TRACE(trace);
+        EXPECT_EQ(host.PromptLine(), c.prompt);
+        if (!c.lastHistory.empty()) {
+            EXPECT_EQ(host.LastHistoryLine(), c.lastHistory);
+        }
+        std::size_t eq = c.variable.find('=');
+        if (eq != std::string::npos) {
+            EXPECT_EQ(host.Variable(c.variable.substr(0, eq)), c.variable.substr(eq + 1));
+        }
+    }
+}
+
+TEST(CommandLine, TypedTextShowsUntilTheAnswerEndsAndEscCancels) {
     SimHost host;
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
     host.Type("BT.");
     EXPECT_EQ(host.PromptLine(), "コマンド: BT.");
     EXPECT_TRUE(host.HistoryLines().empty());
     host.SendCommand("\x03");
     EXPECT_EQ(host.LastHistoryLine(), "コマンド: BT.*キャンセル*");
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
-}
-
-TEST(CommandLine, HalfWidthIdlePromptIsASwitch) {
-    SimHost host;
-    host.Switches().halfWidthIdlePrompt = true;
-    EXPECT_EQ(host.PromptLine(), "ｺﾏﾝﾄﾞ: ");
     host.SendCommand("ID ");
-    EXPECT_EQ(host.HistoryLines().front(), "ｺﾏﾝﾄﾞ: ID");
+    host.PressEscape();
+    EXPECT_EQ(host.LastHistoryLine(), "点を指定: *キャンセル*");
+    EXPECT_EQ(host.PromptLine(), kIdle);
 }
 
-TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLf) {
+TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLfAndIdlePromptMayBeHalfWidth) {
     SimHost host;
     host.SendCommand("ID 10,20\r");
     EXPECT_EQ(host.HistoryText(),
               "コマンド: ID\r\n点を指定: 10,20\r\nX = 10.0000     Y = 20.0000     Z = 0.0000\r\n");
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
-}
-
-TEST(CommandLine, CancelAtIdleAndInsideACommand) {
-    SimHost host;
-    host.SendCommand("\x03");
-    EXPECT_EQ(host.LastHistoryLine(), "コマンド: *キャンセル*");
-    host.SendCommand("LINE 0,0 10");
-    host.SendCommand("\x03");
-    EXPECT_EQ(host.LastHistoryLine(), "次の点を指定 または [元に戻す(U)]: 10*キャンセル*");
-    EXPECT_TRUE(host.Idle());
+    host.Switches().halfWidthIdlePrompt = true;
+    EXPECT_EQ(host.PromptLine(), "ｺﾏﾝﾄﾞ: ");
     host.SendCommand("ID ");
-    host.PressEscape();
-    EXPECT_EQ(host.LastHistoryLine(), "点を指定: *キャンセル*");
+    EXPECT_EQ(host.HistoryLines()[3], "ｺﾏﾝﾄﾞ: ID");
 }
 
-TEST(CommandLine, EnterAtIdleDoesNotRepeatTheLastCommand) {
+TEST(CommandLine, TransparentVariableResumesTheLine) {
     SimHost host;
-    host.SendCommand("ID 1,1\r");
-    std::size_t lines = host.HistoryLines().size();
-    host.SendCommand("\r\r  ");
-    EXPECT_EQ(host.HistoryLines().size(), lines);
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
-}
-
-TEST(CommandLine, UnknownCommandGivesErrorLineAndStaysIdle) {
-    SimHost host;
-    host.SendCommand("FOO ");
-    EXPECT_EQ(host.LastHistoryLine(), "不明なコマンド \"FOO\"。 F1 キーを押してヘルプを参照してください。");
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
-}
-
-TEST(CommandLine, BlankEndsWordsButNotNamesOrTexts) {
-    SimHost host;
-    host.SetupDrawing().EnsureLayer("MY LAYER");
-    host.SendCommand("CLAYER MY LAYER\r");
-    EXPECT_EQ(host.Variable("CLAYER"), "\"MY LAYER\"");
-    host.SendCommand("SNAPMODE 1 ");
-    EXPECT_EQ(host.Variable("SNAPMODE"), "1");
-}
-
-TEST(CommandLine, QuotedStringValueLosesItsQuotes) {
-    SimHost host;
-    host.SetupDrawing().EnsureLayer("WIRE");
-    host.SendCommand("CLAYER WIRE\r");
-    host.SendCommand("'CLAYER\r");
-    EXPECT_EQ(host.PromptLine(), "CLAYER の新しい値を入力 <\"WIRE\">: ");
-    host.SendCommand("\x03");
-    host.SendCommand("CLAYER \"0\"\r");
-    EXPECT_EQ(host.Variable("CLAYER"), "\"0\"");
-}
-
-TEST(CommandLine, VariablePromptsShowTypedValues) {
-    SimHost host;
-    host.SendCommand("'SNAPMODE\r");
-    EXPECT_EQ(host.PromptLine(), "SNAPMODE の新しい値を入力 <0>: ");
-    host.SendCommand("\x03");
-    host.SendCommand("'DIMSCALE\r");
-    EXPECT_EQ(host.PromptLine(), "DIMSCALE の新しい値を入力 <1.0000>: ");
-    host.SendCommand("\x03'LASTPOINT\r");
-    EXPECT_EQ(host.PromptLine(), "LASTPOINT の新しい値を入力 <0.0000,0.0000,0.0000>: ");
-    host.SendCommand("\x03'CECOLOR\r");
-    EXPECT_EQ(host.PromptLine(), "CECOLOR の新しい値を入力 <\"BYLAYER\">: ");
-    host.SendCommand("1\r");
-    EXPECT_EQ(host.Variable("CECOLOR"), "\"1\"");
-    host.SendCommand("CECOLOR \"BYLAYER\"\r");
-    EXPECT_EQ(host.Variable("CECOLOR"), "\"BYLAYER\"");
-}
-
-TEST(CommandLine, ReadOnlyVariablePrintsItsValueAndReturns) {
-    SimHost host;
-    host.SendCommand("'VIEWCTR\r");
-    EXPECT_EQ(host.LastHistoryLine(), "VIEWCTR = 210.0000,148.5000,0.0000 (読み込み専用)");
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
-    host.SendCommand("SCREENSIZE ");
-    EXPECT_EQ(host.LastHistoryLine(), "SCREENSIZE = 1024.0000,768.0000 (読み込み専用)");
-}
-
-TEST(CommandLine, RefusedNumberIsAskedAgainAndRefusedNameEndsTheCommand) {
-    SimHost host;
-    host.SendCommand("SNAPMODE 2 ");
-    EXPECT_EQ(host.LastHistoryLine(), "値は 0 から 1 の範囲でなければなりません。");
-    EXPECT_EQ(host.PromptLine(), "SNAPMODE の新しい値を入力 <0>: ");
-    host.SendCommand("abc ");
-    EXPECT_EQ(host.LastHistoryLine(), "整数値が必要です。");
-    host.SendCommand("1 ");
-    EXPECT_EQ(host.Variable("SNAPMODE"), "1");
-    host.SendCommand("CLAYER NOSUCH\r");
-    EXPECT_EQ(host.LastHistoryLine(), "画層が見つかりません: NOSUCH");
-    EXPECT_TRUE(host.Idle());
-    EXPECT_EQ(host.Variable("CLAYER"), "\"0\"");
-}
-
-TEST(CommandLine, TransparentVariableInsideACommandResumesIt) {
-    SimHost host;
-    host.SendCommand("LINE 0,0 ");
-    host.SendCommand("'LUPREC\r");
-    EXPECT_EQ(host.PromptLine(), ">>LUPREC の新しい値を入力 <4>: ");
-    host.SendCommand("2 ");
-    EXPECT_EQ(host.PromptLine(), "次の点を指定 または [元に戻す(U)]: ");
-    host.SendCommand("'VIEWSIZE ");
-    EXPECT_EQ(host.LastHistoryLine(), "VIEWSIZE = 297.00 (読み込み専用)");
-    host.SendCommand("'ID ");
-    EXPECT_EQ(host.LastHistoryLine(), "** このコマンドは透過的に使用できません **");
-    host.SendCommand("5,0\r\r");
+    host.SendCommand("LINE 0,0 'LUPREC\r2 'ID 5,0\r\r");
+    EXPECT_EQ(host.PromptLine(), kIdle);
     EXPECT_EQ(host.GetDrawing().Entities().size(), 1u);
 }
 
@@ -148,31 +121,29 @@ TEST(CommandLine, AnsiBytesAreConvertedAndStopAtNul) {
     bytes += "garbage ";
     EXPECT_TRUE(host.SendAnsi(bytes));
     EXPECT_EQ(host.Variable("CLAYER"), "\"配線\"");
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
+    EXPECT_EQ(host.PromptLine(), kIdle);
 }
 
-TEST(CommandLine, SlowHostAnswersAfterTicksInOrder) {
+TEST(CommandLine, SlowHostAnswersAfterTicksAndGoneHostTakesNothing) {
     SimHost host;
     host.SetAnswerDelay(2);
     host.SendCommand("SNAPMODE ");
     host.SendCommand("1 ");
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
     host.Tick();
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
+    EXPECT_EQ(host.PromptLine(), kIdle);
+    EXPECT_EQ(host.Variable("SNAPMODE"), "0");
     host.Tick();
     EXPECT_EQ(host.Variable("SNAPMODE"), "1");
-}
-
-TEST(CommandLine, GoneHostTakesNothingAndShowsNothing) {
-    SimHost host;
+    host.SetAnswerDelay(0);
     host.SetGone(true);
-    EXPECT_FALSE(host.SendCommand("SNAPMODE 1 "));
+    EXPECT_FALSE(host.SendCommand("SNAPMODE 0 "));
     EXPECT_EQ(host.PromptLine(), "");
     EXPECT_EQ(host.HistoryText(), "");
     host.SetGone(false);
-    EXPECT_EQ(host.Variable("SNAPMODE"), "0");
+    EXPECT_EQ(host.Variable("SNAPMODE"), "1");
 }
 
+// The palette's export text with FILEDIA left on: the dialog swallows the rest.
 TEST(CommandLine, FileDialogSwallowsInputUntilEsc) {
     SimHost host;
     host.SendCommand("DXFOUT /tmp/never-written\rV 2000 O P\r\r16\r");
@@ -180,11 +151,12 @@ TEST(CommandLine, FileDialogSwallowsInputUntilEsc) {
     host.SendCommand("\x03");
     host.SendCommand("'FILEDIA 0 ");
     EXPECT_TRUE(host.DialogOpen());
-    EXPECT_NE(host.PromptLine(), "コマンド: ");
+    EXPECT_NE(host.PromptLine(), kIdle);
     host.PressEscape();
     EXPECT_FALSE(host.DialogOpen());
-    EXPECT_EQ(host.PromptLine(), "コマンド: ");
+    EXPECT_EQ(host.PromptLine(), kIdle);
     EXPECT_EQ(host.Variable("FILEDIA"), "1");
+    EXPECT_FALSE(std::ifstream("/tmp/never-written"));
 }
 
 }  // namespace

@@ -2,16 +2,9 @@
 // by the DXF tests and the program that writes files for the ezdxf check.
 #pragma once
 
-#include "simhost/drawing.h"
+#include "entity_builders.h"
 
 namespace kv::sim::testing {
-
-inline Entity MakeEntity(Geometry geom, std::string layer = "0") {
-    Entity e;
-    e.layer = std::move(layer);
-    e.geom = std::move(geom);
-    return e;
-}
 
 inline Drawing SampleDrawing() {
     Drawing d;
