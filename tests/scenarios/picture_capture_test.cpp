@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "scenario_run.h"
+#include "in_process_run.h"
 
 namespace kv::scenario {
 namespace {
@@ -50,7 +50,7 @@ protected:
         run.Settle();
     }
 
-    ScenarioRun run{"."};
+    InProcessRun run{"."};
     GrabRecorder canvas;
 };
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "scenario_run.h"
+#include "in_process_run.h"
 
 namespace kv::scenario {
 namespace {
@@ -56,7 +56,7 @@ protected:
         return lines;
     }
 
-    ScenarioRun run{"."};
+    InProcessRun run{"."};
     sim::Handle wireHandle = 0;
     int writes = 0;
     int reads = 0;

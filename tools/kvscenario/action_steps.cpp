@@ -19,12 +19,9 @@ const PaletteControl& ControlNamed(Args& args) {
 
 // A user cannot press a button that is greyed out or hidden, nor tick such a box.
 void CheckUsable(ScenarioRun& run, const PaletteControl& c) {
-    TFormKvaneMain& form = *run.palette;
-    const bool enabled = c.button ? (form.*c.button).enabled && (form.*c.button).visible
-                         : c.check ? (form.*c.check).enabled
-                         : c.edit  ? (form.*c.edit).enabled
-                                   : true;
-    if (!enabled) throw ScenarioError(run.line, std::string(c.name) + " is disabled or hidden: it cannot be used");
+    const ControlState state = run.Control(c);
+    if (!state.enabled || !state.visible)
+        throw ScenarioError(run.line, std::string(c.name) + " is disabled or hidden: it cannot be used");
 }
 
 Action ClickStep(Args& args, LineCursor&) {
@@ -32,20 +29,16 @@ Action ClickStep(Args& args, LineCursor&) {
     if (c.edit || c.label) args.Error(std::string(c.name) + " is not a button or a check box");
     return [&c](ScenarioRun& run) {
         CheckUsable(run, c);
-        TFormKvaneMain& form = *run.palette;
-        if (c.mouseDown) (form.*c.mouseDown)(MouseButton::Left);
-        if (c.check) (form.*c.check).checked = !(form.*c.check).checked;
-        if (c.click) (form.*c.click)();
+        run.Click(c);
     };
 }
 
-// A right click raises the mouse-down event only, as the toolkit does.
 Action RightClickStep(Args& args, LineCursor&) {
     const PaletteControl& c = ControlNamed(args);
     if (!c.button) args.Error(std::string(c.name) + " is not a button");
     return [&c](ScenarioRun& run) {
         CheckUsable(run, c);
-        if (c.mouseDown) (run.palette.get()->*c.mouseDown)(MouseButton::Right);
+        run.RightClick(c);
     };
 }
 
@@ -61,53 +54,46 @@ Action SetStep(Args& args, LineCursor&) {
     if (name == "PageControl1") {
         int page = 0;
         if (!TryParseInt(value, page) || page < 0 || page > 3) args.Error("PageControl1 takes a page 0 to 3");
-        return [page](ScenarioRun& run) {
-            run.palette->PageControl1.activePageIndex = page;
-            run.palette->PageControl1Change();
-        };
+        return [page](ScenarioRun& run) { run.ShowPage(page); };
     }
     const PaletteControl* c = FindPaletteControl(name);
     if (!c) args.Error("the palette has no control " + name);
     if (c->check) {
         const bool checked = OnOff(args, value);
-        // Ticking a box raises its click event; leaving it as it is does not.
         return [c, checked](ScenarioRun& run) {
             CheckUsable(run, *c);
-            TFormKvaneMain& form = *run.palette;
-            if ((form.*c->check).checked == checked) return;
-            (form.*c->check).checked = checked;
-            if (c->click) (form.*c->click)();
+            run.SetChecked(*c, checked);
         };
     }
     if (!c->edit) args.Error(name + " is not a check box or an edit box");
     return [c, value](ScenarioRun& run) {
         CheckUsable(run, *c);
-        ((*run.palette).*c->edit).text = value;
+        run.SetText(*c, value);
     };
 }
 
 Action TypeStep(Args& args, LineCursor&) {
     const std::string text = args.Text("text to type");
-    return [text](ScenarioRun& run) { run.session.Type(text); };
+    return [text](ScenarioRun& run) { run.Type(text); };
 }
 
 Action PickStep(Args& args, LineCursor&) {
     const Point3 p = args.Point("point");
-    return [p](ScenarioRun& run) { run.session.Pick(p); };
+    return [p](ScenarioRun& run) { run.Pick(p); };
 }
 
 Action CornersStep(Args& args, LineCursor&) {
     const Point3 first = args.Point("first corner");
     const Point3 second = args.Point("other corner");
-    return [first, second](ScenarioRun& run) { run.session.GiveWindow(first, second); };
+    return [first, second](ScenarioRun& run) { run.Corners(first, second); };
 }
 
 Action EnterStep(Args&, LineCursor&) {
-    return [](ScenarioRun& run) { run.session.Type("\r"); };
+    return [](ScenarioRun& run) { run.Type("\r"); };
 }
 
 Action EscStep(Args&, LineCursor&) {
-    return [](ScenarioRun& run) { run.session.PressEscape(); };
+    return [](ScenarioRun& run) { run.PressEscape(); };
 }
 
 Action WaitStep(Args& args, LineCursor&) {
@@ -156,7 +142,7 @@ Action DialogStep(Args& args, LineCursor& cursor) {
         inner.Done();
     }
     if (!closed) args.Error("the dialog script must end with 'ok' or 'cancel'");
-    return [script](ScenarioRun& run) { run.dialogs.push_back(script); };
+    return [script](ScenarioRun& run) { run.ExpectDialog(script); };
 }
 
 }  // namespace

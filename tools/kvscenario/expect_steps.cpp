@@ -59,7 +59,7 @@ Action EntityCheck(const std::string& kindWord, bool absent, Args& args, const s
     std::string name;
     if (!absent && args.Keyword("as")) name = args.Text("name after 'as'");
     return [desc, absent, name, source](ScenarioRun& run) {
-        const sim::Drawing& drawing = run.session.drawing();
+        const sim::Drawing& drawing = run.Drawing();
         std::vector<const sim::Entity*> found;
         for (const sim::Entity& e : drawing.Entities())
             if (Matches(desc, e, run.tolerance)) found.push_back(&e);
@@ -97,7 +97,7 @@ Action CountCheck(Args& args) {
     const std::optional<std::string> block = args.Option("name");
     return [=](ScenarioRun& run) {
         int n = 0;
-        for (const sim::Entity& e : run.session.drawing().Entities()) {
+        for (const sim::Entity& e : run.Drawing().Entities()) {
             if (kind && e.Kind() != *kind) continue;
             if (layer && !EqualsIgnoreCaseAscii(*layer, e.layer)) continue;
             if (color && *color != e.color) continue;
@@ -108,7 +108,7 @@ Action CountCheck(Args& args) {
         }
         if (n != count)
             run.Fail("expected " + std::to_string(count) + " " + kindWord + ", found " + std::to_string(n) +
-                     "; the drawing has:" + Listing(run.session.drawing(), kind));
+                     "; the drawing has:" + Listing(run.Drawing(), kind));
     };
 }
 
@@ -117,7 +117,7 @@ Action HandleCheck(Args& args, bool kept) {
     return [name, kept](ScenarioRun& run) {
         const auto it = run.names.find(name);
         if (it == run.names.end()) throw ScenarioError(run.line, "no entity was named " + name);
-        const bool present = run.session.drawing().Find(it->second) != nullptr;
+        const bool present = run.Drawing().Find(it->second) != nullptr;
         if (present != kept)
             run.Fail(name + " [" + sim::HandleText(it->second) + "] was " + (present ? "kept" : "replaced") +
                      (kept ? ", expected kept" : ", expected replaced"));
@@ -168,7 +168,7 @@ Action SysvarCheck(Args& args) {
     const sim::VariableInfo* variable = sim::FindVariable(name);
     if (!variable) args.Error("the host has no system variable " + name);
     return [variable, value](ScenarioRun& run) {
-        const std::string have = sim::VariableText(run.session.drawing(), *variable);
+        const std::string have = run.Variable(*variable);
         if (!SameValue(value, have, run.tolerance))
             run.Fail(std::string(variable->name) + " is " + have + ", expected " + value);
     };
@@ -177,7 +177,7 @@ Action SysvarCheck(Args& args) {
 Action TypedCheck(Args& args) {
     const std::string text = args.Text("typed text");
     return [text](ScenarioRun& run) {
-        const std::vector<std::string>& typed = run.desktop.TypedTexts();
+        const std::vector<std::string> typed = run.TypedTexts();
         const auto from = typed.begin() + static_cast<std::ptrdiff_t>(run.typedChecked);
         const auto it = std::find(from, typed.end(), text);
         if (it != typed.end()) {
@@ -194,7 +194,7 @@ Action TypedCheck(Args& args) {
 Action PromptCheck(Args& args) {
     const std::string text = args.Text("prompt text");
     return [text](ScenarioRun& run) {
-        const std::string prompt = run.session.PromptLine();
+        const std::string prompt = run.PromptLine();
         if (prompt != text) run.Fail("the prompt is " + Quoted(prompt) + ", expected " + Quoted(text));
     };
 }
@@ -202,8 +202,7 @@ Action PromptCheck(Args& args) {
 Action HistoryCheck(Args& args) {
     const std::string text = args.Text("history line");
     return [text](ScenarioRun& run) {
-        const std::vector<std::string>& history = run.session.History();
-        const std::string last = history.empty() ? std::string() : history.back();
+        const std::string last = run.LastHistoryLine();
         if (last != text) run.Fail("the last history line is " + Quoted(last) + ", expected " + Quoted(text));
     };
 }
@@ -211,25 +210,17 @@ Action HistoryCheck(Args& args) {
 Action CaptionCheck(Args& args) {
     const std::string text = args.Text("caption");
     return [text](ScenarioRun& run) {
-        if (run.palette->Caption != text)
-            run.Fail("the palette's caption is " + Quoted(run.palette->Caption) + ", expected " + Quoted(text));
+        const std::string caption = run.Caption();
+        if (caption != text) run.Fail("the palette's caption is " + Quoted(caption) + ", expected " + Quoted(text));
     };
 }
 
 // What a control shows, in the words a scenario uses for it.
-bool ControlShows(const TFormKvaneMain& form, const PaletteControl& c, const std::string& state) {
-    if (state == "enabled" || state == "disabled") {
-        const bool enabled = c.button ? (form.*c.button).enabled
-                             : c.check ? (form.*c.check).enabled
-                             : c.edit  ? (form.*c.edit).enabled
-                                       : true;
-        return enabled == (state == "enabled");
-    }
-    if (c.button && (state == "visible" || state == "hidden")) return (form.*c.button).visible == (state == "visible");
-    if (c.check && (state == "on" || state == "off")) return (form.*c.check).checked == (state == "on");
-    if (c.edit) return (form.*c.edit).text == state;
-    if (c.label) return (form.*c.label).caption == state;
-    return c.button && (form.*c.button).caption == state;
+bool ControlShows(const PaletteControl& c, const ControlState& shown, const std::string& state) {
+    if (state == "enabled" || state == "disabled") return shown.enabled == (state == "enabled");
+    if (c.button && (state == "visible" || state == "hidden")) return shown.visible == (state == "visible");
+    if (c.check && (state == "on" || state == "off")) return shown.checked == (state == "on");
+    return !c.check && shown.text == state;
 }
 
 Action ControlCheck(Args& args) {
@@ -238,7 +229,7 @@ Action ControlCheck(Args& args) {
     const PaletteControl* c = FindPaletteControl(name);
     if (!c) args.Error("the palette has no control " + name);
     return [c, state](ScenarioRun& run) {
-        if (!ControlShows(*run.palette, *c, state)) run.Fail(std::string(c->name) + " is not " + Quoted(state));
+        if (!ControlShows(*c, run.Control(*c), state)) run.Fail(std::string(c->name) + " is not " + Quoted(state));
     };
 }
 
@@ -246,7 +237,7 @@ Action LaunchedCheck(Args& args) {
     const std::string program = args.Text("program name");
     const std::optional<std::string> parameters = args.Empty() ? std::nullopt : std::optional(args.Text("parameters"));
     return [program, parameters](ScenarioRun& run) {
-        for (const ScriptedUi::Launch& launch : run.ui.launched) {
+        for (const ScriptedUi::Launch& launch : run.Launched()) {
             const std::string base = std::filesystem::path(launch.path).filename().string();
             if (EqualsIgnoreCaseAscii(base, program) && (!parameters || *parameters == launch.parameters)) return;
         }

@@ -1,6 +1,9 @@
 #include "scenario.h"
 
+#include <filesystem>
+
 #include "base/strings.h"
+#include "in_process_run.h"
 #include "scenario_run.h"
 #include "step_table.h"
 
@@ -86,11 +89,21 @@ void CheckNothingLeftOver(ScenarioRun& run) {
 
 }  // namespace
 
+std::string ScenarioRun::ScenarioPath(const std::string& path) const {
+    const std::filesystem::path p(path);
+    return p.is_absolute() ? path : (std::filesystem::path(scenarioFolder) / p).string();
+}
+
+std::vector<std::string> RunScenario(const Scenario& scenario, ScenarioRun& run) {
+    if (PlaySteps(scenario, run)) CheckNothingLeftOver(run);
+    return run.failures;
+}
+
 std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder,
                                      const DrawingSink& atEnd) {
-    ScenarioRun run(folder);
-    if (PlaySteps(scenario, run)) CheckNothingLeftOver(run);
-    if (atEnd) atEnd(run.session.drawing());
+    InProcessRun run(folder);
+    RunScenario(scenario, run);
+    if (atEnd) atEnd(run.Drawing());
     return run.failures;
 }
 

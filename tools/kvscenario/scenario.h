@@ -39,8 +39,9 @@ Scenario CompileScenario(std::string_view text);
 // Given the host's drawing as the story left it, whether it held or not.
 using DrawingSink = std::function<void(const sim::Drawing&)>;
 
-// Failures as "line N: what went wrong"; empty when the story held.
-// `folder` is where the scenario's own files (DXF drawings) are looked up.
+// Runs the story in process, in simulated time. Failures as "line N: what went wrong";
+// empty when the story held. `folder` is where the scenario's own files (DXF drawings)
+// are looked up.
 std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder,
                                      const DrawingSink& atEnd = {});
 

@@ -1,79 +1,95 @@
-// Everything one scenario runs against: the stand-in host and its windows, the
-// palette's main form on scripted ports, simulated time, and what the checks
-// remember between steps.
+// What a story acts on and checks: the palette and the stand-in host, either in one
+// process in simulated time (InProcessRun) or as the real programs under Wine. Steps
+// reach them only through this, so one story runs the same way in both.
 #pragma once
 
 #include <deque>
-#include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "engine/main_form.h"
-#include "platform/native_files.h"
+#include "base/point3.h"
+#include "palette_controls.h"
 #include "scenario.h"
 #include "scenario_lines.h"
 #include "scripted_ui.h"
-#include "simhost/session.h"
-#include "simhost/windows/desktop.h"
+#include "simhost/drawing.h"
+#include "simhost/sysvars.h"
 
 namespace kv::scenario {
 
-class SimulatedClock : public Clock {
-public:
-    long long now = 0;  // milliseconds
-    void Sleep(int milliseconds) override { now += milliseconds; }
+// A control as the user sees it; `text` is an edit box's text or a caption.
+struct ControlState {
+    bool enabled = false;
+    bool visible = false;
+    bool checked = false;
+    std::string text;
 };
 
 class ScenarioRun {
 public:
-    explicit ScenarioRun(std::string scenarioFolder);
-    ~ScenarioRun();
+    explicit ScenarioRun(std::string folder) : scenarioFolder(std::move(folder)) {}
+    virtual ~ScenarioRun() = default;
     ScenarioRun(const ScenarioRun&) = delete;
     ScenarioRun& operator=(const ScenarioRun&) = delete;
 
-    // Runs the timers until the palette waits for the user or is idle: nothing it
-    // or the host shows changes for a while. A palette that keeps changing fails
-    // the step after a bounded time instead of running forever.
-    void Settle();
-    // Runs the timers for this much simulated time.
-    void Advance(int milliseconds);
+    // --- setting up: the drawing the story starts with, and the host's switches ---
+    virtual sim::Drawing& StartingDrawing() = 0;
+    // A "host" line's word ("floating", "quit", "dxfout-fails", ...); ScenarioError for
+    // one this run cannot do.
+    virtual void SwitchHost(const std::string& what) = 0;
 
-    void Fail(const std::string& message);
+    // --- the palette ---
+    virtual ControlState Control(const PaletteControl& c) = 0;
+    // A left click: mouse-down, then click; a check box toggles.
+    virtual void Click(const PaletteControl& c) = 0;
+    // The mouse-down event only, as the toolkit raises it for the right button.
+    virtual void RightClick(const PaletteControl& c) = 0;
+    // Its click event runs only when the box changes.
+    virtual void SetChecked(const PaletteControl& c, bool checked) = 0;
+    virtual void SetText(const PaletteControl& c, const std::string& text) = 0;
+    virtual void ShowPage(int page) = 0;
+    virtual std::string Caption() = 0;
+
+    // --- the user in the host ---
+    virtual void Type(const std::string& text) = 0;
+    virtual void Pick(Point3 p) = 0;
+    virtual void Corners(Point3 first, Point3 second) = 0;
+    virtual void PressEscape() = 0;
+
+    // --- time ---
+    // Until the palette waits for the user or is idle; a palette that never comes to
+    // rest fails the step after a bounded time.
+    virtual void Settle() = 0;
+    virtual void Advance(int milliseconds) = 0;
+
+    // --- what the host and the palette show ---
+    virtual const sim::Drawing& Drawing() = 0;
+    virtual std::string PromptLine() = 0;
+    virtual std::string LastHistoryLine() = 0;
+    virtual std::string Variable(const sim::VariableInfo& variable) = 0;
+    // Every command text the palette sent to the host, in order.
+    virtual std::vector<std::string> TypedTexts() = 0;
+    virtual std::vector<ScriptedUi::Launch> Launched() = 0;
+    virtual void ExpectDialog(DialogScript script) = 0;
+
+    void Fail(const std::string& message) { failures.push_back("line " + std::to_string(line) + ": " + message); }
     // A path from the scenario: relative ones are taken from the scenario's folder.
     std::string ScenarioPath(const std::string& path) const;
 
     const std::string scenarioFolder;
-    const std::filesystem::path workFolder;
-    NativeFiles files;
-    SimulatedClock clock;
+    // Message boxes shown and answered; answers given beforehand.
     ScriptedUi ui;
-    sim::Session session;
-    sim::Desktop desktop;
-    int hostInstance = 0;
-    std::unique_ptr<TFormKvaneMain> palette;
-
+    std::deque<DialogScript> dialogs;
     std::map<std::string, sim::Handle> names;
     double tolerance = 0.001;
     std::size_t typedChecked = 0;
     std::size_t messagesChecked = 0;
-    std::deque<DialogScript> dialogs;
     std::vector<std::string> failures;
     int line = 0;
-
-private:
-    struct TimerDue {
-        long long timer1 = -1;
-        long long timer2 = -1;
-    };
-    void SyncTimers();
-    // Fires the next timer due no later than `limit`; false when none is.
-    bool TickBefore(long long limit);
-    std::string Snapshot();
-    DialogResult PlayDialog(Dialog& dialog);
-
-    TimerDue due_;
 };
+
+// Failures as "line N: what went wrong"; empty when the story held.
+std::vector<std::string> RunScenario(const Scenario& scenario, ScenarioRun& run);
 
 }  // namespace kv::scenario

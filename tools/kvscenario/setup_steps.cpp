@@ -2,6 +2,7 @@
 // DXF files, system variables and the host's window and fault switches.
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "base/strings.h"
 #include "entity_desc.h"
@@ -24,7 +25,7 @@ bool IsBuiltInLinetype(std::string_view name) {
 // The tables an entity refers to: layers appear as the host makes them, linetypes
 // and blocks must have been defined by the scenario.
 void CheckReferences(ScenarioRun& run, const sim::Entity& e) {
-    sim::Drawing& drawing = run.session.drawing();
+    sim::Drawing& drawing = run.StartingDrawing();
     drawing.EnsureLayer(e.layer);
     if (!IsBuiltInLinetype(e.linetype) && !drawing.FindLinetype(e.linetype))
         throw ScenarioError(run.line, "linetype " + e.linetype + " is not defined (add a 'linetype' line)");
@@ -41,7 +42,7 @@ Compiler EntityVerb(std::string kindWord) {
         const sim::Entity entity = MakeEntity(desc, line);
         return [entity, name](ScenarioRun& run) {
             CheckReferences(run, entity);
-            const sim::Handle handle = run.session.drawing().Add(entity);
+            const sim::Handle handle = run.StartingDrawing().Add(entity);
             if (!name.empty() && !run.names.emplace(name, handle).second)
                 throw ScenarioError(run.line, "the name " + name + " is given twice");
         };
@@ -56,7 +57,7 @@ Action LayerStep(Args& args, LineCursor&) {
     const bool off = args.Flag("off");
     const bool frozen = args.Flag("frozen");
     return [=](ScenarioRun& run) {
-        sim::Layer& layer = run.session.drawing().EnsureLayer(name);
+        sim::Layer& layer = run.StartingDrawing().EnsureLayer(name);
         if (color) layer.color = *color;
         if (linetype) layer.linetype = *linetype;
         layer.off = off;
@@ -70,7 +71,7 @@ Action LinetypeStep(Args& args, LineCursor&) {
     linetype.pattern = args.RealListOption("pattern").value_or(std::vector<double>{});
     linetype.description = args.Option("description").value_or("");
     return [linetype](ScenarioRun& run) {
-        sim::Drawing& drawing = run.session.drawing();
+        sim::Drawing& drawing = run.StartingDrawing();
         if (sim::Linetype* existing = drawing.FindLinetype(linetype.name))
             *existing = linetype;
         else
@@ -92,7 +93,7 @@ Action BlockStep(Args& args, LineCursor& cursor) {
     const std::string name = args.Text("block name");
     if (const std::optional<std::string> file = args.Option("file")) {
         return [name, file = *file](ScenarioRun& run) {
-            const std::string error = sim::DefineBlockFromImport(run.session.drawing(), ReadScenarioDxf(run, file), name);
+            const std::string error = sim::DefineBlockFromImport(run.StartingDrawing(), ReadScenarioDxf(run, file), name);
             if (!error.empty()) throw ScenarioError(run.line, error);
         };
     }
@@ -109,7 +110,7 @@ Action BlockStep(Args& args, LineCursor& cursor) {
         block.entities.push_back(MakeEntity(desc, line->number));
     }
     return [block](ScenarioRun& run) mutable {
-        sim::Drawing& drawing = run.session.drawing();
+        sim::Drawing& drawing = run.StartingDrawing();
         if (drawing.FindBlock(block.name)) throw ScenarioError(run.line, "block " + block.name + " is defined twice");
         for (sim::Entity& e : block.entities) {
             CheckReferences(run, e);
@@ -122,7 +123,7 @@ Action BlockStep(Args& args, LineCursor& cursor) {
 Action LoadStep(Args& args, LineCursor&) {
     const std::string file = args.Text("DXF file");
     return [file](ScenarioRun& run) {
-        sim::InsertImportExploded(run.session.drawing(), ReadScenarioDxf(run, file), Point3{}, 1, 0);
+        sim::InsertImportExploded(run.StartingDrawing(), ReadScenarioDxf(run, file), Point3{}, 1, 0);
     };
 }
 
@@ -133,34 +134,19 @@ Action SysvarStep(Args& args, LineCursor&) {
     if (!variable) args.Error("the host has no system variable " + name);
     if (variable->readOnly) args.Error(name + " is read-only in the host");
     return [variable, value](ScenarioRun& run) {
-        if (const std::optional<std::string> error = sim::SetVariable(run.session.drawing(), *variable, value))
+        if (const std::optional<std::string> error = sim::SetVariable(run.StartingDrawing(), *variable, value))
             throw ScenarioError(run.line, std::string(variable->name) + " " + value + ": " + *error);
     };
 }
 
 Action HostStep(Args& args, LineCursor&) {
+    static const std::set<std::string, std::less<>> kSwitches = {
+        "floating", "docked", "quit", "start", "restart", "half-width-prompt", "dxfout-fails", "insert-fails"};
     const std::string what = args.Text("what the host does");
-    if (what == "floating" || what == "docked") {
-        const auto place = what == "floating" ? sim::CommandLinePlace::Floating : sim::CommandLinePlace::Docked;
-        return [place](ScenarioRun& run) { run.desktop.MoveCommandLine(run.hostInstance, place); };
-    }
-    if (what == "quit") return [](ScenarioRun& run) { run.desktop.CloseHost(run.hostInstance); };
-    if (what == "start") {
-        return [](ScenarioRun& run) {
-            if (run.desktop.Running(run.hostInstance)) throw ScenarioError(run.line, "the host is running already");
-            run.hostInstance = run.desktop.StartHost(run.session);
-        };
-    }
-    if (what == "restart")
-        return [](ScenarioRun& run) { run.hostInstance = run.desktop.RestartHost(run.hostInstance); };
-    if (what == "half-width-prompt")
-        return [](ScenarioRun& run) { run.session.switches().halfWidthIdlePrompt = true; };
-    if (what == "dxfout-fails")
-        return [](ScenarioRun& run) { run.session.switches().dxfoutWritesNothing = true; };
-    if (what == "insert-fails")
-        return [](ScenarioRun& run) { run.session.switches().insertFileMissing = true; };
-    args.Error("unknown host switch '" + what +
-               "' (floating, docked, quit, start, restart, half-width-prompt, dxfout-fails, insert-fails)");
+    if (!kSwitches.count(what))
+        args.Error("unknown host switch '" + what +
+                   "' (floating, docked, quit, start, restart, half-width-prompt, dxfout-fails, insert-fails)");
+    return [what](ScenarioRun& run) { run.SwitchHost(what); };
 }
 
 Action ToleranceStep(Args& args, LineCursor&) {

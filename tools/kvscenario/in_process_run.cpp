@@ -1,8 +1,9 @@
-#include "scenario_run.h"
+#include "in_process_run.h"
 
-#include <stdlib.h>
+#include <random>
 
 #include "base/number_text.h"
+#include "scenario_lines.h"
 
 namespace kv::scenario {
 
@@ -14,16 +15,22 @@ constexpr long long kQuietMs = 1000;
 constexpr long long kSettleLimitMs = 120000;
 constexpr std::string_view kExecutableName = "kvane2k.exe";
 
+// A folder of the run's own, so that stories running at the same time never share files.
 std::filesystem::path MakeWorkFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kvscenario-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a folder under " + pattern);
-    return pattern;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path();
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path folder = temp / ("kvscenario-" + std::to_string(random() % 1000000000));
+        if (std::filesystem::create_directory(folder)) return folder;
+    }
+    throw std::runtime_error("cannot create a folder under " + temp.string());
 }
 
 }  // namespace
 
-ScenarioRun::ScenarioRun(std::string folder)
-    : scenarioFolder(std::move(folder)), workFolder(MakeWorkFolder()), session(sim::RealFiles()) {
+InProcessRun::InProcessRun(std::string folder)
+    : ScenarioRun(std::move(folder)), workFolder(MakeWorkFolder()), session(sim::RealFiles()) {
     session.workingFolder = workFolder.string();
     hostInstance = desktop.StartHost(session);
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
@@ -32,22 +39,77 @@ ScenarioRun::ScenarioRun(std::string folder)
     ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
 }
 
-ScenarioRun::~ScenarioRun() {
+InProcessRun::~InProcessRun() {
     palette.reset();
     std::error_code ignored;
     std::filesystem::remove_all(workFolder, ignored);
 }
 
-void ScenarioRun::Fail(const std::string& message) {
-    failures.push_back("line " + std::to_string(line) + ": " + message);
+void InProcessRun::SwitchHost(const std::string& what) {
+    if (what == "floating" || what == "docked") {
+        desktop.MoveCommandLine(hostInstance,
+                                what == "floating" ? sim::CommandLinePlace::Floating : sim::CommandLinePlace::Docked);
+    } else if (what == "quit") {
+        desktop.CloseHost(hostInstance);
+    } else if (what == "start") {
+        if (desktop.Running(hostInstance)) throw ScenarioError(line, "the host is running already");
+        hostInstance = desktop.StartHost(session);
+    } else if (what == "restart") {
+        hostInstance = desktop.RestartHost(hostInstance);
+    } else if (what == "half-width-prompt") {
+        session.switches().halfWidthIdlePrompt = true;
+    } else if (what == "dxfout-fails") {
+        session.switches().dxfoutWritesNothing = true;
+    } else if (what == "insert-fails") {
+        session.switches().insertFileMissing = true;
+    } else {
+        throw ScenarioError(line, "unknown host switch '" + what + "'");
+    }
 }
 
-std::string ScenarioRun::ScenarioPath(const std::string& path) const {
-    const std::filesystem::path p(path);
-    return p.is_absolute() ? path : (std::filesystem::path(scenarioFolder) / p).string();
+ControlState InProcessRun::Control(const PaletteControl& c) {
+    const TFormKvaneMain& form = *palette;
+    if (c.button) return {(form.*c.button).enabled, (form.*c.button).visible, false, (form.*c.button).caption};
+    if (c.check) return {(form.*c.check).enabled, true, (form.*c.check).checked, ""};
+    if (c.edit) return {(form.*c.edit).enabled, true, false, (form.*c.edit).text};
+    return {true, true, false, (form.*c.label).caption};
 }
 
-void ScenarioRun::SyncTimers() {
+void InProcessRun::Click(const PaletteControl& c) {
+    TFormKvaneMain& form = *palette;
+    if (c.mouseDown) (form.*c.mouseDown)(MouseButton::Left);
+    if (c.check) (form.*c.check).checked = !(form.*c.check).checked;
+    if (c.click) (form.*c.click)();
+}
+
+void InProcessRun::RightClick(const PaletteControl& c) {
+    if (c.mouseDown) (palette.get()->*c.mouseDown)(MouseButton::Right);
+}
+
+void InProcessRun::SetChecked(const PaletteControl& c, bool checked) {
+    TFormKvaneMain& form = *palette;
+    if ((form.*c.check).checked == checked) return;
+    (form.*c.check).checked = checked;
+    if (c.click) (form.*c.click)();
+}
+
+void InProcessRun::SetText(const PaletteControl& c, const std::string& text) { ((*palette).*c.edit).text = text; }
+
+void InProcessRun::ShowPage(int page) {
+    palette->PageControl1.activePageIndex = page;
+    palette->PageControl1Change();
+}
+
+std::string InProcessRun::LastHistoryLine() {
+    const std::vector<std::string>& history = session.History();
+    return history.empty() ? std::string() : history.back();
+}
+
+std::string InProcessRun::Variable(const sim::VariableInfo& variable) {
+    return sim::VariableText(session.drawing(), variable);
+}
+
+void InProcessRun::SyncTimers() {
     auto sync = [this](const TimerControl& timer, long long& due) {
         if (!timer.enabled)
             due = -1;
@@ -58,7 +120,7 @@ void ScenarioRun::SyncTimers() {
     sync(palette->Timer2, due_.timer2);
 }
 
-bool ScenarioRun::TickBefore(long long limit) {
+bool InProcessRun::TickBefore(long long limit) {
     SyncTimers();
     const bool first = due_.timer1 >= 0 && (due_.timer2 < 0 || due_.timer1 <= due_.timer2);
     long long& due = first ? due_.timer1 : due_.timer2;
@@ -72,7 +134,7 @@ bool ScenarioRun::TickBefore(long long limit) {
     return true;
 }
 
-std::string ScenarioRun::Snapshot() {
+std::string InProcessRun::Snapshot() {
     const sim::Drawing& drawing = session.drawing();
     return "state " + std::to_string(palette->OpState) + ", queued " + std::to_string(palette->LastOp) +
            ", Timer1 " + (palette->Timer1.enabled ? "on" : "off") + ", caption \"" + palette->Caption +
@@ -81,7 +143,7 @@ std::string ScenarioRun::Snapshot() {
            std::to_string(ui.messages.size()) + " messages";
 }
 
-void ScenarioRun::Settle() {
+void InProcessRun::Settle() {
     const long long start = clock.now;
     long long quietSince = start;
     std::string last = Snapshot();
@@ -100,14 +162,14 @@ void ScenarioRun::Settle() {
                                   " s of simulated time (" + Snapshot() + ")");
 }
 
-void ScenarioRun::Advance(int milliseconds) {
+void InProcessRun::Advance(int milliseconds) {
     const long long end = clock.now + milliseconds;
     while (TickBefore(end)) {
     }
     clock.now = std::max(clock.now, end);
 }
 
-DialogResult ScenarioRun::PlayDialog(Dialog& dialog) {
+DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     if (dialogs.empty()) {
         ui.problems.push_back("the dialog " + dialog.Name() + " opened and no script was given for it");
         return DialogResult::Cancel;

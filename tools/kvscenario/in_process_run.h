@@ -1,0 +1,79 @@
+// A story in one process: the stand-in host and its windows, the palette's main form
+// on scripted ports, and simulated time.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "engine/main_form.h"
+#include "platform/native_files.h"
+#include "scenario_run.h"
+#include "simhost/session.h"
+#include "simhost/windows/desktop.h"
+
+namespace kv::scenario {
+
+class SimulatedClock : public Clock {
+public:
+    long long now = 0;  // milliseconds
+    void Sleep(int milliseconds) override { now += milliseconds; }
+};
+
+class InProcessRun : public ScenarioRun {
+public:
+    explicit InProcessRun(std::string scenarioFolder);
+    ~InProcessRun() override;
+
+    sim::Drawing& StartingDrawing() override { return session.drawing(); }
+    void SwitchHost(const std::string& what) override;
+
+    ControlState Control(const PaletteControl& c) override;
+    void Click(const PaletteControl& c) override;
+    void RightClick(const PaletteControl& c) override;
+    void SetChecked(const PaletteControl& c, bool checked) override;
+    void SetText(const PaletteControl& c, const std::string& text) override;
+    void ShowPage(int page) override;
+    std::string Caption() override { return palette->Caption; }
+
+    void Type(const std::string& text) override { session.Type(text); }
+    void Pick(Point3 p) override { session.Pick(p); }
+    void Corners(Point3 first, Point3 second) override { session.GiveWindow(first, second); }
+    void PressEscape() override { session.PressEscape(); }
+
+    // Nothing the palette or the host shows (state, timers, caption, prompt, drawing,
+    // messages) changes for a while.
+    void Settle() override;
+    void Advance(int milliseconds) override;
+
+    const sim::Drawing& Drawing() override { return session.drawing(); }
+    std::string PromptLine() override { return session.PromptLine(); }
+    std::string LastHistoryLine() override;
+    std::string Variable(const sim::VariableInfo& variable) override;
+    std::vector<std::string> TypedTexts() override { return desktop.TypedTexts(); }
+    std::vector<ScriptedUi::Launch> Launched() override { return ui.launched; }
+    void ExpectDialog(DialogScript script) override { dialogs.push_back(std::move(script)); }
+
+    const std::filesystem::path workFolder;
+    NativeFiles files;
+    SimulatedClock clock;
+    sim::Session session;
+    sim::Desktop desktop;
+    int hostInstance = 0;
+    std::unique_ptr<TFormKvaneMain> palette;
+
+private:
+    struct TimerDue {
+        long long timer1 = -1;
+        long long timer2 = -1;
+    };
+    void SyncTimers();
+    // Fires the next timer due no later than `limit`; false when none is.
+    bool TickBefore(long long limit);
+    std::string Snapshot();
+    DialogResult PlayDialog(Dialog& dialog);
+
+    TimerDue due_;
+};
+
+}  // namespace kv::scenario
