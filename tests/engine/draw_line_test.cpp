@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "engine_fixture.h"
 
 namespace kv::test {
@@ -5,22 +7,14 @@ namespace {
 
 using DrawLineTest = EngineTest;
 
-TEST_F(DrawLineTest, ButtonStartsLineFromIdleWithSnapModeSaved) {
-    form.ButtonDrawClick();
-    EXPECT_EQ(form.Caption, "Draw Line");
-    EXPECT_EQ(ws.foreground, host.Windows().frame);
-    EXPECT_EQ(Typed(), (Texts{"\x03", "'SNAPMODE\r", "\x03", "LINE "}));
-    EXPECT_EQ(form.SavedSnapMode, "1");
-    EXPECT_EQ(host.vars["SNAPMODE"], "1");  // line drawing keeps the snap
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_TRUE(form.Timer1.enabled);
-    EXPECT_EQ(form.Timer1.interval, 50);
-}
-
 // The segment's round trip itself runs against the stand-in host (the line-drawing
 // scenarios); this host writes no export, so the segment comes back and the tool stops.
 TEST_F(DrawLineTest, SegmentEndsLineAndASegmentThatCannotBeExportedComesBack) {
     form.ButtonDrawClick();
+    EXPECT_EQ(ws.foreground, host.Windows().frame);
+    EXPECT_EQ(form.SavedSnapMode, "1");
+    EXPECT_EQ(host.vars["SNAPMODE"], "1");  // line drawing keeps the snap
+    EXPECT_EQ(form.Timer1.interval, 50);
     Typed();
     host.Pick(0, 0);
     Tick(3);
@@ -48,44 +42,39 @@ TEST_F(DrawLineTest, SegmentEndsLineAndASegmentThatCannotBeExportedComesBack) {
 TEST_F(DrawLineTest, SecondVariantRunsStates151And152) {
     form.CheckKpMark.checked = true;
     form.CheckKpMarkClick();
-    ASSERT_TRUE(form.ButtonLdrawN.enabled);
     form.ButtonLdrawNClick();
     EXPECT_EQ(form.OpState, 151);
-    EXPECT_EQ(form.Caption, "Draw Line");
     DrawSegment(0, 0, 5, 5);
     EXPECT_EQ(form.OpState, 152);
-    EXPECT_EQ(host.segments, 1);
 }
 
-TEST_F(DrawLineTest, EscapeInTheHostEndsTheOperation) {
-    form.ButtonDrawClick();
-    host.Pick(0, 0);
-    Tick();
-    host.PressEscape();
-    Tick();
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_FALSE(form.Timer1.enabled);
-    EXPECT_EQ(form.Caption, kAppTitle);
-    EXPECT_EQ(form.Label4.caption, "0");
-
-    form.ButtonDrawMouseDown(MouseButton::Left);  // only the right button starts
-    EXPECT_EQ(form.OpState, 0);
-    form.ButtonDrawMouseDown(MouseButton::Right);
-    host.PressEnter();  // LINE ended without a segment
-    Tick();
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_EQ(host.segments, 0);
-}
-
-TEST_F(DrawLineTest, CancelButtonEndsLineAndTheTickNoticesIt) {
-    form.ButtonDrawClick();
-    host.Pick(0, 0);
-    Typed();
-    form.SpeedButton2Click();
-    EXPECT_EQ(Typed(), Texts{"\x03"});
-    EXPECT_EQ(form.OpState, 101);  // the button itself leaves the state alone
-    Tick();
-    EXPECT_EQ(form.OpState, 0);
+// Escape in the host, Enter without a segment or the palette's cancel button (which types the
+// cancel and leaves the state to the next tick) all end the operation.
+TEST_F(DrawLineTest, LineEndedInTheHostEndsTheOperation) {
+    const std::function<void()> endings[] = {
+        [this] { host.PressEscape(); },
+        [this] { host.PressEnter(); },
+        [this] {
+            Typed();
+            form.SpeedButton2Click();
+            EXPECT_EQ(Typed(), Texts{"\x03"});
+            EXPECT_EQ(form.OpState, 101);
+        },
+    };
+    for (const auto& end : endings) {
+        form.ButtonDrawMouseDown(MouseButton::Left);  // only the right button starts
+        EXPECT_EQ(form.OpState, 0);
+        form.ButtonDrawMouseDown(MouseButton::Right);
+        host.Pick(0, 0);
+        Tick();
+        end();
+        Tick();
+        EXPECT_EQ(form.OpState, 0);
+        EXPECT_FALSE(form.Timer1.enabled);
+        EXPECT_EQ(form.Caption, kAppTitle);
+        EXPECT_EQ(form.Label4.caption, "0");
+        EXPECT_EQ(host.segments, 0);
+    }
 }
 
 TEST_F(DrawLineTest, NothingCheckedInBlockFiguresMakesDrawLineDoNothing) {
@@ -104,36 +93,6 @@ TEST_F(DrawLineTest, NothingCheckedInBlockFiguresMakesDrawLineDoNothing) {
     form.CheckLWP.checked = true;  // any one of the four will do
     form.ButtonDrawClick();
     EXPECT_EQ(form.OpState, 101);
-}
-
-TEST_F(DrawLineTest, SameButtonTwiceRestartsLineFromIdle) {
-    form.ButtonDrawClick();
-    host.Pick(0, 0);
-    Typed();
-    form.ButtonDrawClick();
-    EXPECT_EQ(form.LastOp, 101);
-    EXPECT_EQ(Typed(), Texts{"\x03"});
-    Tick();
-    EXPECT_EQ(form.LastOp, 0);
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_EQ(Typed(), (Texts{"\x03", "'SNAPMODE\r", "\x03", "LINE "}));
-    EXPECT_EQ(form.Caption, "Draw Line");
-}
-
-TEST_F(DrawLineTest, AnotherButtonWhileDrawingRunsAtTheNextTickWithSnapSavedAfresh) {
-    form.ButtonDrawClick();
-    host.Pick(0, 0);
-    host.vars["SNAPMODE"] = "0";  // the user changed it meanwhile
-    form.ButtonSelectClick();
-    EXPECT_EQ(form.LastOp, 201);
-    EXPECT_EQ(form.OpState, 101);
-    Typed();
-    Tick();
-    EXPECT_EQ(form.OpState, 301);
-    EXPECT_EQ(form.Caption, "Trim Line");
-    EXPECT_EQ(form.SavedSnapMode, "0");
-    EXPECT_EQ(Typed(), (Texts{"\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
-    EXPECT_EQ(host.segments, 0);
 }
 
 TEST_F(DrawLineTest, BadNumberFieldStopsBeforeTheSegmentIsTouched) {
@@ -157,20 +116,52 @@ TEST_F(DrawLineTest, BadNumberFieldStopsBeforeTheSegmentIsTouched) {
     EXPECT_EQ(host.segments, 2);
 }
 
-TEST_F(DrawLineTest, ButtonPressedAfterTheSegmentEndsTheLoopAndStartsItsOperation) {
+// A button pressed while drawing is queued: its cancel goes out at once, and it runs at the
+// next tick with the snap mode saved afresh (the user may have changed it meanwhile).
+struct QueuedButton {
+    const char* name;
+    bool afterSegment;
+    void (TFormKvaneMain::*click)();
+    int queued;
+    int state;
+    const char* caption;
+    Texts typedAtTick;  // the last texts typed at that tick
+};
+
+class DrawLineButtonTest : public EngineTest, public ::testing::WithParamInterface<QueuedButton> {};
+
+TEST_P(DrawLineButtonTest, ButtonWhileDrawingRunsAtTheNextTick) {
+    const QueuedButton& q = GetParam();
     form.ButtonDrawClick();
-    DrawSegment(0, 0, 10, 0);
-    ASSERT_EQ(form.OpState, 102);
-    form.ButtonBCutClick();
-    Typed();
+    host.Pick(0, 0);
+    if (q.afterSegment) host.Pick(10, 0);
     Tick();
+    host.vars["SNAPMODE"] = "0";
+    Typed();
+    (form.*q.click)();
+    EXPECT_EQ(form.LastOp, q.queued);
+    Tick();
+    EXPECT_EQ(form.OpState, q.state);
+    EXPECT_EQ(form.LastOp, 0);
+    EXPECT_EQ(form.Caption, q.caption);
+    EXPECT_EQ(form.SavedSnapMode, "0");
     const Texts typed = Typed();
-    ASSERT_GE(typed.size(), 5u);
-    EXPECT_EQ(Texts(typed.end() - 5, typed.end()),
-              (Texts{"\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
-    EXPECT_EQ(form.OpState, 901);
-    EXPECT_EQ(form.Caption, "Trim Block");
+    ASSERT_GE(typed.size(), q.typedAtTick.size());
+    EXPECT_EQ(Texts(typed.end() - static_cast<long>(q.typedAtTick.size()), typed.end()), q.typedAtTick);
+    EXPECT_EQ(host.segments, q.afterSegment ? 1 : 0);
 }
+
+const Texts kSelectAtTick = {"\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "};
+INSTANTIATE_TEST_SUITE_P(
+    Queued, DrawLineButtonTest,
+    ::testing::Values(
+        QueuedButton{"SameButton", false, &TFormKvaneMain::ButtonDrawClick, 101, 101, "Draw Line",
+                     {"\x03", "\x03", "'SNAPMODE\r", "\x03", "LINE "}},
+        QueuedButton{"TrimLine", false, &TFormKvaneMain::ButtonSelectClick, 201, 301, "Trim Line",
+                     {"\x03", "\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}},
+        QueuedButton{"TrimBlockAfterSegment", true, &TFormKvaneMain::ButtonBCutClick, 301, 901, "Trim Block",
+                     kSelectAtTick}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndDropsAQueuedButton) {
     form.ButtonDrawClick();

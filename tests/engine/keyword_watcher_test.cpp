@@ -5,47 +5,32 @@
 namespace kv::test {
 namespace {
 
-constexpr const char* kFull = "コマンド: ";
-constexpr const char* kHalf = "ｺﾏﾝﾄﾞ: ";
-
-std::optional<Keyword> Find(const std::string& prompt, std::string_view terminator = ".") {
-    return FindKeyword(prompt, terminator);
-}
-
-TEST(FindKeywordTest, LettersAndTerminatorInEitherCaseAfterEitherPrompt) {
-    EXPECT_EQ(Find(std::string(kFull) + "lt."), Keyword::TrimLine);
-    EXPECT_EQ(Find(std::string(kFull) + "LT"), std::nullopt);
-    EXPECT_EQ(Find(std::string(kHalf) + "xbt.x"), Keyword::TrimBlock);
-    EXPECT_EQ(Find(std::string(kHalf) + "Ld."), Keyword::DrawLine);
-    // "LDN." does not hold "LD.", so the second variant is reachable.
-    EXPECT_EQ(Find(std::string(kFull) + "ldn."), Keyword::DrawLineN);
-    // The table's order decides, not the position on the line.
-    EXPECT_EQ(Find(std::string(kFull) + "BT.LT."), Keyword::TrimLine);
-    EXPECT_EQ(Find(std::string(kFull) + "SW.LD."), Keyword::DrawLine);
-}
-
-TEST(FindKeywordTest, OnlyAnIdleHostsLineCounts) {
-    EXPECT_EQ(Find("オブジェクトを選択: LT."), std::nullopt);
-    EXPECT_EQ(Find("LT. コマンド: "), std::nullopt);
-    EXPECT_EQ(Find(""), std::nullopt);
-    EXPECT_EQ(Find("\x01\xff\xfe LD."), std::nullopt);
-    EXPECT_EQ(Find("ｺﾏﾝﾄﾞ:LT."), std::nullopt);  // the blank belongs to the prompt
-}
-
-TEST(FindKeywordTest, TerminatorIsTrimmedAndMayBeLongerOrALetter) {
-    EXPECT_EQ(Find(std::string(kFull) + "LT,", " , "), Keyword::TrimLine);
-    EXPECT_EQ(Find(std::string(kFull) + "LT.", ","), std::nullopt);
-    // Draw Line keeps its own full stop whatever the terminator.
-    EXPECT_EQ(Find(std::string(kFull) + "LD,", ","), std::nullopt);
-    EXPECT_EQ(Find(std::string(kFull) + "LD.", ","), Keyword::DrawLine);
-    EXPECT_EQ(Find(std::string(kFull) + "bm.", ".."), std::nullopt);
-    EXPECT_EQ(Find(std::string(kFull) + "bm..", ".."), Keyword::MoveBlock);
-    EXPECT_EQ(Find(std::string(kFull) + "ltq", "q"), Keyword::TrimLine);
-    EXPECT_EQ(Find(std::string(kFull) + "LTQ", "q"), Keyword::TrimLine);
-    // A blank terminator means the full stop, so host commands are not caught as typed.
-    EXPECT_EQ(Find(std::string(kFull) + "SELECT", " "), std::nullopt);
-    EXPECT_EQ(Find(std::string(kFull) + "UNDO", ""), std::nullopt);
-    EXPECT_EQ(Find(std::string(kFull) + "un.", ""), Keyword::Undo);
+// The prompt may be full or half width; letters and terminator match in either case; the
+// table's order decides, not the position on the line; "LD." keeps its own full stop; a blank
+// terminator means the full stop, so host commands are not caught as typed.
+TEST(FindKeywordTest, KeywordOnAnIdleHostsLine) {
+    struct Case {
+        std::string prompt;
+        const char* terminator;
+        std::optional<Keyword> found;
+    };
+    const std::string full = "コマンド: ", half = "ｺﾏﾝﾄﾞ: ";
+    const Case cases[] = {
+        {full + "lt.", ".", Keyword::TrimLine},      {full + "LT", ".", std::nullopt},
+        {half + "xbt.x", ".", Keyword::TrimBlock},   {half + "Ld.", ".", Keyword::DrawLine},
+        {full + "ldn.", ".", Keyword::DrawLineN},    {full + "BT.LT.", ".", Keyword::TrimLine},
+        {full + "SW.LD.", ".", Keyword::DrawLine},   {"オブジェクトを選択: LT.", ".", std::nullopt},
+        {"LT. コマンド: ", ".", std::nullopt},       {"", ".", std::nullopt},
+        {"\x01\xff\xfe LD.", ".", std::nullopt},    {"ｺﾏﾝﾄﾞ:LT.", ".", std::nullopt},
+        {full + "LT,", " , ", Keyword::TrimLine},    {full + "LT.", ",", std::nullopt},
+        {full + "LD,", ",", std::nullopt},           {full + "LD.", ",", Keyword::DrawLine},
+        {full + "bm.", "..", std::nullopt},          {full + "bm..", "..", Keyword::MoveBlock},
+        {full + "ltq", "q", Keyword::TrimLine},      {full + "LTQ", "q", Keyword::TrimLine},
+        {full + "SELECT", " ", std::nullopt},        {full + "UNDO", "", std::nullopt},
+        {full + "un.", "", Keyword::Undo},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindKeyword(c.prompt, c.terminator), c.found) << c.prompt << " " << c.terminator;
 }
 
 class KeywordWatcherTest : public EngineTest {
@@ -60,22 +45,21 @@ protected:
     }
 };
 
-struct KeywordCase {
-    const char* typed;
-    int state;
-    const char* caption;
-};
-
 TEST_F(KeywordWatcherTest, EveryKeywordPressesItsButton) {
     form.EditKpMark.text = "I_KOUTEN";
-    const std::vector<KeywordCase> table = {
+    struct Case {
+        const char* typed;
+        int state;
+        const char* caption;
+    };
+    const Case table[] = {
         {"ld.", 101, "Draw Line"},        {"lt.", 301, "Trim Line"},     {"bt.", 901, "Trim Block"},
         {"bm.", 701, "Move Block"},       {"bc.", 801, "Copy Block"},    {"be.", 601, "Erase Block"},
         {"le.", 201, "Erase Line"},       {"im.", 11, "IMark"},          {"cs.", 51, "Stretch C"},
         {"lj.", 1001, "Joint Line"},      {"ldn.", 151, "Draw Line"},    {"tw.", 1201, "to TwistWire"},
         {"sw.", 1301, "Draw SealedWire"},
     };
-    for (const KeywordCase& k : table) {
+    for (const Case& k : table) {
         form.AbandonOperation();
         host.PressEscape();
         TypeAtHost(k.typed);
@@ -99,7 +83,7 @@ TEST_F(KeywordWatcherTest, UndoKeywordRunsWhateverTheButtonsState) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(KeywordWatcherTest, WatcherOffOrOperationRunningPressesNothing) {
+TEST_F(KeywordWatcherTest, WatcherOffOperationRunningOrHostGonePressesNothing) {
     TypeAtHost("lt.");
     form.CheckCmdLine.checked = false;
     Watch(3);
@@ -115,6 +99,15 @@ TEST_F(KeywordWatcherTest, WatcherOffOrOperationRunningPressesNothing) {
     form.AbandonOperation();
     Watch();
     EXPECT_EQ(form.OpState, 301);
+
+    form.AbandonOperation();
+    host.PressEscape();
+    TypeAtHost("bt.");
+    host.Quit();
+    Watch(3);
+    EXPECT_EQ(form.OpState, 0);
+    EXPECT_TRUE(Typed().empty());
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(KeywordWatcherTest, RefusedButtonIsNotPressedAgainUntilTheLineChanges) {
@@ -146,15 +139,6 @@ TEST_F(KeywordWatcherTest, RefusalMessageDoesNotLetTheWatcherPressAgainInsideIt)
     Watch();
     EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
     EXPECT_EQ(form.OpState, 0);
-}
-
-TEST_F(KeywordWatcherTest, MissingHostPressesNothing) {
-    TypeAtHost("bt.");
-    host.Quit();
-    Watch(3);
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_TRUE(Typed().empty());
-    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(KeywordWatcherTest, TerminatorComesFromTheEditBox) {

@@ -7,28 +7,20 @@
 namespace kv::test {
 namespace {
 
-TEST(ParseIdAnswerTest, ReadsTheThreeCoordinates) {
-    Point3 p;
-    ASSERT_TRUE(ParseIdAnswer("X = 10.2500     Y = -20.0000     Z = 0.5000", p));
-    EXPECT_EQ(p, (Point3{10.25, -20, 0.5}));
-}
-
-TEST(ParseIdAnswerTest, MissingLabelIsNoAnswerAndLeavesThePoint) {
+// A missing label is no answer, a garbled number the standard message; neither touches the point.
+TEST(ParseIdAnswerTest, ReadsTheThreeCoordinatesOrNothing) {
     Point3 p{1, 2, 3};
     EXPECT_FALSE(ParseIdAnswer("X = 10.0000     Y = 20.0000", p));
     EXPECT_FALSE(ParseIdAnswer("点を指定: 10,20", p));
-    EXPECT_EQ(p, (Point3{1, 2, 3}));
-}
-
-TEST(ParseIdAnswerTest, GarbledNumberRaisesTheStandardMessage) {
-    Point3 p{1, 2, 3};
     try {
         ParseIdAnswer("X = 1O.0000     Y = 20.0000     Z = 0.0000", p);
-        FAIL() << "no error";
+        ADD_FAILURE() << "no error";
     } catch (const ConversionError& e) {
         EXPECT_STREQ(e.what(), "'1O.0000' is not a valid floating point value");
     }
     EXPECT_EQ(p, (Point3{1, 2, 3}));
+    ASSERT_TRUE(ParseIdAnswer("X = 10.2500     Y = -20.0000     Z = 0.5000", p));
+    EXPECT_EQ(p, (Point3{10.25, -20, 0.5}));
 }
 
 class PointStateTest : public EngineTest {
@@ -121,27 +113,30 @@ TEST_F(PointStateTest, DimScaleThatIsEmptyZeroOrNotANumberCountsAsOne) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(EngineTest, LastPointIsReadAtEightDecimalsAndPrecisionTypedBack) {
-    host.vars["LASTPOINT"] = "12.12345678,3.50000000,0.00000000";
-    Point3 p;
-    ASSERT_TRUE(ReadLastPointFullPrecision(form.host, p));
-    EXPECT_EQ(p, (Point3{12.12345678, 3.5, 0}));
-    EXPECT_EQ(Typed(), (Texts{"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}));
-    EXPECT_EQ(host.vars["LUPREC"], "4");
-}
-
-TEST_F(EngineTest, LastPointWithUnreadablePrecisionLeavesPrecisionAlone) {
-    host.vars["LUPREC"] = "vier";
-    host.vars["LASTPOINT"] = "1.0000,2.0000,0.0000";
-    Point3 p;
-    ASSERT_TRUE(ReadLastPointFullPrecision(form.host, p));
-    EXPECT_EQ(p, (Point3{1, 2, 0}));
-    EXPECT_EQ(Typed(), (Texts{"'LUPREC\r", "\x03", "'LASTPOINT\r", "\x03"}));
-
-    host.vars["LUPREC"] = "4";
-    host.vars["LASTPOINT"] = "x,y";
-    EXPECT_FALSE(ReadLastPointFullPrecision(form.host, p));
-    EXPECT_EQ(host.vars["LUPREC"], "4");
+// Precision is raised for the read and typed back after, unless it could not be read.
+TEST_F(EngineTest, LastPointIsReadAtEightDecimals) {
+    struct Case {
+        const char* luprec;
+        const char* lastPoint;
+        std::optional<Point3> read;
+        Texts typed;
+    };
+    const Case cases[] = {
+        {"4", "12.12345678,3.50000000,0.00000000", Point3{12.12345678, 3.5, 0},
+         {"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}},
+        {"vier", "1.0000,2.0000,0.0000", Point3{1, 2, 0}, {"'LUPREC\r", "\x03", "'LASTPOINT\r", "\x03"}},
+        {"4", "x,y", std::nullopt,
+         {"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}},
+    };
+    for (const Case& c : cases) {
+        host.vars["LUPREC"] = c.luprec;
+        host.vars["LASTPOINT"] = c.lastPoint;
+        Point3 p;
+        EXPECT_EQ(ReadLastPointFullPrecision(form.host, p), c.read.has_value()) << c.lastPoint;
+        EXPECT_EQ(c.read.value_or(p), p);
+        EXPECT_EQ(Typed(), c.typed) << c.lastPoint;
+        EXPECT_EQ(host.vars["LUPREC"], c.luprec);
+    }
 }
 
 }  // namespace
