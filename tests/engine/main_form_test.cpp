@@ -49,10 +49,8 @@ TEST_F(EngineTest, EveryQueueCodeStartsItsOperation) {
     form.AbandonOperation();
     form.RunQueued(1101);  // not a queue code
     EXPECT_EQ(form.OpState, 0);
-}
 
-TEST_F(EngineTest, BlockButtonsSelectSeveralObjectsWhenAsked) {
-    form.CheckSelect.checked = true;
+    form.CheckSelect.checked = true;  // block buttons then select several objects
     form.ButtonBMoveMouseDown(MouseButton::Right);
     EXPECT_EQ(Typed().back(), "SELECT ");
     EXPECT_EQ(form.OpState, 701);
@@ -113,8 +111,13 @@ TEST_F(EngineTest, OperationEndingOnTheBlockTabKeepsItsCaption) {
     EXPECT_EQ(form.Caption, kAppTitle);
 }
 
-TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstAndNeverNests) {
+TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstNeverNestsAndNeedsTheTimer) {
     form.ButtonDrawClick();
+    form.Timer1.enabled = false;
+    Tick();
+    EXPECT_EQ(form.Label2.caption, "");
+
+    form.Timer1.enabled = true;
     int nested = 0;
     form.ProcessMessages = [&] {
         form.Timer1Timer();  // a timer message waiting in the queue
@@ -125,15 +128,6 @@ TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstAndNeverNests) {
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(form.OpState, 0);
     EXPECT_EQ(form.Label2.caption, "101");
-}
-
-TEST_F(EngineTest, DisabledTimerDoesNotTick) {
-    form.OpState = 101;
-    form.Timer1.enabled = false;
-    host.PressEscape();
-    Tick();
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_EQ(form.Label2.caption, "");
 }
 
 TEST_F(EngineTest, SmallControlsOfTheMainTab) {

@@ -141,36 +141,31 @@ TEST_F(SettingsTest, HandWrittenValuesOfUnwrittenKeysSurviveAndUnreadOnesAreIgno
     EXPECT_EQ(ini.ReadString("Check", "Active", ""), "0");
 }
 
-TEST_F(SettingsTest, UnconvertibleValuesGiveTheirDefaults) {
-    files.WriteText(exeFolder / "kvane2k.ini",
-                    "[Form]\r\nTop=abc\r\nLeft=12x\r\n"
-                    "[Check]\r\nLine=yes\r\nCircle=0\r\nLWPLine=-3\r\nCmdLine=\r\n");
-    form.LoadSettings(Settings(), kScreen);
-    EXPECT_EQ(form.Top, kCentredTop);
-    EXPECT_EQ(form.Left, kCentredLeft);
-    EXPECT_TRUE(form.CheckLine.checked);
-    EXPECT_FALSE(form.CheckCircle.checked);
-    EXPECT_TRUE(form.CheckLWP.checked);  // any non-zero integer
-    EXPECT_TRUE(form.CheckCmdLine.checked);
-}
-
-TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeCentresTheWindow) {
+// Unconvertible values give their defaults; a window past the right or bottom edge is centred.
+TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeOrUnreadableCentresTheWindow) {
     struct Case {
-        int left, top;
+        const char* left;
+        const char* top;
         int wantLeft, wantTop;
     };
     const Case cases[] = {
-        {1920 - 342, 1080 - 101, 1920 - 342, 1080 - 101},  // flush with both edges
-        {1920 - 341, 10, kCentredLeft, kCentredTop},
-        {10, 1080 - 100, kCentredLeft, kCentredTop},
-        {-300, -20, -300, -20},
+        {"1578", "979", 1920 - 342, 1080 - 101},  // flush with both edges
+        {"1579", "10", kCentredLeft, kCentredTop},
+        {"10", "980", kCentredLeft, kCentredTop},
+        {"-300", "-20", -300, -20},
+        {"12x", "abc", kCentredLeft, kCentredTop},
     };
     for (const Case& c : cases) {
-        const std::string position = "Top=" + std::to_string(c.top) + "\r\nLeft=" + std::to_string(c.left);
-        files.WriteText(exeFolder / "kvane2k.ini", "[Form]\r\n" + position + "\r\n");
+        files.WriteText(exeFolder / "kvane2k.ini",
+                        std::string("[Form]\r\nTop=") + c.top + "\r\nLeft=" + c.left +
+                            "\r\n[Check]\r\nLine=yes\r\nCircle=0\r\nLWPLine=-3\r\nCmdLine=\r\n");
         form.LoadSettings(Settings(), kScreen);
         EXPECT_EQ(form.Left, c.wantLeft) << c.left << "," << c.top;
         EXPECT_EQ(form.Top, c.wantTop) << c.left << "," << c.top;
+        EXPECT_TRUE(form.CheckLine.checked);
+        EXPECT_FALSE(form.CheckCircle.checked);
+        EXPECT_TRUE(form.CheckLWP.checked);  // any non-zero integer
+        EXPECT_TRUE(form.CheckCmdLine.checked);
     }
 }
 
@@ -231,8 +226,8 @@ TEST(SettingsPathTest, ExtensionReplacedAndFallbackNamedAfterTheExecutable) {
     EXPECT_EQ(SettingsPathBeside("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.ini");
     EXPECT_EQ(SettingsPathBeside("/opt/kv.d/kvane2k"), "/opt/kv.d/kvane2k.ini");
     NativeFiles files;
-    EXPECT_EQ(SettingsFile(files, "C:\\Tools\\kvane2k.exe", "C:\\Users\\u\\AppData\\Roaming").FallbackPath(),
-              "C:\\Users\\u\\AppData\\Roaming\\kvane2k.ini");
+    EXPECT_EQ(SettingsFile(files, "C:\\Tools\\kvane2k.exe", "C:\\Users\\u\\AppData").FallbackPath(),
+              "C:\\Users\\u\\AppData\\kvane2k.ini");
     EXPECT_EQ(SettingsFile(files, "/opt/kv/kvane2k.exe", "").FallbackPath(), "");
 }
 
