@@ -37,29 +37,23 @@ std::vector<DxfPair> Section(const std::vector<DxfPair>& pairs, const std::strin
 
 std::vector<std::string> ValuesOf(const std::vector<DxfPair>& pairs, int code) {
     std::vector<std::string> values;
-    for (const DxfPair& p : pairs) {
-        if (p.code == code) values.push_back(p.value);
-    }
+    for (const DxfPair& p : pairs) if (p.code == code) values.push_back(p.value);
     return values;
 }
 
 std::string HeaderValue(const std::vector<DxfPair>& pairs, const std::string& name) {
-    for (size_t i = 0; i + 1 < pairs.size(); ++i) {
-        if (pairs[i].code == 9 && pairs[i].value == name) return pairs[i + 1].value;
-    }
+    for (size_t i = 0; i + 1 < pairs.size(); ++i) if (pairs[i].code == 9 && pairs[i].value == name) return pairs[i + 1].value;
     return "<missing>";
 }
 
 TEST(DxfOut, HeaderCarriesReleaseCodePageAndCurrentSettings) {
     Drawing d = SampleDrawing();
     auto pairs = Pairs(WriteDxfOut(d, {}, DxfVersion::R2000, 16));
-    EXPECT_EQ(HeaderValue(pairs, "$ACADVER"), "AC1015");
-    EXPECT_EQ(HeaderValue(pairs, "$DWGCODEPAGE"), "ANSI_932");
-    EXPECT_EQ(HeaderValue(pairs, "$CLAYER"), "WIRE");
-    EXPECT_EQ(HeaderValue(pairs, "$CECOLOR"), "   256");
-    EXPECT_EQ(HeaderValue(pairs, "$CELTYPE"), "BYLAYER");
-    EXPECT_EQ(HeaderValue(pairs, "$CELTSCALE"), "1.0");
-    EXPECT_EQ(HeaderValue(pairs, "$DIMSCALE"), "2.5");
+    const std::pair<const char*, const char*> variables[] = {
+        {"$ACADVER", "AC1015"}, {"$DWGCODEPAGE", "ANSI_932"}, {"$CLAYER", "WIRE"},    {"$CECOLOR", "   256"},
+        {"$CELTYPE", "BYLAYER"}, {"$CELTSCALE", "1.0"},        {"$DIMSCALE", "2.5"},
+    };
+    for (auto [name, value] : variables) EXPECT_EQ(HeaderValue(pairs, name), value) << name;
     EXPECT_EQ(HeaderValue(Pairs(WriteDxfOut(d, {}, DxfVersion::R12, 16)), "$ACADVER"), "AC1009");
 }
 

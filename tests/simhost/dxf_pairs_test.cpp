@@ -2,22 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kv::sim {
 namespace {
 
-TEST(DxfPairs, RealsKeepAtMostTheRequestedPlaces) {
-    EXPECT_EQ(FormatDxfReal(1.0 / 3, 4), "0.3333");
-    EXPECT_EQ(FormatDxfReal(2.6, 0), "3");
-    EXPECT_EQ(FormatDxfReal(-1.23456, 2), "-1.23");
-    EXPECT_EQ(FormatDxfReal(0.5, 3), "0.5");
-    EXPECT_EQ(FormatDxfReal(10, 6), "10.0");
-    EXPECT_EQ(FormatDxfReal(1e20, 2), "100000000000000000000.0");
-}
-
-TEST(DxfPairs, RealsRoundingToZeroLoseTheirSign) {
-    EXPECT_EQ(FormatDxfReal(-0.00001, 4), "0.0");
-    EXPECT_EQ(FormatDxfReal(-0.0, 16), "0.0");
-    EXPECT_EQ(FormatDxfReal(1e-20, 16), "0.0");
+TEST(DxfPairs, RealsKeepAtMostTheRequestedPlacesAndZeroLosesItsSign) {
+    const std::tuple<double, int, const char*> cases[] = {
+        {1.0 / 3, 4, "0.3333"}, {2.6, 0, "3"},    {-1.23456, 2, "-1.23"}, {0.5, 3, "0.5"},
+        {10, 6, "10.0"},        {1e20, 2, "100000000000000000000.0"},     {-0.00001, 4, "0.0"},
+        {-0.0, 16, "0.0"},      {1e-20, 16, "0.0"},
+    };
+    for (auto [value, places, text] : cases) EXPECT_EQ(FormatDxfReal(value, places), text) << value << " " << places;
 }
 
 TEST(DxfPairs, SixteenPlacesReadBackExactly) {
@@ -37,17 +33,14 @@ TEST(DxfPairs, CodesRightAlignedAndIntegersPaddedByGroupWidth) {
                         " 10\r\n1.0\r\n 20\r\n2.35\r\n");
 }
 
-TEST(DxfPairs, ReadsBothLineEndsAndStopsAtEof) {
+TEST(DxfPairs, ReadsBothLineEndsAndStopsAtEofOrAnOddLastLine) {
     DxfPairsResult r = ReadDxfPairs("  0\r\nSECTION\n  2\r\nENTITIES\r\n0\nEOF\n999\nafter\n");
     ASSERT_EQ(r.error, "");
     ASSERT_EQ(r.pairs.size(), 3u);
     EXPECT_EQ(r.pairs[1].code, 2);
     EXPECT_EQ(r.pairs[1].value, "ENTITIES");
     EXPECT_EQ(r.pairs[1].line, 3);
-}
-
-TEST(DxfPairs, OddTrailingLineIsIgnored) {
-    DxfPairsResult r = ReadDxfPairs("  0\r\nSECTION\r\n  2");
+    r = ReadDxfPairs("  0\r\nSECTION\r\n  2");
     ASSERT_EQ(r.error, "");
     EXPECT_EQ(r.pairs.size(), 1u);
 }
