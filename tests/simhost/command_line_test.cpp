@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "base/encoding.h"
-#include "entity_builders.h"
+#include "test_entities.h"
 #include "simhost/sim_host.h"
 
 namespace kv::sim {
@@ -53,6 +53,9 @@ const Exchange kExchanges[] = {
     {{"LINE 0,0 ", "'ID "}, kNextPoint, "** このコマンドは透過的に使用できません **"},
     {{"MOVE 5,50\r\r0,0\r"}, "目的点を指定 または <1 点目を変位として使用>: "},
     {{"STRETCH C\r"}, "最初のコーナーを指定: "},
+    {{"STRETCH C\r-1,40\r", "101,60\r"}, "オブジェクトを選択: "},
+    {{"LINE 0,0 1,0\r\r", "UNDO B "}, "すべての操作が取り消されます。よろしいですか? <Y>: "},
+    {{"PLINE 0,0 100,0 100,100 0,100\r\r", "FILLETRAD 10\rFILLET P LAST "}, kIdle, "2 本の線分がフィレットされました"},
     {{"PLINE 0,0 A "}, "次の点を指定 または [円弧(A)/2 分の 1 幅(H)/長さ(L)/元に戻す(U)/幅(W)]: ", "無効なオプション キーワードです。"},
     {{"FILLET 1,1\r"}, "最初のオブジェクトを選択 または [ポリライン(P)/半径(R)/トリム(T)]: ", "オブジェクトが見つかりません。"},
     {{"UNDO X "},

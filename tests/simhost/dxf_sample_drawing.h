@@ -2,7 +2,7 @@
 // by the DXF tests and the program that writes files for the ezdxf check.
 #pragma once
 
-#include "entity_builders.h"
+#include "test_entities.h"
 
 namespace kv::sim::testing {
 

@@ -2,7 +2,7 @@
 // reads them back), the previous set and the last point.
 #include <gtest/gtest.h>
 
-#include "entity_builders.h"
+#include "test_entities.h"
 #include "simhost/sim_host.h"
 
 namespace kv::sim {
