@@ -17,7 +17,7 @@ class MemoryFiles : public Files {
 public:
     std::map<std::string, std::string> texts;
     std::set<std::string> undeletable;  // Delete fails for these
-    bool failWrites = false;
+    bool failWrites = false;  // a failed write leaves the start of the text behind, as a full disk does
 
     bool Exists(std::string_view path) override { return texts.count(std::string(path)) > 0; }
     bool Delete(std::string_view path) override {
@@ -30,9 +30,8 @@ public:
         return found->second;
     }
     bool WriteText(std::string_view path, std::string_view text) override {
-        if (failWrites) return false;
-        texts[std::string(path)] = std::string(text);
-        return true;
+        texts[std::string(path)] = std::string(failWrites ? text.substr(0, text.size() / 2) : text);
+        return !failWrites;
     }
     std::vector<FolderEntry> ListFolder(std::string_view) override { return {}; }
 };
