@@ -187,32 +187,6 @@ TEST_F(CommandTexts, JunctionMarkOnAFixedLayerAtAnIdPoint) {
     EXPECT_EQ(host.Variable("CLAYER"), "\"0\"");
 }
 
-TEST_F(CommandTexts, PreciseLastPointReads) {
-    host.SendCommand("ID 1.23456789,2\r");
-    host.SendCommand("'LUPREC\r");
-    std::string saved = ShownValue(host.PromptLine());
-    host.SendCommand("\x03");
-    host.SendCommand("'LUPREC 8 ");
-    host.SendCommand("'LASTPOINT\r");
-    EXPECT_EQ(ShownValue(host.PromptLine()), "1.23456789,2.00000000,0.00000000");
-    host.SendCommand("\x03");
-    host.SendCommand("'LUPREC " + saved + "\r");
-    host.SendCommand("LASTPOINT 5,6,0\r");
-    EXPECT_EQ(host.Variable("LASTPOINT"), "5.0000,6.0000,0.0000");
-}
-
-TEST_F(CommandTexts, PolylineTypedWithSnapsOffAndItsAttributes) {
-    host.SetupDrawing().EnsureLayer("PL");
-    host.SendCommand("CLAYER PL\rCECOLOR 256\rCELTSCALE 1\rCELTYPE BYLAYER\r");
-    host.SendCommand("OSMODE 0 ");
-    host.SendCommand("\x03PLINE 0,0\r100,0.5\r100,50\rC\r");
-    host.SendCommand("\x03OSMODE 33\r");
-    ExpectIdle();
-    EXPECT_EQ(Last().layer, "PL");
-    EXPECT_TRUE(std::get<LwPolylineGeom>(Last().geom).closed);
-    EXPECT_EQ(std::get<LwPolylineGeom>(Last().geom).vertices[1].y, 0.5);  // no snap to the wire's end
-}
-
 TEST_F(CommandTexts, MissingEnterLeavesTheHostSelecting) {
     host.SendCommand("SELECT SINGLE 5,0\r");
     EXPECT_TRUE(Export("V 2000 O P\r16\r").empty());

@@ -24,6 +24,9 @@ struct Edit {
 const Edit kEdits[] = {
     {{}, "LINE 0,0 10,0 10,10 U 20,0 C ", {"LINE 0,0 10,0", "LINE 10,0 20,0", "LINE 20,0 0,0"}},
     {{}, "PLINE 0,0 10,0 10,10 \x03", {"PLINE 0,0 10,0 10,10"}},
+    {{LineEntity(0, 0, 100, 0)},
+     "OSMODE 33\rOSMODE 0 PLINE 0,0\r100,0.5\r100,50\rC\r",
+     {"LINE 0,0 100,0", "PLINE 0,0 100,0.5 100,50 closed"}},
     {{LineEntity(0, 0, 10, 0)},
      "MOVE 5,0\r\r0,0\r3,4\rCOPY SINGLE P 0,0 10,0 ",
      {"LINE 3,4 13,4", "LINE 13,4 23,4"}},
@@ -80,7 +83,8 @@ TEST(Commands, OrthoAndObjectSnapActOnPoints) {
     host.SendCommand("ORTHOMODE 1 LINE 0,0 ");
     host.Pick({30, 4, 0});
     host.SendCommand("\rORTHOMODE 0 OSMODE 1 LINE 0,50 101,101\r");
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 100,100 120,100", "LINE 0,0 30,0", "LINE 0,50 100,100"}));
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()),
+              (Shapes{"LINE 100,100 120,100", "LINE 0,0 30,0", "LINE 0,50 100,100"}));
 }
 
 TEST(Commands, LayerMakeCreatesAndSetsCurrent) {

@@ -42,7 +42,9 @@ std::vector<std::string> ValuesOf(const std::vector<DxfPair>& pairs, int code) {
 }
 
 std::string HeaderValue(const std::vector<DxfPair>& pairs, const std::string& name) {
-    for (size_t i = 0; i + 1 < pairs.size(); ++i) if (pairs[i].code == 9 && pairs[i].value == name) return pairs[i + 1].value;
+    for (size_t i = 0; i + 1 < pairs.size(); ++i) {
+        if (pairs[i].code == 9 && pairs[i].value == name) return pairs[i + 1].value;
+    }
     return "<missing>";
 }
 

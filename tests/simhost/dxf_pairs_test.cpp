@@ -13,7 +13,9 @@ TEST(DxfPairs, RealsKeepAtMostTheRequestedPlacesAndZeroLosesItsSign) {
         {10, 6, "10.0"},        {1e20, 2, "100000000000000000000.0"},     {-0.00001, 4, "0.0"},
         {-0.0, 16, "0.0"},      {1e-20, 16, "0.0"},
     };
-    for (auto [value, places, text] : cases) EXPECT_EQ(FormatDxfReal(value, places), text) << value << " " << places;
+    for (auto [value, places, text] : cases) {
+        EXPECT_EQ(FormatDxfReal(value, places), text) << value << " " << places;
+    }
 }
 
 TEST(DxfPairs, SixteenPlacesReadBackExactly) {

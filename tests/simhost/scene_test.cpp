@@ -120,8 +120,8 @@ TEST(Scene, TextsSitAtTheirAlignmentPointAndSolidsInOutlineOrder) {
     left.second = {9, 9, 0};
     TextGeom centred = left;
     centred.hAlign = 1;
-    Scene s = SceneOf({MakeEntity(left, "0", 2), MakeEntity(centred),
-                       MakeEntity(SolidGeom{{Point3{0, 0, 0}, Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{1, 1, 0}}})});
+    SolidGeom solid{{Point3{0, 0, 0}, Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{1, 1, 0}}};
+    Scene s = SceneOf({MakeEntity(left, "0", 2), MakeEntity(centred), MakeEntity(solid)});
     ASSERT_EQ(s.texts.size(), 2u);
     ExpectAt(s.texts[0].anchor, 1, 2);
     EXPECT_EQ(s.texts[0].color, (Rgb{255, 255, 0}));
@@ -133,8 +133,8 @@ TEST(Scene, TextsSitAtTheirAlignmentPointAndSolidsInOutlineOrder) {
 }
 
 TEST(Scene, IndexColoursOfTheBasicSetTheHueCircleAndTheGreys) {
-    const std::pair<int, Rgb> colours[] = {{1, kRed},    {7, kWhite},         {10, kRed},
-                                           {11, {255, 128, 128}}, {90, kGreen}, {250, {51, 51, 51}}, {999, kWhite}};
+    const std::pair<int, Rgb> colours[] = {{1, kRed},       {7, kWhite},          {10, kRed},   {11, {255, 128, 128}},
+                                           {90, kGreen},    {250, {51, 51, 51}},  {999, kWhite}};
     for (auto [index, rgb] : colours) EXPECT_EQ(IndexColor(index), rgb) << index;
 }
 
