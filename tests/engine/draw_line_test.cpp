@@ -151,7 +151,6 @@ TEST_P(DrawLineButtonTest, ButtonWhileDrawingRunsAtTheNextTick) {
     EXPECT_EQ(host.segments, q.afterSegment ? 1 : 0);
 }
 
-const Texts kSelectAtTick = {"\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "};
 INSTANTIATE_TEST_SUITE_P(
     Queued, DrawLineButtonTest,
     ::testing::Values(
@@ -160,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
         QueuedButton{"TrimLine", false, &TFormKvaneMain::ButtonSelectClick, 201, 301, "Trim Line",
                      {"\x03", "\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}},
         QueuedButton{"TrimBlockAfterSegment", true, &TFormKvaneMain::ButtonBCutClick, 301, 901, "Trim Block",
-                     kSelectAtTick}),
+                     {"\x03", "'SNAPMODE\r", "\x03", "SNAPMODE 0 ", "SELECT SINGLE "}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndDropsAQueuedButton) {

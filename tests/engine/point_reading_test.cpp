@@ -33,7 +33,8 @@ protected:
     }
 };
 
-TEST_F(PointStateTest, PickedPointMovesToTheNextState) {
+// A cancel or an answer without coordinates ends the operation, without a message.
+TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperation) {
     StartPointState();
     Tick();
     EXPECT_EQ(form.OpState, 1401);  // the host still asks for the point
@@ -42,20 +43,16 @@ TEST_F(PointStateTest, PickedPointMovesToTheNextState) {
     EXPECT_EQ(form.PickedPoint, (Point3{12.5, -3, 0}));
     EXPECT_EQ(form.OpState, 1402);
     EXPECT_TRUE(form.Timer1.enabled);
-}
 
-TEST_F(PointStateTest, CancelOrUnreadableAnswerEndsTheOperation) {
-    StartPointState();
-    host.PressEscape();
-    Tick();
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_FALSE(form.Timer1.enabled);
-
-    StartPointState();
     host.idAnswer = "点が見つかりません";
-    host.Pick(1, 1);
-    Tick();
-    EXPECT_EQ(form.OpState, 0);
+    for (const bool cancel : {true, false}) {
+        form.AbandonOperation();
+        StartPointState();
+        cancel ? host.PressEscape() : host.Pick(1, 1);
+        Tick();
+        EXPECT_EQ(form.OpState, 0) << cancel;
+        EXPECT_FALSE(form.Timer1.enabled) << cancel;
+    }
     EXPECT_TRUE(ui.messages.empty());
 }
 
