@@ -33,8 +33,7 @@ TEST_F(DrawLineTest, SegmentEndsLineAndASegmentThatCannotBeExportedComesBack) {
                               "'FILEDIA 1 ", "ERASE SINGLE LAST ", "\x03UNDO M ", "OOPS "}));
     EXPECT_TRUE(form.SpeedButtonUndo.enabled);
     EXPECT_EQ(host.undoMarks.size(), 1u);
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_FALSE(form.Timer1.enabled);
+    EXPECT_EQ(Op(), "0/0 off -");
     EXPECT_EQ(form.Label2.caption, "102");
     EXPECT_EQ(form.Label4.caption, "0");
 }
@@ -69,9 +68,7 @@ TEST_F(DrawLineTest, LineEndedInTheHostEndsTheOperation) {
         Tick();
         end();
         Tick();
-        EXPECT_EQ(form.OpState, 0);
-        EXPECT_FALSE(form.Timer1.enabled);
-        EXPECT_EQ(form.Caption, kAppTitle);
+        EXPECT_EQ(Op(), "0/0 off -");
         EXPECT_EQ(form.Label4.caption, "0");
         EXPECT_EQ(host.segments, 0);
     }
@@ -81,8 +78,7 @@ TEST_F(DrawLineTest, NothingCheckedInBlockFiguresMakesDrawLineDoNothing) {
     form.CheckLine.checked = form.CheckCircle.checked = form.CheckArc.checked = form.CheckLWP.checked = false;
     form.ButtonDrawClick();
     form.ButtonLdrawNClick();
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_EQ(form.Caption, kAppTitle);
+    EXPECT_EQ(Op(), "0/0 off -");
     EXPECT_TRUE(Typed().empty());
     EXPECT_TRUE(ui.messages.empty());
 
@@ -141,9 +137,7 @@ TEST_P(DrawLineButtonTest, ButtonWhileDrawingRunsAtTheNextTick) {
     (form.*q.click)();
     EXPECT_EQ(form.LastOp, q.queued);
     Tick();
-    EXPECT_EQ(form.OpState, q.state);
-    EXPECT_EQ(form.LastOp, 0);
-    EXPECT_EQ(form.Caption, q.caption);
+    EXPECT_EQ(Op(), std::to_string(q.state) + "/0 on " + q.caption);
     EXPECT_EQ(form.SavedSnapMode, "0");
     const Texts typed = Typed();
     ASSERT_GE(typed.size(), q.typedAtTick.size());
@@ -177,10 +171,7 @@ TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndDropsAQueuedButton) {
     EXPECT_TRUE(host.undoMarks.empty());
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(form.SpeedButtonUndo.enabled);
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_EQ(form.LastOp, 0);
-    EXPECT_FALSE(form.Timer1.enabled);
-    EXPECT_EQ(form.Caption, "Undo B");
+    EXPECT_EQ(Op(), "0/0 off Undo B");
 }
 
 TEST_F(DrawLineTest, UndoWithoutMarkKeepsTheDrawingAndSaysSo) {
@@ -213,15 +204,12 @@ TEST_F(DrawLineTest, GarbledPromptKeepsWaitingWithoutTyping) {
 TEST_F(DrawLineTest, HostNotRunningShowsNothingAndANewButtonTakesOver) {
     host.Quit();
     form.ButtonDrawClick();
-    EXPECT_EQ(form.OpState, 101);
     EXPECT_EQ(form.SavedSnapMode, "");
     Tick(100);
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_TRUE(form.Timer1.enabled);
+    EXPECT_EQ(Op(), "101/0 on Draw Line");
 
     form.ButtonSelectClick();
-    EXPECT_EQ(form.OpState, 301);
-    EXPECT_EQ(form.LastOp, 0);
+    EXPECT_EQ(Op(), "301/0 on Trim Line");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ws.TypedTexts().empty());
 }
@@ -239,8 +227,7 @@ TEST_F(DrawLineTest, HostGoneInTheMiddleWaitsUntilTheNextButton) {
     form.ButtonDrawClick();
     EXPECT_EQ(form.LastOp, 101);
     Tick();
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_EQ(form.LastOp, 0);
+    EXPECT_EQ(Op(), "101/0 on Draw Line");
     DrawSegment(0, 0, 3, 4);
     EXPECT_EQ(form.OpState, 102);
 }

@@ -30,6 +30,12 @@ protected:
         return fresh;
     }
 
+    // The operation at a glance: "state/queued button timer caption", the bare title as "-".
+    std::string Op() const {
+        return std::to_string(form.OpState) + "/" + std::to_string(form.LastOp) +
+               (form.Timer1.enabled ? " on " : " off ") + (form.Caption == kAppTitle ? "-" : form.Caption);
+    }
+
     // Draws one segment in the host and lets the palette see it.
     void DrawSegment(double x1, double y1, double x2, double y2) {
         host.Pick(x1, y1);

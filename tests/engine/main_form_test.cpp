@@ -41,9 +41,7 @@ TEST_F(EngineTest, EveryQueueCodeStartsItsOperation) {
         host.PressEscape();
         Typed();
         form.RunQueued(q.code);
-        EXPECT_EQ(form.OpState, q.state) << q.code;
-        EXPECT_EQ(form.Caption, q.caption) << q.code;
-        EXPECT_TRUE(form.Timer1.enabled) << q.code;
+        EXPECT_EQ(Op(), std::to_string(q.state) + "/0 on " + q.caption) << q.code;
         EXPECT_EQ(Typed(), q.typed) << q.code;
     }
     form.AbandonOperation();
@@ -104,8 +102,7 @@ TEST_F(EngineTest, OperationEndingOnTheBlockTabKeepsItsCaption) {
     form.ButtonDrawClick();
     host.PressEscape();
     Tick();
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_EQ(form.Caption, "Draw Line");
+    EXPECT_EQ(Op(), "0/0 off Draw Line");
     form.PageControl1.activePageIndex = 0;
     form.PageControl1Change();
     EXPECT_EQ(form.Caption, kAppTitle);

@@ -41,8 +41,7 @@ TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperatio
     host.Pick(12.5, -3);
     Tick();
     EXPECT_EQ(form.PickedPoint, (Point3{12.5, -3, 0}));
-    EXPECT_EQ(form.OpState, 1402);
-    EXPECT_TRUE(form.Timer1.enabled);
+    EXPECT_EQ(Op(), "1402/0 on -");
 
     host.idAnswer = "点が見つかりません";
     for (const bool cancel : {true, false}) {
@@ -50,8 +49,7 @@ TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperatio
         StartPointState();
         cancel ? host.PressEscape() : host.Pick(1, 1);
         Tick();
-        EXPECT_EQ(form.OpState, 0) << cancel;
-        EXPECT_FALSE(form.Timer1.enabled) << cancel;
+        EXPECT_EQ(Op(), "0/0 off -") << cancel;
     }
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -69,10 +67,7 @@ TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
     EXPECT_EQ(ui.messages, Texts{"'abc' is not a valid floating point value"});
     EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
     EXPECT_EQ(host.vars["SNAPMODE"], "1");
-    EXPECT_EQ(form.OpState, 0);
-    EXPECT_EQ(form.LastOp, 0);
-    EXPECT_FALSE(form.Timer1.enabled);
-    EXPECT_EQ(form.Caption, kAppTitle);
+    EXPECT_EQ(Op(), "0/0 off -");
 
     form.ButtonDrawClick();  // the palette stays usable
     EXPECT_EQ(form.OpState, 101);
@@ -81,17 +76,16 @@ TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
 TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
     form.ButtonKpMarkClick();
     EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
-    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(Op(), "0/0 off -");
     EXPECT_TRUE(Typed().empty());
 
     form.EditKpMark.text = "I_KOUTEN";
     form.SpeedButtonUndo.enabled = true;
     form.ButtonKpMarkClick();
     EXPECT_FALSE(form.SpeedButtonUndo.enabled);
-    EXPECT_EQ(form.Caption, "IMark");
+    EXPECT_EQ(Op(), "11/0 on IMark");
     EXPECT_EQ(form.DimScaleText, "2.5");
     EXPECT_EQ(form.SavedLayer, "\"0\"");
-    EXPECT_EQ(form.OpState, 11);
     host.Pick(4, 5);
     Tick();
     EXPECT_EQ(form.PickedPoint, (Point3{4, 5, 0}));
