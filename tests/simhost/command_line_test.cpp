@@ -56,7 +56,6 @@ const Exchange kExchanges[] = {
     {{"LINE 0,0 ", "'ID "}, kNextPoint, "** このコマンドは透過的に使用できません **"},
     {{"MOVE 5,50\r\r0,0\r"}, "目的点を指定 または <1 点目を変位として使用>: "},
     {{"STRETCH C\r"}, "最初のコーナーを指定: "},
-    {{"STRETCH C\r-1,40\r", "101,60\r"}, "オブジェクトを選択: "},
     {{"LINE 0,0 1,0\r\r", "UNDO B "}, "すべての操作が取り消されます。よろしいですか? <Y>: "},
     {{"PLINE 0,0 100,0 100,100 0,100\r\r", "FILLETRAD 10\rFILLET P LAST "}, kIdle, "2 本の線分がフィレットされました"},
     {{"PLINE 0,0 A "}, "次の点を指定 または [円弧(A)/2 分の 1 幅(H)/長さ(L)/元に戻す(U)/幅(W)]: ", "無効なオプション キーワードです。"},
@@ -127,7 +126,8 @@ TEST(CommandLine, AnsiBytesAreConvertedAndStopAtNul) {
     bytes += "garbage ";
     EXPECT_TRUE(host.SendAnsi(bytes));
     EXPECT_EQ(host.Variable("CLAYER"), "\"配線\"");
-    EXPECT_EQ(host.PromptLine(), kIdle);
+    EXPECT_EQ(host.LastHistoryLine(), "CLAYER の新しい値を入力 <\"0\">: 配線");
+    EXPECT_EQ(host.SentCommands(), std::vector<std::string>{"CLAYER 配線\r"});
 }
 
 TEST(CommandLine, SlowHostAnswersAfterTicksAndGoneHostTakesNothing) {
@@ -150,7 +150,7 @@ TEST(CommandLine, SlowHostAnswersAfterTicksAndGoneHostTakesNothing) {
 }
 
 // The palette's export text with FILEDIA left on: the dialog swallows the rest.
-TEST(CommandLine, FileDialogSwallowsInputUntilEsc) {
+TEST(CommandLine, FileDialogOfExportAndScriptSwallowsInputUntilEsc) {
     SimHost host;
     host.SendCommand("DXFOUT /tmp/never-written\rV 2000 O P\r\r16\r");
     EXPECT_TRUE(host.DialogOpen());
@@ -163,6 +163,8 @@ TEST(CommandLine, FileDialogSwallowsInputUntilEsc) {
     EXPECT_EQ(host.PromptLine(), kIdle);
     EXPECT_EQ(host.Variable("FILEDIA"), "1");
     EXPECT_FALSE(std::ifstream("/tmp/never-written"));
+    host.SendCommand("SCRIPT /tmp/never-read\r");
+    EXPECT_TRUE(host.DialogOpen());
 }
 
 }  // namespace

@@ -87,6 +87,16 @@ TEST(Commands, OrthoAndObjectSnapActOnPoints) {
               (Shapes{"LINE 100,100 120,100", "LINE 0,0 30,0", "LINE 0,50 100,100"}));
 }
 
+TEST(Commands, StretchTakesItsCrossingWindowAsTwoPicks) {
+    SimHost host;
+    host.SetupDrawing().Add(LineEntity(0, 0, 10, 0));
+    host.SendCommand("STRETCH C\r");
+    host.PickWindow({8, -2, 0}, {60, 60, 0});
+    EXPECT_EQ(host.PromptLine(), "オブジェクトを選択: ");
+    host.SendCommand("\r0,0 5,5 ");
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()), Shapes{"LINE 0,0 15,5"});
+}
+
 TEST(Commands, LayerMakeCreatesAndSetsCurrent) {
     SimHost host;
     host.SendCommand("-LAYER M 交点 層\r\r");
