@@ -14,33 +14,19 @@ inline Drawing SampleDrawing() {
     d.layers.push_back(Layer{"HIDDEN", 3, true, false, "DASHED"});
     d.layers.push_back(Layer{"ICED", 5, false, true, "CONTINUOUS"});
     d.layers.push_back(Layer{"配線", 2, false, false, "DOT.2"});
-    TextStyle jis;
-    jis.name = "JIS";
-    jis.fontFile = "romans.shx";
-    jis.bigFontFile = "extfont.shx";
-    jis.vertical = true;
-    jis.widthFactor = 0.8;
-    d.styles.push_back(jis);
+    d.styles.push_back(TextStyle{"JIS", "romans.shx", "extfont.shx", true, 0, 0.8});
     d.vars.cLayer = "WIRE";
     d.vars.dimScale = 2.5;
 
     d.blocks.push_back(BlockDef{"INNER", Point3{1, 1, 0},
                                 {MakeEntity(CircleGeom{Point3{1, 1, 0}, 0.5}),
                                  MakeEntity(LineGeom{Point3{0, 1, 0}, Point3{2, 1, 0}}, "WIRE")}});
-    TextGeom label;
-    label.text = "K1";
-    label.first = Point3{0, -2, 0};
-    label.second = label.first;
     d.blocks.push_back(BlockDef{"OUTER", Point3{},
                                 {MakeEntity(InsertGeom{"INNER", Point3{5, 0, 0}, 2, 2, 1, 90}),
-                                 MakeEntity(label)}});
+                                 MakeEntity(TextGeom{"K1", "STANDARD", Point3{0, -2, 0}, Point3{0, -2, 0}})}});
     d.blocks.push_back(BlockDef{"UNUSED", Point3{}, {MakeEntity(LineGeom{Point3{}, Point3{1, 0, 0}})}});
 
-    Entity wire = MakeEntity(LineGeom{Point3{0, 0, 0}, Point3{100.125, 50, 0}}, "WIRE");
-    wire.color = 1;
-    wire.linetype = "DASHED";
-    wire.linetypeScale = 2;
-    d.Add(wire);
+    d.Add(Entity{0, "WIRE", "DASHED", 1, 2, LineGeom{Point3{0, 0, 0}, Point3{100.125, 50, 0}}});
     d.Add(MakeEntity(LineGeom{Point3{1.0 / 3, 2, 3}, Point3{4, 5, 6.5}}, "HIDDEN"));
     d.Add(MakeEntity(ArcGeom{Point3{10, 10, 0}, 5, 30, 300}, "ICED"));
     d.Add(MakeEntity(CircleGeom{Point3{-20, 7.5, 0}, 2.25}));
@@ -48,22 +34,10 @@ inline Drawing SampleDrawing() {
     d.Add(MakeEntity(LwPolylineGeom{{{0, 0, 0}, {5, 0, 0}, {5, 5, 0}, {0, 5, 0}}, true, 0, 0.5}, "WIRE"));
     d.Add(MakeEntity(PolylineGeom{{{Point3{0, 0, 1}, 0}, {Point3{1, 1, 2}, 0}, {Point3{2, 0, 3}, 0}}, false, true}));
     d.Add(MakeEntity(PolylineGeom{{{Point3{0, 0, 0}, 1}, {Point3{4, 0, 0}, 0}, {Point3{4, 4, 0}, 0}}, true, false}));
-    Entity dotted = MakeEntity(LineGeom{Point3{0, 20, 0}, Point3{30, 20, 0}}, "配線");
-    dotted.linetype = "DOT.2";
-    d.Add(dotted);
+    d.Add(Entity{0, "配線", "DOT.2", kColorByLayer, 1, LineGeom{Point3{0, 20, 0}, Point3{30, 20, 0}}});
     d.Add(MakeEntity(InsertGeom{"OUTER", Point3{50, 60, 0}, 1.5, -1.5, 1, 45}, "WIRE"));
-    TextGeom text;
-    text.text = "配線 A-1 ";
-    text.style = "JIS";
-    text.first = Point3{12, 34, 0};
-    text.second = Point3{15, 34, 0};
-    text.height = 3.5;
-    text.widthFactor = 0.75;
-    text.rotation = 90;
-    text.oblique = 15;
-    text.hAlign = 1;
-    text.vAlign = 2;
-    d.Add(MakeEntity(text, "配線"));
+    d.Add(MakeEntity(TextGeom{"配線 A-1 ", "JIS", Point3{12, 34, 0}, Point3{15, 34, 0}, 3.5, 0.75, 90, 15, 1, 2},
+                     "配線"));
     d.Add(MakeEntity(SolidGeom{{Point3{0, 0, 0}, Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{1, 1, 0}}}));
     return d;
 }
