@@ -111,13 +111,6 @@ TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLfAndIdlePromptMayBeHalfWidth)
     EXPECT_EQ(host.HistoryLines()[3], "ｺﾏﾝﾄﾞ: ID");
 }
 
-TEST(CommandLine, TransparentVariableResumesTheLine) {
-    SimHost host;
-    host.SendCommand("LINE 0,0 'LUPREC\r2 'ID 5,0\r\r");
-    EXPECT_EQ(host.PromptLine(), kIdle);
-    EXPECT_EQ(host.GetDrawing().Entities().size(), 1u);
-}
-
 TEST(CommandLine, AnsiBytesAreConvertedAndStopAtNul) {
     SimHost host;
     host.SetupDrawing().EnsureLayer("配線");

@@ -24,6 +24,7 @@ struct Edit {
 const Edit kEdits[] = {
     {{}, "LINE 0,0 10,0 10,10 U 20,0 C ", {"LINE 0,0 10,0", "LINE 10,0 20,0", "LINE 20,0 0,0"}},
     {{}, "PLINE 0,0 10,0 10,10 \x03", {"PLINE 0,0 10,0 10,10"}},
+    {{}, "LINE 0,0 'LUPREC\r2 'ID 5,0\r\r", {"LINE 0,0 5,0"}},  // resumed after transparent answers
     {{LineEntity(0, 0, 100, 0)},
      "OSMODE 33\rOSMODE 0 PLINE 0,0\r100,0.5\r100,50\rC\r",
      {"LINE 0,0 100,0", "PLINE 0,0 100,0.5 100,50 closed"}},
