@@ -51,6 +51,7 @@ const Edit kEdits[] = {
     {{}, "PLINE 0,0 10,0 10,10\r\rEXPLODE SINGLE LAST ", {"LINE 0,0 10,0", "LINE 10,0 10,10"}},
     {{}, "LINE 0,0 1,0\r\x03UNDO B \x03", {"LINE 0,0 1,0"}},  // Esc at "undo everything?"
     {{}, "LINE 0,0 1,0\r\x03UNDO B \r", {}},
+    {{}, "LINE 0,0 1,0\r\rSNAPMODE 1 UNDO 1 ", {"LINE 0,0 1,0"}},  // a setting is an undo step of its own
 };
 
 TEST(Commands, EditsChangeTheDrawingAsTyped) {
