@@ -108,7 +108,8 @@ TEST_F(CommandTexts, ExplodedInsertOfAPaletteFileThenErasePrevious) {
     host.SendCommand("-INSERT *" + path + "\r0,0 1 0\r");
     host.SendCommand("\x03" "ERASE P\r\r");
     ExpectIdle();
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 0,10 100,10", "LINE 200,0 210,0", "LINE 200,0 210,0"}));
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()),
+              (Shapes{"LINE 0,10 100,10", "LINE 200,0 210,0", "LINE 200,0 210,0"}));
 }
 
 TEST_F(CommandTexts, CopyThroughAScriptRestoresFileDialogWhileCopyWaits) {
@@ -121,7 +122,8 @@ TEST_F(CommandTexts, CopyThroughAScriptRestoresFileDialogWhileCopyWaits) {
     EXPECT_EQ(host.Variable("FILEDIA"), "1");
     host.Pick({0, 50, 0});
     ExpectIdle();
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 0,0 100,0", "LINE 0,10 100,10", "LINE 0,50 100,50"}));
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()),
+              (Shapes{"LINE 0,0 100,0", "LINE 0,10 100,10", "LINE 0,50 100,50"}));
 }
 
 TEST_F(CommandTexts, FilletAllThroughPeditThenRestoreRadius) {

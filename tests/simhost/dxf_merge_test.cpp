@@ -30,7 +30,8 @@ DxfImportResult ReadBack(const Drawing& d, DxfVersion version) {
 TEST(DxfMerge, ExportInsertedBackIsUnchangedButForHandles) {
     Drawing source = SampleDrawing();
     Drawing target;
-    std::vector<Handle> added = InsertImportExploded(target, ReadBack(source, DxfVersion::R2000), Point3{}, 1, 0);
+    std::vector<Handle> added =
+        InsertImportExploded(target, ReadBack(source, DxfVersion::R2000), Point3{}, 1, 0);
     ExpectSameButHandles(target.Entities(), source.Entities());
     EXPECT_EQ(added, AllHandles(target));
     for (const char* name : {"WIRE", "HIDDEN", "ICED", "配線"}) {
@@ -56,7 +57,9 @@ TEST(DxfMerge, R12RoundTripTurnsLightPolylinesIntoPolylines) {
         const auto* lw = std::get_if<LwPolylineGeom>(&e.geom);
         if (!lw) continue;
         PolylineGeom pl{{}, lw->closed, false};
-        for (const LwVertex& v : lw->vertices) pl.vertices.push_back({Point3{v.x, v.y, lw->elevation}, v.bulge});
+        for (const LwVertex& v : lw->vertices) {
+            pl.vertices.push_back({Point3{v.x, v.y, lw->elevation}, v.bulge});
+        }
         e.geom = pl;
     }
     Drawing target;
@@ -123,7 +126,8 @@ TEST(DxfMerge, FileBecomesABlockNamedAfterItReplacingTheOldDefinition) {
 
 TEST(DxfMerge, FileThatRefersToItsOwnBlockChangesNothing) {
     Drawing target = SampleDrawing();
-    target.blocks.push_back(BlockDef{"HOLDER", Point3{}, {MakeEntity(InsertGeom{"SELF", Point3{}, 1, 1, 1, 0})}});
+    target.blocks.push_back(
+        BlockDef{"HOLDER", Point3{}, {MakeEntity(InsertGeom{"SELF", Point3{}, 1, 1, 1, 0})}});
     DxfImportResult file;
     file.entities.push_back(MakeEntity(InsertGeom{"HOLDER", Point3{}, 1, 1, 1, 0}));
     file.layers.push_back(Layer{"NEW"});

@@ -133,8 +133,8 @@ TEST(Scene, TextsSitAtTheirAlignmentPointAndSolidsInOutlineOrder) {
 }
 
 TEST(Scene, IndexColoursOfTheBasicSetTheHueCircleAndTheGreys) {
-    const std::pair<int, Rgb> colours[] = {{1, kRed},       {7, kWhite},          {10, kRed},   {11, {255, 128, 128}},
-                                           {90, kGreen},    {250, {51, 51, 51}},  {999, kWhite}};
+    const std::pair<int, Rgb> colours[] = {{1, kRed},    {7, kWhite},        {10, kRed},   {11, {255, 128, 128}},
+                                           {90, kGreen}, {250, {51, 51, 51}}, {999, kWhite}};
     for (auto [index, rgb] : colours) EXPECT_EQ(IndexColor(index), rgb) << index;
 }
 
