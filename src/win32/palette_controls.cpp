@@ -90,7 +90,7 @@ constexpr auto kControls = std::to_array<PaletteControl>({
     Text(P::Main, {172, 69, 48, 14}, "ﾌﾞﾛｯｸ名"),
     Edit(P::Main, {222, 66, 74, 20}, &Form::EditKpMark),
     Button(P::Main, {298, 66, 24, 20}, &Form::SpeedButtonKpMark, &Form::SpeedButtonKpMarkClick),
-    Button(P::Main, {222, 90, 100, 20}, &Form::SpeedButton5, nullptr),
+    Button(P::Main, {222, 90, 100, 20}, &Form::SpeedButton5, &Form::SpeedButton5Click),
     Check(P::Main, {172, 116, 150, 16}, &Form::CheckKpLayer),
     Text(P::Main, {172, 137, 48, 14}, "画層"),
     Edit(P::Main, {222, 134, 100, 20}, &Form::EditKpLayer),

@@ -48,5 +48,7 @@ inline constexpr int kCollapsedPageHeight = 48;   // the first rows of buttons
 inline constexpr int kExpandedPageHeight = 292;
 
 std::span<const PaletteControl> PaletteControls();
+// The window of PaletteControls()[i] has the control id kFirstPaletteControlId + i.
+inline constexpr int kFirstPaletteControlId = 1000;
 
 }  // namespace kv

@@ -14,7 +14,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TFormKvaneMain";
 constexpr wchar_t kPageClassName[] = L"KvPalettePage";
 constexpr int kFontHeight = 12;
-constexpr int kFirstControlId = 1000;
 constexpr UINT_PTR kTimer1Id = 1;
 constexpr UINT_PTR kTimer2Id = 2;
 constexpr std::string_view kSaveFailed = "設定ファイルを保存できませんでした.  ";
@@ -159,7 +158,7 @@ void PaletteWindow::CreateControls(HINSTANCE instance) {
         const std::wstring text = ButtonText(c, TextOf(form_, c));
         HWND control = CreateWindowExW(params.exStyle, params.className, text.c_str(),
                                        WS_CHILD | WS_VISIBLE | params.style, c.rect.x, c.rect.y, c.rect.width,
-                                       c.rect.height, parent, reinterpret_cast<HMENU>(kFirstControlId + i),
+                                       c.rect.height, parent, reinterpret_cast<HMENU>(kFirstPaletteControlId + i),
                                        instance, nullptr);
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, font, FALSE);
@@ -255,7 +254,7 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLORSTATIC: {
         const LRESULT brush = DefWindowProcW(window_, message, wParam, lParam);
-        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstControlId;
+        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstPaletteControlId;
         const auto layout = PaletteControls();
         if (id >= 0 && static_cast<size_t>(id) < layout.size() && layout[static_cast<size_t>(id)].grey)
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_GRAYTEXT));
@@ -270,7 +269,7 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void PaletteWindow::OnCommand(WPARAM wParam) {
-    const int id = static_cast<int>(LOWORD(wParam)) - kFirstControlId;
+    const int id = static_cast<int>(LOWORD(wParam)) - kFirstPaletteControlId;
     const auto layout = PaletteControls();
     if (id < 0 || static_cast<size_t>(id) >= layout.size()) return;
     const PaletteControl& c = layout[static_cast<size_t>(id)];

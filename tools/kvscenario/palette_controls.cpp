@@ -1,5 +1,9 @@
 #include "palette_controls.h"
 
+#include <vector>
+
+#include "win32/palette_controls.h"
+
 namespace kv::scenario {
 
 namespace {
@@ -7,39 +11,34 @@ namespace {
 using F = TFormKvaneMain;
 
 // Kept in step with the form: a control missing here cannot be named by a scenario.
+// Click and mouse-down handlers are taken from the layout table below.
 
 const PaletteControl kControls[] = {
-    {.name = "SpeedButtonUndo", .button = &F::SpeedButtonUndo, .click = &F::SpeedButtonUndoClick},
-    {.name = "SpeedButton2", .button = &F::SpeedButton2, .click = &F::SpeedButton2Click},
-    {.name = "ButtonDraw", .button = &F::ButtonDraw, .click = &F::ButtonDrawClick,
-     .mouseDown = &F::ButtonDrawMouseDown},
-    {.name = "ButtonLdrawN", .button = &F::ButtonLdrawN, .click = &F::ButtonLdrawNClick},
-    {.name = "ButtonSelect", .button = &F::ButtonSelect, .click = &F::ButtonSelectClick,
-     .mouseDown = &F::ButtonSelectMouseDown},
-    {.name = "ButtonLpick", .button = &F::ButtonLpick, .click = &F::ButtonLpickClick},
-    {.name = "ButtonBErase", .button = &F::ButtonBErase, .click = &F::ButtonBEraseClick,
-     .mouseDown = &F::ButtonBEraseMouseDown},
-    {.name = "ButtonBMove", .button = &F::ButtonBMove, .click = &F::ButtonBMoveClick,
-     .mouseDown = &F::ButtonBMoveMouseDown},
-    {.name = "ButtonBCopy", .button = &F::ButtonBCopy, .click = &F::ButtonBCopyClick,
-     .mouseDown = &F::ButtonBCopyMouseDown},
-    {.name = "ButtonBCut", .button = &F::ButtonBCut, .click = &F::ButtonBCutClick,
-     .mouseDown = &F::ButtonBCutMouseDown},
-    {.name = "ButtonKpMark", .button = &F::ButtonKpMark, .click = &F::ButtonKpMarkClick},
-    {.name = "ButtonCStretch", .button = &F::ButtonCStretch, .click = &F::ButtonCStretchClick},
-    {.name = "ButtonLJoint", .button = &F::ButtonLJoint, .click = &F::ButtonLJointClick},
-    {.name = "ButtonTW", .button = &F::ButtonTW, .click = &F::ButtonTWClick},
-    {.name = "ButtonSealed", .button = &F::ButtonSealed, .click = &F::ButtonSealedClick},
-    {.name = "ButtonText", .button = &F::ButtonText, .click = &F::ButtonTextClick},
-    {.name = "SpeedButtonGetLay", .button = &F::SpeedButtonGetLay, .click = &F::SpeedButtonGetLayClick},
-    {.name = "SpeedButton1", .button = &F::SpeedButton1, .click = &F::SpeedButton1Click},
-    {.name = "SpeedButtonKpMark", .button = &F::SpeedButtonKpMark, .click = &F::SpeedButtonKpMarkClick},
-    {.name = "SpeedButton3", .button = &F::SpeedButton3, .click = &F::SpeedButton3Click},
-    {.name = "SpeedButton5", .button = &F::SpeedButton5, .click = &F::SpeedButton5Click},
-    {.name = "SpeedButtonHeight", .button = &F::SpeedButtonHeight, .click = &F::SpeedButtonHeightClick},
-    {.name = "SpeedButton4", .button = &F::SpeedButton4, .click = &F::SpeedButtonHeightClick},
-    {.name = "SpeedButton6", .button = &F::SpeedButton6, .click = &F::SpeedButtonHeightClick},
-    {.name = "SpeedButton17", .button = &F::SpeedButton17, .click = &F::SpeedButtonHeightClick},
+    {.name = "SpeedButtonUndo", .button = &F::SpeedButtonUndo},
+    {.name = "SpeedButton2", .button = &F::SpeedButton2},
+    {.name = "ButtonDraw", .button = &F::ButtonDraw},
+    {.name = "ButtonLdrawN", .button = &F::ButtonLdrawN},
+    {.name = "ButtonSelect", .button = &F::ButtonSelect},
+    {.name = "ButtonLpick", .button = &F::ButtonLpick},
+    {.name = "ButtonBErase", .button = &F::ButtonBErase},
+    {.name = "ButtonBMove", .button = &F::ButtonBMove},
+    {.name = "ButtonBCopy", .button = &F::ButtonBCopy},
+    {.name = "ButtonBCut", .button = &F::ButtonBCut},
+    {.name = "ButtonKpMark", .button = &F::ButtonKpMark},
+    {.name = "ButtonCStretch", .button = &F::ButtonCStretch},
+    {.name = "ButtonLJoint", .button = &F::ButtonLJoint},
+    {.name = "ButtonTW", .button = &F::ButtonTW},
+    {.name = "ButtonSealed", .button = &F::ButtonSealed},
+    {.name = "ButtonText", .button = &F::ButtonText},
+    {.name = "SpeedButtonGetLay", .button = &F::SpeedButtonGetLay},
+    {.name = "SpeedButton1", .button = &F::SpeedButton1},
+    {.name = "SpeedButtonKpMark", .button = &F::SpeedButtonKpMark},
+    {.name = "SpeedButton3", .button = &F::SpeedButton3},
+    {.name = "SpeedButton5", .button = &F::SpeedButton5},
+    {.name = "SpeedButtonHeight", .button = &F::SpeedButtonHeight},
+    {.name = "SpeedButton4", .button = &F::SpeedButton4},
+    {.name = "SpeedButton6", .button = &F::SpeedButton6},
+    {.name = "SpeedButton17", .button = &F::SpeedButton17},
     {.name = "CheckLayer", .check = &F::CheckLayer},
     {.name = "CheckBlock", .check = &F::CheckBlock},
     {.name = "CheckLine", .check = &F::CheckLine},
@@ -47,7 +46,7 @@ const PaletteControl kControls[] = {
     {.name = "CheckArc", .check = &F::CheckArc},
     {.name = "CheckLWP", .check = &F::CheckLWP},
     {.name = "CheckKpLayer", .check = &F::CheckKpLayer},
-    {.name = "CheckKpMark", .check = &F::CheckKpMark, .click = &F::CheckKpMarkClick},
+    {.name = "CheckKpMark", .check = &F::CheckKpMark},
     {.name = "CheckCmdLine", .check = &F::CheckCmdLine},
     {.name = "CheckSelect", .check = &F::CheckSelect},
     {.name = "CheckMin", .check = &F::CheckMin},
@@ -70,10 +69,30 @@ const PaletteControl kControls[] = {
     {.name = "Label8", .label = &F::Label8},
 };
 
+// Handlers as the palette's window wires them, so that a story presses what a user can.
+std::vector<PaletteControl> WithLayout() {
+    std::vector<PaletteControl> controls(std::begin(kControls), std::end(kControls));
+    const auto layout = PaletteControls();
+    for (PaletteControl& c : controls) {
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            const kv::PaletteControl& l = layout[i];
+            if ((c.button && l.button == c.button) || (c.check && l.check == c.check) ||
+                (c.edit && l.edit == c.edit) || (c.label && l.label == c.label)) {
+                c.layoutIndex = static_cast<int>(i);
+                c.click = l.click;
+                c.mouseDown = l.mouseDown;
+                break;
+            }
+        }
+    }
+    return controls;
+}
+
 }  // namespace
 
 const PaletteControl* FindPaletteControl(std::string_view name) {
-    for (const PaletteControl& control : kControls)
+    static const std::vector<PaletteControl> controls = WithLayout();
+    for (const PaletteControl& control : controls)
         if (control.name == name) return &control;
     return nullptr;
 }

@@ -15,6 +15,9 @@ struct PaletteControl {
     LabelControl TFormKvaneMain::*label = nullptr;
     void (TFormKvaneMain::*click)() = nullptr;
     void (TFormKvaneMain::*mouseDown)(MouseButton) = nullptr;
+    // Its place in the palette window's layout table (which gives the handlers); -1 when
+    // the window does not show it.
+    int layoutIndex = -1;
 };
 
 // Nothing for an unknown name.
