@@ -11,6 +11,7 @@
 #include "engine/main_form.h"
 #include "engine/settings_file.h"
 #include "win32/palette_window.h"
+#include "win32/rectangle_edit_window.h"
 #include "win32/wide_text.h"
 #include "win32/win32_files.h"
 #include "win32/win32_ui.h"
@@ -65,6 +66,12 @@ int RunPalette(HINSTANCE instance, int showCommand) {
     kv::PaletteWindow palette(form, ui, settings);
     if (!palette.Create(instance)) {
         MessageBoxW(nullptr, L"The palette window could not be created.", kMessageCaption, MB_ICONERROR);
+        return 1;
+    }
+    // Made now and kept hidden, so that the rectangle tool only has to show it.
+    kv::RectangleEditWindow rectangleEdit;
+    if (!rectangleEdit.Create(instance, palette.Handle())) {
+        MessageBoxW(nullptr, L"The rectangle-edit window could not be created.", kMessageCaption, MB_ICONERROR);
         return 1;
     }
     palette.Show(showCommand);

@@ -119,12 +119,23 @@ CheckResult CheckSettingsWritten(const PaletteUnderTest& palette) {
 
 }  // namespace
 
+// Made at start, hidden, owned by the palette, until the rectangle tool shows it.
+CheckResult CheckRectangleEditWindow(const PaletteUnderTest& palette) {
+    if (!palette.window) return kNoWindow;
+    HWND dialog = FindWindowW(L"TFormRecEd", L"RECTANG修正");
+    if (!dialog) return "no window \"RECTANG修正\" of class TFormRecEd";
+    if (IsWindowVisible(dialog)) return "the rectangle-edit window is showing";
+    if (GetWindow(dialog, GW_OWNER) != palette.window) return "the rectangle-edit window is not the palette's";
+    return {};
+}
+
 std::vector<Check> PaletteWindowChecks(PaletteUnderTest& palette) {
     return {
         {"palette window appears", [&] { return FindPalette(palette); }},
         {"palette is a top-level tool window", [&] { return CheckTopLevelToolWindow(palette); }},
         {"palette stays on top", [&] { return CheckTopmost(palette); }},
         {"palette client area is 336 x 76", [&] { return CheckCollapsedClientSize(palette); }},
+        {"rectangle-edit window made hidden at start", [&] { return CheckRectangleEditWindow(palette); }},
     };
 }
 
