@@ -64,6 +64,11 @@ Handle Drawing::Add(Entity entity) {
     return entities_.back().handle;
 }
 
+void Drawing::AddCopy(Entity entity) {
+    KeepSeedAtLeast(entity.handle + 1);
+    entities_.push_back(std::move(entity));
+}
+
 void Drawing::KeepSeedAtLeast(Handle seed) {
     nextHandle_ = std::max(nextHandle_, seed);
 }

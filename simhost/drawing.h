@@ -215,6 +215,8 @@ public:
     // Appends with a fresh handle (any handle the entity carries is replaced) and
     // returns that handle.
     Handle Add(Entity entity);
+    // Appends under the handle it carries: a copy of an entity of another drawing.
+    void AddCopy(Entity entity);
     // A fresh handle for anything that needs one (block entities, table records).
     Handle NewHandle() { return nextHandle_++; }
     // The next handle to be given ($HANDSEED).

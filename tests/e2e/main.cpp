@@ -2,10 +2,12 @@
 // per check, then "N passed, N failed". Exit code 0 only when every check passed.
 //
 //   kve2e.exe [--snapshots FOLDER] [--simhost]
+//   kve2e.exe [--snapshots FOLDER] --stories PALETTE_EXE FILE.scn...
 //
 // With --snapshots, the driver asks for screenshots at the interesting moments (see
 // snapshot_request.h); without it, none are taken. With --simhost, simhost.exe is running
-// too: its windows are checked, and the palette drives it end to end.
+// too: its windows are checked as the palette reads them. With --stories,
+// simhost.exe is running and the driver starts the palette itself, once per story file.
 
 #include <cstdio>
 #include <cwchar>
@@ -18,7 +20,7 @@
 #include "host_checks.h"
 #include "palette_checks.h"
 #include "palette_control_checks.h"
-#include "palette_host_checks.h"
+#include "scenario_files.h"
 #include "snapshot_request.h"
 
 namespace {
@@ -34,18 +36,32 @@ void Append(std::vector<kv::e2e::Check>& to, std::vector<kv::e2e::Check> more) {
 int wmain(int argc, wchar_t** argv) {
     std::wstring snapshotFolder;
     bool withHost = false;
+    std::wstring storyPalette;
+    std::vector<std::wstring> stories;
     for (int i = 1; i < argc; ++i) {
         if (std::wcscmp(argv[i], L"--snapshots") == 0 && i + 1 < argc) {
             snapshotFolder = argv[++i];
         } else if (std::wcscmp(argv[i], L"--simhost") == 0) {
             withHost = true;
+        } else if (std::wcscmp(argv[i], L"--stories") == 0 && i + 2 < argc) {
+            storyPalette = argv[++i];
+            stories.assign(argv + i + 1, argv + argc);
+            break;
         } else {
-            std::fprintf(stderr, "usage: kve2e.exe [--snapshots FOLDER] [--simhost]\n");
+            std::fprintf(stderr,
+                         "usage: kve2e.exe [--snapshots FOLDER] [--simhost]\n"
+                         "       kve2e.exe [--snapshots FOLDER] --stories PALETTE_EXE FILE.scn...\n");
             return kUsageError;
         }
     }
 
     using namespace kv::e2e;
+    if (!stories.empty()) {
+        CheckTally tally = RunScenarioFiles(stories, storyPalette, snapshotFolder);
+        std::printf("%d passed, %d failed\n", tally.passed, tally.failed);
+        std::fflush(stdout);
+        return tally.failed == 0 ? 0 : 1;
+    }
     PaletteUnderTest palette;
     HostUnderTest host;
     std::vector<Check> checks;
@@ -54,7 +70,6 @@ int wmain(int argc, wchar_t** argv) {
     if (withHost) {
         Append(checks, HostWindowChecks(host));
         Append(checks, HostChannelChecks(host));
-        Append(checks, PaletteHostChecks(palette, host));
         if (!snapshotFolder.empty()) {
             checks.push_back(
                 {"screenshot of simhost and the palette", [&] { return RequestSnapshot(snapshotFolder, L"simhost"); }});

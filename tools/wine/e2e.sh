@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end run under Wine: starts simhost.exe (when built) and kvane2k.exe, lets the driver
-# kve2e.exe check them through window messages, saves screenshots under out/, and ends with
-# the driver's "N passed, N failed" as the last line. Builds nothing.
+# kve2e.exe check them through window messages, then plays the user stories listed below
+# against a fresh simhost.exe (the driver starts a palette per story). Saves screenshots
+# under out/ and ends with the sum "N passed, N failed" as the last line. Builds nothing.
 #
 #   tools/wine/e2e.sh [MINGW_BUILD_DIR]     (default: build/mingw)
 #
@@ -18,6 +19,16 @@ simhost_drawing="$repo/tests/e2e/data/demo_drawing.dxf"
 out="$repo/out"
 # The driver waits at most 30 s for the palette and 20 s per screenshot; this bounds a hang.
 driver_timeout=300
+stories_timeout=900
+# The stories that run end to end too: every tool, message boxes, failures switched on in the
+# host, queueing, cancel and undo. Any story that sets up its drawing before its first action
+# can run this way (all but block_trim_library_symbols and junction_tool do).
+stories=(
+    draw_line_button_draw draw_line_button_ldrawn keyword_draw_line draw_line_cancel undo_to_mark
+    queue_other_button block_trim_circle block_trim_filters block_trim_insert_fails block_trim_messages
+    line_trim line_cut_junctions line_draw_junction_marks line_draw_merge_collinear line_draw_stale_marks
+    junction_block_pick demo_small_circuit
+)
 palette_exit_timeout=15
 simhost_exit_timeout=15
 
@@ -48,36 +59,14 @@ trap cleanup EXIT
 
 kv_lock_prefix || fail_before_checks "another end-to-end run holds $WINEPREFIX.run.lock"
 wineserver -k >/dev/null 2>&1
+# Boot the prefix now, with no output: Wine's own background processes keep the output of
+# the program that started them open, and a pipe from the driver would never end.
+wine wineboot >/dev/null 2>&1
 
 mkdir -p "$out"
-# Serves the driver's screenshot requests: <name>.request becomes out/e2e-<name>.png, cut to
-# the rectangle the request holds ("WxH+X+Y") or of the whole screen when it is empty.
-snapshot() {
-    local geometry=$1 file=$2
-    if [[ -z $geometry ]]; then
-        import -window root "$file"
-    else
-        import -window root png:- | convert - -crop "$geometry" +repage "$file"
-    fi
-}
-serve_snapshots() {
-    while true; do
-        for request in "$requests"/*.request; do
-            [[ -e $request ]] || continue
-            local name geometry
-            name=$(basename "$request" .request)
-            geometry=$(tr -cd '0-9x+' < "$request")
-            if snapshot "$geometry" "$out/e2e-$name.png" 2>/dev/null; then
-                echo "screenshot: out/e2e-$name.png" >&2
-            else
-                echo "screenshot: import failed for $name" >&2
-            fi
-            rm -f "$request"
-        done
-        sleep 0.1
-    done
-}
-serve_snapshots &
+# shellcheck source=snapshots.sh
+source "$repo/tools/wine/snapshots.sh"
+kv_serve_snapshots "$requests" "$out" e2e- &
 watcher_pid=$!
 
 # The stand-in host first, with a drawing in it, so that the palette finds it running.
@@ -125,13 +114,42 @@ if [[ -n $simhost_pid ]]; then
     fi
 fi
 
-counts=$(grep -aE '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)
-if [[ -z $counts ]]; then
-    # The driver died or hung: count what it reported and fail the run.
-    passed=$(grep -ac '^PASS ' "$log")
-    failed=$(($(grep -ac '^FAIL ' "$log") + 1))
-    echo "e2e: the driver ended without a summary (exit status $driver_status)" >&2
-    counts="$passed passed, $failed failed"
+# "P F" from a driver's log; a driver that died or hung counts one failure more.
+tally() {
+    local log=$1 status=$2 summary
+    summary=$(grep -aE '^[0-9]+ passed, [0-9]+ failed$' "$log" | tail -n1)
+    if [[ -n $summary ]]; then
+        awk '{print $1, $3}' <<< "$summary"
+        return
+    fi
+    echo "e2e: the driver ended without a summary (exit status $status)" >&2
+    echo "$(grep -ac '^PASS ' "$log") $(($(grep -ac '^FAIL ' "$log") + 1))"
+}
+read -r passed failed < <(tally "$log" "$driver_status")
+
+windows_path() { echo "Z:${1//\//\\}"; }
+if [[ -f $simhost_exe ]]; then
+    wine "$simhost_exe" --text-window >/dev/null 2>&1 &
+    simhost_pid=$!
+    story_files=()
+    for story in "${stories[@]}"; do story_files+=("$(windows_path "$repo/tests/scenarios/$story.scn")"); done
+    story_log="$requests/stories.log"
+    timeout "$stories_timeout" wine "$driver_exe" --snapshots "$(windows_path "$requests")" \
+        --stories "$(windows_path "$palette_exe")" "${story_files[@]}" 2>&1 |
+        tr -d '\r' | tee "$story_log" |
+        grep -a -v -E '^[0-9]+ passed, [0-9]+ failed$'
+    story_status=${PIPESTATUS[0]}
+    read -r story_passed story_failed < <(tally "$story_log" "$story_status")
+    passed=$((passed + story_passed))
+    failed=$((failed + story_failed))
+    # Without /F, taskkill closes the windows (WM_CLOSE), as a user would.
+    wine taskkill /IM simhost.exe >/dev/null 2>&1
+    for ((i = 0; i < simhost_exit_timeout * 10; ++i)); do
+        kill -0 "$simhost_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$simhost_pid" 2>/dev/null || simhost_pid=
 fi
-echo "$counts"
-[[ $driver_status -eq 0 && $counts == *" 0 failed" ]]
+
+echo "$passed passed, $failed failed"
+[[ $driver_status -eq 0 && $failed -eq 0 ]]

@@ -1,0 +1,451 @@
+#include "wine_scenario_run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "base/number_text.h"
+#include "palette_controls.h"
+#include "polling.h"
+#include "simhost/console.h"
+#include "simhost/dxf_in.h"
+#include "simhost/dxf_out.h"
+#include "simhost/input_text.h"
+#include "win32/palette_controls.h"
+
+namespace kv::e2e {
+
+namespace {
+
+using scenario::ScenarioError;
+
+constexpr wchar_t kPaletteTitle[] = L"Korvane2K Ver.1.75";
+constexpr wchar_t kMessageCaption[] = L"Korvane2000";
+constexpr wchar_t kSettingsFile[] = L"kvane2k.ini";
+constexpr int kMessageTextId = 0xFFFF;
+constexpr int kDumpDecimals = 16;
+
+// Wine starts a program in a few seconds; a palette that is not up by then will not be.
+constexpr unsigned kStartTimeoutMs = 30000;
+constexpr DWORD kExitTimeoutMs = 10000;
+constexpr unsigned kBoxCloseTimeoutMs = 5000;
+constexpr DWORD kIdleTimeoutMs = 2000;
+constexpr DWORD kReplyTimeoutMs = 5000;
+// A click is sent, not posted, so that the step ends when the palette's handler has run; a
+// handler that opens a message box returns only when the box closes, so the send gives up
+// after this long and the box is answered like any other.
+constexpr UINT kClickTimeoutMs = 2000;
+// Real time is slower and less even than simulated time: the palette is at rest when
+// nothing it or the host shows has changed for this long.
+constexpr ULONGLONG kQuietMs = 1500;
+constexpr ULONGLONG kSettleLimitMs = 60000;
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::wstring Wide(const std::string& text) {
+    if (text.empty()) return {};
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
+    return out;
+}
+
+std::vector<std::string> ReplyLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::wstring TempFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name;
+}
+
+// The palette's open message box, if any: a dialog of its process with the palette's caption.
+HWND FindMessageBox(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found = nullptr;
+    } search{processId};
+    EnumWindows(
+        [](HWND w, LPARAM lp) {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            wchar_t className[16] = {};
+            GetClassNameW(w, className, 16);
+            if (pid != s->processId || !IsWindowVisible(w) || lstrcmpW(className, L"#32770") != 0) return TRUE;
+            wchar_t caption[32] = {};
+            GetWindowTextW(w, caption, 32);
+            if (lstrcmpW(caption, kMessageCaption) != 0) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindTopLevel(DWORD processId, const wchar_t* title) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* title;
+        HWND found = nullptr;
+    } search{processId, title};
+    EnumWindows(
+        [](HWND w, LPARAM lp) {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            wchar_t caption[64] = {};
+            GetWindowTextW(w, caption, 64);
+            if (pid != s->processId || !IsWindowVisible(w) || lstrcmpW(caption, s->title) != 0) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindDescendantById(HWND parent, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND w, LPARAM lp) {
+            auto* s = reinterpret_cast<std::pair<int, HWND>*>(lp);
+            if (GetDlgCtrlID(w) != s->first) return TRUE;
+            s->second = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+bool IsChecked(HWND w) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(w, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &state);
+    return state == BST_CHECKED;
+}
+
+std::string PointText(Point3 p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
+
+}  // namespace
+
+WineScenarioRun::WineScenarioRun(std::string scenarioFolder, HostUnderTest& host, std::wstring paletteExe)
+    : ScenarioRun(std::move(scenarioFolder)), host_(host), paletteExe_(std::move(paletteExe)) {}
+
+WineScenarioRun::~WineScenarioRun() {
+    ClosePalette();
+    if (!scratch_.empty()) DeleteFileW(scratch_.c_str());
+}
+
+sim::Drawing& WineScenarioRun::StartingDrawing() {
+    if (begun_) throw ScenarioError(line, "under Wine the starting drawing is set up before the first action");
+    return starting_;
+}
+
+void WineScenarioRun::SwitchHost(const std::string& what) {
+    if (what != "half-width-prompt" && what != "dxfout-fails" && what != "insert-fails")
+        throw ScenarioError(line, "under Wine the host cannot be made " + what);
+    if (begun_)
+        Host(":switch " + what + " on");
+    else
+        switches_.push_back(what);
+}
+
+void WineScenarioRun::Begin() {
+    if (begun_) return;
+    begun_ = true;
+    if (!host_.windows.frame || !IsWindow(host_.windows.frame)) throw ScenarioError(line, "simhost.exe is not running");
+    LoadStartingDrawing();
+    StartPalette();
+}
+
+void WineScenarioRun::Acting() {
+    Begin();
+    seen_.reset();
+}
+
+// The drawing as a DXF file through ":load", the switches and the system variables the
+// story set; then the story's names are moved to the handles the host gave.
+void WineScenarioRun::LoadStartingDrawing() {
+    Host(":esc\n:esc");
+    std::vector<sim::Handle> handles;
+    for (const sim::Entity& e : starting_.Entities()) handles.push_back(e.handle);
+    scratch_ = TempFile(L"kve2e-scenario-start.dxf");
+    {
+        std::ofstream out(std::filesystem::path(scratch_), std::ios::binary | std::ios::trunc);
+        out << sim::WriteDxfOut(starting_, handles, sim::DxfVersion::R2000, kDumpDecimals);
+        if (!out.flush()) throw ScenarioError(line, "cannot write " + Utf8(scratch_));
+    }
+    std::string lines = ":load " + Utf8(scratch_) + "\n:zoom extents\n";
+    for (const char* name : {"half-width-prompt", "dxfout-fails", "insert-fails"})
+        lines += std::string(":switch ") + name + " off\n";
+    for (const std::string& name : switches_) lines += ":switch " + name + " on\n";
+    const sim::Drawing fresh;
+    for (const sim::VariableInfo& variable : sim::AllVariables()) {
+        if (variable.readOnly) continue;
+        const std::string value = sim::VariableText(starting_, variable);
+        if (value != sim::VariableText(fresh, variable))
+            lines += ":set " + std::string(variable.name) + " " + sim::Unquote(value) + "\n";
+    }
+    Host(lines);
+
+    std::vector<sim::Handle> loaded;
+    for (const std::string& entity : Host(":entities"))
+        loaded.push_back(sim::ParseHandle(entity.substr(0, entity.find(' '))).value_or(0));
+    if (loaded.size() != handles.size())
+        throw ScenarioError(line, "the host holds " + std::to_string(loaded.size()) + " entities after :load, not " +
+                                      std::to_string(handles.size()));
+    for (auto& [name, handle] : names) {
+        for (std::size_t i = 0; i < handles.size(); ++i)
+            if (handles[i] == handle) handle = loaded[i];
+    }
+    typedBefore_ = Host(":typed").size();
+}
+
+// A fresh palette with no settings file, as a first start gives.
+void WineScenarioRun::StartPalette() {
+    const std::filesystem::path exe(paletteExe_);
+    DeleteFileW((exe.parent_path() / kSettingsFile).c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::wstring commandLine = L"\"" + paletteExe_ + L"\"";
+    if (!CreateProcessW(paletteExe_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        exe.parent_path().c_str(), &startup, &started))
+        throw ScenarioError(line, "cannot start " + Utf8(paletteExe_) + " (error " + std::to_string(GetLastError()) + ")");
+    CloseHandle(started.hThread);
+    process_ = started.hProcess;
+    processId_ = started.dwProcessId;
+    if (!WaitUntil([&] { return (palette_ = FindTopLevel(processId_, kPaletteTitle)) != nullptr; }, kStartTimeoutMs))
+        throw ScenarioError(line, "the palette's window did not appear within 30 s");
+    WaitForInputIdle(process_, kIdleTimeoutMs);
+}
+
+void WineScenarioRun::ClosePalette() {
+    if (!process_) return;
+    // A box left open by a failed story would keep the window from closing.
+    for (int i = 0; i < 5 && FindMessageBox(processId_); ++i) AnswerMessageBox();
+    if (palette_ && IsWindow(palette_)) PostMessageW(palette_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_, kExitTimeoutMs) != WAIT_OBJECT_0) TerminateProcess(process_, 1);
+    CloseHandle(process_);
+    process_ = nullptr;
+    palette_ = nullptr;
+    DeleteFileW((std::filesystem::path(paletteExe_).parent_path() / kSettingsFile).c_str());
+}
+
+std::vector<std::string> WineScenarioRun::Host(const std::string& lines) {
+    const AutomationReply reply = host_.automation.Run(host_.windows.frame, lines);
+    if (!reply.delivered) throw ScenarioError(line, "simhost.exe did not take the automation message");
+    if (!reply.ok) throw ScenarioError(line, "simhost.exe refused \"" + lines + "\": " + reply.text);
+    std::vector<std::string> printed = ReplyLines(reply.text);
+    if (!printed.empty()) printed.pop_back();  // the prompt line
+    return printed;
+}
+
+HWND WineScenarioRun::ControlWindow(const scenario::PaletteControl& c) {
+    HWND w = c.layoutIndex < 0 ? nullptr : FindDescendantById(palette_, kFirstPaletteControlId + c.layoutIndex);
+    if (!w) throw ScenarioError(line, "the palette shows no window for " + std::string(c.name));
+    return w;
+}
+
+void WineScenarioRun::SendToPalette(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(w, message, wp, lp, SMTO_NORMAL, kClickTimeoutMs, &ignored);
+    AnswerMessageBox();
+}
+
+scenario::ControlState WineScenarioRun::Control(const scenario::PaletteControl& c) {
+    Begin();
+    HWND w = ControlWindow(c);
+    scenario::ControlState state;
+    state.enabled = IsWindowEnabled(w) != FALSE;
+    state.visible = (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0;
+    state.checked = c.check && IsChecked(w);
+    state.text = Utf8(TextOf(w));
+    return state;
+}
+
+void WineScenarioRun::Click(const scenario::PaletteControl& c) {
+    Acting();
+    SendToPalette(ControlWindow(c), BM_CLICK, 0, 0);
+}
+
+void WineScenarioRun::RightClick(const scenario::PaletteControl& c) {
+    Acting();
+    HWND w = ControlWindow(c);
+    const LPARAM at = MAKELPARAM(3, 3);
+    SendToPalette(w, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    SendToPalette(w, WM_RBUTTONUP, 0, at);
+}
+
+void WineScenarioRun::SetChecked(const scenario::PaletteControl& c, bool checked) {
+    Acting();
+    if (IsChecked(ControlWindow(c)) != checked) Click(c);
+}
+
+void WineScenarioRun::SetText(const scenario::PaletteControl& c, const std::string& text) {
+    Acting();
+    const std::wstring wide = Wide(text);
+    SendToPalette(ControlWindow(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void WineScenarioRun::ShowPage(int page) {
+    Acting();
+    HWND tabs = TabControl(palette_);
+    if (!ClickTab(tabs, page)) throw ScenarioError(line, "the palette's tabs cannot be clicked");
+    // The click was posted: the step ends when the tab shows the page.
+    WaitUntil([&] { return SelectedTab(tabs) == page; }, kReplyTimeoutMs);
+}
+
+std::string WineScenarioRun::Caption() {
+    Begin();
+    wchar_t caption[256] = {};
+    GetWindowTextW(palette_, caption, 256);
+    return Utf8(caption);
+}
+
+void WineScenarioRun::Type(const std::string& text) {
+    Acting();
+    const std::string escaped = sim::EscapeConsoleText(text);
+    Host(escaped.starts_with(':') ? ":" + escaped : escaped);
+}
+
+void WineScenarioRun::Pick(Point3 p) {
+    Acting();
+    Host(":pick " + PointText(p));
+}
+
+void WineScenarioRun::Corners(Point3 first, Point3 second) {
+    Acting();
+    Host(":corners " + PointText(first) + " " + PointText(second));
+}
+
+void WineScenarioRun::PressEscape() {
+    Acting();
+    Host(":esc");
+}
+
+bool WineScenarioRun::AnswerMessageBox() {
+    HWND box = FindMessageBox(processId_);
+    if (!box) return false;
+    const std::string text = Utf8(TextOf(GetDlgItem(box, kMessageTextId)));
+    const bool yesNo = GetDlgItem(box, IDYES) != nullptr;
+    const MessageAnswer answer = ui.ShowMessage(text, yesNo ? MessageButtons::YesNo : MessageButtons::Ok);
+    const int id = answer == MessageAnswer::Yes ? IDYES : answer == MessageAnswer::No ? IDNO : IDOK;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    if (!WaitUntil([&] { return !IsWindow(box); }, kBoxCloseTimeoutMs))
+        throw ScenarioError(line, "the message box \"" + text + "\" did not close");
+    return true;
+}
+
+std::string WineScenarioRun::Snapshot() {
+    const AutomationReply reply = host_.automation.Run(host_.windows.frame, ":entities\n:typed");
+    return Caption() + "\n" + host_.Prompt() + "\n" + std::to_string(ui.messages.size()) + " messages\n" + reply.text;
+}
+
+void WineScenarioRun::Watch(unsigned milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    do {
+        AnswerMessageBox();
+        Sleep(kPollIntervalMs);
+    } while (GetTickCount64() < end);
+}
+
+void WineScenarioRun::Settle() {
+    Acting();
+    const ULONGLONG start = GetTickCount64();
+    ULONGLONG quietSince = start;
+    std::string last = Snapshot();
+    while (GetTickCount64() - start < kSettleLimitMs) {
+        Watch(kPollIntervalMs * 2);
+        std::string now = Snapshot();
+        if (now != last) {
+            last = std::move(now);
+            quietSince = GetTickCount64();
+        } else if (GetTickCount64() - quietSince >= kQuietMs) {
+            return;
+        }
+    }
+    throw ScenarioError(line, "the palette did not come to rest within 60 s (caption \"" + Caption() +
+                                  "\", prompt \"" + PromptLine() + "\")");
+}
+
+void WineScenarioRun::Advance(int milliseconds) {
+    Acting();
+    Watch(static_cast<unsigned>(milliseconds));
+}
+
+const sim::Drawing& WineScenarioRun::Drawing() {
+    if (seen_) return *seen_;
+    Begin();
+    const std::wstring path = TempFile(L"kve2e-scenario-dump.dxf");
+    std::vector<std::string> listed = Host(":entities");
+    Host(":dump " + Utf8(path));
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    DeleteFileW(path.c_str());
+    sim::DxfImportResult dump = sim::ReadDxfFile(bytes);
+    if (!dump.error.empty()) throw ScenarioError(line, "the host's dump does not read: " + dump.error);
+    if (dump.entities.size() != listed.size())
+        throw ScenarioError(line, "the host's dump holds " + std::to_string(dump.entities.size()) +
+                                      " entities, its list " + std::to_string(listed.size()));
+    sim::Drawing drawing;
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        dump.entities[i].handle = sim::ParseHandle(listed[i].substr(0, listed[i].find(' '))).value_or(0);
+        drawing.AddCopy(std::move(dump.entities[i]));
+    }
+    seen_ = std::move(drawing);
+    return *seen_;
+}
+
+std::string WineScenarioRun::PromptLine() {
+    Begin();
+    return host_.Prompt();
+}
+
+std::string WineScenarioRun::LastHistoryLine() {
+    Begin();
+    return host_.LastHistoryLine();
+}
+
+std::string WineScenarioRun::Variable(const sim::VariableInfo& variable) {
+    Begin();
+    const std::string prefix = std::string(variable.name) + " = ";
+    for (const std::string& printed : Host(":var " + std::string(variable.name)))
+        if (printed.starts_with(prefix)) return printed.substr(prefix.size());
+    throw ScenarioError(line, "simhost.exe does not show " + std::string(variable.name));
+}
+
+std::vector<std::string> WineScenarioRun::TypedTexts() {
+    Begin();
+    const std::vector<std::string> all = Host(":typed");
+    std::vector<std::string> typed;
+    for (std::size_t i = typedBefore_; i < all.size(); ++i) typed.push_back(sim::UnescapeConsoleText(all[i]));
+    return typed;
+}
+
+std::vector<scenario::ScriptedUi::Launch> WineScenarioRun::Launched() {
+    throw ScenarioError(line, "under Wine the programs the palette starts are not seen");
+}
+
+void WineScenarioRun::ExpectDialog(scenario::DialogScript) {
+    throw ScenarioError(line, "under Wine the palette's dialogs are not driven");
+}
+
+}  // namespace kv::e2e
