@@ -22,12 +22,12 @@ driver_timeout=300
 stories_timeout=900
 # The stories that run end to end too: every tool, message boxes, failures switched on in the
 # host, queueing, cancel and undo. Any story that sets up its drawing before its first action
-# can run this way (all but block_trim_library_symbols and junction_tool do).
+# can run this way (all but block_trim_library_symbols do).
 stories=(
     draw_line_button_draw draw_line_button_ldrawn keyword_draw_line draw_line_cancel undo_to_mark
     queue_other_button block_trim_circle block_trim_filters block_trim_insert_fails block_trim_messages
     line_trim line_cut_junctions line_draw_junction_marks line_draw_merge_collinear line_draw_stale_marks
-    junction_block_pick demo_small_circuit
+    junction_tool junction_block_pick demo_small_circuit
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
