@@ -193,10 +193,7 @@ CheckResult CheckDump(HostUnderTest& host) {
     GetTempPathW(MAX_PATH, folder);
     std::wstring path = std::wstring(folder) + L"kve2e-simhost-dump.dxf";
     DeleteFileW(path.c_str());
-    int n = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, utf8.data(), n, nullptr, nullptr);
-    AutomationReply dumped = host.automation.Run(host.windows.frame, ":dump " + utf8);
+    AutomationReply dumped = host.automation.Run(host.windows.frame, ":dump " + WideToUtf8(path));
     if (!dumped.ok) return ":dump failed: " + dumped.text;
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     std::stringstream bytes;

@@ -27,6 +27,8 @@ std::string FromWide(const std::wstring& wide, UINT codePage) {
     return text;
 }
 
+}  // namespace
+
 std::vector<HWND> TopLevelWindows() {
     std::vector<HWND> all;
     EnumWindows(
@@ -51,10 +53,10 @@ std::vector<HWND> Descendants(HWND parent) {
     return all;
 }
 
-}  // namespace
-
 std::string AnsiToUtf8(const std::string& ansi) { return FromWide(ToWide(ansi, CP_ACP), CP_UTF8); }
 std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(ToWide(utf8, CP_UTF8), CP_ACP); }
+std::string WideToUtf8(const std::wstring& wide) { return FromWide(wide, CP_UTF8); }
+std::wstring Utf8ToWide(const std::string& utf8) { return ToWide(utf8, CP_UTF8); }
 
 std::string CaptionA(HWND w) {
     char buffer[kNameBuffer] = {};

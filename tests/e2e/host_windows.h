@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace kv::e2e {
 
@@ -24,6 +25,12 @@ struct HostWindows {
 
 std::string AnsiToUtf8(const std::string& ansi);
 std::string Utf8ToAnsi(const std::string& utf8);
+std::string WideToUtf8(const std::wstring& wide);
+std::wstring Utf8ToWide(const std::string& utf8);
+
+std::vector<HWND> TopLevelWindows();
+// Children, their children and so on; none for a null parent.
+std::vector<HWND> Descendants(HWND parent);
 
 // GetWindowTextA and GetClassNameA into 255-byte buffers, as UTF-8.
 std::string CaptionA(HWND w);

@@ -8,7 +8,6 @@ namespace kv::e2e {
 
 namespace {
 
-constexpr wchar_t kPaletteTitle[] = L"Korvane2K Ver.1.75";
 constexpr int kClientWidth = 336;
 constexpr int kCollapsedClientHeight = 76;
 

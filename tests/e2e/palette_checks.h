@@ -10,6 +10,8 @@
 
 namespace kv::e2e {
 
+inline constexpr wchar_t kPaletteTitle[] = L"Korvane2K Ver.1.75";
+
 // The palette process as the checks find it; filled by the first check.
 struct PaletteUnderTest {
     HWND window = nullptr;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cwchar>
 
+#include "host_windows.h"
 #include "palette_controls.h"
 #include "polling.h"
 #include "snapshot_request.h"
@@ -59,18 +60,10 @@ constexpr std::array<const wchar_t*, 4> kTabFileNames{L"main", L"text", L"block"
 constexpr std::array<const wchar_t*, 6> kHiddenCaptions{
     L"BMP", L"作成線分", L"以下の線分は作成しない", L"ｺﾏﾝﾄﾞ終了後", L"本ｱﾌﾟﾘをｱｸﾃｨﾌﾞにする", L"ﾏｳｽをﾎﾞﾀﾝ上に戻す"};
 
-std::string Narrow(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
-    std::string s(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), s.data(), n, nullptr, nullptr);
-    return s;
-}
-
 // Built by appending: GCC 12 warns (-Wrestrict) on a literal + a temporary string.
 std::string Quoted(const std::wstring& text) {
     std::string quoted(1, '"');
-    quoted += Narrow(text);
+    quoted += WideToUtf8(text);
     quoted += '"';
     return quoted;
 }
@@ -148,7 +141,7 @@ CheckResult CheckTabNames(const PaletteUnderTest& palette) {
     for (const wchar_t* n : kTabNames) expected += std::wstring(L"\"") + n + L"\" ";
     for (const std::wstring& n : names) found += L"\"" + n + L"\" ";
     if (names.size() != kTabNames.size() || !std::equal(names.begin(), names.end(), kTabNames.begin()))
-        return Joined(Joined("tabs are ", Narrow(found)), Joined("instead of ", Narrow(expected)));
+        return Joined(Joined("tabs are ", WideToUtf8(found)), Joined("instead of ", WideToUtf8(expected)));
     if (SelectedTab(tabs) != 0) return "the first tab is not the active one";
     return {};
 }
@@ -300,7 +293,7 @@ std::vector<Check> PaletteControlChecks(PaletteUnderTest& palette, const std::ws
         {"options kept below the client area exist and stay hidden", [&] { return CheckHiddenControls(palette); }},
     };
     for (int tab = 0; tab < kTabCount; ++tab) {
-        checks.push_back({Joined("tab ", Narrow(kTabNames[static_cast<size_t>(tab)])) +
+        checks.push_back({Joined("tab ", WideToUtf8(kTabNames[static_cast<size_t>(tab)])) +
                               ": selectable, fits, expands to 320 and collapses to 76",
                           [&palette, snapshotFolder, tab] { return CheckTab(palette, snapshotFolder, tab); }});
     }

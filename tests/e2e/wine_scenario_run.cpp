@@ -5,6 +5,9 @@
 #include <iterator>
 
 #include "base/number_text.h"
+#include "base/strings.h"
+#include "host_windows.h"
+#include "palette_checks.h"
 #include "palette_controls.h"
 #include "polling.h"
 #include "simhost/console.h"
@@ -19,7 +22,6 @@ namespace {
 
 using scenario::ScenarioError;
 
-constexpr wchar_t kPaletteTitle[] = L"Korvane2K Ver.1.75";
 constexpr wchar_t kMessageCaption[] = L"Korvane2000";
 constexpr wchar_t kSettingsFile[] = L"kvane2k.ini";
 constexpr int kMessageTextId = 0xFFFF;
@@ -40,98 +42,41 @@ constexpr UINT kClickTimeoutMs = 2000;
 constexpr ULONGLONG kQuietMs = 1500;
 constexpr ULONGLONG kSettleLimitMs = 60000;
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-    return out;
-}
-
-std::wstring Wide(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
-    return out;
-}
-
-std::vector<std::string> ReplyLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::wstring TempFile(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     return std::wstring(folder) + name;
 }
 
-// The palette's open message box, if any: a dialog of its process with the palette's caption.
-HWND FindMessageBox(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found = nullptr;
-    } search{processId};
-    EnumWindows(
-        [](HWND w, LPARAM lp) {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            wchar_t className[16] = {};
-            GetClassNameW(w, className, 16);
-            if (pid != s->processId || !IsWindowVisible(w) || lstrcmpW(className, L"#32770") != 0) return TRUE;
-            wchar_t caption[32] = {};
-            GetWindowTextW(w, caption, 32);
-            if (lstrcmpW(caption, kMessageCaption) != 0) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+DWORD ProcessOf(HWND w) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    return pid;
 }
 
-HWND FindTopLevel(DWORD processId, const wchar_t* title) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* title;
-        HWND found = nullptr;
-    } search{processId, title};
-    EnumWindows(
-        [](HWND w, LPARAM lp) {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(w, &pid);
-            wchar_t caption[64] = {};
-            GetWindowTextW(w, caption, 64);
-            if (pid != s->processId || !IsWindowVisible(w) || lstrcmpW(caption, s->title) != 0) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+std::wstring ClassOf(HWND w) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    return name;
 }
+
+// A shown top-level window of the process with this caption and, when given, class.
+HWND FindTopLevel(DWORD processId, const std::wstring& caption, const std::wstring& className = {}) {
+    for (HWND w : TopLevelWindows()) {
+        if (ProcessOf(w) == processId && IsWindowVisible(w) && TextOf(w) == caption &&
+            (className.empty() || ClassOf(w) == className))
+            return w;
+    }
+    return nullptr;
+}
+
+// The palette's open message box, if any: a dialog of its process with the palette's caption.
+HWND FindMessageBox(DWORD processId) { return FindTopLevel(processId, kMessageCaption, L"#32770"); }
 
 HWND FindDescendantById(HWND parent, int id) {
-    std::pair<int, HWND> search{id, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM lp) {
-            auto* s = reinterpret_cast<std::pair<int, HWND>*>(lp);
-            if (GetDlgCtrlID(w) != s->first) return TRUE;
-            s->second = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    for (HWND w : Descendants(parent))
+        if (GetDlgCtrlID(w) == id) return w;
+    return nullptr;
 }
 
 bool IsChecked(HWND w) {
@@ -189,9 +134,9 @@ void WineScenarioRun::LoadStartingDrawing() {
     {
         std::ofstream out(std::filesystem::path(scratch_), std::ios::binary | std::ios::trunc);
         out << sim::WriteDxfOut(starting_, handles, sim::DxfVersion::R2000, kDumpDecimals);
-        if (!out.flush()) throw ScenarioError(line, "cannot write " + Utf8(scratch_));
+        if (!out.flush()) throw ScenarioError(line, "cannot write " + WideToUtf8(scratch_));
     }
-    std::string lines = ":load " + Utf8(scratch_) + "\n:zoom extents\n";
+    std::string lines = ":load " + WideToUtf8(scratch_) + "\n:zoom extents\n";
     for (const char* name : {"half-width-prompt", "dxfout-fails", "insert-fails"})
         lines += std::string(":switch ") + name + " off\n";
     for (const std::string& name : switches_) lines += ":switch " + name + " on\n";
@@ -227,7 +172,8 @@ void WineScenarioRun::StartPalette() {
     std::wstring commandLine = L"\"" + paletteExe_ + L"\"";
     if (!CreateProcessW(paletteExe_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         exe.parent_path().c_str(), &startup, &started))
-        throw ScenarioError(line, "cannot start " + Utf8(paletteExe_) + " (error " + std::to_string(GetLastError()) + ")");
+        throw ScenarioError(line, "cannot start " + WideToUtf8(paletteExe_) + " (error " +
+                                      std::to_string(GetLastError()) + ")");
     CloseHandle(started.hThread);
     process_ = started.hProcess;
     processId_ = started.dwProcessId;
@@ -252,8 +198,9 @@ std::vector<std::string> WineScenarioRun::Host(const std::string& lines) {
     const AutomationReply reply = host_.automation.Run(host_.windows.frame, lines);
     if (!reply.delivered) throw ScenarioError(line, "simhost.exe did not take the automation message");
     if (!reply.ok) throw ScenarioError(line, "simhost.exe refused \"" + lines + "\": " + reply.text);
-    std::vector<std::string> printed = ReplyLines(reply.text);
-    if (!printed.empty()) printed.pop_back();  // the prompt line
+    // Every line ends with LF, and the last one is the prompt line.
+    std::vector<std::string> printed = Split(reply.text, '\n');
+    printed.resize(printed.size() >= 2 ? printed.size() - 2 : 0);
     return printed;
 }
 
@@ -276,7 +223,7 @@ scenario::ControlState WineScenarioRun::Control(const scenario::PaletteControl& 
     state.enabled = IsWindowEnabled(w) != FALSE;
     state.visible = (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0;
     state.checked = c.check && IsChecked(w);
-    state.text = Utf8(TextOf(w));
+    state.text = WideToUtf8(TextOf(w));
     return state;
 }
 
@@ -300,7 +247,7 @@ void WineScenarioRun::SetChecked(const scenario::PaletteControl& c, bool checked
 
 void WineScenarioRun::SetText(const scenario::PaletteControl& c, const std::string& text) {
     Acting();
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = Utf8ToWide(text);
     SendToPalette(ControlWindow(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
@@ -316,7 +263,7 @@ std::string WineScenarioRun::Caption() {
     Begin();
     wchar_t caption[256] = {};
     GetWindowTextW(palette_, caption, 256);
-    return Utf8(caption);
+    return WideToUtf8(caption);
 }
 
 void WineScenarioRun::Type(const std::string& text) {
@@ -343,7 +290,7 @@ void WineScenarioRun::PressEscape() {
 bool WineScenarioRun::AnswerMessageBox() {
     HWND box = FindMessageBox(processId_);
     if (!box) return false;
-    const std::string text = Utf8(TextOf(GetDlgItem(box, kMessageTextId)));
+    const std::string text = WideToUtf8(TextOf(GetDlgItem(box, kMessageTextId)));
     const bool yesNo = GetDlgItem(box, IDYES) != nullptr;
     const MessageAnswer answer = ui.ShowMessage(text, yesNo ? MessageButtons::YesNo : MessageButtons::Ok);
     const int id = answer == MessageAnswer::Yes ? IDYES : answer == MessageAnswer::No ? IDNO : IDOK;
@@ -395,7 +342,7 @@ const sim::Drawing& WineScenarioRun::Drawing() {
     Begin();
     const std::wstring path = TempFile(L"kve2e-scenario-dump.dxf");
     std::vector<std::string> listed = Host(":entities");
-    Host(":dump " + Utf8(path));
+    Host(":dump " + WideToUtf8(path));
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
