@@ -8,8 +8,8 @@
 #include <exception>
 #include <string>
 
-#include "engine/main_form.h"
-#include "engine/settings_file.h"
+#include "app/main_form.h"
+#include "app/settings_file.h"
 #include "win32/palette_window.h"
 #include "win32/rectangle_edit_window.h"
 #include "win32/wide_text.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/main_form.h"
-#include "engine/settings_file.h"
-#include "win32/palette_controls.h"
+#include "app/main_form.h"
+#include "app/settings_file.h"
+#include "app/palette_layout.h"
 #include "win32/scoped_gdi.h"
 #include "win32/win32_ui.h"
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "wires/geometry.h"
-#include "wires/intersections.h"
+#include "geometry/geometry.h"
+#include "geometry/intersections.h"
 
 namespace kv {
 

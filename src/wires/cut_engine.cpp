@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "base/strings.h"
-#include "wires/block_placement.h"
-#include "wires/geometry.h"
-#include "wires/intersections.h"
+#include "geometry/block_placement.h"
+#include "geometry/geometry.h"
+#include "geometry/intersections.h"
 
 namespace kv {
 

@@ -7,7 +7,7 @@
 
 #include "base/point3.h"
 #include "dxf/records.h"
-#include "wires/symbol_shapes.h"
+#include "geometry/symbol_shapes.h"
 
 namespace kv {
 

@@ -8,8 +8,8 @@
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
-#include "wires/block_extents.h"
-#include "wires/step_round_trip.h"
+#include "geometry/block_extents.h"
+#include "operation/step_round_trip.h"
 
 namespace kv {
 

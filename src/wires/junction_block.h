@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/op_context.h"
+#include "operation/op_context.h"
 #include "wires/trim_writers.h"
 
 namespace kv {

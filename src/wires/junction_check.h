@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/point3.h"
-#include "engine/op_context.h"
+#include "operation/op_context.h"
 
 namespace kv {
 

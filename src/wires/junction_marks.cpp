@@ -5,8 +5,8 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "wires/geometry.h"
-#include "wires/intersections.h"
+#include "geometry/geometry.h"
+#include "geometry/intersections.h"
 
 namespace kv {
 

@@ -1,7 +1,7 @@
 #include "wires/junction_tool_step.h"
 
 #include "base/number_text.h"
-#include "engine/point_reading.h"
+#include "operation/point_reading.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 // mark is inserted where there is none.
 #pragma once
 
-#include "engine/op_context.h"
+#include "operation/op_context.h"
 #include "wires/junction_marks.h"
 
 namespace kv {

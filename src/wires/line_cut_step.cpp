@@ -11,7 +11,7 @@
 #include "wires/break_points.h"
 #include "wires/junction_check.h"
 #include "wires/junction_marks.h"
-#include "wires/step_round_trip.h"
+#include "operation/step_round_trip.h"
 
 namespace kv {
 

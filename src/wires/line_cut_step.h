@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/op_context.h"
+#include "operation/op_context.h"
 
 namespace kv {
 

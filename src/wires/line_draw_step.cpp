@@ -11,8 +11,8 @@
 #include "dxf/round_trip.h"
 #include "wires/junction_check.h"
 #include "wires/line_merge.h"
-#include "wires/step_round_trip.h"
-#include "wires/symbol_shapes.h"
+#include "operation/step_round_trip.h"
+#include "geometry/symbol_shapes.h"
 #include "wires/trim_writers.h"
 
 namespace kv {

@@ -1,7 +1,7 @@
 #include "wires/line_merge.h"
 
 #include "dxf/handle_edits.h"
-#include "wires/geometry.h"
+#include "geometry/geometry.h"
 
 namespace kv {
 

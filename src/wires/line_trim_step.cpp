@@ -7,8 +7,8 @@
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
-#include "wires/step_round_trip.h"
-#include "wires/symbol_shapes.h"
+#include "operation/step_round_trip.h"
+#include "geometry/symbol_shapes.h"
 #include "wires/trim_writers.h"
 
 namespace kv {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/op_context.h"
+#include "operation/op_context.h"
 #include "wires/cut_engine.h"
 
 namespace kv {

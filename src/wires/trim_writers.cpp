@@ -7,7 +7,7 @@
 #include "dxf/line_edits.h"
 #include "dxf/linetype_names.h"
 #include "dxf/round_trip.h"
-#include "wires/geometry.h"
+#include "geometry/geometry.h"
 #include "wires/wire_pieces.h"
 
 namespace kv {

@@ -9,24 +9,14 @@
 
 #include "dxf/dxf_buffer.h"
 #include "dxf/records.h"
+#include "dxf/round_trip.h"
 #include "platform/clock.h"
 #include "platform/command_channel.h"
 #include "platform/files.h"
 #include "wires/cut_engine.h"
-#include "wires/symbol_shapes.h"
+#include "geometry/symbol_shapes.h"
 
 namespace kv {
-
-// The host side of a round trip: the scratch file, the host that inserts it, the pauses.
-struct RoundTripPorts {
-    CommandChannel& host;
-    Files& files;
-    Clock& clock;
-    std::string scratchPath;
-    // Whether the host took the file just inserted into its drawing; unset: trusted. A file
-    // the host could not read leaves no trace but in its history.
-    std::function<bool(std::string_view path)> insertArrived = {};
-};
 
 // Which pieces of a split wire are written: with CheckMin those at least `minimum` long,
 // otherwise those longer than kShortestSplitPiece.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "wires/geometry.h"
+#include "geometry/geometry.h"
 
 namespace kv {
 

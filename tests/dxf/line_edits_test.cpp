@@ -7,7 +7,7 @@
 #include "base/number_text.h"
 #include "base/strings.h"
 #include "dxf/linetype_names.h"
-#include "dxf_text.h"
+#include "support/dxf_text.h"
 
 namespace kv {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dxf_text.h"
+#include "support/dxf_text.h"
 
 namespace kv {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/number_text.h"
-#include "dxf_text.h"
+#include "support/dxf_text.h"
 
 namespace kv {
 namespace {

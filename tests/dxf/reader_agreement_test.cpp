@@ -16,7 +16,7 @@
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
-#include "dxf_text.h"
+#include "support/dxf_text.h"
 
 namespace kv {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "dxf_text.h"
-#include "fake_ports.h"
+#include "support/dxf_text.h"
+#include "support/fake_ports.h"
 
 namespace kv {
 namespace {

@@ -14,7 +14,7 @@
 #include "simhost/dxf_in.h"
 #include "simhost/dxf_out.h"
 #include "simhost/input_text.h"
-#include "win32/palette_controls.h"
+#include "app/palette_layout.h"
 
 namespace kv::e2e {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_window_system.h"
+#include "support/fake_window_system.h"
 #include "hostlink/host_link.h"
 
 namespace kv {

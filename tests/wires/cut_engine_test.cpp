@@ -7,11 +7,11 @@
 #include <cmath>
 #include <random>
 
-#include "cut_fixtures.h"
+#include "support/cut_fixtures.h"
 #include "dxf/read_blocks.h"
-#include "wires/block_extents.h"
+#include "geometry/block_extents.h"
 #include "wires/cut_engine.h"
-#include "wires/geometry.h"
+#include "geometry/geometry.h"
 #include "wires/wire_pieces.h"
 
 namespace kv {

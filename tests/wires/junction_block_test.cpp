@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dxf/read_blocks.h"
-#include "wires/block_extents.h"
+#include "geometry/block_extents.h"
 #include "wires/junction_block.h"
 
 namespace kv {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../dxf/dxf_text.h"
+#include "support/dxf_text.h"
 #include "dxf/read_entities.h"
 #include "wires/line_merge.h"
 

@@ -2,9 +2,9 @@
 // typed: file contents read back with the palette's reader, command order, failures.
 #include <gtest/gtest.h>
 
-#include "../dxf/fake_ports.h"
+#include "support/fake_ports.h"
 #include "base/number_text.h"
-#include "cut_fixtures.h"
+#include "support/cut_fixtures.h"
 #include "wires/trim_writers.h"
 
 namespace kv {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cut_fixtures.h"
+#include "support/cut_fixtures.h"
 #include "wires/wire_pieces.h"
 
 namespace kv {

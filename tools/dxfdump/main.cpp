@@ -12,7 +12,7 @@
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "json_writer.h"
-#include "wires/block_extents.h"
+#include "geometry/block_extents.h"
 
 namespace kv {
 namespace {

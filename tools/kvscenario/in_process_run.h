@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "engine/main_form.h"
+#include "app/main_form.h"
 #include "platform/native_files.h"
 #include "scenario_run.h"
 #include "simhost/session.h"
-#include "simhost/windows/desktop.h"
+#include "simhost/inproc/desktop.h"
 
 namespace kv::scenario {
 

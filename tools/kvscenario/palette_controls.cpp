@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win32/palette_controls.h"
+#include "app/palette_layout.h"
 
 namespace kv::scenario {
 

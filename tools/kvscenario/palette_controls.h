@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "engine/main_form.h"
+#include "app/main_form.h"
 
 namespace kv::scenario {
 

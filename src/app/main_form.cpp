@@ -1,0 +1,93 @@
+#include "app/main_form.h"
+
+#include "base/number_text.h"
+#include "base/strings.h"
+
+namespace kv {
+
+namespace {
+
+constexpr std::string_view kUndoFailed = "UNDO 出来ませんでした.  ";
+constexpr std::string_view kEverythingUndone = "すべての操作が取り消";
+constexpr std::string_view kAttributeEditor = "mikosu.exe";
+constexpr std::string_view kCollapsed = "↓";
+constexpr std::string_view kExpanded = "↑";
+
+// The executable's folder with its trailing separator.
+std::string FolderOf(std::string_view path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+}  // namespace
+
+TFormKvaneMain::TFormKvaneMain(WindowSystem& windows, Ui& ui, Clock& clock, Files& files,
+                               std::string executablePath)
+    : OpContext(windows, ui, clock, files, std::move(executablePath)) {
+    ButtonLdrawN.enabled = CheckKpMark.checked;
+    SpeedButton3.visible = false;
+}
+
+void TFormKvaneMain::Guarded(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const ConversionError& e) {
+        LastOp = 0;
+        AbandonOperation();
+        RestoreTitleUnlessBlockTab();
+        ui.ShowMessage(e.what(), MessageButtons::Ok);
+    }
+}
+
+void TFormKvaneMain::RestoreTitleUnlessBlockTab() {
+    if (PageControl1.activePageIndex != kBlockTabIndex) Caption = kAppTitle;
+}
+
+void TFormKvaneMain::SpeedButtonUndoClick() {
+    SpeedButtonUndo.enabled = false;
+    // Ended before the host is touched, so no tick runs a queued button meanwhile;
+    // the undo takes over from a queued button as well.
+    EndOperation();
+    LastOp = 0;
+    Caption = "Undo B";
+    host.SendCommand("\x03UNDO B ");
+    if (Contains(host.ReadCommandLine(), kEverythingUndone)) {
+        host.SendCommand("\x03");
+        ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
+    }
+    // After the step back, which would otherwise undo them again.
+    TypeBackRestores();
+    host.BringHostToFront();
+}
+
+void TFormKvaneMain::SpeedButton2Click() {
+    host.BringHostToFront();
+    host.SendCommand("\x03");
+}
+
+void TFormKvaneMain::ButtonTextClick() {
+    ui.LaunchProgram(FolderOf(executablePath) + std::string(kAttributeEditor), "/E");
+}
+
+void TFormKvaneMain::CheckKpMarkClick() { ButtonLdrawN.enabled = CheckKpMark.checked; }
+
+void TFormKvaneMain::EditKpRadKeyPress(char& key) {
+    const bool kept = (key >= '0' && key <= '9') || key == '.' || key == '\r' || key == '\b';
+    if (!kept) key = 0;
+}
+
+void TFormKvaneMain::SpeedButtonHeightClick() {
+    const bool expand = SpeedButtonHeight.caption == kCollapsed;
+    const std::string_view caption = expand ? kExpanded : kCollapsed;
+    for (ButtonControl* b : {&SpeedButtonHeight, &SpeedButton4, &SpeedButton6, &SpeedButton17})
+        b->caption = caption;
+    ClientHeight = expand ? kClientHeightExpanded : kClientHeightCollapsed;
+    PageControl1.height = ClientHeight - 2;
+}
+
+void TFormKvaneMain::PageControl1Change() {
+    // Until a library folder is selected the block tab shows the title as well.
+    Caption = kAppTitle;
+}
+
+}  // namespace kv

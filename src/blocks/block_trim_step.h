@@ -1,0 +1,17 @@
+// Block trim (state 901): the user picks a symbol, every wire crossing it is cut back to the
+// symbol's geometry, and the next pick is asked for until the user picks nothing.
+#pragma once
+
+#include "operation/op_context.h"
+#include "wires/cut_engine.h"
+
+namespace kv {
+
+constexpr int kBlockTrimState = 901;
+
+// One pass at the command prompt. Originals are erased only once their replacement is in the
+// drawing; a pass whose pieces went in without the edited export is undone to its mark.
+// A value in an export that should be a number and is not raises ConversionError.
+void BlockTrimStep(OpContext& op, const CutOptions& options);
+
+}  // namespace kv

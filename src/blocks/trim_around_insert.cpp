@@ -1,0 +1,55 @@
+#include "blocks/trim_around_insert.h"
+
+#include <optional>
+
+#include "base/number_text.h"
+#include "dxf/read_blocks.h"
+#include "dxf/read_entities.h"
+#include "dxf/round_trip.h"
+#include "geometry/block_extents.h"
+#include "geometry/symbol_shapes.h"
+
+namespace kv {
+
+namespace {
+
+std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
+
+constexpr const char* kErasePrevious = "\x03" "ERASE P\r\r";
+
+}  // namespace
+
+std::string FenceSelectCommand(const FenceCorners& corners) {
+    std::string command = "SELECT F ";
+    for (const Point3& corner : corners) command += PointText(corner) + "\r";
+    return command + PointText(corners[0]) + "\r\r\r";
+}
+
+TrimPassResult TrimAroundInsert(DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
+                                const CutOptions& options, RoundTripPorts& ports,
+                                const std::function<int()>& selectionCount) {
+    if (inserts.empty()) return TrimPassResult::kNoFence;
+    BlockGeometry geometry;
+    ReadBlocks(buffer, geometry);
+    std::vector<BlockExtent> extents;
+    if (ComputeBlockExtents(geometry, extents) < 1) return TrimPassResult::kNoFence;
+    const std::optional<FenceCorners> fence = ComputeFence(inserts.front(), extents, geometry.blocks, kTrimFenceFactor);
+    if (!fence) return TrimPassResult::kNoFence;
+    const SymbolShapes shapes(geometry);
+
+    ports.host.SendCommand(FenceSelectCommand(*fence));
+    if (selectionCount() <= 0) return TrimPassResult::kNothingCrossed;
+    if (!ExportPrevious(ports.host, ports.files, ports.scratchPath, buffer)) return TrimPassResult::kNoWires;
+    std::vector<TLineEnt> lines;
+    if (ReadLines(buffer, lines) < 1) return TrimPassResult::kNoWires;
+
+    switch (WriteTrimmedLines(lines, inserts, shapes, options, buffer, ports)) {
+        case TrimWriteResult::kNothingInserted: return TrimPassResult::kNothingInserted;
+        case TrimWriteResult::kPiecesOnly: return TrimPassResult::kPiecesOnly;
+        case TrimWriteResult::kDone: break;
+    }
+    ports.host.SendCommand(kErasePrevious);
+    return TrimPassResult::kTrimmed;
+}
+
+}  // namespace kv

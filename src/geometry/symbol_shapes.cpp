@@ -1,0 +1,46 @@
+#include "geometry/symbol_shapes.h"
+
+#include "geometry/block_extents.h"
+#include "geometry/layer_visibility.h"
+
+namespace kv {
+
+namespace {
+
+template <typename Shapes, typename Record>
+void AddVisible(Shapes& byName, const LayerList& layers,
+                const std::vector<Record>& records, std::vector<Record> BlockShapes::*target) {
+    for (const Record& record : records) {
+        auto found = byName.find(record.BlockName);
+        if (found == byName.end() || !LayerIsOn(record.Layer, layers)) continue;
+        (found->second.*target).push_back(record);
+    }
+}
+
+}  // namespace
+
+SymbolShapes::SymbolShapes(const BlockGeometry& geometry) {
+    for (const TBlockBlk& block : geometry.blocks) {
+        BlockShapes shapes;
+        shapes.block = block;
+        byName_.try_emplace(block.Name, std::move(shapes));
+    }
+
+    BlockGeometry polylines;
+    polylines.polylines = geometry.polylines;
+    polylines.vertices = geometry.vertices;
+    ExplodePolylines(polylines);
+
+    AddVisible(byName_, geometry.layers, geometry.lines, &BlockShapes::lines);
+    AddVisible(byName_, geometry.layers, geometry.circles, &BlockShapes::circles);
+    AddVisible(byName_, geometry.layers, geometry.arcs, &BlockShapes::arcs);
+    AddVisible(byName_, geometry.layers, polylines.lines, &BlockShapes::polylineLines);
+    AddVisible(byName_, geometry.layers, polylines.arcs, &BlockShapes::polylineArcs);
+}
+
+const BlockShapes* SymbolShapes::Find(std::string_view blockName) const {
+    auto found = byName_.find(blockName);
+    return found == byName_.end() ? nullptr : &found->second;
+}
+
+}  // namespace kv

@@ -1,0 +1,40 @@
+#include "operation/point_reading.h"
+
+#include "base/number_text.h"
+#include "base/strings.h"
+#include "hostlink/host_text.h"
+
+namespace kv {
+
+bool ParseIdAnswer(std::string_view line, Point3& point) {
+    if (!Contains(line, "X =") || !Contains(line, "Y =") || !Contains(line, "Z =")) return false;
+    const double x = ParseReal(TextBetween("X =", "Y =", line));
+    const double y = ParseReal(TextBetween("Y =", "Z =", line));
+    const double z = ParseReal(TextAfterLast("Z =", line));
+    point = {x, y, z};
+    return true;
+}
+
+void ReadPickedPointStep(OpContext& op) {
+    if (!op.HostAtCommandPrompt()) return;
+    op.Timer1.enabled = false;
+    const std::string line = op.host.CopyHistoryLastLine();
+    if (IsCancelLine(line) || !ParseIdAnswer(line, op.PickedPoint)) {
+        op.OpState = 0;
+        return;
+    }
+    op.OpState += 1;
+    op.Timer1.enabled = true;
+}
+
+bool ReadLastPointFullPrecision(HostLink& host, Point3& point) {
+    const std::string unitPrecision = host.GetSysVar("LUPREC");
+    int digits = 0;
+    const bool changePrecision = TryParseInt(unitPrecision, digits);
+    if (changePrecision) host.SendCommand("'LUPREC 8 ");
+    const std::string text = host.GetSysVar("LASTPOINT");
+    if (changePrecision) host.SendCommand("'LUPREC " + unitPrecision + "\r");
+    return ParsePoint(text, point);
+}
+
+}  // namespace kv

@@ -1,0 +1,64 @@
+#include "operation/step_round_trip.h"
+
+#include <vector>
+
+#include "base/number_text.h"
+#include "base/strings.h"
+#include "dxf/round_trip.h"
+#include "hostlink/host_text.h"
+
+namespace kv {
+
+namespace {
+
+// The insertion point typed after the file name by every insert of a round trip.
+constexpr std::string_view kInsertionPoint = "0,0";
+
+bool EchoedAtCommandPrompt(std::string_view line, std::string_view typed) {
+    for (std::string_view prompt : {kCommandPromptFullWidth, kCommandPromptHalfWidth}) {
+        if (StartsWith(line, prompt) && Trim(line.substr(prompt.size())) == typed) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+RoundTripPorts StepPorts(OpContext& op) {
+    RoundTripPorts ports{op.host, op.files, op.clock, ScratchDxfPath(op.executablePath)};
+    ports.insertArrived = [&host = op.host](std::string_view path) { return InsertArrived(host, path); };
+    return ports;
+}
+
+bool InsertArrived(HostLink& host, std::string_view path) {
+    const std::vector<std::string> lines = Split(host.ReadTextWindow(), '\n');
+    const std::string fileAnswer = std::string("*").append(path);
+    size_t i = lines.size();
+    while (i > 0 && !Contains(lines[i - 1], fileAnswer)) --i;
+    if (i == 0) return false;
+    for (; i < lines.size(); ++i) {
+        if (EchoedAtCommandPrompt(Trim(lines[i]), kInsertionPoint)) return false;
+    }
+    return true;
+}
+
+void RestartSingleSelection(OpContext& op, int state) {
+    op.host.SendCommand("\x03SNAPMODE 0 ");
+    int snapMode = 0;
+    if (TryParseInt(op.SavedSnapMode, snapMode)) op.RememberRestore("SNAPMODE", "SNAPMODE " + op.SavedSnapMode + "\r");
+    op.host.SendCommand("SELECT SINGLE ");
+    op.OpState = state;
+    op.Timer1.enabled = true;
+}
+
+bool TakeFinishedPick(OpContext& op) {
+    if (!op.HostAtCommandPrompt()) return false;
+    op.Timer1.enabled = false;
+    op.OpState = 0;
+    const bool picked = op.host.SelectionCount() >= 1;
+    op.RestoreSnapMode();
+    if (!picked) return false;
+    op.SetUndoMark();
+    return true;
+}
+
+}  // namespace kv

@@ -1,0 +1,134 @@
+#include "operation/point_reading.h"
+
+#include "base/number_text.h"
+
+#include "support/engine_fixture.h"
+
+namespace kv::test {
+namespace {
+
+// A missing label is no answer, a garbled number the standard message; neither touches the point.
+TEST(ParseIdAnswerTest, ReadsTheThreeCoordinatesOrNothing) {
+    Point3 p{1, 2, 3};
+    EXPECT_FALSE(ParseIdAnswer("X = 10.0000     Y = 20.0000", p));
+    EXPECT_FALSE(ParseIdAnswer("点を指定: 10,20", p));
+    try {
+        ParseIdAnswer("X = 1O.0000     Y = 20.0000     Z = 0.0000", p);
+        ADD_FAILURE() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'1O.0000' is not a valid floating point value");
+    }
+    EXPECT_EQ(p, (Point3{1, 2, 3}));
+    ASSERT_TRUE(ParseIdAnswer("X = 10.2500     Y = -20.0000     Z = 0.5000", p));
+    EXPECT_EQ(p, (Point3{10.25, -20, 0.5}));
+}
+
+class PointStateTest : public EngineTest {
+protected:
+    // The wire-number restart: reads DIMSCALE, asks for a point, state 1401.
+    void StartPointState() {
+        form.RunQueued(1401);
+        ASSERT_EQ(form.OpState, 1401);
+        Typed();
+    }
+};
+
+// A cancel or an answer without coordinates ends the operation, without a message.
+TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperation) {
+    StartPointState();
+    Tick();
+    EXPECT_EQ(form.OpState, 1401);  // the host still asks for the point
+    host.Pick(12.5, -3);
+    Tick();
+    EXPECT_EQ(form.PickedPoint, (Point3{12.5, -3, 0}));
+    EXPECT_EQ(Op(), "1402/0 on -");
+
+    host.idAnswer = "点が見つかりません";
+    for (const bool cancel : {true, false}) {
+        form.AbandonOperation();
+        StartPointState();
+        cancel ? host.PressEscape() : host.Pick(1, 1);
+        Tick();
+        EXPECT_EQ(Op(), "0/0 off -") << cancel;
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
+    form.SaveSnapMode();  // as a step that selects would
+    form.SwitchSnapOff();
+    ASSERT_EQ(host.vars["SNAPMODE"], "0");
+    StartPointState();
+    form.LastOp = 151;
+    host.idAnswer = "X = abc     Y = 2.0000     Z = 0.0000";
+    host.Pick(1, 2);
+    Typed();
+    Tick();
+    EXPECT_EQ(ui.messages, Texts{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
+    EXPECT_EQ(host.vars["SNAPMODE"], "1");
+    EXPECT_EQ(Op(), "0/0 off -");
+
+    form.ButtonDrawClick();  // the palette stays usable
+    EXPECT_EQ(form.OpState, 101);
+}
+
+TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
+    form.ButtonKpMarkClick();
+    EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
+    EXPECT_EQ(Op(), "0/0 off -");
+    EXPECT_TRUE(Typed().empty());
+
+    form.EditKpMark.text = "I_KOUTEN";
+    form.SpeedButtonUndo.enabled = true;
+    form.ButtonKpMarkClick();
+    EXPECT_FALSE(form.SpeedButtonUndo.enabled);
+    EXPECT_EQ(Op(), "11/0 on IMark");
+    EXPECT_EQ(form.DimScaleText, "2.5");
+    EXPECT_EQ(form.SavedLayer, "\"0\"");
+    host.Pick(4, 5);
+    Tick();
+    EXPECT_EQ(form.PickedPoint, (Point3{4, 5, 0}));
+    EXPECT_EQ(form.OpState, 12);
+}
+
+TEST_F(PointStateTest, DimScaleThatIsEmptyZeroOrNotANumberCountsAsOne) {
+    for (const char* value : {"0", "0.0", "abc", "1,5"}) {
+        host.vars["DIMSCALE"] = value;
+        form.RunQueued(1401);
+        EXPECT_EQ(form.DimScaleText, "1.0") << value;
+    }
+    host.Quit();
+    form.RunQueued(1501);
+    EXPECT_EQ(form.DimScaleText, "1.0");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// Precision is raised for the read and typed back after, unless it could not be read.
+TEST_F(EngineTest, LastPointIsReadAtEightDecimals) {
+    struct Case {
+        const char* luprec;
+        const char* lastPoint;
+        std::optional<Point3> read;
+        Texts typed;
+    };
+    const Case cases[] = {
+        {"4", "12.12345678,3.50000000,0.00000000", Point3{12.12345678, 3.5, 0},
+         {"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}},
+        {"vier", "1.0000,2.0000,0.0000", Point3{1, 2, 0}, {"'LUPREC\r", "\x03", "'LASTPOINT\r", "\x03"}},
+        {"4", "x,y", std::nullopt,
+         {"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}},
+    };
+    for (const Case& c : cases) {
+        host.vars["LUPREC"] = c.luprec;
+        host.vars["LASTPOINT"] = c.lastPoint;
+        Point3 p;
+        EXPECT_EQ(ReadLastPointFullPrecision(form.host, p), c.read.has_value()) << c.lastPoint;
+        EXPECT_EQ(c.read.value_or(p), p);
+        EXPECT_EQ(Typed(), c.typed) << c.lastPoint;
+        EXPECT_EQ(host.vars["LUPREC"], c.luprec);
+    }
+}
+
+}  // namespace
+}  // namespace kv::test

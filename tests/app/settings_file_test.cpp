@@ -1,0 +1,235 @@
+#include "app/settings_file.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "support/engine_fixture.h"
+
+namespace kv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder the settings can be written to, removed with the test.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "kvsettings-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Files of a folder that can be read but not written, as for a user without rights there.
+class ReadOnlyFolderFiles : public Files {
+public:
+    explicit ReadOnlyFolderFiles(std::string folder) : folder_(std::move(folder)) {}
+    bool Exists(std::string_view path) override { return real_.Exists(path); }
+    bool Delete(std::string_view path) override { return !Inside(path) && real_.Delete(path); }
+    std::optional<std::string> ReadText(std::string_view path) override { return real_.ReadText(path); }
+    bool WriteText(std::string_view path, std::string_view text) override {
+        return !Inside(path) && real_.WriteText(path, text);
+    }
+    std::vector<FolderEntry> ListFolder(std::string_view path) override { return real_.ListFolder(path); }
+
+private:
+    bool Inside(std::string_view path) const { return StartsWith(path, folder_ + "/"); }
+    NativeFiles real_;
+    std::string folder_;
+};
+
+// 1920 x 1080 with a tool-window border: the collapsed window is 342 x 101.
+constexpr ScreenMetrics kScreen{1920, 1080, 6, 25};
+constexpr int kCentredLeft = (1920 - 342) / 2;
+constexpr int kCentredTop = (1080 - 101) / 2;
+
+class SettingsTest : public EngineTest {
+protected:
+    SettingsFile Settings() { return SettingsFile(files, exeFolder / "kvane2k.exe", appData.path()); }
+
+    // Every option away from its default, so a load that skips a key shows.
+    void ChangeEverything(TFormKvaneMain& f) {
+        f.Left = 40;
+        f.Top = -12;  // a monitor above the main one
+        int n = 0;
+        for (EditControl* e : Edits(f)) e->text = "値" + std::to_string(++n);
+        for (CheckControl* c : Checks(f)) c->checked = !c->checked;
+    }
+
+    static std::vector<EditControl*> Edits(TFormKvaneMain& f) {
+        return {&f.EditLayer, &f.EditBlock, &f.EditMin,     &f.EditKpLayer, &f.EditKpMark,
+                &f.EditKpRad, &f.EditLastChar, &f.EditFrad, &f.EditFrad2};
+    }
+    static std::vector<CheckControl*> Checks(TFormKvaneMain& f) {
+        return {&f.CheckLayer,   &f.CheckBlock,  &f.CheckLine,   &f.CheckCircle,    &f.CheckArc,
+                &f.CheckLWP,     &f.CheckMin,    &f.CheckActive, &f.CheckMouse,     &f.CheckKpLayer,
+                &f.CheckKpMark,  &f.CheckCmdLine, &f.CheckSelect, &f.CheckExplode, &f.CheckFillet,
+                &f.CheckFilletAll};
+    }
+    // Every kept option in one line, in the order of Edits and Checks.
+    static std::string Options(TFormKvaneMain& f) {
+        std::string text = std::to_string(f.Left) + "," + std::to_string(f.Top);
+        for (EditControl* e : Edits(f)) text += " " + e->text;
+        text += " ";
+        for (CheckControl* c : Checks(f)) text += c->checked ? "1" : "0";
+        return text + (f.ButtonLdrawN.enabled ? " LdrawN" : "");
+    }
+
+    TempFolder exeFolder;
+    TempFolder appData;
+};
+
+TEST_F(SettingsTest, FirstStartWithoutFileGivesTheDefaults) {
+    ChangeEverything(form);
+    form.LoadSettings(Settings(), kScreen);
+    // The three boxes that are never read keep what they had.
+    EXPECT_EQ(Options(form), std::to_string(kCentredLeft) + "," + std::to_string(kCentredTop) +
+                                 "   5.0   1.0 . 10 10 0011101110010110");
+}
+
+TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStartButTheUnreadOnes) {
+    ChangeEverything(form);
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+
+    TFormKvaneMain next{ws, ui, clock, files, exeFolder / "kvane2k.exe"};
+    next.LoadSettings(Settings(), kScreen);
+    // CheckMin, CheckActive and CheckMouse are written but never read; FilletAll is never written.
+    form.CheckMin.checked = form.CheckActive.checked = form.CheckMouse.checked = false;
+    form.CheckFilletAll.checked = false;
+    form.ButtonLdrawN.enabled = true;  // follows CheckKpMark
+    EXPECT_EQ(Options(next), Options(form));
+}
+
+TEST_F(SettingsTest, FileHoldsTheKeysInOrderInTheProfileForm) {
+    form.Left = 5;
+    form.Top = 6;
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_EQ(files.ReadText(exeFolder / "kvane2k.ini"),
+              "[Form]\r\nTop=6\r\nLeft=5\r\n\r\n"
+              "[Edit]\r\nLayer=\r\nBlock=\r\nMin=5.0\r\nKpLayer=\r\nKpMark=\r\nKpRad=1.0\r\nCmdChar=.\r\n\r\n"
+              "[Check]\r\nLayer=0\r\nBlock=0\r\nLine=1\r\nCircle=1\r\nArc=1\r\nLWPLine=0\r\nMin=0\r\n"
+              "Active=0\r\nMouse=0\r\nKpLayer=0\r\nKpMark=0\r\nCmdLine=1\r\nSelect=0\r\n\r\n"
+              "[PL15]\r\nFRAD=10\r\nExplode=1\r\nFillet=1\r\n\r\n"
+              "[Fillet]\r\nFRAD=10\r\n");
+}
+
+TEST_F(SettingsTest, HandWrittenValuesOfUnwrittenKeysSurviveAndUnreadOnesAreIgnored) {
+    files.WriteText(exeFolder / "kvane2k.ini",
+                    "[Check]\r\nActive=1\r\nMouse=1\r\nMin=1\r\n[Fillet]\r\nFilletAll=1\r\n"
+                    "[TxtBtn0]\r\nCaption=AC100V\r\n");
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_FALSE(form.CheckActive.checked || form.CheckMouse.checked || form.CheckMin.checked);
+    EXPECT_TRUE(form.CheckFilletAll.checked);
+
+    form.CheckFilletAll.checked = false;
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    const IniFile ini(exeFolder / "kvane2k.ini");
+    EXPECT_EQ(ini.ReadString("Fillet", "FilletAll", ""), "1");
+    EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+    EXPECT_EQ(ini.ReadString("Check", "Active", ""), "0");
+}
+
+// Unconvertible values give their defaults; a window past the right or bottom edge is centred.
+TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeOrUnreadableCentresTheWindow) {
+    struct Case {
+        const char* left;
+        const char* top;
+        int wantLeft, wantTop;
+    };
+    const Case cases[] = {
+        {"1578", "979", 1920 - 342, 1080 - 101},  // flush with both edges
+        {"1579", "10", kCentredLeft, kCentredTop},
+        {"10", "980", kCentredLeft, kCentredTop},
+        {"-300", "-20", -300, -20},
+        {"12x", "abc", kCentredLeft, kCentredTop},
+    };
+    for (const Case& c : cases) {
+        files.WriteText(exeFolder / "kvane2k.ini",
+                        std::string("[Form]\r\nTop=") + c.top + "\r\nLeft=" + c.left +
+                            "\r\n[Check]\r\nLine=yes\r\nCircle=0\r\nLWPLine=-3\r\nCmdLine=\r\n");
+        form.LoadSettings(Settings(), kScreen);
+        EXPECT_EQ(form.Left, c.wantLeft) << c.left << "," << c.top;
+        EXPECT_EQ(form.Top, c.wantTop) << c.left << "," << c.top;
+        EXPECT_TRUE(form.CheckLine.checked);
+        EXPECT_FALSE(form.CheckCircle.checked);
+        EXPECT_TRUE(form.CheckLWP.checked);  // any non-zero integer
+        EXPECT_TRUE(form.CheckCmdLine.checked);
+    }
+}
+
+TEST_F(SettingsTest, LineBreaksInATextCannotAddKeys) {
+    form.EditLayer.text = "A\r\n[Check]\r\nLine=0";
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(form.EditLayer.text, "A[Check]Line=0");
+    EXPECT_TRUE(form.CheckLine.checked);
+}
+
+TEST_F(SettingsTest, MissingExecutableFolderFallsBackToApplicationData) {
+    const std::string exe = exeFolder / "gone/kvane2k.exe";
+    ChangeEverything(form);
+    SettingsFile settings(files, exe, appData.path());
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_TRUE(files.Exists(appData / "kvane2k.ini"));
+
+    TFormKvaneMain next{ws, ui, clock, files, exe};
+    next.LoadSettings(SettingsFile(files, exe, appData.path()), kScreen);
+    EXPECT_EQ(next.EditKpMark.text, form.EditKpMark.text);
+    EXPECT_FALSE(next.CheckLine.checked);
+
+    SettingsFile nowhere(files, exe, "");
+    EXPECT_FALSE(form.SaveSettings(nowhere));
+}
+
+TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
+    const std::string beside = exeFolder / "kvane2k.ini";
+    const std::string installed = "[TxtBtn0]\r\nCaption=AC100V\r\n\r\n[Check]\r\nSelect=1\r\n";
+    files.WriteText(beside, installed);
+    ReadOnlyFolderFiles readOnly(exeFolder.path());
+    const std::string exe = exeFolder / "kvane2k.exe";
+
+    form.LoadSettings(SettingsFile(readOnly, exe, appData.path()), kScreen);
+    EXPECT_TRUE(form.CheckSelect.checked);
+    form.EditKpMark.text = "DOT";
+    SettingsFile settings(readOnly, exe, appData.path());
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_EQ(files.ReadText(beside), installed);
+
+    const IniFile fallback(appData / "kvane2k.ini");
+    EXPECT_EQ(fallback.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+    EXPECT_EQ(fallback.ReadString("Edit", "KpMark", ""), "DOT");
+
+    // Once the folder can be written again, the latest values move back beside the executable.
+    form.EditKpMark.text = "DOT2";
+    SettingsFile writable(files, exe, appData.path());
+    ASSERT_TRUE(form.SaveSettings(writable));
+    EXPECT_FALSE(files.Exists(appData / "kvane2k.ini"));
+    const IniFile ini(beside);
+    EXPECT_EQ(ini.ReadString("Edit", "KpMark", ""), "DOT2");
+    EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+}
+
+TEST(SettingsPathTest, ExtensionReplacedAndFallbackNamedAfterTheExecutable) {
+    EXPECT_EQ(SettingsPathBeside("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.ini");
+    EXPECT_EQ(SettingsPathBeside("/opt/kv.d/kvane2k"), "/opt/kv.d/kvane2k.ini");
+    NativeFiles files;
+    EXPECT_EQ(SettingsFile(files, "C:\\Tools\\kvane2k.exe", "C:\\Users\\u\\AppData").FallbackPath(),
+              "C:\\Users\\u\\AppData\\kvane2k.ini");
+    EXPECT_EQ(SettingsFile(files, "/opt/kv/kvane2k.exe", "").FallbackPath(), "");
+}
+
+}  // namespace
+}  // namespace kv::test

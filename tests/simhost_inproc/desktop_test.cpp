@@ -1,0 +1,182 @@
+// The palette's real host link driven against the stand-in host's windows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/strings.h"
+#include "hostlink/host_link.h"
+#include "hostlink/host_text.h"
+#include "simhost/session.h"
+#include "simhost/inproc/desktop.h"
+
+namespace kv::sim {
+namespace {
+
+constexpr std::string_view kIdle = "コマンド: ";
+
+class DesktopTest : public ::testing::Test {
+protected:
+    Session session{RealFiles()};
+    Desktop desktop;
+    HostLink link{desktop};
+
+    std::string LastHistoryLine() const {
+        return session.History().empty() ? std::string() : session.History().back();
+    }
+};
+
+TEST_F(DesktopTest, NothingIsFoundWhileNoHostRuns) {
+    desktop.AddPaletteWindow("Korvane2K Ver.1.75", "TFormKvaneMain");
+    EXPECT_EQ(link.FindHostWindows(), kNoWindow);
+    EXPECT_EQ(link.FindTextWindow(), kNoWindow);
+    EXPECT_EQ(link.FindDrawingView(), kNoWindow);
+    EXPECT_FALSE(link.BringHostToFront());
+    link.SendCommand("LINE ");
+    EXPECT_EQ(link.ReadCommandLine(), "");
+    EXPECT_EQ(link.ReadTextWindow(), "");
+    EXPECT_EQ(link.GetSysVar("SNAPMODE"), "");
+    EXPECT_EQ(link.SelectionCount(), 0);
+    EXPECT_TRUE(desktop.TypedTexts().empty());
+}
+
+TEST_F(DesktopTest, DockedCommandLineIsFoundInsideTheFrame) {
+    const int host = desktop.StartHost(session);
+    const HostWindowSet& w = desktop.HostWindows(host);
+    EXPECT_EQ(link.FindHostWindows(), w.frame);
+    EXPECT_EQ(link.Windows().mainThread, w.thread);
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(link.Windows().promptControl, w.prompt);
+    EXPECT_EQ(link.Windows().commandLineSecond, w.historyPane);
+    EXPECT_EQ(link.FindCommandLineWindow(), kNoWindow);
+    EXPECT_EQ(link.FindTextWindow(), w.textWindow);
+    EXPECT_EQ(link.FindDrawingView(), w.view);
+    EXPECT_EQ(link.Windows().activeDrawing, w.drawingWindow);
+    EXPECT_TRUE(StartsWith(desktop.Caption(w.textWindow), "AutoCAD "));
+    EXPECT_EQ(desktop.WindowThread(w.textWindow), w.thread);
+}
+
+TEST_F(DesktopTest, FloatingCommandLineIsFollowedWhenItMoves) {
+    const int host = desktop.StartHost(session, CommandLinePlace::Floating);
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(link.Windows().commandLineWindow, desktop.HostWindows(host).commandLine);
+    EXPECT_EQ(desktop.Caption(link.Windows().commandLineWindow), "コマンド ライン");
+
+    desktop.MoveCommandLine(host, CommandLinePlace::Docked);
+    link.SendCommand("LINE ");
+    EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
+    EXPECT_FALSE(desktop.IsWindow(link.Windows().commandLineWindow));
+    EXPECT_EQ(link.Windows().promptControl, desktop.HostWindows(host).prompt);
+}
+
+TEST_F(DesktopTest, TypedCommandIsAnsweredBeforeTheSendReturns) {
+    desktop.StartHost(session);
+    link.SendCommand("LINE ");
+    EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
+    EXPECT_TRUE(EndsWith(link.ReadTextWindow(), "コマンド: LINE"));
+    link.SendCommand("0,0 10,0 ");
+    EXPECT_EQ(link.ReadCommandLine(), "次の点を指定 または [元に戻す(U)]: ");
+    link.SendCommand("\r");
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    ASSERT_EQ(session.drawing().Entities().size(), 1u);
+    EXPECT_EQ(desktop.TypedTexts(), (std::vector<std::string>{"LINE ", "0,0 10,0 ", "\r"}));
+}
+
+TEST_F(DesktopTest, TextIsDeliveredAsTheHostReadsAnsiBytes) {
+    desktop.StartHost(session);
+    // Up to the NUL, and with what the code page cannot hold turned into '?'.
+    link.SendCommand(std::string("ID\0ERASE ", 9));
+    EXPECT_EQ(desktop.TypedTexts().back(), "ID");
+    link.SendCommand("\x03-LAYER M 配線\xF0\x9F\x98\x80\r\r");
+    EXPECT_EQ(desktop.TypedTexts().back(), "\x03-LAYER M 配線?\r\r");
+}
+
+TEST_F(DesktopTest, SystemVariablesAreReadAndLeftUnchanged) {
+    desktop.StartHost(session);
+    session.drawing().vars.snapMode = 1;
+    EXPECT_EQ(link.GetSysVar("SNAPMODE"), "1");
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(session.drawing().vars.snapMode, 1);
+    EXPECT_EQ(link.GetSysVar("CLAYER"), "\"0\"");
+    // Read-only: the answer comes from the history.
+    Point3 center;
+    ASSERT_TRUE(ParsePoint(link.GetSysVar("VIEWCTR"), center));
+    EXPECT_DOUBLE_EQ(center.x, session.drawing().vars.viewCtr.x);
+    EXPECT_DOUBLE_EQ(center.y, session.drawing().vars.viewCtr.y);
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+}
+
+TEST_F(DesktopTest, SelectionCountFollowsASinglePick) {
+    desktop.StartHost(session);
+    link.SendCommand("LINE 0,0 100,0 \r");
+    link.SendCommand("SELECT SINGLE ");
+    EXPECT_EQ(link.SelectionCount(), 0);  // still asking
+    session.Pick({50, 0, 0});
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(link.SelectionCount(), 1);
+}
+
+TEST_F(DesktopTest, HistoryLastLineComesThroughTheClipboard) {
+    desktop.StartHost(session);
+    desktop.SetClipboardText("the user's own clipboard");
+    link.SendCommand("ID ");
+    session.Pick({10, 20, 0});
+    EXPECT_EQ(link.CopyHistoryLastLine(), "X = 10.0000     Y = 20.0000     Z = 0.0000");
+    const std::string clipboard = desktop.ClipboardText();
+    EXPECT_TRUE(EndsWith(clipboard, "Z = 0.0000\r\n"));
+    // Finished lines only: the current prompt never reaches the clipboard.
+    EXPECT_FALSE(EndsWith(clipboard, std::string(kIdle) + "\r\n"));
+}
+
+TEST_F(DesktopTest, TheFrontInstanceIsDrivenWithItsOwnTextWindow) {
+    Session other{RealFiles()};
+    const int first = desktop.StartHost(session);
+    const int second = desktop.StartHost(other);
+    link.SendCommand("LINE ");
+    EXPECT_EQ(other.PromptLine(), "1 点目を指定: ");
+    EXPECT_EQ(session.PromptLine(), kIdle);
+    EXPECT_EQ(link.FindTextWindow(), desktop.HostWindows(second).textWindow);
+
+    ASSERT_TRUE(desktop.SetForegroundWindow(desktop.HostWindows(first).frame));
+    EXPECT_EQ(link.FindTextWindow(), desktop.HostWindows(first).textWindow);
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(link.ReadTextWindow(), "");
+}
+
+TEST_F(DesktopTest, RestartedHostIsFoundUnderNewHandles) {
+    const int host = desktop.StartHost(session);
+    const HostWindowSet before = desktop.HostWindows(host);
+    const int again = desktop.RestartHost(host);
+    const HostWindowSet& after = desktop.HostWindows(again);
+    for (WindowHandle old : {before.frame, before.prompt, before.textWindow, before.view})
+        EXPECT_FALSE(desktop.IsWindow(old));
+    EXPECT_NE(after.thread, before.thread);
+    EXPECT_EQ(link.FindHostWindows(), after.frame);
+    EXPECT_EQ(link.FindDrawingView(), after.view);
+    link.SendCommand("LINE ");
+    EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
+}
+
+TEST_F(DesktopTest, HostGoneInTheMiddleOfACommand) {
+    const int host = desktop.StartHost(session);
+    link.SendCommand("LINE ");
+    desktop.CloseHost(host);
+    EXPECT_EQ(link.ReadCommandLine(), "");
+    EXPECT_EQ(link.CopyHistoryLastLine(), "");
+    EXPECT_EQ(link.SelectionCount(), 0);
+    link.SendCommand("0,0 ");
+    EXPECT_EQ(session.PromptLine(), "1 点目を指定: ");
+    EXPECT_EQ(desktop.ForegroundWindow(), kNoWindow);
+}
+
+TEST_F(DesktopTest, PaletteDialogIsRaisedOverTheHost) {
+    desktop.StartHost(session);
+    const WindowHandle dialog = desktop.AddPaletteWindow("線番", "TFormSenban");
+    ASSERT_TRUE(link.BringHostToFront());
+    EXPECT_EQ(desktop.TopLevelWindows().front(), link.Windows().mainWindow);
+    EXPECT_TRUE(link.RaiseDialog(dialog));
+    EXPECT_EQ(desktop.TopLevelWindows().front(), dialog);
+    EXPECT_EQ(desktop.ForegroundWindow(), link.Windows().mainWindow);
+}
+
+}  // namespace
+}  // namespace kv::sim
