@@ -23,10 +23,7 @@ std::string FolderOf(std::string_view path) {
 
 TFormKvaneMain::TFormKvaneMain(WindowSystem& windows, Ui& ui, Clock& clock, Files& files,
                                std::string executablePath)
-    : OpContext(windows, ui, clock, files, std::move(executablePath)) {
-    ButtonLdrawN.enabled = CheckKpMark.checked;
-    SpeedButton3.visible = false;
-}
+    : OpContext(windows, ui, clock, files, std::move(executablePath)) {}
 
 void TFormKvaneMain::Guarded(const std::function<void()>& body) {
     try {
@@ -69,7 +66,7 @@ void TFormKvaneMain::ButtonTextClick() {
     ui.LaunchProgram(FolderOf(executablePath) + std::string(kAttributeEditor), "/E");
 }
 
-void TFormKvaneMain::CheckKpMarkClick() { ButtonLdrawN.enabled = CheckKpMark.checked; }
+void TFormKvaneMain::CheckKpMarkClick() { main.ButtonLdrawN.enabled = main.CheckKpMark.checked; }
 
 void TFormKvaneMain::EditKpRadKeyPress(char& key) {
     const bool kept = (key >= '0' && key <= '9') || key == '.' || key == '\r' || key == '\b';
@@ -77,9 +74,9 @@ void TFormKvaneMain::EditKpRadKeyPress(char& key) {
 }
 
 void TFormKvaneMain::SpeedButtonHeightClick() {
-    const bool expand = SpeedButtonHeight.caption == kCollapsed;
+    const bool expand = main.SpeedButtonHeight.caption == kCollapsed;
     const std::string_view caption = expand ? kExpanded : kCollapsed;
-    for (ButtonControl* b : {&SpeedButtonHeight, &SpeedButton4, &SpeedButton6, &SpeedButton17})
+    for (ButtonControl* b : {&main.SpeedButtonHeight, &text.SpeedButton4, &block.SpeedButton6, &polyline.SpeedButton17})
         b->caption = caption;
     ClientHeight = expand ? kClientHeightExpanded : kClientHeightCollapsed;
     PageControl1.height = ClientHeight - 2;

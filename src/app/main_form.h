@@ -5,11 +5,14 @@
 #include <functional>
 #include <string>
 
-#include "platform/form_controls.h"
+#include "app/block_page.h"
 #include "app/keyword_watcher.h"
-#include "operation/op_context.h"
+#include "app/main_page.h"
+#include "app/polyline_page.h"
 #include "app/settings_file.h"
-#include "platform/canvas.h"
+#include "app/text_page.h"
+#include "operation/op_context.h"
+#include "polyline/rectangle_edit_form.h"
 #include "wires/cut_engine.h"
 
 namespace kv {
@@ -45,74 +48,14 @@ public:
     int ClientWidth = kClientWidth;
     int ClientHeight = kClientHeightCollapsed;
     PageControlState PageControl1;
-    ButtonControl SpeedButtonHeight{"↓", "設定表示/非表示"};
-    ButtonControl SpeedButton4{"↓", "設定表示/非表示"};
-    ButtonControl SpeedButton6{"↓", "設定表示/非表示"};
-    ButtonControl SpeedButton17{"↓", "設定表示/非表示"};
-    LabelControl Label2;  // OpState at the start of a tick
-    LabelControl Label4;  // OpState at its end
+    // The pages, each with its one table of controls (app/palette_layout.h).
+    MainPage main;
+    TextPage text;
+    BlockPage block;
+    PolylinePage polyline;
 
-    // --- main tab: command buttons (SpeedButtonUndo lives in OpContext)
-    ButtonControl SpeedButton2{"[ESC]", "ｷｬﾝｾﾙ発行"};
-    ButtonControl ButtonDraw{"線分", "線分の始点-終点を指示"};
-    ButtonControl ButtonLdrawN{"線分.", "始点、終点のみ交点作成", false};
-    ButtonControl ButtonSelect{"Lﾄﾘﾑ", "ﾄﾘﾑする線分を１本選択"};
-    ButtonControl ButtonLpick{"Lｶｯﾄ", "ｶｯﾄする線分を選択"};
-    ButtonControl ButtonBErase{"B削除", "削除するﾌﾞﾛｯｸを選択"};
-    ButtonControl ButtonBMove{"B移動", "移動するﾌﾞﾛｯｸを選択"};
-    ButtonControl ButtonBCopy{"Bｺﾋﾟｰ", "ｺﾋﾟｰするﾌﾞﾛｯｸを選択"};
-    ButtonControl ButtonBCut{"Bﾄﾘﾑ", "ﾄﾘﾑするﾌﾞﾛｯｸを選択"};
-    ButtonControl ButtonKpMark{"交点", "交点ﾌﾞﾛｯｸ削除/挿入"};
-    ButtonControl ButtonCStretch{"ｽﾄﾚｯﾁ", "矩形範囲をｽﾄﾚｯﾁ"};
-    ButtonControl ButtonLJoint{"結合", "複数線分を一気に結合"};
-    ButtonControl ButtonTW{"ﾂｲｽﾄ", "２点指示で、２線をﾂｲｽﾄに"};
-    ButtonControl ButtonSealed{"ｼｰﾙﾄﾞ", "２点指示でｼｰﾙﾄﾞ線を描く"};
-    ButtonControl ButtonText{"属性", "属性一括編集"};
-
-    // --- main tab: options ("ﾄﾘﾑ対象の画層,ﾌﾞﾛｯｸ名")
-    CheckControl CheckLayer{"対象ﾌﾞﾛｯｸの画層を固定"};
-    EditControl EditLayer;
-    ButtonControl SpeedButtonGetLay{"...", "ﾌﾞﾛｯｸを１つ選択"};
-    CheckControl CheckBlock{"特定ﾌﾞﾛｯｸを対象から除く"};
-    EditControl EditBlock;
-    ButtonControl SpeedButton1{"...", "除外するﾌﾞﾛｯｸを１つ選択"};
-    // "検出するﾌﾞﾛｯｸ内の図形"
-    CheckControl CheckLine{"LINE", true};
-    CheckControl CheckCircle{"CIRCLE", true};
-    CheckControl CheckArc{"ARC", true};
-    CheckControl CheckLWP{"PLINE", false};
-    // "交点ﾌﾞﾛｯｸ"
-    EditControl EditKpMark;
-    EditControl EditKpLayer;
-    CheckControl CheckKpLayer{"挿入画層を固定"};
-    EditControl EditKpRad{"1.0"};
-    ButtonControl SpeedButtonKpMark{"...", "交点に使用するﾌﾞﾛｯｸを１つ選択"};
-    ButtonControl SpeedButton5{"I_KOUTEN ﾛｰﾄﾞ", ""};
-    // "LDraw 時の交点処理"
-    CheckControl CheckKpMark{"自動交点処理をする"};
-    // "ｺﾏﾝﾄﾞﾗｲﾝ"
-    CheckControl CheckCmdLine{"ｺﾏﾝﾄﾞﾗｲﾝを監視", true};
-    EditControl EditLastChar{"."};
-    // "BCopy,BMove,BErase 時"
-    CheckControl CheckSelect{"複数図形を選択する"};
-
-    // --- below the visible area
-    ButtonControl SpeedButton3{"BMP", ""};
-    LabelControl Label8;
-    // The block tab's first preview picture, which the picture capture fills; the view supplies
-    // its surface. Without one the capture still finds and names the block, and grabs nothing.
-    Canvas* Image1 = nullptr;
-    CheckControl CheckMin{"以下の線分は作成しない"};
-    EditControl EditMin{"5.0"};
-    CheckControl CheckActive{"本ｱﾌﾟﾘをｱｸﾃｨﾌﾞにする"};
-    CheckControl CheckMouse{"ﾏｳｽをﾎﾞﾀﾝ上に戻す"};
-
-    // --- 15PL tab: the options the settings file keeps
-    EditControl EditFrad{"10"};
-    CheckControl CheckExplode{"分解 (LINE化)する", true};
-    CheckControl CheckFillet{"ﾌｨﾚｯﾄする", true};
-    EditControl EditFrad2{"10"};
-    CheckControl CheckFilletAll{"繋がる線分を一括で"};
+    // Made with the form and kept for the tool that opens it.
+    TFormRecEd FormRecEd;
 
     // The view sets this to let pending window messages through at the start of a tick.
     std::function<void()> ProcessMessages;
@@ -121,7 +64,7 @@ public:
     // and SaveSettings once when the window is destroyed, after copying its position into
     // Left and Top. SaveSettings is false when the options could be written nowhere.
     void LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen);
-    bool SaveSettings(SettingsFile& settings) const;
+    bool SaveSettings(SettingsFile& settings);
 
     // --- handlers
     void ButtonDrawClick();

@@ -14,14 +14,14 @@ namespace {
 constexpr std::string_view kBlockNotLoaded = "I_KOUTEN を定義できませんでした.  ";
 
 JunctionOptions JunctionOptionsOf(const TFormKvaneMain& form) {
-    return {form.EditKpMark.text, form.CheckKpLayer.checked, form.EditKpLayer.text, form.EditKpRad.text};
+    return {form.main.EditKpMark.text, form.main.CheckKpLayer.checked, form.main.EditKpLayer.text, form.main.EditKpRad.text};
 }
 
 LineDrawOptions LineDrawOptionsOf(const TFormKvaneMain& form) {
     LineDrawOptions options;
-    options.CheckMin = form.CheckMin.checked;
-    options.EditMin = form.EditMin.text;
-    options.CheckKpMark = form.CheckKpMark.checked;
+    options.CheckMin = form.main.CheckMin.checked;
+    options.EditMin = form.main.EditMin.text;
+    options.CheckKpMark = form.main.CheckKpMark.checked;
     options.junction = JunctionOptionsOf(form);
     return options;
 }
@@ -44,9 +44,9 @@ void TFormKvaneMain::JunctionToolStep() {
 void TFormKvaneMain::JunctionBlockPick() {
     const std::optional<JunctionBlockChoice> choice = JunctionBlockPickStep(*this);
     if (!choice) return;
-    EditKpMark.text = choice->EditKpMark;
-    EditKpLayer.text = choice->EditKpLayer;
-    if (!choice->EditKpRad.empty()) EditKpRad.text = choice->EditKpRad;
+    main.EditKpMark.text = choice->EditKpMark;
+    main.EditKpLayer.text = choice->EditKpLayer;
+    if (!choice->EditKpRad.empty()) main.EditKpRad.text = choice->EditKpRad;
 }
 
 void TFormKvaneMain::SpeedButton5Click() {
@@ -56,8 +56,8 @@ void TFormKvaneMain::SpeedButton5Click() {
         ui.ShowMessage(kBlockNotLoaded, MessageButtons::Ok);
         return;
     }
-    EditKpMark.text = kBuiltInJunctionBlock;
-    EditKpRad.text = kBuiltInJunctionRange;
+    main.EditKpMark.text = kBuiltInJunctionBlock;
+    main.EditKpRad.text = kBuiltInJunctionRange;
 }
 
 }  // namespace kv

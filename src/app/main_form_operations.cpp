@@ -60,7 +60,7 @@ void TFormKvaneMain::StartOperation(const Start& start) {
 }
 
 bool TFormKvaneMain::BlockFigureChecked() const {
-    return CheckLine.checked || CheckArc.checked || CheckCircle.checked || CheckLWP.checked;
+    return main.CheckLine.checked || main.CheckArc.checked || main.CheckCircle.checked || main.CheckLWP.checked;
 }
 
 void TFormKvaneMain::ButtonDrawClick() {
@@ -86,17 +86,17 @@ void TFormKvaneMain::ButtonLpickClick() {
 }
 
 void TFormKvaneMain::ButtonBEraseClick() {
-    const std::string_view select = CheckSelect.checked ? kSelectMany : kSelectSingle;
+    const std::string_view select = main.CheckSelect.checked ? kSelectMany : kSelectSingle;
     Guarded([&] { StartOperation({"Erase Block", 601, 601, IdleReads::SnapOff, select}); });
 }
 
 void TFormKvaneMain::ButtonBMoveClick() {
-    const std::string_view select = CheckSelect.checked ? kSelectMany : kSelectSingle;
+    const std::string_view select = main.CheckSelect.checked ? kSelectMany : kSelectSingle;
     Guarded([&] { StartOperation({"Move Block", 401, 701, IdleReads::SnapOff, select}); });
 }
 
 void TFormKvaneMain::ButtonBCopyClick() {
-    const std::string_view select = CheckSelect.checked ? kSelectMany : kSelectSingle;
+    const std::string_view select = main.CheckSelect.checked ? kSelectMany : kSelectSingle;
     Guarded([&] { StartOperation({"Copy Block", 501, 801, IdleReads::SnapOff, select}); });
 }
 
@@ -106,7 +106,7 @@ void TFormKvaneMain::ButtonBCutClick() {
 
 void TFormKvaneMain::ButtonKpMarkClick() {
     host.BringHostToFront();
-    if (Trim(EditKpMark.text).empty()) {
+    if (Trim(main.EditKpMark.text).empty()) {
         ui.ShowMessage(kNoJunctionBlock, MessageButtons::Ok);
         return;
     }

@@ -1,61 +1,26 @@
-#include "app/main_form.h"
+#include <algorithm>
+#include <vector>
 
-#include <array>
+#include "app/main_form.h"
+#include "app/palette_layout.h"
 
 namespace kv {
 
 namespace {
 
-struct EditSetting {
-    std::string_view section;
-    std::string_view key;
-    EditControl TFormKvaneMain::*control;
-    std::string_view byDefault;
-};
-
-struct CheckSetting {
-    std::string_view section;
-    std::string_view key;
-    CheckControl TFormKvaneMain::*control;
-    bool byDefault;
-    bool read;  // some boxes are written at exit but always start as the form has them
-};
-
-using F = TFormKvaneMain;
-
-// In the order they are read and written.
-constexpr std::array<EditSetting, 7> kEdits{{
-    {"Edit", "Layer", &F::EditLayer, ""},
-    {"Edit", "Block", &F::EditBlock, ""},
-    {"Edit", "Min", &F::EditMin, "5.0"},
-    {"Edit", "KpLayer", &F::EditKpLayer, ""},
-    {"Edit", "KpMark", &F::EditKpMark, ""},
-    {"Edit", "KpRad", &F::EditKpRad, "1.0"},
-    {"Edit", "CmdChar", &F::EditLastChar, "."},
-}};
-
-constexpr std::array<CheckSetting, 13> kChecks{{
-    {"Check", "Layer", &F::CheckLayer, false, true},
-    {"Check", "Block", &F::CheckBlock, false, true},
-    {"Check", "Line", &F::CheckLine, true, true},
-    {"Check", "Circle", &F::CheckCircle, true, true},
-    {"Check", "Arc", &F::CheckArc, true, true},
-    {"Check", "LWPLine", &F::CheckLWP, false, true},
-    {"Check", "Min", &F::CheckMin, false, false},
-    {"Check", "Active", &F::CheckActive, false, false},
-    {"Check", "Mouse", &F::CheckMouse, false, false},
-    {"Check", "KpLayer", &F::CheckKpLayer, false, true},
-    {"Check", "KpMark", &F::CheckKpMark, false, true},
-    {"Check", "CmdLine", &F::CheckCmdLine, true, true},
-    {"Check", "Select", &F::CheckSelect, false, true},
-}};
-
-constexpr EditSetting kPl15Radius{"PL15", "FRAD", &F::EditFrad, "10"};
-constexpr CheckSetting kPl15Explode{"PL15", "Explode", &F::CheckExplode, true, true};
-constexpr CheckSetting kPl15Fillet{"PL15", "Fillet", &F::CheckFillet, true, true};
-constexpr EditSetting kFilletRadius{"Fillet", "FRAD", &F::EditFrad2, "10"};
-// Read at start but never written: it survives only when put into the file by hand.
-constexpr CheckSetting kFilletAll{"Fillet", "FilletAll", &F::CheckFilletAll, false, true};
+// The rows the settings file keeps, in the order their keys are written.
+const std::vector<const PaletteRow*>& KeptRows() {
+    static const std::vector<const PaletteRow*> rows = [] {
+        std::vector<const PaletteRow*> kept;
+        for (const PaletteSlot& slot : PaletteLayout())
+            if (!slot.row->info.setting.section.empty()) kept.push_back(slot.row);
+        std::stable_sort(kept.begin(), kept.end(), [](const PaletteRow* a, const PaletteRow* b) {
+            return a->info.setting.order < b->info.setting.order;
+        });
+        return kept;
+    }();
+    return rows;
+}
 
 // A line break inside a value would start a new line of the file and corrupt it.
 std::string OneLine(std::string_view text) {
@@ -73,12 +38,6 @@ int Centred(int screenSize, int windowSize) { return (screenSize - windowSize) /
 
 void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen) {
     const IniFile ini = settings.ForReading();
-    auto readEdit = [&](const EditSetting& s) {
-        (this->*s.control).text = ini.ReadString(s.section, s.key, s.byDefault);
-    };
-    auto readCheck = [&](const CheckSetting& s) {
-        if (s.read) (this->*s.control).checked = ini.ReadBool(s.section, s.key, s.byDefault);
-    };
 
     // Placed as the collapsed window, the size it always starts with.
     const int width = kClientWidth + screen.frameWidth;
@@ -94,34 +53,26 @@ void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetr
         Left = centredLeft;
     }
 
-    for (const EditSetting& s : kEdits) readEdit(s);
-    for (const CheckSetting& s : kChecks) readCheck(s);
-    ButtonLdrawN.enabled = CheckKpMark.checked;
-    readEdit(kPl15Radius);
-    readCheck(kPl15Explode);
-    readCheck(kPl15Fillet);
-    readEdit(kFilletRadius);
-    readCheck(kFilletAll);
+    for (const PaletteRow* row : KeptRows()) {
+        const ControlSetting& s = row->info.setting;
+        if (!s.read) continue;
+        if (row->edit) row->edit(*this).text = ini.ReadString(s.section, s.key, s.text);
+        if (row->check) row->check(*this).checked = ini.ReadBool(s.section, s.key, s.checked);
+    }
+    CheckKpMarkClick();
 }
 
-bool TFormKvaneMain::SaveSettings(SettingsFile& settings) const {
+bool TFormKvaneMain::SaveSettings(SettingsFile& settings) {
     return settings.Write([this](IniFile& ini) {
-        auto writeEdit = [&](const EditSetting& s) {
-            return ini.WriteString(s.section, s.key, OneLine((this->*s.control).text));
-        };
-        auto writeCheck = [&](const CheckSetting& s) {
-            return ini.WriteBool(s.section, s.key, (this->*s.control).checked);
-        };
-
         if (!ini.WriteInteger("Form", "Top", Top) || !ini.WriteInteger("Form", "Left", Left)) return false;
-        for (const EditSetting& s : kEdits) {
-            if (!writeEdit(s)) return false;
+        for (const PaletteRow* row : KeptRows()) {
+            const ControlSetting& s = row->info.setting;
+            if (!s.written) continue;
+            const bool written = row->edit ? ini.WriteString(s.section, s.key, OneLine(row->edit(*this).text))
+                                           : ini.WriteBool(s.section, s.key, row->check(*this).checked);
+            if (!written) return false;
         }
-        for (const CheckSetting& s : kChecks) {
-            if (!writeCheck(s)) return false;
-        }
-        return writeEdit(kPl15Radius) && writeCheck(kPl15Explode) && writeCheck(kPl15Fillet) &&
-               writeEdit(kFilletRadius);
+        return true;
     });
 }
 

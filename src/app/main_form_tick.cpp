@@ -22,7 +22,7 @@ private:
 void TFormKvaneMain::Timer1Timer() {
     if (!Timer1.enabled || ticking_) return;
     TickScope scope(ticking_);
-    Label2.caption = std::to_string(OpState);
+    main.Label2.caption = std::to_string(OpState);
     if (ProcessMessages) ProcessMessages();
     Guarded([this] {
         // A state without a step would never end, and a queued button never run.
@@ -35,7 +35,7 @@ void TFormKvaneMain::Timer1Timer() {
         LastOp = 0;
         RunQueued(code);
     });
-    Label4.caption = std::to_string(OpState);
+    main.Label4.caption = std::to_string(OpState);
 }
 
 bool TFormKvaneMain::RunStep() {

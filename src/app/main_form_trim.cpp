@@ -10,26 +10,26 @@
 namespace kv {
 
 CutOptions TFormKvaneMain::TrimOptions() const {
-    return {CheckLayer.checked, EditLayer.text, CheckBlock.checked, EditBlock.text,
-            CheckLine.checked,  CheckCircle.checked, CheckArc.checked, CheckLWP.checked};
+    return {main.CheckLayer.checked, main.EditLayer.text, main.CheckBlock.checked, main.EditBlock.text,
+            main.CheckLine.checked,  main.CheckCircle.checked, main.CheckArc.checked, main.CheckLWP.checked};
 }
 
 bool TFormKvaneMain::RunTrimStep() {
     switch (OpState) {
     case kLineCutState:
-        LineCutStep(*this, {EditKpMark.text, EditKpRad.text});
+        LineCutStep(*this, {main.EditKpMark.text, main.EditKpRad.text});
         return true;
     case kLineTrimState:
-        LineTrimStep(*this, {TrimOptions(), CheckMin.checked, EditMin.text});
+        LineTrimStep(*this, {TrimOptions(), main.CheckMin.checked, main.EditMin.text});
         return true;
     case 401:
-        BlockPickStep(*this, BlockPickField::kLayer, EditLayer.text);
+        BlockPickStep(*this, BlockPickField::kLayer, main.EditLayer.text);
         return true;
     case 451:
-        PictureCaptureStep(*this, Image1, Label8.caption);
+        PictureCaptureStep(*this, block.Image1, block.Label8.caption);
         return true;
     case 501:
-        BlockPickStep(*this, BlockPickField::kName, EditBlock.text);
+        BlockPickStep(*this, BlockPickField::kName, main.EditBlock.text);
         return true;
     case kBlockTrimState:
         BlockTrimStep(*this, TrimOptions());

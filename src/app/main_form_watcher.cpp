@@ -8,11 +8,11 @@ namespace kv {
 void TFormKvaneMain::Timer2Timer() {
     // A tick arriving while a handler or a step runs (a message box lets timers through)
     // must not start a second operation inside it.
-    if (OpState != 0 || !CheckCmdLine.checked || ticking_ || watching_) return;
+    if (OpState != 0 || !main.CheckCmdLine.checked || ticking_ || watching_) return;
     const std::string prompt = host.ReadCommandLine();
     if (prompt == refusedPrompt_) return;
     refusedPrompt_.clear();
-    const std::optional<Keyword> keyword = FindKeyword(prompt, EditLastChar.text);
+    const std::optional<Keyword> keyword = FindKeyword(prompt, main.EditLastChar.text);
     if (!keyword) return;
     watching_ = true;
     PressKeywordButton(*keyword);

@@ -3,21 +3,33 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/control_table.h"
 
 namespace kv {
 
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// What a dialog window is: its window class, which is also the name stories give it, its
+// caption and the size of its client area.
+struct DialogFrame {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+
 // A dialog model run modally; the port decides how it is shown (a real dialog on
 // Windows, a script in tests). The timers keep ticking while it is open.
 class Dialog {
 public:
     virtual ~Dialog() = default;
-    virtual std::string Name() const = 0;
+    virtual const DialogFrame& Frame() const = 0;
+    // Its control table, bound to this model.
+    virtual std::vector<BoundControl> Controls() = 0;
 };
-
-enum class DialogResult { Ok, Cancel };
 
 class Ui {
 public:

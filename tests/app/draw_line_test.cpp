@@ -34,12 +34,12 @@ TEST_F(DrawLineTest, SegmentEndsLineAndASegmentThatCannotBeExportedComesBack) {
     EXPECT_TRUE(form.SpeedButtonUndo.enabled);
     EXPECT_EQ(host.undoMarks.size(), 1u);
     EXPECT_EQ(Op(), "0/0 off -");
-    EXPECT_EQ(form.Label2.caption, "102");
-    EXPECT_EQ(form.Label4.caption, "0");
+    EXPECT_EQ(form.main.Label2.caption, "102");
+    EXPECT_EQ(form.main.Label4.caption, "0");
 }
 
 TEST_F(DrawLineTest, SecondVariantRunsStates151And152) {
-    form.CheckKpMark.checked = true;
+    form.main.CheckKpMark.checked = true;
     form.CheckKpMarkClick();
     form.ButtonLdrawNClick();
     EXPECT_EQ(form.OpState, 151);
@@ -69,13 +69,13 @@ TEST_F(DrawLineTest, LineEndedInTheHostEndsTheOperation) {
         end();
         Tick();
         EXPECT_EQ(Op(), "0/0 off -");
-        EXPECT_EQ(form.Label4.caption, "0");
+        EXPECT_EQ(form.main.Label4.caption, "0");
         EXPECT_EQ(host.segments, 0);
     }
 }
 
 TEST_F(DrawLineTest, NothingCheckedInBlockFiguresMakesDrawLineDoNothing) {
-    form.CheckLine.checked = form.CheckCircle.checked = form.CheckArc.checked = form.CheckLWP.checked = false;
+    form.main.CheckLine.checked = form.main.CheckCircle.checked = form.main.CheckArc.checked = form.main.CheckLWP.checked = false;
     form.ButtonDrawClick();
     form.ButtonLdrawNClick();
     EXPECT_EQ(Op(), "0/0 off -");
@@ -86,7 +86,7 @@ TEST_F(DrawLineTest, NothingCheckedInBlockFiguresMakesDrawLineDoNothing) {
     EXPECT_EQ(ui.messages, Texts{"検出するﾌﾞﾛｯｸの図形がﾁｪｯｸされていません.  "});
     EXPECT_EQ(form.OpState, 0);
 
-    form.CheckLWP.checked = true;  // any one of the four will do
+    form.main.CheckLWP.checked = true;  // any one of the four will do
     form.ButtonDrawClick();
     EXPECT_EQ(form.OpState, 101);
 }
@@ -100,12 +100,12 @@ TEST_F(DrawLineTest, BadNumberFieldStopsBeforeTheSegmentIsTouched) {
         EXPECT_TRUE(Typed().empty());  // no export, no erase: the segment stays as drawn
         EXPECT_EQ(form.OpState, 0);
     };
-    form.CheckKpMark.checked = true;
-    form.EditKpRad.text = "1,5";
+    form.main.CheckKpMark.checked = true;
+    form.main.EditKpRad.text = "1,5";
     drawAndProcess();
-    form.CheckKpMark.checked = false;
-    form.CheckMin.checked = true;
-    form.EditMin.text = "x";
+    form.main.CheckKpMark.checked = false;
+    form.main.CheckMin.checked = true;
+    form.main.EditMin.text = "x";
     drawAndProcess();
     EXPECT_EQ(ui.messages,
               (Texts{"'1,5' is not a valid floating point value", "'x' is not a valid floating point value"}));

@@ -46,7 +46,7 @@ protected:
 };
 
 TEST_F(KeywordWatcherTest, EveryKeywordPressesItsButton) {
-    form.EditKpMark.text = "I_KOUTEN";
+    form.main.EditKpMark.text = "I_KOUTEN";
     struct Case {
         const char* typed;
         int state;
@@ -84,11 +84,11 @@ TEST_F(KeywordWatcherTest, UndoKeywordRunsWhateverTheButtonsState) {
 
 TEST_F(KeywordWatcherTest, WatcherOffOperationRunningOrHostGonePressesNothing) {
     TypeAtHost("lt.");
-    form.CheckCmdLine.checked = false;
+    form.main.CheckCmdLine.checked = false;
     Watch(3);
     EXPECT_TRUE(Typed().empty());
 
-    form.CheckCmdLine.checked = true;
+    form.main.CheckCmdLine.checked = true;
     form.OpState = 901;  // an operation waits while the keyword is on the idle host's line
     Watch(3);
     EXPECT_TRUE(Typed().empty());
@@ -110,7 +110,7 @@ TEST_F(KeywordWatcherTest, WatcherOffOperationRunningOrHostGonePressesNothing) {
 }
 
 TEST_F(KeywordWatcherTest, RefusedButtonIsNotPressedAgainUntilTheLineChanges) {
-    form.CheckLine.checked = form.CheckCircle.checked = form.CheckArc.checked = false;
+    form.main.CheckLine.checked = form.main.CheckCircle.checked = form.main.CheckArc.checked = false;
     TypeAtHost("lt.");
     Watch(5);
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -118,7 +118,7 @@ TEST_F(KeywordWatcherTest, RefusedButtonIsNotPressedAgainUntilTheLineChanges) {
     EXPECT_TRUE(Typed().empty());
 
     // Checking a box is not enough: the user types the keyword again.
-    form.CheckLine.checked = true;
+    form.main.CheckLine.checked = true;
     Watch(2);
     EXPECT_EQ(form.OpState, 0);
     host.PressEscape();
@@ -141,7 +141,7 @@ TEST_F(KeywordWatcherTest, RefusalMessageDoesNotLetTheWatcherPressAgainInsideIt)
 }
 
 TEST_F(KeywordWatcherTest, TerminatorComesFromTheEditBox) {
-    form.EditLastChar.text = ",";
+    form.main.EditLastChar.text = ",";
     TypeAtHost("lt.");
     Watch();
     EXPECT_EQ(form.OpState, 0);

@@ -34,7 +34,7 @@ TEST_F(EngineTest, EveryQueueCodeStartsItsOperation) {
         {1401, 1401, "", {"'DIMSCALE\r", "\x03", "\x03ID "}},
         {1501, 1501, "", {"'DIMSCALE\r", "\x03", "\x03LINE "}},
     };
-    form.EditKpMark.text = "I_KOUTEN";
+    form.main.EditKpMark.text = "I_KOUTEN";
     for (const QueuedStart& q : table) {
         form.AbandonOperation();
         form.Caption = "";
@@ -48,7 +48,7 @@ TEST_F(EngineTest, EveryQueueCodeStartsItsOperation) {
     form.RunQueued(1101);  // not a queue code
     EXPECT_EQ(form.OpState, 0);
 
-    form.CheckSelect.checked = true;  // block buttons then select several objects
+    form.main.CheckSelect.checked = true;  // block buttons then select several objects
     form.ButtonBMoveMouseDown(MouseButton::Right);
     EXPECT_EQ(Typed().back(), "SELECT ");
     EXPECT_EQ(form.OpState, 701);
@@ -112,7 +112,7 @@ TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstNeverNestsAndNeedsTheTimer
     form.ButtonDrawClick();
     form.Timer1.enabled = false;
     Tick();
-    EXPECT_EQ(form.Label2.caption, "");
+    EXPECT_EQ(form.main.Label2.caption, "");
 
     form.Timer1.enabled = true;
     int nested = 0;
@@ -124,26 +124,26 @@ TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstNeverNestsAndNeedsTheTimer
     Tick();
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(form.OpState, 0);
-    EXPECT_EQ(form.Label2.caption, "101");
+    EXPECT_EQ(form.main.Label2.caption, "101");
 }
 
 TEST_F(EngineTest, SmallControlsOfTheMainTab) {
-    form.CheckKpMark.checked = true;
+    form.main.CheckKpMark.checked = true;
     form.CheckKpMarkClick();
-    EXPECT_TRUE(form.ButtonLdrawN.enabled);
-    form.CheckKpMark.checked = false;
+    EXPECT_TRUE(form.main.ButtonLdrawN.enabled);
+    form.main.CheckKpMark.checked = false;
     form.CheckKpMarkClick();
-    EXPECT_FALSE(form.ButtonLdrawN.enabled);
+    EXPECT_FALSE(form.main.ButtonLdrawN.enabled);
 
     form.SpeedButtonHeightClick();
     EXPECT_EQ(form.ClientHeight, 320);
     EXPECT_EQ(form.PageControl1.height, 318);
-    for (const ButtonControl* b : {&form.SpeedButtonHeight, &form.SpeedButton4, &form.SpeedButton6,
-                                   &form.SpeedButton17})
+    for (const ButtonControl* b : {&form.main.SpeedButtonHeight, &form.text.SpeedButton4, &form.block.SpeedButton6,
+                                   &form.polyline.SpeedButton17})
         EXPECT_EQ(b->caption, "↑");
     form.SpeedButtonHeightClick();
     EXPECT_EQ(form.ClientHeight, 76);
-    EXPECT_EQ(form.SpeedButton17.caption, "↓");
+    EXPECT_EQ(form.polyline.SpeedButton17.caption, "↓");
 
     std::string kept;
     for (char key : std::string("1.5a-,\r\b9")) {

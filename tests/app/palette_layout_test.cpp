@@ -2,20 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <set>
+#include <string>
 #include <vector>
+
+#include "app/dialog_layouts.h"
+#include "support/engine_fixture.h"
 
 namespace kv {
 namespace {
 
-using Form = TFormKvaneMain;
-
-std::vector<PaletteControl> OnPage(PalettePage page) {
-    std::vector<PaletteControl> found;
-    for (const PaletteControl& c : PaletteControls()) {
-        if (c.page == page) found.push_back(c);
-    }
+std::vector<const ControlInfo*> OnPage(PalettePage page, bool offPage = false) {
+    std::vector<const ControlInfo*> found;
+    for (const PaletteSlot& s : PaletteLayout())
+        if (s.page == page && s.row->info.offPage == offPage) found.push_back(&s.row->info);
     return found;
+}
+
+const PaletteSlot* Find(std::string_view name) {
+    for (const PaletteSlot& s : PaletteLayout())
+        if (s.row->info.name == name) return &s;
+    return nullptr;
 }
 
 bool Overlap(const PixelRect& a, const PixelRect& b) {
@@ -27,149 +34,137 @@ bool Inside(const PixelRect& inner, const PixelRect& outer) {
            inner.Bottom() <= outer.Bottom();
 }
 
-int Bindings(const PaletteControl& c) {
-    return (c.button != nullptr) + (c.check != nullptr) + (c.edit != nullptr) + (c.label != nullptr);
+std::string Where(const ControlInfo& c) {
+    return std::string(c.name.empty() ? c.text : c.name) + " at " + std::to_string(c.rect.x) + "," +
+           std::to_string(c.rect.y);
 }
 
-std::string Where(const PaletteControl& c) {
-    return std::to_string(c.rect.x) + "," + std::to_string(c.rect.y) + " " + std::to_string(c.rect.width) + "x" +
-           std::to_string(c.rect.height);
+// Inside `area`, and overlapping another control only as a group box holding it whole, with
+// the group made first so that it lies below.
+void ExpectLaidOut(const std::vector<const ControlInfo*>& controls, const PixelRect& area) {
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const ControlInfo& a = *controls[i];
+        EXPECT_TRUE(Inside(a.rect, area)) << Where(a);
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            const ControlInfo& b = *controls[j];
+            if (!Overlap(a.rect, b.rect)) continue;
+            EXPECT_TRUE(a.kind == ControlKind::Group && Inside(b.rect, a.rect)) << Where(a) << " overlaps " << Where(b);
+        }
+    }
 }
 
-const PaletteControl* Find(ButtonControl Form::*button) {
-    const auto all = PaletteControls();
-    const auto it = std::find_if(all.begin(), all.end(), [&](const PaletteControl& c) { return c.button == button; });
-    return it == all.end() ? nullptr : &*it;
-}
-
-TEST(PaletteControls, EachControlBindsWhatItsKindShows) {
-    for (const PaletteControl& c : PaletteControls()) {
-        SCOPED_TRACE(Where(c));
-        switch (c.kind) {
+TEST(PaletteLayout, EachRowBindsWhatItsKindShows) {
+    for (const PaletteSlot& s : PaletteLayout()) {
+        const PaletteRow& r = *s.row;
+        SCOPED_TRACE(Where(r.info));
+        const int bindings = (r.button != nullptr) + (r.check != nullptr) + (r.edit != nullptr) + (r.label != nullptr);
+        switch (r.info.kind) {
         // A button without a click handler would do nothing when pressed.
-        case ControlKind::Button: EXPECT_TRUE(c.button && Bindings(c) == 1 && c.click); break;
-        case ControlKind::Check: EXPECT_TRUE(c.check && Bindings(c) == 1); break;
-        case ControlKind::Edit: EXPECT_TRUE(c.edit && Bindings(c) == 1); break;
-        case ControlKind::Label: EXPECT_TRUE(c.label && Bindings(c) == 1); break;
+        case ControlKind::Button: EXPECT_TRUE(r.button && r.click); break;
+        case ControlKind::Check: EXPECT_TRUE(r.check); break;
+        case ControlKind::Edit: EXPECT_TRUE(r.edit); break;
+        case ControlKind::Label: EXPECT_TRUE(r.label); break;
         case ControlKind::Group:
-        case ControlKind::Text:
-            EXPECT_EQ(Bindings(c), 0);
-            EXPECT_FALSE(c.text.empty());
-            break;
+        case ControlKind::Text: EXPECT_FALSE(r.info.text.empty()); break;
         }
-        if (c.mouseDown || c.click) {
-            EXPECT_TRUE(c.kind == ControlKind::Button || c.kind == ControlKind::Check);
-        }
-        if (c.keyPress) {
-            EXPECT_EQ(c.kind, ControlKind::Edit);
-        }
+        EXPECT_EQ(bindings, r.info.name.empty() ? 0 : 1);
+        EXPECT_TRUE(!r.mouseDown || r.info.kind == ControlKind::Button);
+        EXPECT_TRUE(!r.keyPress || r.info.kind == ControlKind::Edit);
+        EXPECT_TRUE(r.info.setting.section.empty() || r.edit || r.check);
     }
 }
 
-// Member pointers compare for equality only.
-bool SameModelControl(const PaletteControl& a, const PaletteControl& b) {
-    return (a.button && a.button == b.button) || (a.check && a.check == b.check) || (a.edit && a.edit == b.edit) ||
-           (a.label && a.label == b.label);
-}
+// The story runner and the settings file find a control by its name or key: each must
+// lead to one control, and no two rows may show the same member.
+class PaletteBinding : public test::EngineTest {};
 
-TEST(PaletteControls, NoModelControlIsShownTwice) {
-    const auto all = PaletteControls();
-    for (size_t i = 0; i < all.size(); ++i) {
-        for (size_t j = i + 1; j < all.size(); ++j)
-            EXPECT_FALSE(SameModelControl(all[i], all[j])) << Where(all[i]) << " and " << Where(all[j]);
+TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
+    std::set<std::string_view> names;
+    std::set<std::string> keys;
+    std::set<int> orders;
+    std::set<const void*> members;
+    for (const BoundControl& c : BindPalette(form)) {
+        const ControlInfo& info = *c.info;
+        if (info.name.empty()) continue;
+        EXPECT_TRUE(names.insert(info.name).second) << info.name;
+        const void* member = c.button ? static_cast<const void*>(c.button)
+                             : c.check ? static_cast<const void*>(c.check)
+                             : c.edit  ? static_cast<const void*>(c.edit)
+                                       : static_cast<const void*>(c.label);
+        EXPECT_TRUE(members.insert(member).second) << info.name;
+        if (info.setting.section.empty()) continue;
+        EXPECT_TRUE(keys.insert(std::string(info.setting.section) + "/" + std::string(info.setting.key)).second)
+            << info.name;
+        EXPECT_TRUE(orders.insert(info.setting.order).second) << info.name;
     }
 }
 
-TEST(PaletteControls, CommandButtonsFillTheFirstRowsOfTheMainTab) {
-    const std::vector<ButtonControl Form::*> commands{
-        &Form::SpeedButtonUndo, &Form::SpeedButton2, &Form::ButtonDraw,     &Form::ButtonLdrawN,
-        &Form::ButtonSelect,    &Form::ButtonLpick,  &Form::ButtonBErase,   &Form::ButtonBMove,
-        &Form::ButtonBCopy,     &Form::ButtonBCut,   &Form::ButtonKpMark,   &Form::ButtonCStretch,
-        &Form::ButtonLJoint,    &Form::ButtonTW,     &Form::ButtonSealed,   &Form::ButtonText,
-        &Form::SpeedButtonHeight};
-    for (auto command : commands) {
-        const PaletteControl* c = Find(command);
-        ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->page, PalettePage::Main);
-        EXPECT_LE(c->rect.Bottom(), kCollapsedPageHeight) << Where(*c);
-        EXPECT_NE(c->click, nullptr) << Where(*c);
+TEST(PaletteLayout, CommandButtonsFillTheFirstRowsOfTheMainTab) {
+    for (std::string_view name :
+         {"SpeedButtonUndo", "SpeedButton2", "ButtonDraw", "ButtonLdrawN", "ButtonSelect", "ButtonLpick",
+          "ButtonBErase", "ButtonBMove", "ButtonBCopy", "ButtonBCut", "ButtonKpMark", "ButtonCStretch",
+          "ButtonLJoint", "ButtonTW", "ButtonSealed", "ButtonText", "SpeedButtonHeight"}) {
+        const PaletteSlot* s = Find(name);
+        ASSERT_NE(s, nullptr) << name;
+        EXPECT_EQ(s->page, PalettePage::Main) << name;
+        EXPECT_LE(s->row->info.rect.Bottom(), kCollapsedPageHeight) << name;
     }
 }
 
-TEST(PaletteControls, RightButtonStartsExactlyTheSixButtonsWithMouseDownHandlers) {
-    const std::vector<ButtonControl Form::*> expected{&Form::ButtonDraw,  &Form::ButtonSelect, &Form::ButtonBErase,
-                                                      &Form::ButtonBMove, &Form::ButtonBCopy,  &Form::ButtonBCut};
-    int withMouseDown = 0;
-    for (const PaletteControl& c : PaletteControls()) {
-        if (!c.mouseDown) continue;
-        ++withMouseDown;
-        EXPECT_NE(std::find(expected.begin(), expected.end(), c.button), expected.end()) << Where(c);
-    }
-    EXPECT_EQ(withMouseDown, static_cast<int>(expected.size()));
+TEST(PaletteLayout, RightButtonStartsExactlyTheSixButtonsWithMouseDownHandlers) {
+    std::set<std::string_view> withMouseDown;
+    for (const PaletteSlot& s : PaletteLayout())
+        if (s.row->mouseDown) withMouseDown.insert(s.row->info.name);
+    EXPECT_EQ(withMouseDown, (std::set<std::string_view>{"ButtonDraw", "ButtonSelect", "ButtonBErase",
+                                                          "ButtonBMove", "ButtonBCopy", "ButtonBCut"}));
 }
 
-TEST(PaletteControls, EveryTabHasItsHeightButtonAtTheSamePlace) {
-    const std::vector<std::pair<ButtonControl Form::*, PalettePage>> heightButtons{
-        {&Form::SpeedButtonHeight, PalettePage::Main},
-        {&Form::SpeedButton4, PalettePage::Text},
-        {&Form::SpeedButton6, PalettePage::Block},
-        {&Form::SpeedButton17, PalettePage::Pl15}};
-    const PaletteControl* first = Find(&Form::SpeedButtonHeight);
-    ASSERT_NE(first, nullptr);
-    for (const auto& [button, page] : heightButtons) {
-        const PaletteControl* c = Find(button);
-        ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->page, page);
-        EXPECT_EQ(c->click, &Form::SpeedButtonHeightClick);
-        EXPECT_EQ(Where(*c), Where(*first));
+TEST(PaletteLayout, EveryTabHasItsHeightButtonAtTheSamePlace) {
+    const std::pair<std::string_view, PalettePage> buttons[] = {{"SpeedButtonHeight", PalettePage::Main},
+                                                                {"SpeedButton4", PalettePage::Text},
+                                                                {"SpeedButton6", PalettePage::Block},
+                                                                {"SpeedButton17", PalettePage::Polyline}};
+    const PixelRect first = Find("SpeedButtonHeight")->row->info.rect;
+    for (const auto& [name, page] : buttons) {
+        const PaletteSlot* s = Find(name);
+        ASSERT_NE(s, nullptr) << name;
+        EXPECT_EQ(s->page, page);
+        EXPECT_EQ(s->row->click, &TFormKvaneMain::SpeedButtonHeightClick);
+        const PixelRect r = s->row->info.rect;
+        EXPECT_TRUE(r.x == first.x && r.y == first.y && r.width == first.width && r.height == first.height) << name;
     }
 }
 
-TEST(PaletteControls, PagesHoldTheirControlsWithoutOverlaps) {
+TEST(PaletteLayout, PagesAndTheAreaBelowTheClientHoldTheirControls) {
     const PixelRect page{0, 0, kPageWidth, kExpandedPageHeight};
-    for (PalettePage p : {PalettePage::Main, PalettePage::Text, PalettePage::Block, PalettePage::Pl15}) {
-        const std::vector<PaletteControl> controls = OnPage(p);
-        for (size_t i = 0; i < controls.size(); ++i) {
-            const PaletteControl& a = controls[i];
-            EXPECT_TRUE(Inside(a.rect, page)) << Where(a);
-            for (size_t j = i + 1; j < controls.size(); ++j) {
-                const PaletteControl& b = controls[j];
-                if (!Overlap(a.rect, b.rect)) continue;
-                // Only a group box may overlap, and only by holding the other control whole.
-                const bool held = (a.kind == ControlKind::Group && Inside(b.rect, a.rect)) ||
-                                  (b.kind == ControlKind::Group && Inside(a.rect, b.rect));
-                EXPECT_TRUE(held) << Where(a) << " overlaps " << Where(b);
-            }
-        }
+    const PixelRect below{0, kClientHeightExpanded, kClientWidth, 1000};
+    for (PalettePage p : {PalettePage::Main, PalettePage::Text, PalettePage::Block, PalettePage::Polyline}) {
+        ExpectLaidOut(OnPage(p), page);
+        ExpectLaidOut(OnPage(p, true), below);
     }
+    EXPECT_EQ(OnPage(PalettePage::Main, true).size() + OnPage(PalettePage::Block, true).size(), 9u);
 }
 
-TEST(PaletteControls, GroupBoxesComeBeforeTheControlsTheyHold) {
-    const auto all = PaletteControls();
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i].kind != ControlKind::Group) continue;
-        for (size_t j = 0; j < i; ++j) {
-            if (all[j].page != all[i].page) continue;
-            EXPECT_FALSE(Inside(all[j].rect, all[i].rect)) << Where(all[j]);
-        }
-    }
-}
-
-TEST(PaletteControls, OptionsOutsideThePagesStayBelowTheExpandedClientArea) {
-    const std::vector<PaletteControl> hidden = OnPage(PalettePage::Form);
-    ASSERT_FALSE(hidden.empty());
-    for (const PaletteControl& c : hidden) EXPECT_GE(c.rect.y, kClientHeightExpanded) << Where(c);
-    for (CheckControl Form::*kept : {&Form::CheckMin, &Form::CheckActive, &Form::CheckMouse}) {
-        EXPECT_TRUE(std::any_of(hidden.begin(), hidden.end(), [&](const PaletteControl& c) { return c.check == kept; }));
-    }
-}
-
-TEST(PaletteControls, TheFourTabsInTheirOrder) {
+TEST(PaletteLayout, TheFourTabsInTheirOrder) {
     EXPECT_EQ(kPaletteTabNames[0], "Main");
     EXPECT_EQ(kPaletteTabNames[1], "文字");
     EXPECT_EQ(kPaletteTabNames[2], "ﾌﾞﾛｯｸ");
     EXPECT_EQ(kPaletteTabNames[3], "15PL");
     EXPECT_EQ(static_cast<int>(PalettePage::Block), kBlockTabIndex);
+}
+
+TEST(DialogLayouts, RectangleEditHoldsItsControlsAndClosesByItsTwoButtons) {
+    const DialogLayout* d = FindDialogLayout("TFormRecEd");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->frame.caption, "RECTANG修正");
+    ExpectLaidOut(d->controls, {0, 0, d->frame.clientWidth, d->frame.clientHeight});
+    std::string named;
+    for (const ControlInfo* c : d->controls) {
+        if (c->name.empty()) continue;
+        named += std::string(c->name) + (c->closes == DialogResult::Ok ? "(ok) " : c->closes ? "(cancel) " : " ");
+    }
+    EXPECT_EQ(named, "Edit1 Edit2 Edit3 Button1(ok) Button2(cancel) ");
+    EXPECT_EQ(FindDialogLayout("TFormNone"), nullptr);
 }
 
 }  // namespace

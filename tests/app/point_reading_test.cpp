@@ -79,7 +79,7 @@ TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
     EXPECT_EQ(Op(), "0/0 off -");
     EXPECT_TRUE(Typed().empty());
 
-    form.EditKpMark.text = "I_KOUTEN";
+    form.main.EditKpMark.text = "I_KOUTEN";
     form.SpeedButtonUndo.enabled = true;
     form.ButtonKpMarkClick();
     EXPECT_FALSE(form.SpeedButtonUndo.enabled);

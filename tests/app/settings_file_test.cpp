@@ -2,8 +2,10 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "app/palette_layout.h"
 #include "support/engine_fixture.h"
 
 namespace kv::test {
@@ -61,27 +63,31 @@ protected:
         f.Left = 40;
         f.Top = -12;  // a monitor above the main one
         int n = 0;
-        for (EditControl* e : Edits(f)) e->text = "値" + std::to_string(++n);
-        for (CheckControl* c : Checks(f)) c->checked = !c->checked;
+        for (const BoundControl& c : Kept(f)) {
+            if (c.edit) c.edit->text = "値" + std::to_string(++n);
+            if (c.check) c.check->checked = !c.check->checked;
+        }
     }
 
-    static std::vector<EditControl*> Edits(TFormKvaneMain& f) {
-        return {&f.EditLayer, &f.EditBlock, &f.EditMin,     &f.EditKpLayer, &f.EditKpMark,
-                &f.EditKpRad, &f.EditLastChar, &f.EditFrad, &f.EditFrad2};
+    // The controls the settings file keeps, in the order of their keys.
+    static std::vector<BoundControl> Kept(TFormKvaneMain& f) {
+        std::vector<BoundControl> kept;
+        for (BoundControl& c : BindPalette(f))
+            if (!c.info->setting.section.empty()) kept.push_back(std::move(c));
+        std::stable_sort(kept.begin(), kept.end(), [](const BoundControl& a, const BoundControl& b) {
+            return a.info->setting.order < b.info->setting.order;
+        });
+        return kept;
     }
-    static std::vector<CheckControl*> Checks(TFormKvaneMain& f) {
-        return {&f.CheckLayer,   &f.CheckBlock,  &f.CheckLine,   &f.CheckCircle,    &f.CheckArc,
-                &f.CheckLWP,     &f.CheckMin,    &f.CheckActive, &f.CheckMouse,     &f.CheckKpLayer,
-                &f.CheckKpMark,  &f.CheckCmdLine, &f.CheckSelect, &f.CheckExplode, &f.CheckFillet,
-                &f.CheckFilletAll};
-    }
-    // Every kept option in one line, in the order of Edits and Checks.
+    // Every kept option in one line: the position, the edit boxes, then the check boxes.
     static std::string Options(TFormKvaneMain& f) {
         std::string text = std::to_string(f.Left) + "," + std::to_string(f.Top);
-        for (EditControl* e : Edits(f)) text += " " + e->text;
-        text += " ";
-        for (CheckControl* c : Checks(f)) text += c->checked ? "1" : "0";
-        return text + (f.ButtonLdrawN.enabled ? " LdrawN" : "");
+        std::string checks;
+        for (const BoundControl& c : Kept(f)) {
+            if (c.edit) text += " " + c.edit->text;
+            if (c.check) checks += c.check->checked ? "1" : "0";
+        }
+        return text + " " + checks + (f.main.ButtonLdrawN.enabled ? " LdrawN" : "");
     }
 
     TempFolder exeFolder;
@@ -104,9 +110,9 @@ TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStartButTheUnreadOnes) {
     TFormKvaneMain next{ws, ui, clock, files, exeFolder / "kvane2k.exe"};
     next.LoadSettings(Settings(), kScreen);
     // CheckMin, CheckActive and CheckMouse are written but never read; FilletAll is never written.
-    form.CheckMin.checked = form.CheckActive.checked = form.CheckMouse.checked = false;
-    form.CheckFilletAll.checked = false;
-    form.ButtonLdrawN.enabled = true;  // follows CheckKpMark
+    form.main.CheckMin.checked = form.main.CheckActive.checked = form.main.CheckMouse.checked = false;
+    form.polyline.CheckFilletAll.checked = false;
+    form.main.ButtonLdrawN.enabled = true;  // follows CheckKpMark
     EXPECT_EQ(Options(next), Options(form));
 }
 
@@ -129,10 +135,10 @@ TEST_F(SettingsTest, HandWrittenValuesOfUnwrittenKeysSurviveAndUnreadOnesAreIgno
                     "[Check]\r\nActive=1\r\nMouse=1\r\nMin=1\r\n[Fillet]\r\nFilletAll=1\r\n"
                     "[TxtBtn0]\r\nCaption=AC100V\r\n");
     form.LoadSettings(Settings(), kScreen);
-    EXPECT_FALSE(form.CheckActive.checked || form.CheckMouse.checked || form.CheckMin.checked);
-    EXPECT_TRUE(form.CheckFilletAll.checked);
+    EXPECT_FALSE(form.main.CheckActive.checked || form.main.CheckMouse.checked || form.main.CheckMin.checked);
+    EXPECT_TRUE(form.polyline.CheckFilletAll.checked);
 
-    form.CheckFilletAll.checked = false;
+    form.polyline.CheckFilletAll.checked = false;
     SettingsFile settings = Settings();
     ASSERT_TRUE(form.SaveSettings(settings));
     const IniFile ini(exeFolder / "kvane2k.ini");
@@ -162,20 +168,20 @@ TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeOrUnreadableCentresTheWindo
         form.LoadSettings(Settings(), kScreen);
         EXPECT_EQ(form.Left, c.wantLeft) << c.left << "," << c.top;
         EXPECT_EQ(form.Top, c.wantTop) << c.left << "," << c.top;
-        EXPECT_TRUE(form.CheckLine.checked);
-        EXPECT_FALSE(form.CheckCircle.checked);
-        EXPECT_TRUE(form.CheckLWP.checked);  // any non-zero integer
-        EXPECT_TRUE(form.CheckCmdLine.checked);
+        EXPECT_TRUE(form.main.CheckLine.checked);
+        EXPECT_FALSE(form.main.CheckCircle.checked);
+        EXPECT_TRUE(form.main.CheckLWP.checked);  // any non-zero integer
+        EXPECT_TRUE(form.main.CheckCmdLine.checked);
     }
 }
 
 TEST_F(SettingsTest, LineBreaksInATextCannotAddKeys) {
-    form.EditLayer.text = "A\r\n[Check]\r\nLine=0";
+    form.main.EditLayer.text = "A\r\n[Check]\r\nLine=0";
     SettingsFile settings = Settings();
     ASSERT_TRUE(form.SaveSettings(settings));
     form.LoadSettings(Settings(), kScreen);
-    EXPECT_EQ(form.EditLayer.text, "A[Check]Line=0");
-    EXPECT_TRUE(form.CheckLine.checked);
+    EXPECT_EQ(form.main.EditLayer.text, "A[Check]Line=0");
+    EXPECT_TRUE(form.main.CheckLine.checked);
 }
 
 TEST_F(SettingsTest, MissingExecutableFolderFallsBackToApplicationData) {
@@ -187,8 +193,8 @@ TEST_F(SettingsTest, MissingExecutableFolderFallsBackToApplicationData) {
 
     TFormKvaneMain next{ws, ui, clock, files, exe};
     next.LoadSettings(SettingsFile(files, exe, appData.path()), kScreen);
-    EXPECT_EQ(next.EditKpMark.text, form.EditKpMark.text);
-    EXPECT_FALSE(next.CheckLine.checked);
+    EXPECT_EQ(next.main.EditKpMark.text, form.main.EditKpMark.text);
+    EXPECT_FALSE(next.main.CheckLine.checked);
 
     SettingsFile nowhere(files, exe, "");
     EXPECT_FALSE(form.SaveSettings(nowhere));
@@ -202,8 +208,8 @@ TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
     const std::string exe = exeFolder / "kvane2k.exe";
 
     form.LoadSettings(SettingsFile(readOnly, exe, appData.path()), kScreen);
-    EXPECT_TRUE(form.CheckSelect.checked);
-    form.EditKpMark.text = "DOT";
+    EXPECT_TRUE(form.main.CheckSelect.checked);
+    form.main.EditKpMark.text = "DOT";
     SettingsFile settings(readOnly, exe, appData.path());
     ASSERT_TRUE(form.SaveSettings(settings));
     EXPECT_EQ(files.ReadText(beside), installed);
@@ -213,7 +219,7 @@ TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
     EXPECT_EQ(fallback.ReadString("Edit", "KpMark", ""), "DOT");
 
     // Once the folder can be written again, the latest values move back beside the executable.
-    form.EditKpMark.text = "DOT2";
+    form.main.EditKpMark.text = "DOT2";
     SettingsFile writable(files, exe, appData.path());
     ASSERT_TRUE(form.SaveSettings(writable));
     EXPECT_FALSE(files.Exists(appData / "kvane2k.ini"));

@@ -40,7 +40,7 @@ protected:
         sim::Entity insert;
         insert.geom = sim::InsertGeom{"Relay", {50, 50, 0}};
         drawing.Add(insert);
-        run.palette->Image1 = &canvas;
+        run.palette->block.Image1 = &canvas;
     }
 
     void PickRelay() {
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(PictureCapture, GrabsTheSquareAroundTheInsertionPointAndLeavesThePointerThere) {
     PickRelay();
-    EXPECT_EQ("Relay", run.palette->Label8.caption);
+    EXPECT_EQ("Relay", run.palette->block.Label8.caption);
     // The host's default view: centre 210,148.5, 297 units over 768 pixels of 1024; the view
     // window's top-left corner is at 4,64 on the screen. 50,50 lies at pixel 98,638 of the view.
     ASSERT_EQ(1u, canvas.grabs.size());

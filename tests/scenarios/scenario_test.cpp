@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "in_process_run.h"
+#include "polyline/rectangle_edit_form.h"
 #include "scenario.h"
 #include "scenario_lines.h"
 
@@ -35,8 +37,13 @@ TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
     EXPECT_EQ(CompileError("title t\nblock B\n  circle 0,0 r=1\n"), "line 2: \"block\" has no \"end\"");
     EXPECT_EQ(CompileError("title t\nblock B\n  pick 0,0\nend"),
               "line 3: a block holds entity lines only, not 'pick'");
-    EXPECT_EQ(CompileError("title t\ndialog TFormSenban\n  wait\nend"),
-              "line 2: the dialog script must end with 'ok' or 'cancel'");
+    EXPECT_EQ(CompileError("title t\ndialog TFormSenban\n  ok\nend"), "line 2: the palette has no dialog TFormSenban");
+    EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  set Edit1 1\nend"),
+              "line 2: the dialog script must end with a step that closes the dialog");
+    EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  click ButtonDraw\nend"),
+              "line 3: the dialog TFormRecEd has no control ButtonDraw");
+    EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  click Button2\n  wait\nend"),
+              "line 4: nothing can follow the step that closes the dialog");
     EXPECT_EQ(CompileError("title t\narc 0,0 r=1"), "line 2: the drawing needs from=");
     EXPECT_EQ(CompileError("title t\nsysvar VIEWSIZE 10"), "line 2: VIEWSIZE is read-only in the host");
     EXPECT_EQ(CompileError("title t\nexpect count lines 2"),
@@ -135,10 +142,36 @@ expect sysvar snapmode 1
 }
 
 TEST(RunScenario, UnusedOrMissingAnswersFailTheStory) {
-    const auto unused = RunStory("title t\nanswer yes\ndialog TFormSenban\n  ok\nend\n");
+    const auto unused = RunStory("title t\nanswer yes\ndialog TFormRecEd\n  ok\nend\n");
     ASSERT_EQ(unused.size(), 2u);
-    EXPECT_EQ(unused[0], "line 3: the dialog TFormSenban never opened");
+    EXPECT_EQ(unused[0], "line 3: the dialog TFormRecEd never opened");
     EXPECT_EQ(unused[1], "line 3: 1 answer(s) given were never asked for");
+}
+
+// No button of the palette opens a dialog yet: the test opens one as a tool would.
+TEST(RunScenario, DialogScriptsUseTheDialogsOwnControlsAndCloseIt) {
+    const Scenario story = CompileScenario(R"(title t
+dialog TFormRecEd
+  expect control Edit2 "50"
+  expect control Edit3 "5"
+  set Edit1 100
+  wait 100
+  click Button1
+end
+dialog TFormRecEd
+  cancel
+end
+)");
+    InProcessRun run(".");
+    for (const Step& step : story.steps) step.action(run);
+    TFormRecEd dialog;
+    dialog.Edit2.text = "50";
+    EXPECT_EQ(run.ui.RunModal(dialog), DialogResult::Ok);
+    EXPECT_EQ(dialog.Edit1.text, "100");
+    EXPECT_EQ(run.failures, std::vector<std::string>{"line 4: Edit3 is not \"5\""});
+    EXPECT_EQ(run.ui.RunModal(dialog), DialogResult::Cancel);
+    EXPECT_EQ(run.ui.RunModal(dialog), DialogResult::Cancel);
+    EXPECT_EQ(run.ui.problems, std::vector<std::string>{"the dialog TFormRecEd opened and no script was given for it"});
 }
 
 TEST(RunScenario, DisabledControlsCannotBeUsed) {

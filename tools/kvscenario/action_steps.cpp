@@ -2,7 +2,7 @@
 // host, answers to message boxes and dialogs, and letting time pass.
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "palette_controls.h"
+#include "app/dialog_layouts.h"
 #include "scenario_run.h"
 #include "step_table.h"
 
@@ -10,33 +10,29 @@ namespace kv::scenario {
 
 namespace {
 
-const PaletteControl& ControlNamed(Args& args) {
-    const std::string name = args.Text("control name");
-    const PaletteControl* control = FindPaletteControl(name);
-    if (!control) args.Error("the palette has no control " + name);
-    return *control;
-}
-
 // A user cannot press a button that is greyed out or hidden, nor tick such a box.
-void CheckUsable(ScenarioRun& run, const PaletteControl& c) {
+void CheckUsable(ScenarioRun& run, const NamedControl& c) {
     const ControlState state = run.Control(c);
     if (!state.enabled || !state.visible)
-        throw ScenarioError(run.line, std::string(c.name) + " is disabled or hidden: it cannot be used");
+        throw ScenarioError(run.line, std::string(c.name()) + " is disabled or hidden: it cannot be used");
 }
 
-Action ClickStep(Args& args, LineCursor&) {
-    const PaletteControl& c = ControlNamed(args);
-    if (c.edit || c.label) args.Error(std::string(c.name) + " is not a button or a check box");
-    return [&c](ScenarioRun& run) {
+bool Is(const NamedControl& c, ControlKind kind) { return c.info->kind == kind; }
+
+Action ClickStep(Args& args, LineCursor& cursor) {
+    const NamedControl c = ControlNamed(args, cursor.dialog);
+    if (!Is(c, ControlKind::Button) && !Is(c, ControlKind::Check))
+        args.Error(std::string(c.name()) + " is not a button or a check box");
+    return [c](ScenarioRun& run) {
         CheckUsable(run, c);
         run.Click(c);
     };
 }
 
-Action RightClickStep(Args& args, LineCursor&) {
-    const PaletteControl& c = ControlNamed(args);
-    if (!c.button) args.Error(std::string(c.name) + " is not a button");
-    return [&c](ScenarioRun& run) {
+Action RightClickStep(Args& args, LineCursor& cursor) {
+    const NamedControl c = ControlNamed(args, cursor.dialog);
+    if (!Is(c, ControlKind::Button)) args.Error(std::string(c.name()) + " is not a button");
+    return [c](ScenarioRun& run) {
         CheckUsable(run, c);
         run.RightClick(c);
     };
@@ -48,27 +44,31 @@ bool OnOff(Args& args, const std::string& value) {
     args.Error("a check box is set 'on' or 'off', not '" + value + "'");
 }
 
-Action SetStep(Args& args, LineCursor&) {
-    const std::string name = args.Text("control name");
-    const std::string value = args.Text("value");
-    if (name == "PageControl1") {
-        int page = 0;
-        if (!TryParseInt(value, page) || page < 0 || page > 3) args.Error("PageControl1 takes a page 0 to 3");
-        return [page](ScenarioRun& run) { run.ShowPage(page); };
+Action ShowPageStep(Args& args) {
+    int page = 0;
+    if (!TryParseInt(args.Text("page"), page) || page < 0 || page > 3) args.Error("PageControl1 takes a page 0 to 3");
+    return [page](ScenarioRun& run) { run.ShowPage(page); };
+}
+
+Action SetStep(Args& args, LineCursor& cursor) {
+    const std::vector<Word>& words = cursor.current->words;
+    if (cursor.dialog.empty() && words.size() > 1 && words[1].text == "PageControl1") {
+        args.Text("control name");
+        return ShowPageStep(args);
     }
-    const PaletteControl* c = FindPaletteControl(name);
-    if (!c) args.Error("the palette has no control " + name);
-    if (c->check) {
+    const NamedControl c = ControlNamed(args, cursor.dialog);
+    const std::string value = args.Text("value");
+    if (Is(c, ControlKind::Check)) {
         const bool checked = OnOff(args, value);
         return [c, checked](ScenarioRun& run) {
-            CheckUsable(run, *c);
-            run.SetChecked(*c, checked);
+            CheckUsable(run, c);
+            run.SetChecked(c, checked);
         };
     }
-    if (!c->edit) args.Error(name + " is not a check box or an edit box");
+    if (!Is(c, ControlKind::Edit)) args.Error(std::string(c.name()) + " is not a check box or an edit box");
     return [c, value](ScenarioRun& run) {
-        CheckUsable(run, *c);
-        run.SetText(*c, value);
+        CheckUsable(run, c);
+        run.SetText(c, value);
     };
 }
 
@@ -120,32 +120,71 @@ Action AnswerStep(Args& args, LineCursor&) {
     return [answers](ScenarioRun& run) { run.ui.answers.insert(run.ui.answers.end(), answers.begin(), answers.end()); };
 }
 
-// The body: "wait" lines that let the timers tick while the dialog is open, then
-// "ok" or "cancel", the button that closes it.
+Action CloseStep(bool ok, std::string_view dialog, const Args& args) {
+    if (!ok) return [](ScenarioRun& run) { run.CancelDialog(); };
+    const std::optional<NamedControl> button = FindClosingButton(dialog, DialogResult::Ok);
+    if (!button) args.Error("the dialog " + std::string(dialog) + " has no button that closes it with OK");
+    return [c = *button](ScenarioRun& run) {
+        CheckUsable(run, c);
+        run.Click(c);
+    };
+}
+
+// Verbs a dialog script may hold besides "ok" and "cancel"; its controls are the dialog's.
+bool InDialogScript(std::string_view verb) {
+    return verb == "wait" || verb == "set" || verb == "click" || verb == "rclick" || verb == "expect";
+}
+
+// Whether the line clicks a button that closes the dialog.
+bool ClosesDialog(const ScenarioLine& line, std::string_view dialog) {
+    if (line.words[0].text != "click" || line.words.size() < 2) return false;
+    const std::optional<NamedControl> c = FindDialogControl(dialog, line.words[1].text);
+    return c && c->info->closes;
+}
+
+// The steps played while the dialog is open, ending with the one that closes it: a click
+// on one of its closing buttons, "ok" (the button that closes it with OK) or "cancel" (its
+// close box).
 Action DialogStep(Args& args, LineCursor& cursor) {
     DialogScript script;
     script.line = args.line();
     script.name = args.Text("dialog name");
+    if (!FindDialogLayout(script.name)) args.Error("the palette has no dialog " + script.name);
+    const std::vector<const ScenarioLine*> body = cursor.Body(args.line(), "dialog");
+    cursor.dialog = script.name;
     bool closed = false;
-    for (const ScenarioLine* line : cursor.Body(args.line(), "dialog")) {
+    for (const ScenarioLine* line : body) {
         const std::string& verb = line->words[0].text;
-        if (closed) throw ScenarioError(line->number, "nothing can follow the button that closes the dialog");
-        Args inner(*line, 1);
+        if (closed) throw ScenarioError(line->number, "nothing can follow the step that closes the dialog");
         if (verb == "ok" || verb == "cancel") {
-            script.result = verb == "ok" ? DialogResult::Ok : DialogResult::Cancel;
+            Args inner(*line, 1);
+            inner.Done();
+            script.steps.push_back({line->number, CloseStep(verb == "ok", script.name, inner)});
             closed = true;
-        } else if (verb == "wait") {
-            script.steps.push_back({line->number, WaitStep(inner, cursor)});
+        } else if (!line->words[0].quoted && InDialogScript(verb)) {
+            closed = ClosesDialog(*line, script.name);
+            script.steps.push_back({line->number, CompileLine(*line, cursor)});
         } else {
-            throw ScenarioError(line->number, "a dialog script holds 'wait', then 'ok' or 'cancel'; not '" + verb + "'");
+            throw ScenarioError(line->number, "a dialog script holds wait, set, click, rclick, expect, ok and cancel; not '" +
+                                                  verb + "'");
         }
-        inner.Done();
     }
-    if (!closed) args.Error("the dialog script must end with 'ok' or 'cancel'");
+    cursor.dialog = {};
+    if (!closed) args.Error("the dialog script must end with a step that closes the dialog");
     return [script](ScenarioRun& run) { run.ExpectDialog(script); };
 }
 
 }  // namespace
+
+NamedControl ControlNamed(Args& args, std::string_view dialog) {
+    const std::string name = args.Text("control name");
+    if (dialog.empty()) {
+        if (const std::optional<NamedControl> c = FindPaletteControl(name)) return *c;
+        args.Error("the palette has no control " + name);
+    }
+    if (const std::optional<NamedControl> c = FindDialogControl(dialog, name)) return *c;
+    args.Error("the dialog " + std::string(dialog) + " has no control " + name);
+}
 
 void AddActionVerbs(VerbTable& verbs) {
     verbs.emplace("click", ClickStep);

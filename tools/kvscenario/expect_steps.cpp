@@ -6,7 +6,7 @@
 #include "base/number_text.h"
 #include "base/strings.h"
 #include "entity_desc.h"
-#include "palette_controls.h"
+#include "named_controls.h"
 #include "scenario_run.h"
 #include "simhost/input_text.h"
 #include "simhost/sysvars.h"
@@ -216,20 +216,19 @@ Action CaptionCheck(Args& args) {
 }
 
 // What a control shows, in the words a scenario uses for it.
-bool ControlShows(const PaletteControl& c, const ControlState& shown, const std::string& state) {
+bool ControlShows(const NamedControl& c, const ControlState& shown, const std::string& state) {
+    const ControlKind kind = c.info->kind;
     if (state == "enabled" || state == "disabled") return shown.enabled == (state == "enabled");
-    if (c.button && (state == "visible" || state == "hidden")) return shown.visible == (state == "visible");
-    if (c.check && (state == "on" || state == "off")) return shown.checked == (state == "on");
-    return !c.check && shown.text == state;
+    if (kind == ControlKind::Button && (state == "visible" || state == "hidden")) return shown.visible == (state == "visible");
+    if (kind == ControlKind::Check && (state == "on" || state == "off")) return shown.checked == (state == "on");
+    return kind != ControlKind::Check && shown.text == state;
 }
 
-Action ControlCheck(Args& args) {
-    const std::string name = args.Text("control name");
+Action ControlCheck(Args& args, std::string_view dialog) {
+    const NamedControl c = ControlNamed(args, dialog);
     const std::string state = args.Text("state or text");
-    const PaletteControl* c = FindPaletteControl(name);
-    if (!c) args.Error("the palette has no control " + name);
     return [c, state](ScenarioRun& run) {
-        if (!ControlShows(*c, run.Control(*c), state)) run.Fail(std::string(c->name) + " is not " + Quoted(state));
+        if (!ControlShows(c, run.Control(c), state)) run.Fail(std::string(c.name()) + " is not " + Quoted(state));
     };
 }
 
@@ -246,8 +245,7 @@ Action LaunchedCheck(Args& args) {
 }
 
 Action ExpectStep(Args& args, LineCursor& cursor) {
-    const ScenarioLine& line = cursor.lines[cursor.next - 1];
-    const std::string source = SourceText(line);
+    const std::string source = SourceText(*cursor.current);
     const std::string what = args.Text("what to expect");
     if (what == "no") {
         const std::string next = args.Text("what must be absent");
@@ -264,7 +262,7 @@ Action ExpectStep(Args& args, LineCursor& cursor) {
     if (what == "prompt") return PromptCheck(args);
     if (what == "history") return HistoryCheck(args);
     if (what == "caption") return CaptionCheck(args);
-    if (what == "control") return ControlCheck(args);
+    if (what == "control") return ControlCheck(args, cursor.dialog);
     if (what == "launched") return LaunchedCheck(args);
     args.Error("unknown expectation '" + what + "'");
 }

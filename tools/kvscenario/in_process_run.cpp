@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "app/palette_layout.h"
 #include "base/number_text.h"
 #include "scenario_lines.h"
 
@@ -36,6 +37,7 @@ InProcessRun::InProcessRun(std::string folder)
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
     palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files,
                                                (workFolder / kExecutableName).string());
+    paletteControls_ = BindPalette(*palette);
     ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
 }
 
@@ -67,33 +69,47 @@ void InProcessRun::SwitchHost(const std::string& what) {
     }
 }
 
-ControlState InProcessRun::Control(const PaletteControl& c) {
-    const TFormKvaneMain& form = *palette;
-    if (c.button) return {(form.*c.button).enabled, (form.*c.button).visible, false, (form.*c.button).caption};
-    if (c.check) return {(form.*c.check).enabled, true, (form.*c.check).checked, ""};
-    if (c.edit) return {(form.*c.edit).enabled, true, false, (form.*c.edit).text};
-    return {true, true, false, (form.*c.label).caption};
+const BoundControl& InProcessRun::Bound(const NamedControl& c) {
+    if (c.dialog.empty()) return paletteControls_[c.index];
+    if (!dialog_ || dialog_->name != c.dialog)
+        throw ScenarioError(line, "the dialog " + std::string(c.dialog) + " is not open");
+    return dialog_->controls[c.index];
 }
 
-void InProcessRun::Click(const PaletteControl& c) {
-    TFormKvaneMain& form = *palette;
-    if (c.mouseDown) (form.*c.mouseDown)(MouseButton::Left);
-    if (c.check) (form.*c.check).checked = !(form.*c.check).checked;
-    if (c.click) (form.*c.click)();
+ControlState InProcessRun::Control(const NamedControl& c) {
+    const BoundControl& b = Bound(c);
+    if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption};
+    if (b.check) return {b.check->enabled, true, b.check->checked, ""};
+    if (b.edit) return {b.edit->enabled, true, false, b.edit->text};
+    return {true, true, false, b.label->caption};
 }
 
-void InProcessRun::RightClick(const PaletteControl& c) {
-    if (c.mouseDown) (palette.get()->*c.mouseDown)(MouseButton::Right);
+void InProcessRun::Click(const NamedControl& c) {
+    const BoundControl& b = Bound(c);
+    if (b.mouseDown) b.mouseDown(MouseButton::Left);
+    if (b.check) b.check->checked = !b.check->checked;
+    if (b.click) b.click();
+    if (c.info->closes) dialog_->closedWith = c.info->closes;
 }
 
-void InProcessRun::SetChecked(const PaletteControl& c, bool checked) {
-    TFormKvaneMain& form = *palette;
-    if ((form.*c.check).checked == checked) return;
-    (form.*c.check).checked = checked;
-    if (c.click) (form.*c.click)();
+void InProcessRun::RightClick(const NamedControl& c) {
+    const BoundControl& b = Bound(c);
+    if (b.mouseDown) b.mouseDown(MouseButton::Right);
 }
 
-void InProcessRun::SetText(const PaletteControl& c, const std::string& text) { ((*palette).*c.edit).text = text; }
+void InProcessRun::SetChecked(const NamedControl& c, bool checked) {
+    const BoundControl& b = Bound(c);
+    if (b.check->checked == checked) return;
+    b.check->checked = checked;
+    if (b.click) b.click();
+}
+
+void InProcessRun::SetText(const NamedControl& c, const std::string& text) { Bound(c).edit->text = text; }
+
+void InProcessRun::CancelDialog() {
+    if (!dialog_) throw ScenarioError(line, "no dialog is open");
+    dialog_->closedWith = DialogResult::Cancel;
+}
 
 void InProcessRun::ShowPage(int page) {
     palette->PageControl1.activePageIndex = page;
@@ -170,24 +186,30 @@ void InProcessRun::Advance(int milliseconds) {
 }
 
 DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
+    const std::string name(dialog.Frame().name);
     if (dialogs.empty()) {
-        ui.problems.push_back("the dialog " + dialog.Name() + " opened and no script was given for it");
+        ui.problems.push_back("the dialog " + name + " opened and no script was given for it");
         return DialogResult::Cancel;
     }
     DialogScript script = std::move(dialogs.front());
     dialogs.pop_front();
-    if (script.name != dialog.Name()) {
-        ui.problems.push_back("the dialog " + dialog.Name() + " opened; the next script (line " +
+    if (script.name != name) {
+        ui.problems.push_back("the dialog " + name + " opened; the next script (line " +
                               std::to_string(script.line) + ") is for " + script.name);
         return DialogResult::Cancel;
     }
-    const int outer = line;
+    // A dialog opened from within another one's script comes back to it when it closes.
+    std::optional<OpenDialog> outer = std::move(dialog_);
+    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt};
+    const int outerLine = line;
     for (const Step& step : script.steps) {
         line = step.line;
         step.action(*this);
     }
-    line = outer;
-    return script.result;
+    line = outerLine;
+    const DialogResult result = dialog_->closedWith.value_or(DialogResult::Cancel);
+    dialog_ = std::move(outer);
+    return result;
 }
 
 }  // namespace kv::scenario

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/main_form.h"
@@ -28,11 +29,12 @@ public:
     sim::Drawing& StartingDrawing() override { return session.drawing(); }
     void SwitchHost(const std::string& what) override;
 
-    ControlState Control(const PaletteControl& c) override;
-    void Click(const PaletteControl& c) override;
-    void RightClick(const PaletteControl& c) override;
-    void SetChecked(const PaletteControl& c, bool checked) override;
-    void SetText(const PaletteControl& c, const std::string& text) override;
+    ControlState Control(const NamedControl& c) override;
+    void Click(const NamedControl& c) override;
+    void RightClick(const NamedControl& c) override;
+    void SetChecked(const NamedControl& c, bool checked) override;
+    void SetText(const NamedControl& c, const std::string& text) override;
+    void CancelDialog() override;
     void ShowPage(int page) override;
     std::string Caption() override { return palette->Caption; }
 
@@ -63,6 +65,12 @@ public:
     std::unique_ptr<TFormKvaneMain> palette;
 
 private:
+    // The dialog a script plays now, with its controls bound to its model.
+    struct OpenDialog {
+        std::string_view name;
+        std::vector<BoundControl> controls;
+        std::optional<DialogResult> closedWith;
+    };
     struct TimerDue {
         long long timer1 = -1;
         long long timer2 = -1;
@@ -72,7 +80,10 @@ private:
     bool TickBefore(long long limit);
     std::string Snapshot();
     DialogResult PlayDialog(Dialog& dialog);
+    const BoundControl& Bound(const NamedControl& c);
 
+    std::vector<BoundControl> paletteControls_;
+    std::optional<OpenDialog> dialog_;
     TimerDue due_;
 };
 

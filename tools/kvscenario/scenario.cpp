@@ -34,6 +34,17 @@ const VerbTable& Verbs() {
 
 }  // namespace
 
+Action CompileLine(const ScenarioLine& line, LineCursor& cursor) {
+    const Word& verb = line.words[0];
+    const auto it = verb.quoted ? Verbs().end() : Verbs().find(verb.text);
+    if (it == Verbs().end()) throw ScenarioError(line.number, "unknown step '" + verb.text + "'");
+    cursor.current = &line;
+    Args args(line, 1);
+    Action action = it->second(args, cursor);
+    args.Done();
+    return action;
+}
+
 Scenario CompileScenario(std::string_view text) {
     const std::vector<ScenarioLine> lines = SplitScenarioLines(text);
     Scenario scenario;
@@ -47,12 +58,7 @@ Scenario CompileScenario(std::string_view text) {
                 scenario.title += (i > 1 ? " " : "") + line.words[i].text;
             continue;
         }
-        const auto it = verb.quoted ? Verbs().end() : Verbs().find(verb.text);
-        if (it == Verbs().end()) throw ScenarioError(line.number, "unknown step '" + verb.text + "'");
-        Args args(line, 1);
-        Action action = it->second(args, cursor);
-        args.Done();
-        scenario.steps.push_back({line.number, std::move(action)});
+        scenario.steps.push_back({line.number, CompileLine(line, cursor)});
     }
     if (scenario.title.empty()) throw ScenarioError(1, "the scenario has no title line");
     return scenario;

@@ -20,12 +20,11 @@ struct Step {
     Action action;
 };
 
-// Played when the palette opens a dialog modally.
+// Played when the palette opens a dialog modally; its last step closes the dialog.
 struct DialogScript {
     int line = 0;
     std::string name;
     std::vector<Step> steps;
-    DialogResult result = DialogResult::Ok;
 };
 
 struct Scenario {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/point3.h"
-#include "palette_controls.h"
+#include "named_controls.h"
 #include "scenario.h"
 #include "scenario_lines.h"
 #include "scripted_ui.h"
@@ -39,15 +39,18 @@ public:
     // one this run cannot do.
     virtual void SwitchHost(const std::string& what) = 0;
 
-    // --- the palette ---
-    virtual ControlState Control(const PaletteControl& c) = 0;
-    // A left click: mouse-down, then click; a check box toggles.
-    virtual void Click(const PaletteControl& c) = 0;
+    // --- the palette, and the dialog a script plays ---
+    virtual ControlState Control(const NamedControl& c) = 0;
+    // A left click: mouse-down, then click; a check box toggles; a dialog's closing button
+    // closes it.
+    virtual void Click(const NamedControl& c) = 0;
     // The mouse-down event only, as the toolkit raises it for the right button.
-    virtual void RightClick(const PaletteControl& c) = 0;
+    virtual void RightClick(const NamedControl& c) = 0;
     // Its click event runs only when the box changes.
-    virtual void SetChecked(const PaletteControl& c, bool checked) = 0;
-    virtual void SetText(const PaletteControl& c, const std::string& text) = 0;
+    virtual void SetChecked(const NamedControl& c, bool checked) = 0;
+    virtual void SetText(const NamedControl& c, const std::string& text) = 0;
+    // The open dialog's close box: it closes with the cancel result.
+    virtual void CancelDialog() = 0;
     virtual void ShowPage(int page) = 0;
     virtual std::string Caption() = 0;
 

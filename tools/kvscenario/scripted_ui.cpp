@@ -23,7 +23,7 @@ MessageAnswer ScriptedUi::ShowMessage(std::string_view text, MessageButtons butt
 
 DialogResult ScriptedUi::RunModal(Dialog& dialog) {
     if (!runDialog) {
-        problems.push_back("the dialog " + dialog.Name() + " opened and no script was given for it");
+        problems.push_back("the dialog " + std::string(dialog.Frame().name) + " opened and no script was given for it");
         return DialogResult::Cancel;
     }
     return runDialog(dialog);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "named_controls.h"
 #include "scenario.h"
 #include "scenario_lines.h"
 #include "step_args.h"
@@ -18,6 +19,8 @@ namespace kv::scenario {
 struct LineCursor {
     const std::vector<ScenarioLine>& lines;
     std::size_t next = 0;
+    const ScenarioLine* current = nullptr;  // the line being compiled
+    std::string_view dialog{};              // the dialog whose script is compiled; empty outside one
 
     // The body of a verb opened at `openingLine`: the lines before the matching "end".
     std::vector<const ScenarioLine*> Body(int openingLine, std::string_view verb);
@@ -25,6 +28,12 @@ struct LineCursor {
 
 using Compiler = std::function<Action(Args& args, LineCursor& cursor)>;
 using VerbTable = std::map<std::string, Compiler, std::less<>>;
+
+// One line, by its verb; ScenarioError for an unknown verb or a mistake in its words.
+Action CompileLine(const ScenarioLine& line, LineCursor& cursor);
+
+// The next word as a control of the palette, or of `dialog` when one is given.
+NamedControl ControlNamed(Args& args, std::string_view dialog);
 
 void AddSetupVerbs(VerbTable& verbs);
 void AddActionVerbs(VerbTable& verbs);

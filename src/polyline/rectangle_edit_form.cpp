@@ -1,0 +1,48 @@
+#include "polyline/rectangle_edit_form.h"
+
+#include <array>
+
+namespace kv {
+
+namespace {
+
+using F = TFormRecEd;
+using Row = ControlRow<F>;
+
+constexpr DialogFrame kFrame{"TFormRecEd", "RECTANG修正", 176, 120};
+
+template <auto member>
+auto& Member(F& f) {
+    return f.*member;
+}
+
+constexpr Row Label(PixelRect r, std::string_view text) { return {.info = {.kind = ControlKind::Text, .rect = r, .text = text}}; }
+
+constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*edit)(F&)) {
+    return {.info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit};
+}
+
+constexpr Row Closing(std::string_view name, PixelRect r, ButtonControl& (*button)(F&), DialogResult result) {
+    return {.info = {.name = name, .kind = ControlKind::Button, .rect = r, .closes = result}, .button = button};
+}
+
+constexpr auto kControls = std::to_array<Row>({
+    Label({8, 12, 20, 16}, "W"),
+    Edit("Edit1", {34, 9, 134, 20}, Member<&F::Edit1>),
+    Label({8, 38, 20, 16}, "H"),
+    Edit("Edit2", {34, 35, 134, 20}, Member<&F::Edit2>),
+    Label({8, 64, 20, 16}, "ｒ"),
+    Edit("Edit3", {34, 61, 134, 20}, Member<&F::Edit3>),
+    Closing("Button1", {8, 90, 92, 24}, Member<&F::Button1>, DialogResult::Ok),
+    Closing("Button2", {106, 90, 62, 24}, Member<&F::Button2>, DialogResult::Cancel),
+});
+
+}  // namespace
+
+const DialogFrame& TFormRecEd::Frame() const { return kFrame; }
+
+std::vector<BoundControl> TFormRecEd::Controls() { return BindAll(RectangleEditControls(), *this); }
+
+std::span<const ControlRow<TFormRecEd>> RectangleEditControls() { return kControls; }
+
+}  // namespace kv

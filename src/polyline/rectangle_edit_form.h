@@ -1,0 +1,27 @@
+// The rectangle-edit dialog: the width, height and corner radius of a picked rectangle, and
+// the button that goes on to ask for the base point.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "platform/control_table.h"
+#include "platform/ui.h"
+
+namespace kv {
+
+class TFormRecEd : public Dialog {
+public:
+    EditControl Edit1;  // W
+    EditControl Edit2;  // H
+    EditControl Edit3;  // r
+    ButtonControl Button1{"基準点を指示", ""};
+    ButtonControl Button2{"取消", ""};
+
+    const DialogFrame& Frame() const override;
+    std::vector<BoundControl> Controls() override;
+};
+
+std::span<const ControlRow<TFormRecEd>> RectangleEditControls();
+
+}  // namespace kv
