@@ -30,9 +30,13 @@ constexpr Row Status(std::string_view name, PixelRect r, LabelControl& (*l)(F&),
     return {.info = {.name = name, .kind = K::Label, .rect = r, .grey = grey}, .label = l};
 }
 
-constexpr Row Group(PixelRect r, std::string_view text) { return {.info = {.kind = K::Group, .rect = r, .text = text}}; }
+constexpr Row Group(PixelRect r, std::string_view text) {
+    return {.info = {.kind = K::Group, .rect = r, .text = text}};
+}
 
-constexpr Row Text(PixelRect r, std::string_view text) { return {.info = {.kind = K::Text, .rect = r, .text = text}}; }
+constexpr Row Text(PixelRect r, std::string_view text) {
+    return {.info = {.kind = K::Text, .rect = r, .text = text}};
+}
 
 // On the form below the client area at either height: never seen.
 constexpr Row OffPage(Row row) {

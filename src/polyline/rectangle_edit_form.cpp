@@ -16,7 +16,9 @@ auto& Member(F& f) {
     return f.*member;
 }
 
-constexpr Row Label(PixelRect r, std::string_view text) { return {.info = {.kind = ControlKind::Text, .rect = r, .text = text}}; }
+constexpr Row Label(PixelRect r, std::string_view text) {
+    return {.info = {.kind = ControlKind::Text, .rect = r, .text = text}};
+}
 
 constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*edit)(F&)) {
     return {.info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit};

@@ -11,7 +11,6 @@
 #include "app/main_form.h"
 #include "app/settings_file.h"
 #include "win32/palette_window.h"
-#include "win32/rectangle_edit_window.h"
 #include "win32/wide_text.h"
 #include "win32/win32_files.h"
 #include "win32/win32_ui.h"
@@ -69,8 +68,7 @@ int RunPalette(HINSTANCE instance, int showCommand) {
         return 1;
     }
     // Made now and kept hidden, so that the rectangle tool only has to show it.
-    kv::RectangleEditWindow rectangleEdit;
-    if (!rectangleEdit.Create(instance, palette.Handle())) {
+    if (!ui.Prepare(form.FormRecEd)) {
         MessageBoxW(nullptr, L"The rectangle-edit window could not be created.", kMessageCaption, MB_ICONERROR);
         return 1;
     }

@@ -33,58 +33,13 @@ SIZE FrameSize() {
     return {(r.right - r.left) - kClientWidth, (r.bottom - r.top) - kClientHeightCollapsed};
 }
 
-struct CreateParams {
-    const wchar_t* className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-// Check boxes are not automatic: a click asks the model, and the refresh shows its answer.
-CreateParams ParamsOf(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::Check: return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
-    case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::Group: return {L"BUTTON", BS_GROUPBOX, 0};
-    case ControlKind::Label:
-    case ControlKind::Text: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-    }
-    return {L"STATIC", 0, 0};
-}
-
-// The texts a control shows, as the model holds them now.
-std::string TextOf(const TFormKvaneMain& form, const PaletteControl& c) {
-    if (c.button) return (form.*c.button).caption;
-    if (c.check) return (form.*c.check).caption;
-    if (c.edit) return (form.*c.edit).text;
-    if (c.label) return (form.*c.label).caption;
-    return std::string(c.text);
-}
-
-// Button captions such as "線分." and "[ESC]" hold no mnemonic: "&" is shown as it is.
-std::wstring ButtonText(const PaletteControl& c, std::string_view text) {
-    std::wstring wide = Utf8ToWide(text);
-    if (c.kind != ControlKind::Button && c.kind != ControlKind::Check && c.kind != ControlKind::Group) return wide;
-    std::wstring escaped;
-    for (wchar_t ch : wide) {
-        if (ch == L'&') escaped += L'&';
-        escaped += ch;
-    }
-    return escaped;
-}
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 }  // namespace
 
 PaletteWindow::PaletteWindow(TFormKvaneMain& form, Win32Ui& ui, SettingsFile& settings)
-    : form_(form), ui_(ui), settings_(settings) {
+    : form_(form),
+      ui_(ui),
+      settings_(settings),
+      controls_(BindPalette(form), [this](const std::function<void()>& handler) { Run(handler); }) {
     form_.ProcessMessages = [this] { ProcessMessages(); };
 }
 
@@ -143,38 +98,10 @@ void PaletteWindow::CreateControls(HINSTANCE instance) {
         SetWindowPos(pages_[static_cast<size_t>(i)], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
 
-    // The palette is topmost: its hints must be too, or they would open behind it.
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                               instance, nullptr);
-    SendMessageW(tooltip_, WM_SETFONT, font, FALSE);
-
-    const auto layout = PaletteControls();
-    controls_.resize(layout.size());
-    for (size_t i = 0; i < layout.size(); ++i) {
-        const PaletteControl& c = layout[i];
-        const CreateParams params = ParamsOf(c.kind);
-        HWND parent = c.page == PalettePage::Form ? window_ : pages_[static_cast<size_t>(c.page)];
-        const std::wstring text = ButtonText(c, TextOf(form_, c));
-        HWND control = CreateWindowExW(params.exStyle, params.className, text.c_str(),
-                                       WS_CHILD | WS_VISIBLE | params.style, c.rect.x, c.rect.y, c.rect.width,
-                                       c.rect.height, parent, reinterpret_cast<HMENU>(kFirstPaletteControlId + i),
-                                       instance, nullptr);
-        if (!control) continue;
-        SendMessageW(control, WM_SETFONT, font, FALSE);
-        controls_[i].window = control;
-        controls_[i].text = TextOf(form_, c);
-        if (c.mouseDown || c.keyPress) SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
-        if (c.button) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = parent;
-            tool.uId = reinterpret_cast<UINT_PTR>(control);
-            tool.lpszText = const_cast<wchar_t*>(L"");
-            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-    }
+    const auto layout = PaletteLayout();
+    controls_.Create(instance, font_.get(), window_, [&](size_t i) {
+        return layout[i].row->info.offPage ? window_ : pages_[static_cast<size_t>(layout[i].page)];
+    });
 }
 
 void PaletteWindow::PlaceFromSettings() {
@@ -215,33 +142,10 @@ LRESULT CALLBACK PaletteWindow::PageProc(HWND window, UINT message, WPARAM wPara
     }
 }
 
-LRESULT CALLBACK PaletteWindow::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR index, DWORD_PTR self) {
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlProc, index);
-    return reinterpret_cast<PaletteWindow*>(self)->OnControlMessage(index, window, message, wParam, lParam);
-}
-
-LRESULT PaletteWindow::OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const PaletteControl& c = PaletteControls()[index];
-    if (c.mouseDown && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
-        const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
-        Run([&] { (form_.*c.mouseDown)(button); });
-    }
-    if (c.keyPress && message == WM_CHAR) {
-        // The model's filters keep ASCII only; other characters are never wanted there.
-        if (wParam >= 0x80) return 0;
-        char key = static_cast<char>(wParam);
-        (form_.*c.keyPress)(key);
-        if (key == 0) return 0;
-        wParam = static_cast<unsigned char>(key);
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        OnCommand(wParam);
+        controls_.OnCommand(wParam);
         return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -254,9 +158,7 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CTLCOLORSTATIC: {
         const LRESULT brush = DefWindowProcW(window_, message, wParam, lParam);
-        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) - kFirstPaletteControlId;
-        const auto layout = PaletteControls();
-        if (id >= 0 && static_cast<size_t>(id) < layout.size() && layout[static_cast<size_t>(id)].grey)
+        if (controls_.IsGrey(reinterpret_cast<HWND>(lParam)))
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_GRAYTEXT));
         return brush;
     }
@@ -265,30 +167,6 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);
-    }
-}
-
-void PaletteWindow::OnCommand(WPARAM wParam) {
-    const int id = static_cast<int>(LOWORD(wParam)) - kFirstPaletteControlId;
-    const auto layout = PaletteControls();
-    if (id < 0 || static_cast<size_t>(id) >= layout.size()) return;
-    const PaletteControl& c = layout[static_cast<size_t>(id)];
-    const UINT code = HIWORD(wParam);
-    if (c.edit && code == EN_CHANGE && !refreshing_) {
-        std::string text = WideToUtf8(WindowText(controls_[static_cast<size_t>(id)].window));
-        controls_[static_cast<size_t>(id)].text = text;
-        (form_.*c.edit).text = std::move(text);
-        return;
-    }
-    if (code != BN_CLICKED || refreshing_) return;
-    if (c.check) {
-        Run([&] {
-            CheckControl& check = form_.*c.check;
-            check.checked = !check.checked;
-            if (c.click) (form_.*c.click)();
-        });
-    } else if (c.click) {
-        Run([&] { (form_.*c.click)(); });
     }
 }
 
@@ -340,57 +218,14 @@ void PaletteWindow::Refresh() {
         caption_ = form_.Caption;
         SetWindowTextW(window_, Utf8ToWide(caption_).c_str());
     }
-    for (size_t i = 0; i < controls_.size(); ++i) RefreshControl(i);
+    controls_.Refresh();
     RefreshHeight();
     RefreshPage();
     RefreshTimer(kTimer1Id, form_.Timer1, timer1_);
     RefreshTimer(kTimer2Id, form_.Timer2, timer2_);
     refreshing_ = false;
-}
-
-void PaletteWindow::RefreshControl(size_t index) {
-    const PaletteControl& c = PaletteControls()[index];
-    LiveControl& live = controls_[index];
-    if (!live.window) return;
-    const std::string text = TextOf(form_, c);
-    if (text != live.text) {
-        live.text = text;
-        SetWindowTextW(live.window, ButtonText(c, text).c_str());
-    }
-    bool enabled = true;
-    bool visible = true;
-    if (c.button) {
-        const ButtonControl& b = form_.*c.button;
-        enabled = b.enabled;
-        visible = b.visible;
-        if (b.hint != live.hint) {
-            live.hint = b.hint;
-            std::wstring hint = Utf8ToWide(b.hint);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.hwnd = GetParent(live.window);
-            tool.uId = reinterpret_cast<UINT_PTR>(live.window);
-            tool.lpszText = hint.data();
-            SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-    }
-    if (c.check) {
-        const CheckControl& check = form_.*c.check;
-        enabled = check.enabled;
-        if (check.checked != live.checked) {
-            live.checked = check.checked;
-            SendMessageW(live.window, BM_SETCHECK, check.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
-    }
-    if (c.edit) enabled = (form_.*c.edit).enabled;
-    if (enabled != live.enabled) {
-        live.enabled = enabled;
-        EnableWindow(live.window, enabled);
-    }
-    if (visible != live.visible) {
-        live.visible = visible;
-        ShowWindow(live.window, visible ? SW_SHOWNA : SW_HIDE);
-    }
+    // A tick may fill an open dialog's fields.
+    ui_.RefreshDialogs();
 }
 
 void PaletteWindow::RefreshHeight() {

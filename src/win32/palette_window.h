@@ -1,7 +1,7 @@
-// The palette: the view of TFormKvaneMain. It creates the real controls from the layout
-// table, forwards every event to the model's handler, and after every handler and every
-// timer tick copies the model back into the controls, the window's caption and height,
-// and the two timers. The model is the single source of truth.
+// The palette: the view of TFormKvaneMain. It creates the real controls from the pages'
+// control tables, forwards every event to the model's handler, and after every handler and
+// every timer tick copies the model back into the controls, the window's caption and height,
+// the two timers and the open dialogs. The model is the single source of truth.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "app/settings_file.h"
 #include "app/palette_layout.h"
+#include "app/settings_file.h"
+#include "win32/control_windows.h"
 #include "win32/scoped_gdi.h"
 #include "win32/win32_ui.h"
 
@@ -33,16 +34,6 @@ public:
     HWND Handle() const { return window_; }
 
 private:
-    // What a control shows now, so that a refresh touches only what changed (setting an
-    // edit box's text would move its caret, setting a caption makes it flicker).
-    struct LiveControl {
-        HWND window = nullptr;
-        std::string text;
-        std::string hint;
-        bool enabled = true;
-        bool checked = false;
-        bool visible = true;
-    };
     struct LiveTimer {
         bool running = false;
         int interval = 0;
@@ -50,22 +41,17 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR index, DWORD_PTR self);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateFrame(HINSTANCE instance);
     void CreateControls(HINSTANCE instance);
     void PlaceFromSettings();
-    void OnCommand(WPARAM wParam);
     void OnTabChange();
     void OnDestroy();
 
     // The event and tick boundary: runs a model handler, shows what escaped it, refreshes.
     void Run(const std::function<void()>& handler);
     void Refresh();
-    void RefreshControl(size_t index);
     void RefreshHeight();
     void RefreshPage();
     void RefreshTimer(UINT_PTR id, const TimerControl& timer, LiveTimer& live);
@@ -77,9 +63,8 @@ private:
     SettingsFile& settings_;
     HWND window_ = nullptr;
     HWND tabs_ = nullptr;
-    HWND tooltip_ = nullptr;
     std::array<HWND, kPaletteTabCount> pages_{};
-    std::vector<LiveControl> controls_;
+    ControlWindows controls_;
     ScopedFont font_;
     std::string caption_;
     int clientHeight_ = 0;

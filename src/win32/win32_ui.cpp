@@ -13,7 +13,25 @@ constexpr wchar_t kMessageCaption[] = L"Korvane2000";
 
 }  // namespace
 
-void Win32Ui::RegisterDialogView(std::string name, DialogView view) { views_[std::move(name)] = std::move(view); }
+DialogWindow* Win32Ui::WindowOf(Dialog& dialog) {
+    auto& window = dialogs_[&dialog];
+    if (window) return window.get();
+    auto made = std::make_unique<DialogWindow>(dialog, *this);
+    if (!made->Create(GetModuleHandleW(nullptr), owner_)) {
+        dialogs_.erase(&dialog);
+        return nullptr;
+    }
+    window = std::move(made);
+    return window.get();
+}
+
+bool Win32Ui::Prepare(Dialog& dialog) { return WindowOf(dialog) != nullptr; }
+
+void Win32Ui::RefreshDialogs() {
+    for (auto& [model, window] : dialogs_) {
+        if (IsWindowVisible(window->Handle())) window->Refresh();
+    }
+}
 
 MessageAnswer Win32Ui::ShowMessage(std::string_view text, MessageButtons buttons) {
     const UINT type = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
@@ -23,14 +41,13 @@ MessageAnswer Win32Ui::ShowMessage(std::string_view text, MessageButtons buttons
 }
 
 DialogResult Win32Ui::RunModal(Dialog& dialog) {
-    const auto view = views_.find(dialog.Name());
-    if (view == views_.end()) return DialogResult::Cancel;
-    return view->second(dialog, owner_, *this);
+    DialogWindow* window = WindowOf(dialog);
+    return window ? window->RunModal(owner_) : DialogResult::Cancel;
 }
 
 void Win32Ui::RaiseDialog(Dialog& dialog) {
-    const auto open = open_.find(&dialog);
-    if (open != open_.end()) RaiseWindow(open->second);
+    const auto open = dialogs_.find(&dialog);
+    if (open != dialogs_.end() && IsWindowVisible(open->second->Handle())) RaiseWindow(open->second->Handle());
 }
 
 bool Win32Ui::LaunchProgram(std::string_view path, std::string_view parameters) {

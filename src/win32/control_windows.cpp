@@ -1,0 +1,198 @@
+#include "win32/control_windows.h"
+
+#include <commctrl.h>
+
+#include "win32/wide_text.h"
+
+namespace kv {
+
+namespace {
+
+struct CreateParams {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// Check boxes are not automatic: a click asks the model, and the refresh shows its answer.
+CreateParams ParamsOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::Check: return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::Group: return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Label:
+    case ControlKind::Text: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+// The text a control shows, as the model holds it now.
+std::string TextOf(const BoundControl& c) {
+    if (c.button) return c.button->caption;
+    if (c.check) return c.check->caption;
+    if (c.edit) return c.edit->text;
+    if (c.label) return c.label->caption;
+    return std::string(c.info->text);
+}
+
+// Captions such as "線分." and "[ESC]" hold no mnemonic: "&" is shown as it is.
+std::wstring ShownText(ControlKind kind, std::string_view text) {
+    std::wstring wide = Utf8ToWide(text);
+    if (kind != ControlKind::Button && kind != ControlKind::Check && kind != ControlKind::Group) return wide;
+    std::wstring escaped;
+    for (wchar_t ch : wide) {
+        if (ch == L'&') escaped += L'&';
+        escaped += ch;
+    }
+    return escaped;
+}
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+}  // namespace
+
+ControlWindows::ControlWindows(std::vector<BoundControl> controls, Runner run)
+    : controls_(std::move(controls)), live_(controls_.size()), run_(std::move(run)) {}
+
+void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner,
+                            const std::function<HWND(size_t)>& parentOf) {
+    const auto fontParam = reinterpret_cast<WPARAM>(font);
+    // The palette is topmost: its hints must be too, or they would open behind it.
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
+                               nullptr);
+    SendMessageW(tooltip_, WM_SETFONT, fontParam, FALSE);
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        const BoundControl& c = controls_[i];
+        const PixelRect& r = c.info->rect;
+        const CreateParams params = ParamsOf(c.info->kind);
+        HWND parent = parentOf(i);
+        const std::string text = TextOf(c);
+        HWND control = CreateWindowExW(params.exStyle, params.className, ShownText(c.info->kind, text).c_str(),
+                                       WS_CHILD | WS_VISIBLE | params.style, r.x, r.y, r.width, r.height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
+                                       nullptr);
+        if (!control) continue;
+        SendMessageW(control, WM_SETFONT, fontParam, FALSE);
+        live_[i].window = control;
+        live_[i].text = text;
+        if (c.mouseDown || c.keyPress) SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
+        if (c.button) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = parent;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = const_cast<wchar_t*>(L"");
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+}
+
+LRESULT CALLBACK ControlWindows::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR index, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlProc, index);
+    return reinterpret_cast<ControlWindows*>(self)->OnControlMessage(index, window, message, wParam, lParam);
+}
+
+LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const BoundControl& c = controls_[index];
+    if (c.mouseDown && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
+        const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
+        run_([&] { c.mouseDown(button); });
+    }
+    if (c.keyPress && message == WM_CHAR) {
+        // The model's filters keep ASCII only; other characters are never wanted there.
+        if (wParam >= 0x80) return 0;
+        char key = static_cast<char>(wParam);
+        c.keyPress(key);
+        if (key == 0) return 0;
+        wParam = static_cast<unsigned char>(key);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
+    const int id = static_cast<int>(LOWORD(wParam)) - kFirstControlId;
+    if (id < 0 || static_cast<size_t>(id) >= controls_.size() || refreshing_) return nullptr;
+    const auto index = static_cast<size_t>(id);
+    const BoundControl& c = controls_[index];
+    const UINT code = HIWORD(wParam);
+    if (c.edit && code == EN_CHANGE) {
+        std::string text = WideToUtf8(WindowText(live_[index].window));
+        live_[index].text = text;
+        c.edit->text = std::move(text);
+        return nullptr;
+    }
+    if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;
+    run_([&] {
+        if (c.check) c.check->checked = !c.check->checked;
+        if (c.click) c.click();
+    });
+    return &c;
+}
+
+bool ControlWindows::IsGrey(HWND window) const {
+    const int id = GetDlgCtrlID(window) - kFirstControlId;
+    return id >= 0 && static_cast<size_t>(id) < controls_.size() && live_[static_cast<size_t>(id)].window == window &&
+           controls_[static_cast<size_t>(id)].info->grey;
+}
+
+void ControlWindows::Refresh() {
+    if (refreshing_) return;
+    refreshing_ = true;
+    for (size_t i = 0; i < controls_.size(); ++i) RefreshControl(i);
+    refreshing_ = false;
+}
+
+void ControlWindows::RefreshControl(size_t index) {
+    const BoundControl& c = controls_[index];
+    Live& live = live_[index];
+    if (!live.window) return;
+    const std::string text = TextOf(c);
+    if (text != live.text) {
+        live.text = text;
+        SetWindowTextW(live.window, ShownText(c.info->kind, text).c_str());
+    }
+    bool enabled = true;
+    bool visible = true;
+    if (c.button) {
+        enabled = c.button->enabled;
+        visible = c.button->visible;
+        if (c.button->hint != live.hint) {
+            live.hint = c.button->hint;
+            std::wstring hint = Utf8ToWide(live.hint);
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = GetParent(live.window);
+            tool.uId = reinterpret_cast<UINT_PTR>(live.window);
+            tool.lpszText = hint.data();
+            SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    if (c.check) {
+        enabled = c.check->enabled;
+        if (c.check->checked != live.checked) {
+            live.checked = c.check->checked;
+            SendMessageW(live.window, BM_SETCHECK, live.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+    if (c.edit) enabled = c.edit->enabled;
+    if (enabled != live.enabled) {
+        live.enabled = enabled;
+        EnableWindow(live.window, enabled);
+    }
+    if (visible != live.visible) {
+        live.visible = visible;
+        ShowWindow(live.window, visible ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+}  // namespace kv

@@ -1,0 +1,59 @@
+// The real controls of one control table, bound to its model: made from the rows, their
+// events passed to the model's handlers, and shown again from the model on every refresh,
+// touching only what changed (setting an edit box's text would move its caret, setting a
+// caption makes it flicker). The palette and the dialog views share it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/control_table.h"
+
+namespace kv {
+
+class ControlWindows {
+public:
+    // Runs a handler at the view's event boundary, which refreshes afterwards.
+    using Runner = std::function<void(const std::function<void()>&)>;
+
+    ControlWindows(std::vector<BoundControl> controls, Runner run);
+    ControlWindows(const ControlWindows&) = delete;
+    ControlWindows& operator=(const ControlWindows&) = delete;
+
+    // Control i goes into parentOf(i) with the id kFirstControlId + i; hints show in a
+    // tooltip owned by `owner`.
+    void Create(HINSTANCE instance, HFONT font, HWND owner, const std::function<HWND(size_t)>& parentOf);
+
+    // A WM_COMMAND of one of them: the control it came from when that was a click the
+    // model has now handled, else nothing.
+    const BoundControl* OnCommand(WPARAM wParam);
+    // Whether the static control `window` shows a grey status label.
+    bool IsGrey(HWND window) const;
+    void Refresh();
+
+private:
+    struct Live {
+        HWND window = nullptr;
+        std::string text;
+        std::string hint;
+        bool enabled = true;
+        bool checked = false;
+        bool visible = true;
+    };
+
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                        DWORD_PTR self);
+    LRESULT OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void RefreshControl(size_t index);
+
+    std::vector<BoundControl> controls_;
+    std::vector<Live> live_;
+    Runner run_;
+    HWND tooltip_ = nullptr;
+    bool refreshing_ = false;
+};
+
+}  // namespace kv
