@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "host_windows.h"
+#include "palette_controls.h"
 #include "polling.h"
+#include "polyline/rectangle_edit_form.h"
 
 namespace kv::e2e {
 
@@ -125,6 +128,18 @@ CheckResult CheckRectangleEditWindow(const PaletteUnderTest& palette) {
     if (!dialog) return "no window \"RECTANG修正\" of class TFormRecEd";
     if (IsWindowVisible(dialog)) return "the rectangle-edit window is showing";
     if (GetWindow(dialog, GW_OWNER) != palette.window) return "the rectangle-edit window is not the palette's";
+    // Made from its control table: each row's window has the id a story finds it by, and
+    // shows the row's caption.
+    TFormRecEd model;
+    const std::vector<BoundControl> controls = model.Controls();
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const BoundControl& c = controls[i];
+        HWND w = GetDlgItem(dialog, kFirstControlId + static_cast<int>(i));
+        const std::string name(c.info->name.empty() ? c.info->text : c.info->name);
+        if (!w) return "the rectangle-edit window has no control " + name;
+        const std::string shown = c.button ? c.button->caption : c.edit ? c.edit->text : std::string(c.info->text);
+        if (WideToUtf8(TextOf(w)) != shown) return name + " shows \"" + WideToUtf8(TextOf(w)) + "\"";
+    }
     return {};
 }
 
@@ -134,7 +149,8 @@ std::vector<Check> PaletteWindowChecks(PaletteUnderTest& palette) {
         {"palette is a top-level tool window", [&] { return CheckTopLevelToolWindow(palette); }},
         {"palette stays on top", [&] { return CheckTopmost(palette); }},
         {"palette client area is 336 x 76", [&] { return CheckCollapsedClientSize(palette); }},
-        {"rectangle-edit window made hidden at start", [&] { return CheckRectangleEditWindow(palette); }},
+        {"rectangle-edit window made hidden at start with the controls of its table",
+         [&] { return CheckRectangleEditWindow(palette); }},
     };
 }
 

@@ -27,14 +27,13 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM into) {
     return TRUE;
 }
 
+// The palette's own tooltip control: its dialogs have theirs.
 BOOL CALLBACK FindTooltip(HWND window, LPARAM found) {
     wchar_t className[64] = {};
     GetClassNameW(window, className, 64);
     if (_wcsicmp(className, TOOLTIPS_CLASSW) != 0) return TRUE;
-    auto& target = *reinterpret_cast<std::pair<DWORD, HWND>*>(found);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != target.first) return TRUE;
+    auto& target = *reinterpret_cast<std::pair<HWND, HWND>*>(found);
+    if (GetWindow(window, GW_OWNER) != target.first) return TRUE;
     target.second = window;
     return FALSE;
 }
@@ -131,8 +130,7 @@ void ClickButton(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 std::map<std::wstring, std::wstring> HintsByCaption(HWND palette) {
     std::map<std::wstring, std::wstring> hints;
-    std::pair<DWORD, HWND> target{0, nullptr};
-    GetWindowThreadProcessId(palette, &target.first);
+    std::pair<HWND, HWND> target{palette, nullptr};
     EnumWindows(FindTooltip, reinterpret_cast<LPARAM>(&target));
     if (!target.second) return hints;
     HWND tooltip = target.second;

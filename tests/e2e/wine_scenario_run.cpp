@@ -14,7 +14,7 @@
 #include "simhost/dxf_in.h"
 #include "simhost/dxf_out.h"
 #include "simhost/input_text.h"
-#include "app/palette_layout.h"
+#include "app/dialog_layouts.h"
 
 namespace kv::e2e {
 
@@ -72,6 +72,15 @@ HWND FindTopLevel(DWORD processId, const std::wstring& caption, const std::wstri
 
 // The palette's open message box, if any: a dialog of its process with the palette's caption.
 HWND FindMessageBox(DWORD processId) { return FindTopLevel(processId, kMessageCaption, L"#32770"); }
+
+// One of the palette's dialogs, if one shows: its window class is the dialog's name.
+HWND FindOpenDialog(DWORD processId) {
+    for (HWND w : TopLevelWindows()) {
+        if (ProcessOf(w) == processId && IsWindowVisible(w) && FindDialogLayout(WideToUtf8(ClassOf(w))))
+            return w;
+    }
+    return nullptr;
+}
 
 HWND FindDescendantById(HWND parent, int id) {
     for (HWND w : Descendants(parent))
@@ -204,9 +213,14 @@ std::vector<std::string> WineScenarioRun::Host(const std::string& lines) {
     return printed;
 }
 
-HWND WineScenarioRun::ControlWindow(const scenario::PaletteControl& c) {
-    HWND w = c.layoutIndex < 0 ? nullptr : FindDescendantById(palette_, kFirstPaletteControlId + c.layoutIndex);
-    if (!w) throw ScenarioError(line, "the palette shows no window for " + std::string(c.name));
+HWND WineScenarioRun::ControlWindow(const scenario::NamedControl& c) {
+    HWND parent = palette_;
+    if (!c.dialog.empty()) {
+        if (!dialog_) throw ScenarioError(line, "the dialog " + std::string(c.dialog) + " is not open");
+        parent = dialog_;
+    }
+    HWND w = FindDescendantById(parent, kFirstControlId + static_cast<int>(c.index));
+    if (!w) throw ScenarioError(line, "the palette shows no window for " + std::string(c.name()));
     return w;
 }
 
@@ -214,25 +228,26 @@ void WineScenarioRun::SendToPalette(HWND w, UINT message, WPARAM wp, LPARAM lp) 
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(w, message, wp, lp, SMTO_NORMAL, kClickTimeoutMs, &ignored);
     AnswerMessageBox();
+    PlayOpenDialog();
 }
 
-scenario::ControlState WineScenarioRun::Control(const scenario::PaletteControl& c) {
+scenario::ControlState WineScenarioRun::Control(const scenario::NamedControl& c) {
     Begin();
     HWND w = ControlWindow(c);
     scenario::ControlState state;
     state.enabled = IsWindowEnabled(w) != FALSE;
     state.visible = (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0;
-    state.checked = c.check && IsChecked(w);
+    state.checked = c.info->kind == ControlKind::Check && IsChecked(w);
     state.text = WideToUtf8(TextOf(w));
     return state;
 }
 
-void WineScenarioRun::Click(const scenario::PaletteControl& c) {
+void WineScenarioRun::Click(const scenario::NamedControl& c) {
     Acting();
     SendToPalette(ControlWindow(c), BM_CLICK, 0, 0);
 }
 
-void WineScenarioRun::RightClick(const scenario::PaletteControl& c) {
+void WineScenarioRun::RightClick(const scenario::NamedControl& c) {
     Acting();
     HWND w = ControlWindow(c);
     const LPARAM at = MAKELPARAM(3, 3);
@@ -240,15 +255,20 @@ void WineScenarioRun::RightClick(const scenario::PaletteControl& c) {
     SendToPalette(w, WM_RBUTTONUP, 0, at);
 }
 
-void WineScenarioRun::SetChecked(const scenario::PaletteControl& c, bool checked) {
+void WineScenarioRun::SetChecked(const scenario::NamedControl& c, bool checked) {
     Acting();
     if (IsChecked(ControlWindow(c)) != checked) Click(c);
 }
 
-void WineScenarioRun::SetText(const scenario::PaletteControl& c, const std::string& text) {
+void WineScenarioRun::SetText(const scenario::NamedControl& c, const std::string& text) {
     Acting();
     const std::wstring wide = Utf8ToWide(text);
     SendToPalette(ControlWindow(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void WineScenarioRun::CancelDialog() {
+    if (!dialog_) throw ScenarioError(line, "no dialog is open");
+    PostMessageW(dialog_, WM_CLOSE, 0, 0);
 }
 
 void WineScenarioRun::ShowPage(int page) {
@@ -300,6 +320,35 @@ bool WineScenarioRun::AnswerMessageBox() {
     return true;
 }
 
+// The script runs while the dialog shows; its last step closes it.
+void WineScenarioRun::PlayOpenDialog() {
+    if (dialog_) return;
+    HWND open = FindOpenDialog(processId_);
+    if (!open) return;
+    const std::string name = WideToUtf8(ClassOf(open));
+    if (dialogs.empty() || dialogs.front().name != name) {
+        ui.problems.push_back(dialogs.empty() ? "the dialog " + name + " opened and no script was given for it"
+                                              : "the dialog " + name + " opened; the next script (line " +
+                                                    std::to_string(dialogs.front().line) + ") is for " +
+                                                    dialogs.front().name);
+        PostMessageW(open, WM_CLOSE, 0, 0);
+        WaitUntil([&] { return !IsWindowVisible(open); }, kBoxCloseTimeoutMs);
+        return;
+    }
+    const scenario::DialogScript script = std::move(dialogs.front());
+    dialogs.pop_front();
+    dialog_ = open;
+    const int outer = line;
+    for (const scenario::Step& step : script.steps) {
+        line = step.line;
+        step.action(*this);
+    }
+    line = outer;
+    dialog_ = nullptr;
+    if (!WaitUntil([&] { return !IsWindowVisible(open); }, kBoxCloseTimeoutMs))
+        throw ScenarioError(line, "the dialog " + name + " did not close");
+}
+
 std::string WineScenarioRun::Snapshot() {
     const AutomationReply reply = host_.automation.Run(host_.windows.frame, ":entities\n:typed");
     return Caption() + "\n" + host_.Prompt() + "\n" + std::to_string(ui.messages.size()) + " messages\n" + reply.text;
@@ -309,6 +358,7 @@ void WineScenarioRun::Watch(unsigned milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     do {
         AnswerMessageBox();
+        PlayOpenDialog();
         Sleep(kPollIntervalMs);
     } while (GetTickCount64() < end);
 }
@@ -391,8 +441,6 @@ std::vector<scenario::ScriptedUi::Launch> WineScenarioRun::Launched() {
     throw ScenarioError(line, "under Wine the programs the palette starts are not seen");
 }
 
-void WineScenarioRun::ExpectDialog(scenario::DialogScript) {
-    throw ScenarioError(line, "under Wine the palette's dialogs are not driven");
-}
+void WineScenarioRun::ExpectDialog(scenario::DialogScript script) { dialogs.push_back(std::move(script)); }
 
 }  // namespace kv::e2e

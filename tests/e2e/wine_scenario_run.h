@@ -25,11 +25,12 @@ public:
     sim::Drawing& StartingDrawing() override;
     void SwitchHost(const std::string& what) override;
 
-    scenario::ControlState Control(const scenario::PaletteControl& c) override;
-    void Click(const scenario::PaletteControl& c) override;
-    void RightClick(const scenario::PaletteControl& c) override;
-    void SetChecked(const scenario::PaletteControl& c, bool checked) override;
-    void SetText(const scenario::PaletteControl& c, const std::string& text) override;
+    scenario::ControlState Control(const scenario::NamedControl& c) override;
+    void Click(const scenario::NamedControl& c) override;
+    void RightClick(const scenario::NamedControl& c) override;
+    void SetChecked(const scenario::NamedControl& c, bool checked) override;
+    void SetText(const scenario::NamedControl& c, const std::string& text) override;
+    void CancelDialog() override;
     void ShowPage(int page) override;
     std::string Caption() override;
 
@@ -61,11 +62,14 @@ private:
     void ClosePalette();
     // Automation lines; what they printed, without the prompt line that ends the reply.
     std::vector<std::string> Host(const std::string& lines);
-    HWND ControlWindow(const scenario::PaletteControl& c);
-    // Sends a message to one of the palette's windows, then answers a message box it opened.
+    HWND ControlWindow(const scenario::NamedControl& c);
+    // Sends a message to one of the palette's windows, then answers a message box or plays
+    // the script of a dialog it opened.
     void SendToPalette(HWND w, UINT message, WPARAM wp, LPARAM lp);
     // Reads and answers a message box of the palette, if one is open; true when one was.
     bool AnswerMessageBox();
+    // Plays the next dialog script when one of the palette's dialogs shows.
+    void PlayOpenDialog();
     std::string Snapshot();
     // Lets `milliseconds` pass, answering message boxes as they open.
     void Watch(unsigned milliseconds);
@@ -78,6 +82,7 @@ private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND palette_ = nullptr;
+    HWND dialog_ = nullptr;  // the dialog whose script plays now
     std::size_t typedBefore_ = 0;
     std::optional<sim::Drawing> seen_;
     std::wstring scratch_;
