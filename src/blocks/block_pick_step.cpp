@@ -12,9 +12,8 @@ constexpr std::string_view kPickBlockMessage = "ﾌﾞﾛｯｸを選択して�
 
 BlockPick PickBlockReference(OpContext& op, DxfBuffer& buffer, std::vector<TInsertEnt>& inserts) {
     if (!op.HostAtCommandPrompt()) return BlockPick::kWaiting;
-    op.Timer1.enabled = false;
-    const int state = op.OpState;
-    op.OpState = 0;
+    const State state = op.OpState;
+    op.EndOperation();
     const bool picked = op.host.SelectionCount() >= 1;
     op.RestoreSnapMode();
     if (!picked) return BlockPick::kEnded;

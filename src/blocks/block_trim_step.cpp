@@ -5,6 +5,7 @@
 #include "dxf/read_entities.h"
 #include "dxf/round_trip.h"
 #include "operation/step_round_trip.h"
+#include "blocks/block_states.h"
 #include "blocks/trim_around_insert.h"
 
 namespace kv {

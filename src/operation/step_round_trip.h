@@ -25,6 +25,6 @@ bool TakeFinishedPick(OpContext& op);
 
 // "\x03SNAPMODE 0 " and "SELECT SINGLE ": the next pick of a one-object-at-a-time tool in
 // `state`, with Timer1 running.
-void RestartSingleSelection(OpContext& op, int state);
+void RestartSingleSelection(OpContext& op, State state);
 
 }  // namespace kv

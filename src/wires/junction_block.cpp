@@ -10,6 +10,7 @@
 #include "dxf/round_trip.h"
 #include "geometry/block_extents.h"
 #include "operation/step_round_trip.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -49,8 +50,7 @@ bool LoadBuiltInJunctionBlock(RoundTripPorts& ports) {
 
 std::optional<JunctionBlockChoice> JunctionBlockPickStep(OpContext& op) {
     if (!op.HostAtCommandPrompt()) return std::nullopt;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
+    op.EndOperation();
     const bool picked = op.host.SelectionCount() > 0;
     op.RestoreSnapMode();
     if (!picked) return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<JunctionBlockChoice> JunctionBlockPickStep(OpContext& op) {
     std::vector<TInsertEnt> inserts;
     if (ReadInserts(buffer, inserts) < 1) {
         op.ui.ShowMessage(kPickBlock, MessageButtons::Ok);
-        RestartSingleSelection(op, 551);
+        RestartSingleSelection(op, kJunctionBlockPickState);
         return std::nullopt;
     }
 

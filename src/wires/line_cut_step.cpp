@@ -12,6 +12,7 @@
 #include "wires/junction_check.h"
 #include "wires/junction_marks.h"
 #include "operation/step_round_trip.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 

@@ -14,6 +14,7 @@
 #include "operation/step_round_trip.h"
 #include "geometry/symbol_shapes.h"
 #include "wires/trim_writers.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -158,21 +159,21 @@ bool ProcessSegment(Segment& s, bool everyJunction) {
 
 }  // namespace
 
-void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options) {
+void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options, MarkedJunctions marked) {
     if (!op.HostAtCommandPrompt()) return;
     op.Timer1.enabled = false;
     // Number fields are read before the drawing is touched, so a bad one loses nothing.
     PieceMinimumOf(options.CheckMin, options.EditMin, HeaderVars{});
     if (options.CheckKpMark) KpRange("1", options.junction.EditKpRad);
 
-    const bool everyJunction = op.OpState == 102;
+    const bool everyJunction = marked == MarkedJunctions::kAlongTheWire;
     Segment segment{op, StepPorts(op), options, {}, {}};
-    if (!ProcessSegment(segment, everyJunction) || op.LastOp != 0) {
-        op.OpState = 0;
+    if (!ProcessSegment(segment, everyJunction) || op.LastOp != QueueCode::kNone) {
+        op.OpState = kIdle;
         return;
     }
     op.host.SendCommand("\x03LINE ");
-    op.OpState -= 1;
+    op.OpState = everyJunction ? kDrawLineState : kDrawLineNState;
     op.Timer1.enabled = true;
 }
 

@@ -10,6 +10,7 @@
 #include "operation/step_round_trip.h"
 #include "geometry/symbol_shapes.h"
 #include "wires/trim_writers.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
