@@ -1,7 +1,6 @@
 #include "blocks/block_pick_step.h"
 
 #include "dxf/read_entities.h"
-#include "dxf/round_trip.h"
 #include "operation/step_round_trip.h"
 
 namespace kv {
@@ -17,7 +16,7 @@ BlockPick PickBlockReference(OpContext& op, DxfBuffer& buffer, std::vector<TInse
     const bool picked = op.host.SelectionCount() >= 1;
     op.RestoreSnapMode();
     if (!picked) return BlockPick::kEnded;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return BlockPick::kEnded;
+    if (!ExportSelection(op, buffer)) return BlockPick::kEnded;
     if (ReadInserts(buffer, inserts) < 1) {
         op.ui.ShowMessage(kPickBlockMessage, MessageButtons::Ok);
         RestartSingleSelection(op, state);

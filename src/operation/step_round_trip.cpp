@@ -29,6 +29,10 @@ RoundTripPorts StepPorts(OpContext& op) {
     return ports;
 }
 
+bool ExportSelection(OpContext& op, DxfBuffer& buffer) {
+    return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer);
+}
+
 bool InsertArrived(HostLink& host, std::string_view path) {
     const std::vector<std::string> lines = Split(host.ReadTextWindow(), '\n');
     const std::string fileAnswer = std::string("*").append(path);

@@ -12,6 +12,10 @@ namespace kv {
 // The scratch file beside the executable; inserts are confirmed through the host's history.
 RoundTripPorts StepPorts(OpContext& op);
 
+// Exports the host's previous selection into the scratch file and loads it into buffer; false
+// when no readable file came back.
+bool ExportSelection(OpContext& op, DxfBuffer& buffer);
+
 // The host answers an insert only in its history. Once it has ended -INSERT early (file
 // missing or unreadable), the insertion point the palette typed after the file name reaches
 // the command prompt and is echoed there as a command; a history that does not even show the

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "operation/op_context.h"
-#include "wires/trim_writers.h"
+#include "dxf/round_trip.h"
 
 namespace kv {
 
