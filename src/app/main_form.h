@@ -131,8 +131,9 @@ public:
     void LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen);
     bool SaveSettings(SettingsFile& settings) const;
 
-    // --- handlers. Each one is the model's error boundary: whatever fails in it is shown, and
-    // the palette is left idle with the host values it had changed typed back.
+    // --- handlers. Every one that reaches the host, a file or a dialog, and both ticks, is an
+    // error boundary: whatever fails in it is shown, and the palette is left idle with the host
+    // values the operation had changed typed back. The view need not catch anything.
     void ButtonDrawClick();
     void ButtonDrawMouseDown(MouseButton button);
     void ButtonLdrawNClick();

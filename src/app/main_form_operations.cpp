@@ -12,7 +12,6 @@ namespace {
 constexpr std::string_view kNoBlockFigure = "検出するﾌﾞﾛｯｸの図形がﾁｪｯｸされていません.  ";
 constexpr std::string_view kNoJunctionBlock = "交点用ﾌﾞﾛｯｸ名が登録されていません.  ";
 constexpr std::string_view kSelectSingle = "SELECT SINGLE ";
-constexpr std::string_view kSelectMany = "SELECT ";
 
 }  // namespace
 
@@ -53,8 +52,8 @@ void TFormKvaneMain::StartFromIdle(const Operation& operation) {
         op.SavedLayer = op.host.GetSysVar("CLAYER");
         break;
     }
-    const bool several = operation.checkSelectPicksSeveral && CheckSelect.checked;
-    op.host.SendCommand(several ? kSelectMany : operation.firstCommand);
+    const bool several = CheckSelect.checked && !operation.firstWithCheckSelect.empty();
+    op.host.SendCommand(several ? operation.firstWithCheckSelect : operation.firstCommand);
     op.OpState = operation.firstState;
     Timer1.enabled = true;
 }

@@ -12,41 +12,41 @@ namespace kv {
 namespace {
 
 using F = TFormKvaneMain;
+using Q = QueueCode;
 using enum SavedValues;
 
 constexpr std::string_view kSelectSingle = "SELECT SINGLE ";
 constexpr std::string_view kSelectMany = "SELECT ";
 constexpr std::string_view kLine = "LINE ";
-constexpr State kNoState = kIdle;
 
+// Queue code, caption, first state, host values saved, first command (and with CheckSelect),
+// keyword, button.
 constexpr std::array<Operation, 16> kOperations{{
-    {QueueCode::kDrawLine, "Draw Line", kDrawLineState, kSnapMode, kLine, false, {"LD.", true}, &F::ButtonDrawClick},
-    {QueueCode::kTrimLine, "Trim Line", kLineTrimState, kSnapModeSwitchedOff, kSelectSingle, false, {"LT"},
+    {Q::kDrawLine, "Draw Line", kDrawLineState, kSnapMode, kLine, "", {"LD.", true}, &F::ButtonDrawClick},
+    {Q::kTrimLine, "Trim Line", kLineTrimState, kSnapModeSwitchedOff, kSelectSingle, "", {"LT"},
      &F::ButtonSelectClick},
-    {QueueCode::kTrimBlock, "Trim Block", kBlockTrimState, kSnapModeSwitchedOff, kSelectSingle, false, {"BT"},
+    {Q::kTrimBlock, "Trim Block", kBlockTrimState, kSnapModeSwitchedOff, kSelectSingle, "", {"BT"},
      &F::ButtonBCutClick},
-    {QueueCode::kMoveBlock, "Move Block", kBlockMoveState, kSnapModeSwitchedOff, kSelectSingle, true, {"BM"},
+    {Q::kMoveBlock, "Move Block", kBlockMoveState, kSnapModeSwitchedOff, kSelectSingle, kSelectMany, {"BM"},
      &F::ButtonBMoveClick},
-    {QueueCode::kCopyBlock, "Copy Block", kBlockCopyState, kSnapModeSwitchedOff, kSelectSingle, true, {"BC"},
+    {Q::kCopyBlock, "Copy Block", kBlockCopyState, kSnapModeSwitchedOff, kSelectSingle, kSelectMany, {"BC"},
      &F::ButtonBCopyClick},
-    {QueueCode::kEraseBlock, "Erase Block", kBlockEraseState, kSnapModeSwitchedOff, kSelectSingle, true, {"BE"},
+    {Q::kEraseBlock, "Erase Block", kBlockEraseState, kSnapModeSwitchedOff, kSelectSingle, kSelectMany, {"BE"},
      &F::ButtonBEraseClick},
-    {QueueCode::kEraseLine, "Erase Line", kLineCutState, kSnapModeSwitchedOff, kSelectSingle, false, {"LE"},
+    {Q::kEraseLine, "Erase Line", kLineCutState, kSnapModeSwitchedOff, kSelectSingle, "", {"LE"},
      &F::ButtonLpickClick},
-    {QueueCode::kJunctionMark, "IMark", kJunctionPointState, kDimScaleAndLayer, "\x03ID ", false, {"IM"},
-     &F::ButtonKpMarkClick},
-    {QueueCode::kStretch, "Stretch C", kStretchState, kNothing, "STRETCH C\r", false, {"CS"},
-     &F::ButtonCStretchClick},
-    // Never queued: it takes over from whatever runs.
-    {QueueCode::kNone, "", kNoState, kNothing, "", false, {"UN"}, &F::SpeedButtonUndoClick},
-    {QueueCode::kJointLine, "Joint Line", kLineJointState, kSnapModeSwitchedOff, kSelectMany, false, {"LJ"},
+    {Q::kJunctionMark, "IMark", kJunctionPointState, kDimScaleAndLayer, "\x03ID ", "", {"IM"}, &F::ButtonKpMarkClick},
+    {Q::kStretch, "Stretch C", kStretchState, kNothing, "STRETCH C\r", "", {"CS"}, &F::ButtonCStretchClick},
+    // Never queued: it takes over from whatever runs, and its handler does all the work.
+    {Q::kNone, "", kIdle, kNothing, "", "", {"UN"}, &F::SpeedButtonUndoClick},
+    {Q::kJointLine, "Joint Line", kLineJointState, kSnapModeSwitchedOff, kSelectMany, "", {"LJ"},
      &F::ButtonLJointClick},
-    {QueueCode::kDrawLineN, "Draw Line", kDrawLineNState, kSnapMode, kLine, false, {"LDN"}, &F::ButtonLdrawNClick},
-    {QueueCode::kTwist, "to TwistWire", kTwistState, kNothing, kLine, false, {"TW"}, &F::ButtonTWClick},
-    {QueueCode::kShield, "Draw SealedWire", kShieldState, kNothing, kLine, false, {"SW"}, &F::ButtonSealedClick},
+    {Q::kDrawLineN, "Draw Line", kDrawLineNState, kSnapMode, kLine, "", {"LDN"}, &F::ButtonLdrawNClick},
+    {Q::kTwist, "to TwistWire", kTwistState, kNothing, kLine, "", {"TW"}, &F::ButtonTWClick},
+    {Q::kShield, "Draw SealedWire", kShieldState, kNothing, kLine, "", {"SW"}, &F::ButtonSealedClick},
     // The wire-number operation queued again restarts without its dialog.
-    {QueueCode::kWireNumberAtPoint, "", kWireNumberPointState, kDimScale, "\x03ID ", false, {}, nullptr},
-    {QueueCode::kWireNumberAlongLine, "", kWireNumberLineState, kDimScale, "\x03LINE ", false, {}, nullptr},
+    {Q::kWireNumberAtPoint, "", kWireNumberPointState, kDimScale, "\x03ID ", "", {}, nullptr},
+    {Q::kWireNumberAlongLine, "", kWireNumberLineState, kDimScale, "\x03LINE ", "", {}, nullptr},
 }};
 
 }  // namespace

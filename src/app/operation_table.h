@@ -28,7 +28,7 @@ struct Operation {
     State firstState;
     SavedValues saves;
     std::string_view firstCommand;
-    bool checkSelectPicksSeveral;  // with CheckSelect the first command is "SELECT "
+    std::string_view firstWithCheckSelect;  // the first command when CheckSelect is checked; empty: the same
     KeywordText keyword;
     // What a queued code and the keyword run; null when the queue starts the row itself.
     void (TFormKvaneMain::*button)();
