@@ -2,35 +2,19 @@
 // main-tab buttons without leaving the host.
 #pragma once
 
-#include <optional>
 #include <string_view>
 
-namespace kv {
+#include "app/operation_table.h"
 
-// In the order they are tested; the first that occurs wins.
-enum class Keyword {
-    DrawLine,       // "LD.", whatever the terminator
-    TrimLine,       // "LT"
-    TrimBlock,      // "BT"
-    MoveBlock,      // "BM"
-    CopyBlock,      // "BC"
-    EraseBlock,     // "BE"
-    EraseLine,      // "LE"
-    JunctionMark,   // "IM"
-    Stretch,        // "CS"
-    Undo,           // "UN"
-    JointLine,      // "LJ"
-    DrawLineN,      // "LDN"
-    TwistMark,      // "TW"
-    ShieldMark,     // "SW"
-};
+namespace kv {
 
 // The terminator used when the edit box holds only blanks. Without one, every keyword would
 // fire inside the host's own commands as they are typed ("SELECT" holds "LE", "UNDO" "UN").
 inline constexpr std::string_view kDefaultTerminator = ".";
 
-// The keyword on an idle host's command line. `prompt` is the whole line as read;
-// `terminator` the text of the edit box, trimmed here. Letters match in either case.
-std::optional<Keyword> FindKeyword(std::string_view prompt, std::string_view terminator);
+// The operation whose keyword is on an idle host's command line; keywords are tested in the
+// order of the operation table and the first that occurs wins. `prompt` is the whole line as
+// read; `terminator` the text of the edit box, trimmed here. Letters match in either case.
+const Operation* FindKeyword(std::string_view prompt, std::string_view terminator);
 
 }  // namespace kv

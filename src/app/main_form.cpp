@@ -1,7 +1,8 @@
 #include "app/main_form.h"
 
-#include "base/number_text.h"
 #include "base/strings.h"
+#include "operation/step_round_trip.h"
+#include "wires/junction_block.h"
 
 namespace kv {
 
@@ -12,6 +13,7 @@ constexpr std::string_view kEverythingUndone = "すべての操作が取り消";
 constexpr std::string_view kAttributeEditor = "mikosu.exe";
 constexpr std::string_view kCollapsed = "↓";
 constexpr std::string_view kExpanded = "↑";
+constexpr std::string_view kBlockNotLoaded = "I_KOUTEN を定義できませんでした.  ";
 
 // The executable's folder with its trailing separator.
 std::string FolderOf(std::string_view path) {
@@ -23,17 +25,27 @@ std::string FolderOf(std::string_view path) {
 
 TFormKvaneMain::TFormKvaneMain(WindowSystem& windows, Ui& ui, Clock& clock, Files& files,
                                std::string executablePath)
-    : OpContext(windows, ui, clock, files, std::move(executablePath)) {}
+    : op(Timer1, SpeedButtonUndo, windows, ui, clock, files, std::move(executablePath)) {}
 
 void TFormKvaneMain::Guarded(const std::function<void()>& body) {
     try {
         body();
-    } catch (const ConversionError& e) {
-        LastOp = 0;
-        AbandonOperation();
-        RestoreTitleUnlessBlockTab();
-        ui.ShowMessage(e.what(), MessageButtons::Ok);
+    } catch (const std::exception& e) {
+        EndAfterError(e.what());
     }
+}
+
+void TFormKvaneMain::EndAfterError(const std::string& message) {
+    op.LastOp = QueueCode::kNone;
+    try {
+        op.AbandonOperation();
+    } catch (const std::exception&) {
+        // The host failed again while its values were typed back; the palette still goes idle.
+        op.EndOperation();
+        op.ClearRestores();
+    }
+    RestoreTitleUnlessBlockTab();
+    op.ui.ShowMessage(message, MessageButtons::Ok);
 }
 
 void TFormKvaneMain::RestoreTitleUnlessBlockTab() {
@@ -44,26 +56,43 @@ void TFormKvaneMain::SpeedButtonUndoClick() {
     SpeedButtonUndo.enabled = false;
     // Ended before the host is touched, so no tick runs a queued button meanwhile;
     // the undo takes over from a queued button as well.
-    EndOperation();
-    LastOp = 0;
+    op.EndOperation();
+    op.LastOp = QueueCode::kNone;
     Caption = "Undo B";
-    host.SendCommand("\x03UNDO B ");
-    if (Contains(host.ReadCommandLine(), kEverythingUndone)) {
-        host.SendCommand("\x03");
-        ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
-    }
-    // After the step back, which would otherwise undo them again.
-    TypeBackRestores();
-    host.BringHostToFront();
+    Guarded([this] {
+        op.host.SendCommand("\x03UNDO B ");
+        if (Contains(op.host.ReadCommandLine(), kEverythingUndone)) {
+            op.host.SendCommand("\x03");
+            op.ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
+        }
+        // After the step back, which would otherwise undo them again.
+        op.TypeBackRestores();
+        op.host.BringHostToFront();
+    });
 }
 
 void TFormKvaneMain::SpeedButton2Click() {
-    host.BringHostToFront();
-    host.SendCommand("\x03");
+    Guarded([this] {
+        op.host.BringHostToFront();
+        op.host.SendCommand("\x03");
+    });
 }
 
 void TFormKvaneMain::ButtonTextClick() {
-    ui.LaunchProgram(FolderOf(executablePath) + std::string(kAttributeEditor), "/E");
+    Guarded([this] { op.ui.LaunchProgram(FolderOf(op.executablePath) + std::string(kAttributeEditor), "/E"); });
+}
+
+void TFormKvaneMain::SpeedButton5Click() {
+    Guarded([this] {
+        op.host.BringHostToFront();
+        RoundTripPorts ports = StepPorts(op);
+        if (!LoadBuiltInJunctionBlock(ports)) {
+            op.ui.ShowMessage(kBlockNotLoaded, MessageButtons::Ok);
+            return;
+        }
+        main.EditKpMark.text = kBuiltInJunctionBlock;
+        main.EditKpRad.text = kBuiltInJunctionRange;
+    });
 }
 
 void TFormKvaneMain::CheckKpMarkClick() { main.ButtonLdrawN.enabled = main.CheckKpMark.checked; }

@@ -12,8 +12,8 @@
 #include "app/settings_file.h"
 #include "app/text_page.h"
 #include "operation/op_context.h"
+#include "platform/form_controls.h"
 #include "polyline/rectangle_edit_form.h"
-#include "wires/cut_engine.h"
 
 namespace kv {
 
@@ -23,6 +23,8 @@ inline constexpr int kClientWidth = 336;
 inline constexpr int kClientHeightCollapsed = 76;
 inline constexpr int kClientHeightExpanded = 320;
 inline constexpr int kBlockTabIndex = 2;
+inline constexpr int kTimer1Interval = 50;
+inline constexpr int kTimer2Interval = 200;
 
 // What the view knows of the screen and of the window's border when the form is created.
 struct ScreenMetrics {
@@ -32,12 +34,14 @@ struct ScreenMetrics {
     int frameHeight = 0;  // window height minus client height
 };
 
+struct Operation;
+
 struct PageControlState {
     int activePageIndex = 0;  // 0 Main, 1 text, 2 block, 3 15PL
     int height = kClientHeightCollapsed - 2;
 };
 
-class TFormKvaneMain : public OpContext {
+class TFormKvaneMain {
 public:
     TFormKvaneMain(WindowSystem& windows, Ui& ui, Clock& clock, Files& files, std::string executablePath);
 
@@ -56,9 +60,16 @@ public:
 
     // Made with the form and kept for the tool that opens it.
     TFormRecEd FormRecEd;
+    TimerControl Timer1{false, kTimer1Interval};  // drives the operation steps
+    TimerControl Timer2{true, kTimer2Interval};   // watches the host's command line
+    // A main-tab button that the steps enable; the main page's table reaches it here.
+    ButtonControl SpeedButtonUndo{"Undo", "元に戻す", false};
 
     // The view sets this to let pending window messages through at the start of a tick.
     std::function<void()> ProcessMessages;
+
+    // The running operation; the steps of the timer states work on it.
+    OpContext op;
 
     // The view calls LoadSettings once right after creating the form, before showing it,
     // and SaveSettings once when the window is destroyed, after copying its position into
@@ -66,7 +77,9 @@ public:
     void LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen);
     bool SaveSettings(SettingsFile& settings);
 
-    // --- handlers
+    // --- handlers. Every one that reaches the host, a file or a dialog, and both ticks, is an
+    // error boundary: whatever fails in it is shown, and the palette is left idle with the host
+    // values the operation had changed typed back. The view need not catch anything.
     void ButtonDrawClick();
     void ButtonDrawMouseDown(MouseButton button);
     void ButtonLdrawNClick();
@@ -106,28 +119,18 @@ public:
     void Timer2Timer();
 
     // Runs the button a queue code names (the wire-number codes restart without a dialog).
-    void RunQueued(int code);
+    void RunQueued(QueueCode code);
 
 private:
-    struct Start;
-    void StartOperation(const Start& start);
-    void StartPicker(int state, bool alwaysSaveSnap);
+    // The prologue of the operation's button: the caption, the host to the front and its
+    // command cancelled; from idle the row's first command, else the button is queued.
+    void StartOperation(QueueCode code);
+    void StartFromIdle(const Operation& operation);
+    void StartPicker(State state, bool alwaysSaveSnap);
     bool BlockFigureChecked() const;
-    // The main tab's trim options as the cut engine takes them.
-    CutOptions TrimOptions() const;
-    // The steps of the trim tools and their pick buttons; false when the state is none of theirs.
-    bool RunTrimStep();
-    // The steps of line drawing (102, 152), the junction tool (11, 12) and its block pick (551).
-    void LineDrawStep();
-    void JunctionToolStep();
-    void JunctionBlockPick();
-    // False when the state has no step.
-    bool RunStep();
     void RestoreTitleUnlessBlockTab();
-    // The event and tick boundary: a conversion error is shown and ends the operation.
     void Guarded(const std::function<void()>& body);
-
-    void PressKeywordButton(Keyword keyword);
+    void EndAfterError(const std::string& message);
 
     bool ticking_ = false;
     bool watching_ = false;

@@ -1,6 +1,9 @@
 #include "app/main_form.h"
 
+#include "app/operation_table.h"
 #include "base/strings.h"
+#include "blocks/block_states.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -9,53 +12,49 @@ namespace {
 constexpr std::string_view kNoBlockFigure = "検出するﾌﾞﾛｯｸの図形がﾁｪｯｸされていません.  ";
 constexpr std::string_view kNoJunctionBlock = "交点用ﾌﾞﾛｯｸ名が登録されていません.  ";
 constexpr std::string_view kSelectSingle = "SELECT SINGLE ";
-constexpr std::string_view kSelectMany = "SELECT ";
 
 }  // namespace
 
-// What a main-tab button reads from the host before its first command, when idle.
-// SnapOff also switches snapping off for the selection that follows.
-enum class IdleReads { SnapMode, SnapOff, DimScaleAndLayer, Nothing };
-
-struct TFormKvaneMain::Start {
-    std::string_view label;
-    int queueCode;
-    int firstState;
-    IdleReads reads;
-    std::string_view firstCommand;
-};
-
-void TFormKvaneMain::StartOperation(const Start& start) {
-    Caption = start.label;
-    const bool hostFound = host.BringHostToFront();
+void TFormKvaneMain::StartOperation(QueueCode code) {
+    const Operation& operation = *QueuedOperation(code);
+    Caption = operation.caption;
+    const bool hostFound = op.host.BringHostToFront();
     // Cancels whatever the host does, so a running operation sees the command prompt and ends.
-    host.SendCommand("\x03");
-    if (OpState != 0) {
+    op.host.SendCommand("\x03");
+    if (op.OpState != kIdle) {
         if (hostFound) {
-            LastOp = start.queueCode;
+            op.LastOp = code;
             return;
         }
         // Nothing is left to end the running operation: this button takes over.
-        AbandonOperation();
-        LastOp = 0;
+        op.AbandonOperation();
+        op.LastOp = QueueCode::kNone;
     }
-    switch (start.reads) {
-    case IdleReads::SnapMode:
-        SaveSnapMode();
+    StartFromIdle(operation);
+}
+
+void TFormKvaneMain::StartFromIdle(const Operation& operation) {
+    switch (operation.saves) {
+    case SavedValues::kNothing:
         break;
-    case IdleReads::SnapOff:
-        SaveSnapMode();
-        SwitchSnapOff();
+    case SavedValues::kSnapMode:
+        op.SaveSnapMode();
         break;
-    case IdleReads::DimScaleAndLayer:
-        SaveDimScale();
-        SavedLayer = host.GetSysVar("CLAYER");
+    case SavedValues::kSnapModeSwitchedOff:
+        op.SaveSnapMode();
+        op.SwitchSnapOff();
         break;
-    case IdleReads::Nothing:
+    case SavedValues::kDimScale:
+        op.SaveDimScale();
+        break;
+    case SavedValues::kDimScaleAndLayer:
+        op.SaveDimScale();
+        op.SavedLayer = op.host.GetSysVar("CLAYER");
         break;
     }
-    host.SendCommand(start.firstCommand);
-    OpState = start.firstState;
+    const bool several = main.CheckSelect.checked && !operation.firstWithCheckSelect.empty();
+    op.host.SendCommand(several ? operation.firstWithCheckSelect : operation.firstCommand);
+    op.OpState = operation.firstState;
     Timer1.enabled = true;
 }
 
@@ -65,70 +64,71 @@ bool TFormKvaneMain::BlockFigureChecked() const {
 
 void TFormKvaneMain::ButtonDrawClick() {
     if (!BlockFigureChecked()) return;
-    Guarded([this] { StartOperation({"Draw Line", 101, 101, IdleReads::SnapMode, "LINE "}); });
+    Guarded([this] { StartOperation(QueueCode::kDrawLine); });
 }
 
 void TFormKvaneMain::ButtonLdrawNClick() {
     if (!BlockFigureChecked()) return;
-    Guarded([this] { StartOperation({"Draw Line", 151, 151, IdleReads::SnapMode, "LINE "}); });
+    Guarded([this] { StartOperation(QueueCode::kDrawLineN); });
 }
 
 void TFormKvaneMain::ButtonSelectClick() {
-    if (!BlockFigureChecked()) {
-        ui.ShowMessage(kNoBlockFigure, MessageButtons::Ok);
-        return;
-    }
-    Guarded([this] { StartOperation({"Trim Line", 201, 301, IdleReads::SnapOff, kSelectSingle}); });
+    Guarded([this] {
+        if (!BlockFigureChecked()) {
+            op.ui.ShowMessage(kNoBlockFigure, MessageButtons::Ok);
+            return;
+        }
+        StartOperation(QueueCode::kTrimLine);
+    });
 }
 
 void TFormKvaneMain::ButtonLpickClick() {
-    Guarded([this] { StartOperation({"Erase Line", 701, 201, IdleReads::SnapOff, kSelectSingle}); });
+    Guarded([this] { StartOperation(QueueCode::kEraseLine); });
 }
 
 void TFormKvaneMain::ButtonBEraseClick() {
-    const std::string_view select = main.CheckSelect.checked ? kSelectMany : kSelectSingle;
-    Guarded([&] { StartOperation({"Erase Block", 601, 601, IdleReads::SnapOff, select}); });
+    Guarded([this] { StartOperation(QueueCode::kEraseBlock); });
 }
 
 void TFormKvaneMain::ButtonBMoveClick() {
-    const std::string_view select = main.CheckSelect.checked ? kSelectMany : kSelectSingle;
-    Guarded([&] { StartOperation({"Move Block", 401, 701, IdleReads::SnapOff, select}); });
+    Guarded([this] { StartOperation(QueueCode::kMoveBlock); });
 }
 
 void TFormKvaneMain::ButtonBCopyClick() {
-    const std::string_view select = main.CheckSelect.checked ? kSelectMany : kSelectSingle;
-    Guarded([&] { StartOperation({"Copy Block", 501, 801, IdleReads::SnapOff, select}); });
+    Guarded([this] { StartOperation(QueueCode::kCopyBlock); });
 }
 
 void TFormKvaneMain::ButtonBCutClick() {
-    Guarded([this] { StartOperation({"Trim Block", 301, 901, IdleReads::SnapOff, kSelectSingle}); });
+    Guarded([this] { StartOperation(QueueCode::kTrimBlock); });
 }
 
 void TFormKvaneMain::ButtonKpMarkClick() {
-    host.BringHostToFront();
-    if (Trim(main.EditKpMark.text).empty()) {
-        ui.ShowMessage(kNoJunctionBlock, MessageButtons::Ok);
-        return;
-    }
-    SpeedButtonUndo.enabled = false;
-    Guarded([this] { StartOperation({"IMark", 801, 11, IdleReads::DimScaleAndLayer, "\x03ID "}); });
+    Guarded([this] {
+        op.host.BringHostToFront();
+        if (Trim(main.EditKpMark.text).empty()) {
+            op.ui.ShowMessage(kNoJunctionBlock, MessageButtons::Ok);
+            return;
+        }
+        SpeedButtonUndo.enabled = false;
+        StartOperation(QueueCode::kJunctionMark);
+    });
 }
 
 void TFormKvaneMain::ButtonCStretchClick() {
     SpeedButtonUndo.enabled = false;
-    Guarded([this] { StartOperation({"Stretch C", 901, 51, IdleReads::Nothing, "STRETCH C\r"}); });
+    Guarded([this] { StartOperation(QueueCode::kStretch); });
 }
 
 void TFormKvaneMain::ButtonLJointClick() {
-    Guarded([this] { StartOperation({"Joint Line", 1001, 1001, IdleReads::SnapOff, kSelectMany}); });
+    Guarded([this] { StartOperation(QueueCode::kJointLine); });
 }
 
 void TFormKvaneMain::ButtonTWClick() {
-    Guarded([this] { StartOperation({"to TwistWire", 1201, 1201, IdleReads::Nothing, "LINE "}); });
+    Guarded([this] { StartOperation(QueueCode::kTwist); });
 }
 
 void TFormKvaneMain::ButtonSealedClick() {
-    Guarded([this] { StartOperation({"Draw SealedWire", 1301, 1301, IdleReads::Nothing, "LINE "}); });
+    Guarded([this] { StartOperation(QueueCode::kShield); });
 }
 
 // The right mouse button starts these operations as well.
@@ -153,52 +153,29 @@ void TFormKvaneMain::ButtonBCutMouseDown(MouseButton button) {
 
 // Pickers never queue: they replace a running operation, and a button queued behind
 // it. The snap mode that operation saved is the one typed back when the pick ends.
-void TFormKvaneMain::StartPicker(int state, bool alwaysSaveSnap) {
-    LastOp = 0;
+void TFormKvaneMain::StartPicker(State state, bool alwaysSaveSnap) {
+    op.LastOp = QueueCode::kNone;
     Guarded([&] {
-        host.BringHostToFront();
-        host.SendCommand("\x03");
-        if (OpState == 0 || alwaysSaveSnap) SaveSnapMode();
-        SwitchSnapOff();
-        host.SendCommand(kSelectSingle);
-        OpState = state;
+        op.host.BringHostToFront();
+        op.host.SendCommand("\x03");
+        if (op.OpState == kIdle || alwaysSaveSnap) op.SaveSnapMode();
+        op.SwitchSnapOff();
+        op.host.SendCommand(kSelectSingle);
+        op.OpState = state;
         Timer1.enabled = true;
     });
 }
 
-void TFormKvaneMain::SpeedButtonGetLayClick() { StartPicker(401, false); }
-void TFormKvaneMain::SpeedButton1Click() { StartPicker(501, false); }
-void TFormKvaneMain::SpeedButtonKpMarkClick() { StartPicker(551, false); }
-void TFormKvaneMain::SpeedButton3Click() { StartPicker(451, true); }
+void TFormKvaneMain::SpeedButtonGetLayClick() { StartPicker(kLayerPickState, false); }
+void TFormKvaneMain::SpeedButton1Click() { StartPicker(kBlockNamePickState, false); }
+void TFormKvaneMain::SpeedButtonKpMarkClick() { StartPicker(kJunctionBlockPickState, false); }
+void TFormKvaneMain::SpeedButton3Click() { StartPicker(kPictureCaptureState, true); }
 
-void TFormKvaneMain::RunQueued(int code) {
-    switch (code) {
-    case 101: ButtonDrawClick(); return;
-    case 151: ButtonLdrawNClick(); return;
-    case 201: ButtonSelectClick(); return;
-    case 301: ButtonBCutClick(); return;
-    case 401: ButtonBMoveClick(); return;
-    case 501: ButtonBCopyClick(); return;
-    case 601: ButtonBEraseClick(); return;
-    case 701: ButtonLpickClick(); return;
-    case 801: ButtonKpMarkClick(); return;
-    case 901: ButtonCStretchClick(); return;
-    case 1001: ButtonLJointClick(); return;
-    case 1201: ButtonTWClick(); return;
-    case 1301: ButtonSealedClick(); return;
-    case 1401:
-    case 1501:
-        // The wire-number operation again, without its dialog.
-        Guarded([&] {
-            SaveDimScale();
-            host.SendCommand(code == 1401 ? "\x03ID " : "\x03LINE ");
-            OpState = code;
-            Timer1.enabled = true;
-        });
-        return;
-    default:
-        return;
-    }
+void TFormKvaneMain::RunQueued(QueueCode code) {
+    const Operation* operation = QueuedOperation(code);
+    if (!operation) return;
+    if (operation->button) return (this->*operation->button)();
+    Guarded([&] { StartFromIdle(*operation); });
 }
 
 }  // namespace kv

@@ -1,7 +1,6 @@
 #include "app/main_form.h"
 
-#include "operation/segment_wait.h"
-#include "operation/point_reading.h"
+#include "app/step_table.h"
 
 namespace kv {
 
@@ -12,6 +11,8 @@ class TickScope {
 public:
     explicit TickScope(bool& flag) : flag_(flag) { flag_ = true; }
     ~TickScope() { flag_ = false; }
+    TickScope(const TickScope&) = delete;
+    TickScope& operator=(const TickScope&) = delete;
 
 private:
     bool& flag_;
@@ -22,48 +23,23 @@ private:
 void TFormKvaneMain::Timer1Timer() {
     if (!Timer1.enabled || ticking_) return;
     TickScope scope(ticking_);
-    main.Label2.caption = std::to_string(OpState);
+    main.Label2.caption = std::to_string(Number(op.OpState));
     if (ProcessMessages) ProcessMessages();
     Guarded([this] {
-        // A state without a step would never end, and a queued button never run.
-        if (!RunStep() && LastOp != 0) AbandonOperation();
-        if (OpState != 0) return;
-        ClearRestores();
+        if (op.OpState != kIdle) {
+            // Every state has a step; one without would never end, nor let a queued button run.
+            const StepFunction step = StepOf(op.OpState);
+            step ? step(*this) : op.AbandonOperation();
+        }
+        if (op.OpState != kIdle) return;
+        op.ClearRestores();
         RestoreTitleUnlessBlockTab();
-        if (LastOp == 0) return;
-        const int code = LastOp;
-        LastOp = 0;
+        if (op.LastOp == QueueCode::kNone) return;
+        const QueueCode code = op.LastOp;
+        op.LastOp = QueueCode::kNone;
         RunQueued(code);
     });
-    main.Label4.caption = std::to_string(OpState);
-}
-
-bool TFormKvaneMain::RunStep() {
-    switch (OpState) {
-    case 11:
-    case 12:
-        JunctionToolStep();
-        return true;
-    case 551:
-        JunctionBlockPick();
-        return true;
-    case 1401:
-        ReadPickedPointStep(*this);
-        return true;
-    case 101:
-    case 151:
-    case 1201:
-    case 1301:
-    case 1501:
-        WaitForSegmentStep(*this);
-        return true;
-    case 102:
-    case 152:
-        LineDrawStep();
-        return true;
-    default:
-        return RunTrimStep();
-    }
+    main.Label4.caption = std::to_string(Number(op.OpState));
 }
 
 }  // namespace kv

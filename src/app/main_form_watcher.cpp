@@ -1,4 +1,6 @@
+#include "app/keyword_watcher.h"
 #include "app/main_form.h"
+#include "app/operation_table.h"
 
 namespace kv {
 
@@ -8,35 +10,18 @@ namespace kv {
 void TFormKvaneMain::Timer2Timer() {
     // A tick arriving while a handler or a step runs (a message box lets timers through)
     // must not start a second operation inside it.
-    if (OpState != 0 || !main.CheckCmdLine.checked || ticking_ || watching_) return;
-    const std::string prompt = host.ReadCommandLine();
-    if (prompt == refusedPrompt_) return;
-    refusedPrompt_.clear();
-    const std::optional<Keyword> keyword = FindKeyword(prompt, main.EditLastChar.text);
-    if (!keyword) return;
-    watching_ = true;
-    PressKeywordButton(*keyword);
-    watching_ = false;
-    if (OpState == 0) refusedPrompt_ = prompt;
-}
-
-void TFormKvaneMain::PressKeywordButton(Keyword keyword) {
-    switch (keyword) {
-    case Keyword::DrawLine: return ButtonDrawClick();
-    case Keyword::TrimLine: return ButtonSelectClick();
-    case Keyword::TrimBlock: return ButtonBCutClick();
-    case Keyword::MoveBlock: return ButtonBMoveClick();
-    case Keyword::CopyBlock: return ButtonBCopyClick();
-    case Keyword::EraseBlock: return ButtonBEraseClick();
-    case Keyword::EraseLine: return ButtonLpickClick();
-    case Keyword::JunctionMark: return ButtonKpMarkClick();
-    case Keyword::Stretch: return ButtonCStretchClick();
-    case Keyword::Undo: return SpeedButtonUndoClick();
-    case Keyword::JointLine: return ButtonLJointClick();
-    case Keyword::DrawLineN: return ButtonLdrawNClick();
-    case Keyword::TwistMark: return ButtonTWClick();
-    case Keyword::ShieldMark: return ButtonSealedClick();
-    }
+    if (op.OpState != kIdle || !main.CheckCmdLine.checked || ticking_ || watching_) return;
+    Guarded([this] {
+        const std::string prompt = op.host.ReadCommandLine();
+        if (prompt == refusedPrompt_) return;
+        refusedPrompt_.clear();
+        const Operation* operation = FindKeyword(prompt, main.EditLastChar.text);
+        if (!operation) return;
+        watching_ = true;
+        (this->*operation->button)();
+        watching_ = false;
+        if (op.OpState == kIdle) refusedPrompt_ = prompt;
+    });
 }
 
 }  // namespace kv

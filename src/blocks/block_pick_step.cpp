@@ -1,7 +1,6 @@
 #include "blocks/block_pick_step.h"
 
 #include "dxf/read_entities.h"
-#include "dxf/round_trip.h"
 #include "operation/step_round_trip.h"
 
 namespace kv {
@@ -12,13 +11,12 @@ constexpr std::string_view kPickBlockMessage = "ﾌﾞﾛｯｸを選択して�
 
 BlockPick PickBlockReference(OpContext& op, DxfBuffer& buffer, std::vector<TInsertEnt>& inserts) {
     if (!op.HostAtCommandPrompt()) return BlockPick::kWaiting;
-    op.Timer1.enabled = false;
-    const int state = op.OpState;
-    op.OpState = 0;
+    const State state = op.OpState;
+    op.EndOperation();
     const bool picked = op.host.SelectionCount() >= 1;
     op.RestoreSnapMode();
     if (!picked) return BlockPick::kEnded;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return BlockPick::kEnded;
+    if (!ExportSelection(op, buffer)) return BlockPick::kEnded;
     if (ReadInserts(buffer, inserts) < 1) {
         op.ui.ShowMessage(kPickBlockMessage, MessageButtons::Ok);
         RestartSingleSelection(op, state);

@@ -1,6 +1,5 @@
 // The pick buttons of the main tab that take one block reference from the drawing: the
-// layer filter (state 401), the excluded block (state 501), and the picture capture (451),
-// which shares their first steps.
+// layer filter, the excluded block, and the picture capture, which shares their first steps.
 #pragma once
 
 #include <string>
@@ -24,7 +23,7 @@ enum class BlockPick {
 // ConversionError.
 BlockPick PickBlockReference(OpContext& op, DxfBuffer& buffer, std::vector<TInsertEnt>& inserts);
 
-// States 401 and 501: the picked reference's layer, or its block name, goes into `target`.
+// The layer and block-name picks: the picked reference's layer, or its block name, goes into `target`.
 enum class BlockPickField { kLayer, kName };
 void BlockPickStep(OpContext& op, BlockPickField field, std::string& target);
 

@@ -1,4 +1,4 @@
-// Block trim (state 901): the user picks a symbol, every wire crossing it is cut back to the
+// Block trim: the user picks a symbol, every wire crossing it is cut back to the
 // symbol's geometry, and the next pick is asked for until the user picks nothing.
 #pragma once
 
@@ -6,8 +6,6 @@
 #include "wires/cut_engine.h"
 
 namespace kv {
-
-constexpr int kBlockTrimState = 901;
 
 // One pass at the command prompt. Originals are erased only once their replacement is in the
 // drawing; a pass whose pieces went in without the edited export is undone to its mark.

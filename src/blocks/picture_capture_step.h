@@ -1,4 +1,4 @@
-// The picture capture of the main tab (state 451): a small screen picture of the drawing
+// The picture capture of the main tab: a small screen picture of the drawing
 // around a picked block reference, shown in the block tab's first preview.
 #pragma once
 

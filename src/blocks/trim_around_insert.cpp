@@ -5,7 +5,6 @@
 #include "base/number_text.h"
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
-#include "dxf/round_trip.h"
 #include "geometry/block_extents.h"
 #include "geometry/symbol_shapes.h"
 
@@ -25,7 +24,7 @@ std::string FenceSelectCommand(const FenceCorners& corners) {
     return command + PointText(corners[0]) + "\r\r\r";
 }
 
-TrimPassResult TrimAroundInsert(DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
+TrimPassResult TrimAroundInsert(const DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
                                 const CutOptions& options, RoundTripPorts& ports,
                                 const std::function<int()>& selectionCount) {
     if (inserts.empty()) return TrimPassResult::kNoFence;
@@ -39,14 +38,21 @@ TrimPassResult TrimAroundInsert(DxfBuffer& buffer, const std::vector<TInsertEnt>
 
     ports.host.SendCommand(FenceSelectCommand(*fence));
     if (selectionCount() <= 0) return TrimPassResult::kNothingCrossed;
-    if (!ExportPrevious(ports.host, ports.files, ports.scratchPath, buffer)) return TrimPassResult::kNoWires;
     std::vector<TLineEnt> lines;
-    if (ReadLines(buffer, lines) < 1) return TrimPassResult::kNoWires;
-
-    switch (WriteTrimmedLines(lines, inserts, shapes, options, buffer, ports)) {
-        case TrimWriteResult::kNothingInserted: return TrimPassResult::kNothingInserted;
-        case TrimWriteResult::kPiecesOnly: return TrimPassResult::kPiecesOnly;
-        case TrimWriteResult::kDone: break;
+    const RoundTripResult trip = RunRoundTrip(
+        ports,
+        [&](DxfBuffer& fenced) -> std::vector<RoundTripFile> {
+            if (ReadLines(fenced, lines) < 1) return {};
+            return TrimmedLineFiles(lines, inserts, shapes, options, fenced, ports.clock);
+        },
+        // The pieces lie on the wires they were cut from.
+        AfterPartialInsert::kUndoToMark);
+    switch (trip) {
+    case RoundTripResult::kNoExport:
+    case RoundTripResult::kNothingToInsert: return TrimPassResult::kNoWires;
+    case RoundTripResult::kNotInserted: return TrimPassResult::kNothingInserted;
+    case RoundTripResult::kPartlyInserted: return TrimPassResult::kPiecesOnly;
+    case RoundTripResult::kInserted: break;
     }
     ports.host.SendCommand(kErasePrevious);
     return TrimPassResult::kTrimmed;

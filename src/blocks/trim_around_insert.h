@@ -20,7 +20,8 @@ enum class TrimPassResult {
     kNoWires,          // the export of the selection is missing or holds no LINE
     kTrimmed,          // the wires were replaced and the originals erased
     kNothingInserted,  // writing or inserting the new pieces failed: nothing changed, nothing erased
-    kPiecesOnly,       // the pieces went in but the edited export did not: nothing erased
+    kPiecesOnly,       // the pieces went in but the edited export did not: nothing erased, the
+                       // drawing went back to the undo mark
 };
 
 // The fence command that selects every object crossing the outline.
@@ -29,10 +30,10 @@ std::string FenceSelectCommand(const FenceCorners& corners);
 // `buffer` holds the export of the picked reference and `inserts` its references as read from
 // it; the first one is the symbol. Reads its block definitions, selects the crossing objects
 // with a fence and asks selectionCount (the host link's count of what the selection found)
-// whether anything was selected, exports the selection into buffer, cuts its wires at the
-// symbols of inserts and erases the originals only once their replacement is in the drawing.
+// whether anything was selected, exports the selection, cuts its wires at the symbols of
+// inserts and erases the originals only once their replacement is in the drawing.
 // A value in either export that should be a number and is not raises ConversionError.
-TrimPassResult TrimAroundInsert(DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
+TrimPassResult TrimAroundInsert(const DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
                                 const CutOptions& options, RoundTripPorts& ports,
                                 const std::function<int()>& selectionCount);
 

@@ -26,9 +26,10 @@ bool IsCancelLine(std::string_view line) {
     return Contains(line, "ｷｬﾝｾﾙ") || Contains(line, "キャンセル");
 }
 
-OpContext::OpContext(WindowSystem& windows, Ui& ui, Clock& clock, Files& files, std::string executablePath)
-    : host(windows), windows(windows), ui(ui), clock(clock), files(files),
-      executablePath(std::move(executablePath)) {}
+OpContext::OpContext(TimerControl& timer1, ButtonControl& undoButton, WindowSystem& windows, Ui& ui, Clock& clock,
+                     Files& files, std::string executablePath)
+    : Timer1(timer1), SpeedButtonUndo(undoButton), host(windows), windows(windows), ui(ui), clock(clock),
+      files(files), executablePath(std::move(executablePath)) {}
 
 bool OpContext::HostAtCommandPrompt() { return IsCommandPrompt(host.ReadCommandLine()); }
 
@@ -47,8 +48,9 @@ void OpContext::SwitchSnapOff() {
 }
 
 void OpContext::RestoreSnapMode() {
-    ForgetRestore(kSnapMode);
+    // Forgotten only once typed: when typing fails, the error boundary types it back.
     if (IsTypableInteger(SavedSnapMode)) host.SendCommand("SNAPMODE " + SavedSnapMode + "\r");
+    ForgetRestore(kSnapMode);
 }
 
 void OpContext::SaveDimScale() {
@@ -73,7 +75,7 @@ void OpContext::AbandonOperation() {
 
 void OpContext::EndOperation() {
     Timer1.enabled = false;
-    OpState = 0;
+    OpState = kIdle;
 }
 
 void OpContext::TypeBackRestores() {

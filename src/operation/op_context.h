@@ -1,5 +1,5 @@
-// The working values of the running operation and the helpers every step uses.
-// It sits below the main form so that feature steps can take it by reference.
+// The working values of the running operation and the helpers every step uses. The main form
+// holds one; feature steps take it by reference.
 #pragma once
 
 #include <string>
@@ -7,33 +7,32 @@
 #include <vector>
 
 #include "base/point3.h"
-#include "platform/form_controls.h"
 #include "hostlink/host_link.h"
+#include "operation/op_state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/form_controls.h"
 #include "platform/ui.h"
 
 namespace kv {
 
-inline constexpr int kTimer1Interval = 50;
-inline constexpr int kTimer2Interval = 200;
-
 class OpContext {
 public:
-    OpContext(WindowSystem& windows, Ui& ui, Clock& clock, Files& files, std::string executablePath);
+    // The form's operation timer and undo button, which the steps switch.
+    OpContext(TimerControl& timer1, ButtonControl& undoButton, WindowSystem& windows, Ui& ui, Clock& clock,
+              Files& files, std::string executablePath);
     OpContext(const OpContext&) = delete;
     OpContext& operator=(const OpContext&) = delete;
 
-    int OpState = 0;  // 0 = idle
-    int LastOp = 0;   // queue code of a button pressed during an operation; 0 = none
+    State OpState = kIdle;
+    QueueCode LastOp = QueueCode::kNone;  // a button pressed during the operation
     std::string SavedSnapMode;
     std::string SavedLayer;
     std::string DimScaleText;
     Point3 PickedPoint;
 
-    TimerControl Timer1{false, kTimer1Interval};  // drives the operation steps
-    TimerControl Timer2{true, kTimer2Interval};   // watches the host's command line
-    ButtonControl SpeedButtonUndo{"Undo", "元に戻す", false};
+    TimerControl& Timer1;  // drives the operation steps
+    ButtonControl& SpeedButtonUndo;
 
     HostLink host;
     WindowSystem& windows;  // the host's drawing view and the mouse pointer (picture capture)

@@ -15,15 +15,15 @@ bool ParseIdAnswer(std::string_view line, Point3& point) {
     return true;
 }
 
-void ReadPickedPointStep(OpContext& op) {
+void ReadPickedPointStep(OpContext& op, State next) {
     if (!op.HostAtCommandPrompt()) return;
     op.Timer1.enabled = false;
     const std::string line = op.host.CopyHistoryLastLine();
     if (IsCancelLine(line) || !ParseIdAnswer(line, op.PickedPoint)) {
-        op.OpState = 0;
+        op.OpState = kIdle;
         return;
     }
-    op.OpState += 1;
+    op.OpState = next;
     op.Timer1.enabled = true;
 }
 

@@ -8,10 +8,10 @@
 namespace kv {
 
 // The step of a state entered after "\x03ID ": at the command prompt it reads the
-// coordinates of the history's last line into PickedPoint and moves to the next
-// state; a cancel or a line without all three coordinates ends the operation.
+// coordinates of the history's last line into PickedPoint and moves to `next`;
+// a cancel or a line without all three coordinates ends the operation.
 // A coordinate that is not a number raises ConversionError.
-void ReadPickedPointStep(OpContext& op);
+void ReadPickedPointStep(OpContext& op, State next);
 
 // "X = 1.0000     Y = 2.0000     Z = 0.0000" -> the point; ConversionError when a
 // coordinate is not a number. False when a label is missing.

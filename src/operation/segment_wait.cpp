@@ -11,17 +11,16 @@ namespace {
 constexpr std::string_view kNextPointPrompt = "次の点を指定";
 }  // namespace
 
-void WaitForSegmentStep(OpContext& op) {
+void WaitForSegmentStep(OpContext& op, State segmentState) {
     const std::string prompt = op.host.ReadCommandLine();
     if (IsCommandPrompt(prompt)) {
-        op.OpState = 0;
-        op.Timer1.enabled = false;
+        op.EndOperation();
         return;
     }
     if (!Contains(prompt, kNextPointPrompt)) return;
     if (!Contains(op.host.CopyHistoryLastLine(), kNextPointPrompt)) return;
     op.host.SendCommand("\r");
-    op.OpState += 1;
+    op.OpState = segmentState;
 }
 
 }  // namespace kv

@@ -7,8 +7,8 @@
 namespace kv {
 
 // The first state of every line-drawing operation: waits until one segment is
-// drawn, ends LINE and moves to the next state; the command prompt (the user ended
+// drawn, ends LINE and moves to `segmentState`; the command prompt (the user ended
 // or cancelled LINE) ends the operation.
-void WaitForSegmentStep(OpContext& op);
+void WaitForSegmentStep(OpContext& op, State segmentState);
 
 }  // namespace kv

@@ -29,6 +29,10 @@ RoundTripPorts StepPorts(OpContext& op) {
     return ports;
 }
 
+bool ExportSelection(OpContext& op, DxfBuffer& buffer) {
+    return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer);
+}
+
 bool InsertArrived(HostLink& host, std::string_view path) {
     const std::vector<std::string> lines = Split(host.ReadTextWindow(), '\n');
     const std::string fileAnswer = std::string("*").append(path);
@@ -41,7 +45,7 @@ bool InsertArrived(HostLink& host, std::string_view path) {
     return true;
 }
 
-void RestartSingleSelection(OpContext& op, int state) {
+void RestartSingleSelection(OpContext& op, State state) {
     op.host.SendCommand("\x03SNAPMODE 0 ");
     int snapMode = 0;
     if (TryParseInt(op.SavedSnapMode, snapMode)) op.RememberRestore("SNAPMODE", "SNAPMODE " + op.SavedSnapMode + "\r");
@@ -52,8 +56,7 @@ void RestartSingleSelection(OpContext& op, int state) {
 
 bool TakeFinishedPick(OpContext& op) {
     if (!op.HostAtCommandPrompt()) return false;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
+    op.EndOperation();
     const bool picked = op.host.SelectionCount() >= 1;
     op.RestoreSnapMode();
     if (!picked) return false;

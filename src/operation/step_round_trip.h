@@ -12,6 +12,10 @@ namespace kv {
 // The scratch file beside the executable; inserts are confirmed through the host's history.
 RoundTripPorts StepPorts(OpContext& op);
 
+// Exports the host's previous selection into the scratch file and loads it into buffer; false
+// when no readable file came back.
+bool ExportSelection(OpContext& op, DxfBuffer& buffer);
+
 // The host answers an insert only in its history. Once it has ended -INSERT early (file
 // missing or unreadable), the insertion point the palette typed after the file name reaches
 // the command prompt and is echoed there as a command; a history that does not even show the
@@ -25,6 +29,6 @@ bool TakeFinishedPick(OpContext& op);
 
 // "\x03SNAPMODE 0 " and "SELECT SINGLE ": the next pick of a one-object-at-a-time tool in
 // `state`, with Timer1 running.
-void RestartSingleSelection(OpContext& op, int state);
+void RestartSingleSelection(OpContext& op, State state);
 
 }  // namespace kv

@@ -196,18 +196,8 @@ void PaletteWindow::OnDestroy() {
 }
 
 void PaletteWindow::Run(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        // The model ends its operations on the errors it expects; anything else that reaches
-        // here must still leave the palette usable.
-        try {
-            form_.LastOp = 0;
-            form_.AbandonOperation();
-        } catch (const std::exception&) {
-        }
-        ui_.ShowMessage(e.what(), MessageButtons::Ok);
-    }
+    // The model's handlers show their own failures and leave the palette idle.
+    handler();
     Refresh();
 }
 

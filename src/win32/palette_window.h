@@ -49,7 +49,7 @@ private:
     void OnTabChange();
     void OnDestroy();
 
-    // The event and tick boundary: runs a model handler, shows what escaped it, refreshes.
+    // Runs a model handler, then refreshes the controls from the model.
     void Run(const std::function<void()>& handler);
     void Refresh();
     void RefreshHeight();

@@ -9,7 +9,9 @@
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
 #include "geometry/block_extents.h"
+#include "operation/round_trip_pass.h"
 #include "operation/step_round_trip.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -42,27 +44,27 @@ std::vector<std::string> BuiltInJunctionBlockItems() {
 }
 
 bool LoadBuiltInJunctionBlock(RoundTripPorts& ports) {
-    if (!WriteDxfFile(ports.files, ports.scratchPath, BuiltInJunctionBlockItems())) return false;
-    if (!InsertDxf(ports.host, ports.files, ports.scratchPath, InsertForm::kNoCancel)) return false;
-    return !ports.insertArrived || ports.insertArrived(ports.scratchPath);
+    const RoundTripFile block{[](Files& files, std::string_view path) {
+        return WriteDxfFile(files, path, BuiltInJunctionBlockItems());
+    }, InsertForm::kNoCancel};
+    return WriteAndInsert(ports, block);
 }
 
 std::optional<JunctionBlockChoice> JunctionBlockPickStep(OpContext& op) {
     if (!op.HostAtCommandPrompt()) return std::nullopt;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
+    op.EndOperation();
     const bool picked = op.host.SelectionCount() > 0;
     op.RestoreSnapMode();
     if (!picked) return std::nullopt;
 
     DxfBuffer buffer;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return std::nullopt;
+    if (!ExportSelection(op, buffer)) return std::nullopt;
     HeaderVars header;
     ReadHeaderVars(buffer, header);
     std::vector<TInsertEnt> inserts;
     if (ReadInserts(buffer, inserts) < 1) {
         op.ui.ShowMessage(kPickBlock, MessageButtons::Ok);
-        RestartSingleSelection(op, 551);
+        RestartSingleSelection(op, kJunctionBlockPickState);
         return std::nullopt;
     }
 

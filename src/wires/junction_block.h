@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "operation/op_context.h"
-#include "wires/trim_writers.h"
+#include "dxf/round_trip.h"
 
 namespace kv {
 
@@ -31,7 +31,7 @@ struct JunctionBlockChoice {
     std::string EditKpRad;  // the block's width / 1.6; empty when the block has no extents
 };
 
-// The step of state 551: at the command prompt, takes the picked reference. A pick of nothing
+// The step of the junction block pick: at the command prompt, takes the picked reference. A pick of nothing
 // (or a missing export) ends the operation; a pick of anything but a block reference shows a
 // message and asks again. ConversionError when the export holds a garbled number.
 std::optional<JunctionBlockChoice> JunctionBlockPickStep(OpContext& op);

@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::string_view kErasePrevious = "ERASE P\r\r";
 
-bool ExportSelection(OpContext& op, DxfBuffer& buffer) {
+bool ExportSquare(OpContext& op, DxfBuffer& buffer) {
     return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer, ExportForm::kJunctionCheck);
 }
 
@@ -38,7 +38,7 @@ bool WiresMeetInSquare(OpContext& op, const Point3& p, double range) {
     if (op.host.SelectionCount() <= 0) return false;
     DxfBuffer buffer;
     std::vector<TLineEnt> wires;
-    return ExportSelection(op, buffer) && ReadLines(buffer, wires) >= 2 && WiresMeetNear(wires, p, range);
+    return ExportSquare(op, buffer) && ReadLines(buffer, wires) >= 2 && WiresMeetNear(wires, p, range);
 }
 
 SquareMarks LookForMarksInSquare(OpContext& op, const Point3& p, double range, std::string_view markName) {
@@ -47,7 +47,7 @@ SquareMarks LookForMarksInSquare(OpContext& op, const Point3& p, double range, s
     marks.found = op.host.SelectionCount() > 0;
     if (!marks.found) return marks;
     DxfBuffer buffer;
-    if (!ExportSelection(op, buffer)) return marks;
+    if (!ExportSquare(op, buffer)) return marks;
     marks.known = true;
     std::vector<TInsertEnt> inserts;
     ReadInserts(buffer, inserts);

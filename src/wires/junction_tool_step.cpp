@@ -2,6 +2,7 @@
 
 #include "base/number_text.h"
 #include "operation/point_reading.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -15,14 +16,13 @@ void RestoreLayer(OpContext& op) { op.host.SendCommand("CLAYER " + op.SavedLayer
 
 void JunctionPointStep(OpContext& op, const JunctionOptions& options) {
     if (!op.HostAtCommandPrompt()) return;
-    ReadPickedPointStep(op);
-    if (op.OpState == 0 && options.FixedLayer()) RestoreLayer(op);
+    ReadPickedPointStep(op, kJunctionToggleState);
+    if (op.OpState == kIdle && options.FixedLayer()) RestoreLayer(op);
 }
 
 void JunctionToggleStep(OpContext& op, const JunctionOptions& options) {
     if (!op.HostAtCommandPrompt()) return;
-    op.Timer1.enabled = false;
-    op.OpState = 0;
+    op.EndOperation();
     const double r = KpRange(op.DimScaleText, options.EditKpRad);
     const Point3& p = op.PickedPoint;
     op.host.SendCommand("SELECT W " + PointText(p.x + r, p.y + r) + " " + PointText(p.x - r, p.y - r) + "\r\r");
@@ -36,7 +36,7 @@ void JunctionToggleStep(OpContext& op, const JunctionOptions& options) {
         if (options.FixedLayer()) RestoreLayer(op);
     }
     op.host.SendCommand("\x03ID ");
-    op.OpState = 11;
+    op.OpState = kJunctionPointState;
     op.Timer1.enabled = true;
 }
 

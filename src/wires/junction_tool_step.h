@@ -7,12 +7,12 @@
 
 namespace kv {
 
-// State 11: reads the point of the host's ID answer and moves to state 12; a cancel or an
+// Reads the point of the host's ID answer and moves on to the toggle; a cancel or an
 // unreadable answer ends the tool (with the fixed layer, the saved layer is typed back).
 void JunctionPointStep(OpContext& op, const JunctionOptions& options);
 
-// State 12: erases what lies wholly inside the square of the detection range round the point,
-// or inserts a mark there when it is empty, then asks for the next point (state 11).
+// Erases what lies wholly inside the square of the detection range round the point,
+// or inserts a mark there when it is empty, then asks for the next point.
 // ConversionError when EditKpRad is no number.
 void JunctionToggleStep(OpContext& op, const JunctionOptions& options);
 

@@ -6,12 +6,12 @@
 #include "base/strings.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
-#include "dxf/round_trip.h"
 #include "hostlink/host_text.h"
 #include "wires/break_points.h"
 #include "wires/junction_check.h"
 #include "wires/junction_marks.h"
 #include "operation/step_round_trip.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -26,7 +26,7 @@ std::optional<std::vector<TInsertEnt>> SymbolsAlong(OpContext& op, const TLineEn
     op.host.SendCommand("SELECT F " + PointText(wire.P1) + " " + PointText(wire.P2) + "\r\r\r\x03");
     if (op.host.SelectionCount() <= 0) return std::nullopt;
     DxfBuffer buffer;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return std::nullopt;
+    if (!ExportSelection(op, buffer)) return std::nullopt;
     std::vector<TInsertEnt> inserts;
     ReadInserts(buffer, inserts);
     return inserts;
@@ -50,7 +50,7 @@ void CutBetween(OpContext& op, const TLineEnt& wire, const Point3& pick, const s
 void LineCutStep(OpContext& op, const LineCutOptions& options) {
     if (!TakeFinishedPick(op)) return;
     DxfBuffer buffer;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return;
+    if (!ExportSelection(op, buffer)) return;
 
     HeaderVars header;
     ReadHeaderVars(buffer, header);

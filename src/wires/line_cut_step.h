@@ -1,4 +1,4 @@
-// Line cut (state 201): the user picks a wire at a point; the stretch of it between the nearest
+// Line cut: the user picks a wire at a point; the stretch of it between the nearest
 // symbols on either side of that point is removed (the whole wire when no symbol lies on it),
 // and junction marks left at the break points without a junction are erased.
 #pragma once
@@ -8,8 +8,6 @@
 #include "operation/op_context.h"
 
 namespace kv {
-
-constexpr int kLineCutState = 201;
 
 struct LineCutOptions {
     std::string editKpMark;  // the junction block; empty: marks are left alone

@@ -11,9 +11,11 @@
 #include "dxf/round_trip.h"
 #include "wires/junction_check.h"
 #include "wires/line_merge.h"
-#include "operation/step_round_trip.h"
 #include "geometry/symbol_shapes.h"
+#include "operation/round_trip_pass.h"
+#include "operation/step_round_trip.h"
 #include "wires/trim_writers.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -75,36 +77,45 @@ bool PlaceDrawnWire(Segment& s) {
         s.Send(kRestoreErased);
         return false;
     }
-    DxfBuffer buffer;
-    if (!ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer)) {
+    std::vector<TLineEnt> fenced;
+    int merged = 0;
+    // The new wire goes in first: until it is in the drawing, nothing else is touched, and
+    // the last erase (the drawn segment) is still the one OOPS brings back. The fenced objects
+    // then come back from the export less the merged wires; the originals go only once their
+    // copies are in. Otherwise the merged wires simply stay under the new one.
+    const RoundTripResult trip = RunRoundTrip(s.ports, [&](DxfBuffer& exported) {
+        ReadLines(exported, fenced);
+        TLineEnt current = s.drawn;
+        merged = MergeCollinear(current, fenced);
+        std::vector<TInsertEnt> inserts;
+        ReadInserts(exported, inserts);
+        BlockGeometry geometry;
+        ReadBlocks(exported, geometry);
+        const SymbolShapes shapes(geometry);
+        const PieceMinimum rule = PieceMinimumOf(s.options.CheckMin, s.options.EditMin, s.header);
+        std::vector<RoundTripFile> written{CutWireFile(current, inserts, shapes, s.options.cut, rule, exported)};
+        if (merged > 0) {
+            written.push_back({[&](Files& files, std::string_view path) {
+                RemoveMergedLines(exported, fenced);
+                return SaveDxfBuffer(files, path, exported);
+            }});
+        }
+        return written;
+    });
+    switch (trip) {
+    case RoundTripResult::kNoExport:
         s.Send(kRestoreErased);
         return true;
-    }
-    std::vector<TLineEnt> fenced;
-    ReadLines(buffer, fenced);
-    TLineEnt current = s.drawn;
-    const int merged = MergeCollinear(current, fenced);
-    std::vector<TInsertEnt> inserts;
-    ReadInserts(buffer, inserts);
-    BlockGeometry geometry;
-    ReadBlocks(buffer, geometry);
-    const SymbolShapes shapes(geometry);
-    const PieceMinimum rule = PieceMinimumOf(s.options.CheckMin, s.options.EditMin, s.header);
-
-    // The new wire goes in first: until it is in the drawing, nothing else is touched, and
-    // the last erase (the drawn segment) is still the one OOPS brings back.
-    if (!ComputeCutsAndWrite(current, inserts, shapes, s.options.cut, rule, buffer, s.ports)) {
+    case RoundTripResult::kNothingToInsert:
+    case RoundTripResult::kNotInserted:
         s.Send(kRestoreErased);
         return false;
+    case RoundTripResult::kPartlyInserted:
+        return true;
+    case RoundTripResult::kInserted:
+        break;
     }
-    if (merged == 0) return true;
-    // The fenced objects come back from the export less the merged wires; the originals go
-    // only once their copies are in. Otherwise the merged wires simply stay under the new one.
-    RemoveMergedLines(buffer, fenced);
-    if (!SaveDxfBuffer(s.ports.files, s.ports.scratchPath, buffer)) return true;
-    if (!InsertDxf(s.ports.host, s.ports.files, s.ports.scratchPath)) return true;
-    if (s.ports.insertArrived && !s.ports.insertArrived(s.ports.scratchPath)) return true;
-    s.Send("\x03" "ERASE P \r");
+    if (merged > 0) s.Send("\x03" "ERASE P \r");
     return true;
 }
 
@@ -112,7 +123,7 @@ void MarkJunctions(Segment& s, bool everyJunction) {
     s.Send(FenceAlong(s.drawn));
     if (s.op.host.SelectionCount() <= 1) return;  // only the new wire
     DxfBuffer buffer;
-    if (!ExportPrevious(s.ports.host, s.ports.files, s.ports.scratchPath, buffer)) return;
+    if (!ExportSelection(s.op, buffer)) return;
     std::vector<TLineEnt> lines;
     if (ReadLines(buffer, lines) < 1) return;
 
@@ -158,21 +169,21 @@ bool ProcessSegment(Segment& s, bool everyJunction) {
 
 }  // namespace
 
-void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options) {
+void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options, MarkedJunctions marked) {
     if (!op.HostAtCommandPrompt()) return;
     op.Timer1.enabled = false;
     // Number fields are read before the drawing is touched, so a bad one loses nothing.
     PieceMinimumOf(options.CheckMin, options.EditMin, HeaderVars{});
     if (options.CheckKpMark) KpRange("1", options.junction.EditKpRad);
 
-    const bool everyJunction = op.OpState == 102;
+    const bool everyJunction = marked == MarkedJunctions::kAlongTheWire;
     Segment segment{op, StepPorts(op), options, {}, {}};
-    if (!ProcessSegment(segment, everyJunction) || op.LastOp != 0) {
-        op.OpState = 0;
+    if (!ProcessSegment(segment, everyJunction) || op.LastOp != QueueCode::kNone) {
+        op.OpState = kIdle;
         return;
     }
     op.host.SendCommand("\x03LINE ");
-    op.OpState -= 1;
+    op.OpState = everyJunction ? kDrawLineState : kDrawLineNState;
     op.Timer1.enabled = true;
 }
 

@@ -19,11 +19,15 @@ struct LineDrawOptions {
     JunctionOptions junction;
 };
 
-// States 102 (every junction along the wire is marked) and 152 (only its end points): once the
-// host is back at the command prompt, processes the segment and starts LINE again (one state
-// back), or ends when a button is queued or the segment could not be exported.
+// Which junctions of the drawn wire get a mark: ButtonDraw marks every one along it,
+// ButtonLdrawN only those at its end points.
+enum class MarkedJunctions { kAlongTheWire, kAtTheEnds };
+
+// Once the host is back at the command prompt, processes the segment and starts LINE again
+// (back to the variant's wait for a segment), or ends when a button is queued or the segment
+// could not be exported.
 // ConversionError when EditMin (with CheckMin) or EditKpRad (with CheckKpMark) is no number;
 // the drawing is untouched then.
-void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options);
+void LineDrawSegmentStep(OpContext& op, const LineDrawOptions& options, MarkedJunctions marked);
 
 }  // namespace kv

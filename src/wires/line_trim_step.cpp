@@ -6,10 +6,11 @@
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
-#include "dxf/round_trip.h"
-#include "operation/step_round_trip.h"
 #include "geometry/symbol_shapes.h"
+#include "operation/round_trip_pass.h"
+#include "operation/step_round_trip.h"
 #include "wires/trim_writers.h"
+#include "wires/wire_states.h"
 
 namespace kv {
 
@@ -20,30 +21,29 @@ constexpr std::string_view kUnerase = "OOPS ";
 
 std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
 
-// The fence along the wire; the wire itself has left the drawing, so only what crosses it is found.
-bool WireReplaced(OpContext& op, const TLineEnt& wire, const LineTrimOptions& options, const PieceMinimum& rule) {
-    RoundTripPorts ports = StepPorts(op);
-    DxfBuffer buffer;
-    if (!ExportPrevious(op.host, op.files, ports.scratchPath, buffer)) return false;
+// The wire cut at the symbols of what the fence along it found (the wire itself has left the
+// drawing, so only what crosses it).
+std::vector<RoundTripFile> TrimmedWire(const TLineEnt& wire, DxfBuffer& fenced, const CutOptions& options,
+                                       const PieceMinimum& rule) {
     std::vector<TInsertEnt> inserts;
-    ReadInserts(buffer, inserts);
+    ReadInserts(fenced, inserts);
     BlockGeometry geometry;
-    ReadBlocks(buffer, geometry);
+    ReadBlocks(fenced, geometry);
     const SymbolShapes shapes(geometry);
-    return ComputeCutsAndWrite(wire, inserts, shapes, options.cut, rule, buffer, ports);
+    return {CutWireFile(wire, inserts, shapes, options, rule, fenced)};
 }
 
 }  // namespace
 
 void LineTrimStep(OpContext& op, const LineTrimOptions& options) {
     if (!TakeFinishedPick(op)) return;
-    DxfBuffer buffer;
-    if (!ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer)) return;
+    DxfBuffer picked;
+    if (!ExportSelection(op, picked)) return;
 
     HeaderVars header;
-    ReadHeaderVars(buffer, header);
+    ReadHeaderVars(picked, header);
     std::vector<TLineEnt> lines;
-    if (ReadLines(buffer, lines) < 1) {
+    if (ReadLines(picked, lines) < 1) {
         op.ui.ShowMessage(kPickLineMessage, MessageButtons::Ok);
         RestartSingleSelection(op, kLineTrimState);
         return;
@@ -55,7 +55,9 @@ void LineTrimStep(OpContext& op, const LineTrimOptions& options) {
     op.host.SendCommand("SELECT F " + PointText(wire.P1) + " " + PointText(wire.P2) + "\r\r\r\x03");
     bool replaced = false;
     try {
-        replaced = op.host.SelectionCount() >= 1 && WireReplaced(op, wire, options, rule);
+        replaced = op.host.SelectionCount() >= 1 &&
+                   RunRoundTrip(op, [&](DxfBuffer& fenced) { return TrimmedWire(wire, fenced, options.cut, rule); }) ==
+                       RoundTripResult::kInserted;
     } catch (...) {
         op.host.SendCommand(kUnerase);
         throw;

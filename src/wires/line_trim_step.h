@@ -1,4 +1,4 @@
-// Line trim (state 301): the user picks one wire; it is cut back at every symbol crossing it
+// Line trim: the user picks one wire; it is cut back at every symbol crossing it
 // and written again, whole when nothing cuts it. Repeats until the user picks nothing.
 #pragma once
 
@@ -8,8 +8,6 @@
 #include "wires/cut_engine.h"
 
 namespace kv {
-
-constexpr int kLineTrimState = 301;
 
 struct LineTrimOptions {
     CutOptions cut;

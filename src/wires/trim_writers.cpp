@@ -6,7 +6,6 @@
 #include "dxf/dxf_writer.h"
 #include "dxf/line_edits.h"
 #include "dxf/linetype_names.h"
-#include "dxf/round_trip.h"
 #include "geometry/geometry.h"
 #include "wires/wire_pieces.h"
 
@@ -21,14 +20,10 @@ TLineEnt PieceOf(const TLineEnt& line, const WirePiece& piece) {
     return out;
 }
 
-bool InsertAndConfirm(RoundTripPorts& ports, InsertForm form = InsertForm::kCancelFirst) {
-    if (!InsertDxf(ports.host, ports.files, ports.scratchPath, form)) return false;
-    return !ports.insertArrived || ports.insertArrived(ports.scratchPath);
-}
-
-bool WriteAndInsert(const std::vector<std::string>& entityItems, DxfBuffer& ltypeSource, RoundTripPorts& ports) {
-    if (!WriteDxfFile(ports.files, ports.scratchPath, DxfFrame(ltypeSource, entityItems))) return false;
-    return InsertAndConfirm(ports);
+RoundTripFile FileOf(std::vector<std::string> items) {
+    return {[items = std::move(items)](Files& files, std::string_view path) {
+        return WriteDxfFile(files, path, items);
+    }};
 }
 
 }  // namespace
@@ -44,33 +39,29 @@ bool KeepsPiece(const PieceMinimum& rule, double length) {
     return rule.checkMin ? rule.minimum <= length : length > kShortestSplitPiece;
 }
 
-bool WriteSingleLine(const TLineEnt& currentLine, DxfBuffer& ltypeSource, RoundTripPorts& ports) {
+std::vector<std::string> CutWireItems(const TLineEnt& currentLine, const GapList& gaps, const PieceMinimum& rule) {
     std::vector<std::string> items;
-    AppendLineEntity(currentLine, LineForm::k2D, items);
-    return WriteAndInsert(items, ltypeSource, ports);
-}
-
-bool WriteSplitLine(const TLineEnt& currentLine, const GapList& gaps, const PieceMinimum& rule,
-                    DxfBuffer& ltypeSource, RoundTripPorts& ports) {
-    std::vector<std::string> items;
+    if (gaps.empty()) {
+        AppendLineEntity(currentLine, LineForm::k2D, items);
+        return items;
+    }
     for (const WirePiece& piece : WirePieces(currentLine, gaps)) {
         if (KeepsPiece(rule, Distance2D(piece.from, piece.to)))
             AppendLineEntity(PieceOf(currentLine, piece), LineForm::k2D, items);
     }
-    return WriteAndInsert(items, ltypeSource, ports);
+    return items;
 }
 
-bool ComputeCutsAndWrite(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts,
-                         const SymbolShapes& shapes, const CutOptions& options, const PieceMinimum& rule,
-                         DxfBuffer& ltypeSource, RoundTripPorts& ports) {
+RoundTripFile CutWireFile(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts,
+                          const SymbolShapes& shapes, const CutOptions& options, const PieceMinimum& rule,
+                          DxfBuffer& ltypeSource) {
     const GapList gaps = ComputeCuts(currentLine, inserts, shapes, options);
-    if (gaps.empty()) return WriteSingleLine(currentLine, ltypeSource, ports);
-    return WriteSplitLine(currentLine, gaps, rule, ltypeSource, ports);
+    return FileOf(DxfFrame(ltypeSource, CutWireItems(currentLine, gaps, rule)));
 }
 
-TrimWriteResult WriteTrimmedLines(std::vector<TLineEnt>& lines, const std::vector<TInsertEnt>& inserts,
-                                  const SymbolShapes& shapes, const CutOptions& options, DxfBuffer& exported,
-                                  RoundTripPorts& ports) {
+std::vector<RoundTripFile> TrimmedLineFiles(std::vector<TLineEnt>& lines, const std::vector<TInsertEnt>& inserts,
+                                            const SymbolShapes& shapes, const CutOptions& options,
+                                            DxfBuffer& exported, Clock& clock) {
     std::vector<std::string> items;
     for (TLineEnt& record : lines) {
         const TLineEnt currentLine = record;
@@ -94,17 +85,19 @@ TrimWriteResult WriteTrimmedLines(std::vector<TLineEnt>& lines, const std::vecto
         }
     }
 
-    if (!WriteDxfFile(ports.files, ports.scratchPath, DxfFrame(exported, items)))
-        return TrimWriteResult::kNothingInserted;
-    ports.clock.Sleep(kTrimFileWaitMs);
-    if (!InsertAndConfirm(ports)) return TrimWriteResult::kNothingInserted;
-    ports.files.Delete(ports.scratchPath);
-    ports.clock.Sleep(kTrimFileWaitMs);
-
-    ApplyLineEdits(lines, exported);
-    if (!SaveDxfBuffer(ports.files, ports.scratchPath, exported)) return TrimWriteResult::kPiecesOnly;
-    if (!InsertAndConfirm(ports, InsertForm::kNoCancel)) return TrimWriteResult::kPiecesOnly;
-    return TrimWriteResult::kDone;
+    RoundTripFile pieces{[frame = DxfFrame(exported, items), &clock](Files& files, std::string_view path) {
+        if (!WriteDxfFile(files, path, frame)) return false;
+        clock.Sleep(kTrimFileWaitMs);
+        return true;
+    }};
+    // Edited only once the pieces are in, so that the export stays as read until then.
+    RoundTripFile edited{[&lines, &exported, &clock](Files& files, std::string_view path) {
+        files.Delete(path);
+        clock.Sleep(kTrimFileWaitMs);
+        ApplyLineEdits(lines, exported);
+        return SaveDxfBuffer(files, path, exported);
+    }, InsertForm::kNoCancel};
+    return {std::move(pieces), std::move(edited)};
 }
 
 }  // namespace kv

@@ -1,20 +1,17 @@
-// The writers of the cut engine: a wire written back whole or in pieces (line trim, line
-// drawing) and the block-trim result for every exported wire.
+// The files of the cut engine's round trips: a wire written back whole or in pieces (line trim,
+// line drawing) and the block-trim result for every exported wire.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "dxf/dxf_buffer.h"
 #include "dxf/records.h"
-#include "dxf/round_trip.h"
-#include "platform/clock.h"
-#include "platform/command_channel.h"
-#include "platform/files.h"
-#include "wires/cut_engine.h"
 #include "geometry/symbol_shapes.h"
+#include "operation/round_trip_pass.h"
+#include "platform/clock.h"
+#include "wires/cut_engine.h"
 
 namespace kv {
 
@@ -31,36 +28,27 @@ constexpr double kShortestSplitPiece = 0.01;
 PieceMinimum PieceMinimumOf(bool checkMin, std::string_view editMin, const HeaderVars& header);
 bool KeepsPiece(const PieceMinimum& rule, double length);
 
-// Both write a 2D LINE file (linetypes from ltypeSource) to the scratch path and insert it;
-// false when the file could not be written or inserted.
-bool WriteSingleLine(const TLineEnt& currentLine, DxfBuffer& ltypeSource, RoundTripPorts& ports);
-bool WriteSplitLine(const TLineEnt& currentLine, const GapList& gaps, const PieceMinimum& rule,
-                    DxfBuffer& ltypeSource, RoundTripPorts& ports);
+// The wire as 2D LINE items: whole when there are no gaps, else the pieces between them that
+// the rule keeps.
+std::vector<std::string> CutWireItems(const TLineEnt& currentLine, const GapList& gaps, const PieceMinimum& rule);
 
-// The cut engine's writing mode: the wire comes back in pieces, or whole when nothing cuts it.
-bool ComputeCutsAndWrite(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts,
-                         const SymbolShapes& shapes, const CutOptions& options, const PieceMinimum& rule,
-                         DxfBuffer& ltypeSource, RoundTripPorts& ports);
+// The cut engine's writing mode: the file that brings the wire back in pieces at the symbols, or
+// whole when nothing cuts it, with the linetypes of ltypeSource.
+RoundTripFile CutWireFile(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts,
+                          const SymbolShapes& shapes, const CutOptions& options, const PieceMinimum& rule,
+                          DxfBuffer& ltypeSource);
 
 // Pieces at most this long are not written by the block trim.
 constexpr double kTrimmedPieceMinimum = 0.001;
 // The block trim waits this long after saving and after deleting the scratch file.
 constexpr int kTrimFileWaitMs = 100;
 
-enum class TrimWriteResult {
-    kDone,             // the new pieces and the edited export are both in the drawing
-    kNothingInserted,  // the pieces file could not be written or inserted; the drawing is unchanged
-    kPiecesOnly,       // the pieces went in but the edited export did not: the original wires must
-                       // stay (the pieces lie on them until undone)
-};
-
 // Cuts every wire of lines (the records of exported) at the symbols: the new pieces after the
-// first gap go into one file of 3D LINEs, inserted first; each record is then shortened to
-// its first gap ("+") or marked for removal ("-") when it begins inside a symbol, and the
-// export, edited accordingly, is saved and inserted again. Only kDone allows erasing the
-// original wires.
-TrimWriteResult WriteTrimmedLines(std::vector<TLineEnt>& lines, const std::vector<TInsertEnt>& inserts,
-                                  const SymbolShapes& shapes, const CutOptions& options, DxfBuffer& exported,
-                                  RoundTripPorts& ports);
+// first gap go into the first file, of 3D LINEs; each record is shortened to its first gap ("+")
+// or marked for removal ("-") when it begins inside a symbol, and the export, edited accordingly,
+// is the second file. Only both in the drawing allow erasing the original wires.
+std::vector<RoundTripFile> TrimmedLineFiles(std::vector<TLineEnt>& lines, const std::vector<TInsertEnt>& inserts,
+                                            const SymbolShapes& shapes, const CutOptions& options,
+                                            DxfBuffer& exported, Clock& clock);
 
 }  // namespace kv

@@ -1,6 +1,8 @@
 #include "app/keyword_watcher.h"
 
+#include "blocks/block_states.h"
 #include "support/engine_fixture.h"
+#include "wires/wire_states.h"
 
 namespace kv::test {
 namespace {
@@ -12,25 +14,27 @@ TEST(FindKeywordTest, KeywordOnAnIdleHostsLine) {
     struct Case {
         std::string prompt;
         const char* terminator;
-        std::optional<Keyword> found;
+        std::string_view found;  // the keyword's letters; empty: none
     };
     const std::string full = "コマンド: ", half = "ｺﾏﾝﾄﾞ: ";
     const Case cases[] = {
-        {full + "lt.", ".", Keyword::TrimLine},      {full + "LT", ".", std::nullopt},
-        {half + "xbt.x", ".", Keyword::TrimBlock},   {half + "Ld.", ".", Keyword::DrawLine},
-        {full + "ldn.", ".", Keyword::DrawLineN},    {full + "BT.LT.", ".", Keyword::TrimLine},
-        {full + "SW.LD.", ".", Keyword::DrawLine},   {"オブジェクトを選択: LT.", ".", std::nullopt},
-        {"LT. コマンド: ", ".", std::nullopt},       {"", ".", std::nullopt},
-        {"\x01\xff\xfe LD.", ".", std::nullopt},    {"ｺﾏﾝﾄﾞ:LT.", ".", std::nullopt},
-        {full + "LT,", " , ", Keyword::TrimLine},    {full + "LT.", ",", std::nullopt},
-        {full + "LD,", ",", std::nullopt},           {full + "LD.", ",", Keyword::DrawLine},
-        {full + "bm.", "..", std::nullopt},          {full + "bm..", "..", Keyword::MoveBlock},
-        {full + "ltq", "q", Keyword::TrimLine},      {full + "LTQ", "q", Keyword::TrimLine},
-        {full + "SELECT", " ", std::nullopt},        {full + "UNDO", "", std::nullopt},
-        {full + "un.", "", Keyword::Undo},
+        {full + "lt.", ".", "LT"},      {full + "LT", ".", ""},
+        {half + "xbt.x", ".", "BT"},   {half + "Ld.", ".", "LD."},
+        {full + "ldn.", ".", "LDN"},    {full + "BT.LT.", ".", "LT"},
+        {full + "SW.LD.", ".", "LD."},   {"オブジェクトを選択: LT.", ".", ""},
+        {"LT. コマンド: ", ".", ""},       {"", ".", ""},
+        {"\x01\xff\xfe LD.", ".", ""},    {"ｺﾏﾝﾄﾞ:LT.", ".", ""},
+        {full + "LT,", " , ", "LT"},    {full + "LT.", ",", ""},
+        {full + "LD,", ",", ""},           {full + "LD.", ",", "LD."},
+        {full + "bm.", "..", ""},          {full + "bm..", "..", "BM"},
+        {full + "ltq", "q", "LT"},      {full + "LTQ", "q", "LT"},
+        {full + "SELECT", " ", ""},        {full + "UNDO", "", ""},
+        {full + "un.", "", "UN"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FindKeyword(c.prompt, c.terminator), c.found) << c.prompt << " " << c.terminator;
+    for (const Case& c : cases) {
+        const Operation* found = FindKeyword(c.prompt, c.terminator);
+        EXPECT_EQ(found ? found->keyword.letters : "", c.found) << c.prompt << " " << c.terminator;
+    }
 }
 
 class KeywordWatcherTest : public EngineTest {
@@ -49,22 +53,24 @@ TEST_F(KeywordWatcherTest, EveryKeywordPressesItsButton) {
     form.main.EditKpMark.text = "I_KOUTEN";
     struct Case {
         const char* typed;
-        int state;
+        State state;
         const char* caption;
     };
     const Case table[] = {
-        {"ld.", 101, "Draw Line"},        {"lt.", 301, "Trim Line"},     {"bt.", 901, "Trim Block"},
-        {"bm.", 701, "Move Block"},       {"bc.", 801, "Copy Block"},    {"be.", 601, "Erase Block"},
-        {"le.", 201, "Erase Line"},       {"im.", 11, "IMark"},          {"cs.", 51, "Stretch C"},
-        {"lj.", 1001, "Joint Line"},      {"ldn.", 151, "Draw Line"},    {"tw.", 1201, "to TwistWire"},
-        {"sw.", 1301, "Draw SealedWire"},
+        {"ld.", kDrawLineState, "Draw Line"},        {"lt.", kLineTrimState, "Trim Line"},
+        {"bt.", kBlockTrimState, "Trim Block"},      {"bm.", kBlockMoveState, "Move Block"},
+        {"bc.", kBlockCopyState, "Copy Block"},      {"be.", kBlockEraseState, "Erase Block"},
+        {"le.", kLineCutState, "Erase Line"},        {"im.", kJunctionPointState, "IMark"},
+        {"cs.", kStretchState, "Stretch C"},         {"lj.", kLineJointState, "Joint Line"},
+        {"ldn.", kDrawLineNState, "Draw Line"},      {"tw.", kTwistState, "to TwistWire"},
+        {"sw.", kShieldState, "Draw SealedWire"},
     };
     for (const Case& k : table) {
-        form.AbandonOperation();
+        form.op.AbandonOperation();
         host.PressEscape();
         TypeAtHost(k.typed);
         Watch();
-        EXPECT_EQ(Op(), std::to_string(k.state) + "/0 on " + k.caption);
+        EXPECT_EQ(Op(), std::to_string(Number(k.state)) + "/0 on " + k.caption);
         const Texts typed = Typed();
         ASSERT_FALSE(typed.empty()) << k.typed;
         EXPECT_EQ(typed.front(), "\x03") << k.typed;  // throws the keyword away in the host
@@ -89,22 +95,22 @@ TEST_F(KeywordWatcherTest, WatcherOffOperationRunningOrHostGonePressesNothing) {
     EXPECT_TRUE(Typed().empty());
 
     form.main.CheckCmdLine.checked = true;
-    form.OpState = 901;  // an operation waits while the keyword is on the idle host's line
+    form.op.OpState = kBlockTrimState;  // an operation waits while the keyword is on the idle host's line
     Watch(3);
     EXPECT_TRUE(Typed().empty());
-    EXPECT_EQ(form.OpState, 901);
+    EXPECT_EQ(form.op.OpState, kBlockTrimState);
 
     // The first tick after the operation has ended finds the keyword still there.
-    form.AbandonOperation();
+    form.op.AbandonOperation();
     Watch();
-    EXPECT_EQ(form.OpState, 301);
+    EXPECT_EQ(form.op.OpState, kLineTrimState);
 
-    form.AbandonOperation();
+    form.op.AbandonOperation();
     host.PressEscape();
     TypeAtHost("bt.");
     host.Quit();
     Watch(3);
-    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.op.OpState, kIdle);
     EXPECT_TRUE(Typed().empty());
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -120,12 +126,12 @@ TEST_F(KeywordWatcherTest, RefusedButtonIsNotPressedAgainUntilTheLineChanges) {
     // Checking a box is not enough: the user types the keyword again.
     form.main.CheckLine.checked = true;
     Watch(2);
-    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.op.OpState, kIdle);
     host.PressEscape();
     Watch();
     TypeAtHost("lt.");
     Watch();
-    EXPECT_EQ(form.OpState, 301);
+    EXPECT_EQ(form.op.OpState, kLineTrimState);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
@@ -137,18 +143,18 @@ TEST_F(KeywordWatcherTest, RefusalMessageDoesNotLetTheWatcherPressAgainInsideIt)
     };
     Watch();
     EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
-    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.op.OpState, kIdle);
 }
 
 TEST_F(KeywordWatcherTest, TerminatorComesFromTheEditBox) {
     form.main.EditLastChar.text = ",";
     TypeAtHost("lt.");
     Watch();
-    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.op.OpState, kIdle);
     host.PressEscape();
     TypeAtHost("lt,");
     Watch();
-    EXPECT_EQ(form.OpState, 301);
+    EXPECT_EQ(form.op.OpState, kLineTrimState);
 }
 
 }  // namespace

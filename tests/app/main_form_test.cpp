@@ -1,11 +1,16 @@
+#include <stdexcept>
+
+#include "blocks/block_states.h"
 #include "support/engine_fixture.h"
+#include "text/text_states.h"
+#include "wires/wire_states.h"
 
 namespace kv::test {
 namespace {
 
 struct QueuedStart {
-    int code;
-    int state;
+    QueueCode code;
+    State state;
     const char* caption;
     Texts typed;  // after the host-side reads
 };
@@ -17,84 +22,123 @@ TEST_F(EngineTest, EveryQueueCodeStartsItsOperation) {
         head.push_back(last);
         return head;
     };
+    using enum QueueCode;
     const std::vector<QueuedStart> table = {
-        {101, 101, "Draw Line", {"\x03", "'SNAPMODE\r", "\x03", "LINE "}},
-        {151, 151, "Draw Line", {"\x03", "'SNAPMODE\r", "\x03", "LINE "}},
-        {201, 301, "Trim Line", with(snapOff, "SELECT SINGLE ")},
-        {301, 901, "Trim Block", with(snapOff, "SELECT SINGLE ")},
-        {401, 701, "Move Block", with(snapOff, "SELECT SINGLE ")},
-        {501, 801, "Copy Block", with(snapOff, "SELECT SINGLE ")},
-        {601, 601, "Erase Block", with(snapOff, "SELECT SINGLE ")},
-        {701, 201, "Erase Line", with(snapOff, "SELECT SINGLE ")},
-        {801, 11, "IMark", {"\x03", "'DIMSCALE\r", "\x03", "'CLAYER\r", "\x03", "\x03ID "}},
-        {901, 51, "Stretch C", {"\x03", "STRETCH C\r"}},
-        {1001, 1001, "Joint Line", with(snapOff, "SELECT ")},
-        {1201, 1201, "to TwistWire", {"\x03", "LINE "}},
-        {1301, 1301, "Draw SealedWire", {"\x03", "LINE "}},
-        {1401, 1401, "", {"'DIMSCALE\r", "\x03", "\x03ID "}},
-        {1501, 1501, "", {"'DIMSCALE\r", "\x03", "\x03LINE "}},
+        {kDrawLine, kDrawLineState, "Draw Line", {"\x03", "'SNAPMODE\r", "\x03", "LINE "}},
+        {kDrawLineN, kDrawLineNState, "Draw Line", {"\x03", "'SNAPMODE\r", "\x03", "LINE "}},
+        {kTrimLine, kLineTrimState, "Trim Line", with(snapOff, "SELECT SINGLE ")},
+        {kTrimBlock, kBlockTrimState, "Trim Block", with(snapOff, "SELECT SINGLE ")},
+        {kMoveBlock, kBlockMoveState, "Move Block", with(snapOff, "SELECT SINGLE ")},
+        {kCopyBlock, kBlockCopyState, "Copy Block", with(snapOff, "SELECT SINGLE ")},
+        {kEraseBlock, kBlockEraseState, "Erase Block", with(snapOff, "SELECT SINGLE ")},
+        {kEraseLine, kLineCutState, "Erase Line", with(snapOff, "SELECT SINGLE ")},
+        {kJunctionMark, kJunctionPointState, "IMark", {"\x03", "'DIMSCALE\r", "\x03", "'CLAYER\r", "\x03", "\x03ID "}},
+        {kStretch, kStretchState, "Stretch C", {"\x03", "STRETCH C\r"}},
+        {kJointLine, kLineJointState, "Joint Line", with(snapOff, "SELECT ")},
+        {kTwist, kTwistState, "to TwistWire", {"\x03", "LINE "}},
+        {kShield, kShieldState, "Draw SealedWire", {"\x03", "LINE "}},
+        {kWireNumberAtPoint, kWireNumberPointState, "", {"'DIMSCALE\r", "\x03", "\x03ID "}},
+        {kWireNumberAlongLine, kWireNumberLineState, "", {"'DIMSCALE\r", "\x03", "\x03LINE "}},
     };
     form.main.EditKpMark.text = "I_KOUTEN";
     for (const QueuedStart& q : table) {
-        form.AbandonOperation();
+        form.op.AbandonOperation();
         form.Caption = "";
         host.PressEscape();
         Typed();
         form.RunQueued(q.code);
-        EXPECT_EQ(Op(), std::to_string(q.state) + "/0 on " + q.caption) << q.code;
-        EXPECT_EQ(Typed(), q.typed) << q.code;
+        EXPECT_EQ(Op(), std::to_string(Number(q.state)) + "/0 on " + q.caption) << Number(q.code);
+        EXPECT_EQ(Typed(), q.typed) << Number(q.code);
     }
-    form.AbandonOperation();
-    form.RunQueued(1101);  // not a queue code
-    EXPECT_EQ(form.OpState, 0);
+    form.op.AbandonOperation();
+    form.RunQueued(static_cast<QueueCode>(1101));  // no queue code
+    EXPECT_EQ(form.op.OpState, kIdle);
 
     form.main.CheckSelect.checked = true;  // block buttons then select several objects
     form.ButtonBMoveMouseDown(MouseButton::Right);
     EXPECT_EQ(Typed().back(), "SELECT ");
-    EXPECT_EQ(form.OpState, 701);
+    EXPECT_EQ(form.op.OpState, kBlockMoveState);
 }
 
-TEST_F(EngineTest, StateWithoutStepYieldsToAQueuedButtonWithSnapTypedBack) {
-    form.ButtonBMoveClick();  // state 701 has no step yet
+// Until its tool is built, a state ends at its first tick as if cancelled, and lets a queued
+// button run.
+TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
+    form.ButtonBMoveClick();
     ASSERT_EQ(host.vars["SNAPMODE"], "0");
-    host.PressEnter();  // the host ends the selection
-    Tick(5);
-    EXPECT_EQ(form.OpState, 701);
-
-    form.ButtonDrawClick();
-    EXPECT_EQ(form.LastOp, 101);
     Typed();
     Tick();
-    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r", "\x03", "'SNAPMODE\r", "\x03", "LINE "}));
-    EXPECT_EQ(form.OpState, 101);
-    EXPECT_EQ(form.SavedSnapMode, "1");
+    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
+    EXPECT_EQ(Op(), "0/0 off -");
+
+    form.ButtonBEraseClick();
+    form.ButtonDrawClick();
+    EXPECT_EQ(form.op.LastOp, QueueCode::kDrawLine);
+    Tick();
+    EXPECT_EQ(Op(), "101/0 on Draw Line");
+    EXPECT_EQ(host.vars["SNAPMODE"], "1");
 }
 
 TEST_F(EngineTest, PickerReplacesTheRunningOperationKeepingItsSnapMode) {
     form.ButtonBEraseClick();
-    ASSERT_EQ(form.SavedSnapMode, "1");
+    ASSERT_EQ(form.op.SavedSnapMode, "1");
     form.ButtonDrawClick();
-    ASSERT_EQ(form.LastOp, 101);
+    ASSERT_EQ(form.op.LastOp, QueueCode::kDrawLine);
     Typed();
     form.SpeedButtonGetLayClick();
     EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
-    EXPECT_EQ(form.OpState, 401);
-    EXPECT_EQ(form.LastOp, 0);
-    EXPECT_EQ(form.SavedSnapMode, "1");
+    EXPECT_EQ(form.op.OpState, kLayerPickState);
+    EXPECT_EQ(form.op.LastOp, QueueCode::kNone);
+    EXPECT_EQ(form.op.SavedSnapMode, "1");
 
     form.SpeedButton3Click();  // the picture capture reads the snap mode every time
-    EXPECT_EQ(form.SavedSnapMode, "0");
-    EXPECT_EQ(form.OpState, 451);
+    EXPECT_EQ(form.op.SavedSnapMode, "0");
+    EXPECT_EQ(form.op.OpState, kPictureCaptureState);
 }
 
 TEST_F(EngineTest, UnreadableSnapModeIsNeverTypedBack) {
     host.vars["SNAPMODE"] = "";  // the host answered with nothing usable
     form.ButtonLJointClick();
-    EXPECT_EQ(form.OpState, 1001);
+    EXPECT_EQ(form.op.OpState, kLineJointState);
     Typed();
-    form.AbandonOperation();
-    form.RestoreSnapMode();
+    form.op.AbandonOperation();
+    form.op.RestoreSnapMode();
     EXPECT_TRUE(Typed().empty());
+}
+
+// Whatever fails in a tick or a handler is shown once; the palette is left idle, with the
+// snap mode typed back and a queued button dropped, and stays usable.
+TEST_F(EngineTest, FailureAnywhereIsShownAndLeavesThePaletteIdle) {
+    const auto pass = ws.onCopyData;
+    int failures = 0;  // the next texts typed that fail
+    ws.onCopyData = [&](WindowHandle target, std::string_view text) {
+        if (failures > 0) {
+            --failures;
+            throw std::runtime_error("host link lost");
+        }
+        pass(target, text);
+    };
+    form.ButtonSelectClick();
+    ASSERT_EQ(host.vars["SNAPMODE"], "0");
+    form.ButtonDrawClick();  // its cancel ends the pick with nothing picked
+    failures = 1;
+    Typed();
+    Tick();
+    EXPECT_EQ(ui.messages, Texts{"host link lost"});
+    EXPECT_EQ(Typed(), (Texts{"SNAPMODE 1\r", "\x03", "SNAPMODE 1\r"}));
+    EXPECT_EQ(host.vars["SNAPMODE"], "1");
+    EXPECT_EQ(Op(), "0/0 off -");
+
+    // A handler whose clean-up fails as well.
+    form.ButtonSelectClick();
+    form.ButtonDrawClick();
+    failures = 100;
+    form.ButtonBCutClick();
+    EXPECT_EQ(ui.messages.back(), "host link lost");
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(Op(), "0/0 off -");
+    failures = 0;
+    form.ButtonDrawClick();
+    EXPECT_EQ(Op(), "101/0 on Draw Line");
 }
 
 TEST_F(EngineTest, OperationEndingOnTheBlockTabKeepsItsCaption) {
@@ -123,7 +167,7 @@ TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstNeverNestsAndNeedsTheTimer
     };
     Tick();
     EXPECT_EQ(nested, 1);
-    EXPECT_EQ(form.OpState, 0);
+    EXPECT_EQ(form.op.OpState, kIdle);
     EXPECT_EQ(form.main.Label2.caption, "101");
 }
 

@@ -3,6 +3,8 @@
 #include "base/number_text.h"
 
 #include "support/engine_fixture.h"
+#include "text/text_states.h"
+#include "wires/wire_states.h"
 
 namespace kv::test {
 namespace {
@@ -25,10 +27,10 @@ TEST(ParseIdAnswerTest, ReadsTheThreeCoordinatesOrNothing) {
 
 class PointStateTest : public EngineTest {
 protected:
-    // The wire-number restart: reads DIMSCALE, asks for a point, state 1401.
+    // The wire-number restart: reads DIMSCALE, asks for a point.
     void StartPointState() {
-        form.RunQueued(1401);
-        ASSERT_EQ(form.OpState, 1401);
+        form.RunQueued(QueueCode::kWireNumberAtPoint);
+        ASSERT_EQ(form.op.OpState, kWireNumberPointState);
         Typed();
     }
 };
@@ -37,15 +39,15 @@ protected:
 TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperation) {
     StartPointState();
     Tick();
-    EXPECT_EQ(form.OpState, 1401);  // the host still asks for the point
+    EXPECT_EQ(form.op.OpState, kWireNumberPointState);  // the host still asks for the point
     host.Pick(12.5, -3);
     Tick();
-    EXPECT_EQ(form.PickedPoint, (Point3{12.5, -3, 0}));
+    EXPECT_EQ(form.op.PickedPoint, (Point3{12.5, -3, 0}));
     EXPECT_EQ(Op(), "1402/0 on -");
 
     host.idAnswer = "点が見つかりません";
     for (const bool cancel : {true, false}) {
-        form.AbandonOperation();
+        form.op.AbandonOperation();
         StartPointState();
         cancel ? host.PressEscape() : host.Pick(1, 1);
         Tick();
@@ -55,11 +57,11 @@ TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperatio
 }
 
 TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
-    form.SaveSnapMode();  // as a step that selects would
-    form.SwitchSnapOff();
+    form.op.SaveSnapMode();  // as a step that selects would
+    form.op.SwitchSnapOff();
     ASSERT_EQ(host.vars["SNAPMODE"], "0");
     StartPointState();
-    form.LastOp = 151;
+    form.op.LastOp = QueueCode::kDrawLineN;
     host.idAnswer = "X = abc     Y = 2.0000     Z = 0.0000";
     host.Pick(1, 2);
     Typed();
@@ -70,7 +72,7 @@ TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
     EXPECT_EQ(Op(), "0/0 off -");
 
     form.ButtonDrawClick();  // the palette stays usable
-    EXPECT_EQ(form.OpState, 101);
+    EXPECT_EQ(form.op.OpState, kDrawLineState);
 }
 
 TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
@@ -84,23 +86,23 @@ TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
     form.ButtonKpMarkClick();
     EXPECT_FALSE(form.SpeedButtonUndo.enabled);
     EXPECT_EQ(Op(), "11/0 on IMark");
-    EXPECT_EQ(form.DimScaleText, "2.5");
-    EXPECT_EQ(form.SavedLayer, "\"0\"");
+    EXPECT_EQ(form.op.DimScaleText, "2.5");
+    EXPECT_EQ(form.op.SavedLayer, "\"0\"");
     host.Pick(4, 5);
     Tick();
-    EXPECT_EQ(form.PickedPoint, (Point3{4, 5, 0}));
-    EXPECT_EQ(form.OpState, 12);
+    EXPECT_EQ(form.op.PickedPoint, (Point3{4, 5, 0}));
+    EXPECT_EQ(form.op.OpState, kJunctionToggleState);
 }
 
 TEST_F(PointStateTest, DimScaleThatIsEmptyZeroOrNotANumberCountsAsOne) {
     for (const char* value : {"0", "0.0", "abc", "1,5"}) {
         host.vars["DIMSCALE"] = value;
-        form.RunQueued(1401);
-        EXPECT_EQ(form.DimScaleText, "1.0") << value;
+        form.RunQueued(QueueCode::kWireNumberAtPoint);
+        EXPECT_EQ(form.op.DimScaleText, "1.0") << value;
     }
     host.Quit();
-    form.RunQueued(1501);
-    EXPECT_EQ(form.DimScaleText, "1.0");
+    form.RunQueued(QueueCode::kWireNumberAlongLine);
+    EXPECT_EQ(form.op.DimScaleText, "1.0");
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -123,7 +125,7 @@ TEST_F(EngineTest, LastPointIsReadAtEightDecimals) {
         host.vars["LUPREC"] = c.luprec;
         host.vars["LASTPOINT"] = c.lastPoint;
         Point3 p;
-        EXPECT_EQ(ReadLastPointFullPrecision(form.host, p), c.read.has_value()) << c.lastPoint;
+        EXPECT_EQ(ReadLastPointFullPrecision(form.op.host, p), c.read.has_value()) << c.lastPoint;
         EXPECT_EQ(c.read.value_or(p), p);
         EXPECT_EQ(Typed(), c.typed) << c.lastPoint;
         EXPECT_EQ(host.vars["LUPREC"], c.luprec);

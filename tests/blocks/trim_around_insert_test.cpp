@@ -108,7 +108,8 @@ TEST_F(TrimPass, AFailedWriteLeavesTheOriginalWiresInPlace) {
     EXPECT_EQ(host.sent.back(), "'FILEDIA 1 ");  // the export was the last thing typed
     EXPECT_EQ(Rounded(host.drawing), (Segments{{0, 0, 100, 0}}));
 
-    // The pieces file goes in; the edited export after it is refused: originals beside the pieces.
+    // The pieces file goes in; the edited export after it is refused: originals beside the pieces,
+    // until the drawing goes back to the mark.
     files.failWrites = false;
     host.onCommand = [this, inner = host.onCommand](const std::string& command) {
         inner(command);
@@ -116,6 +117,7 @@ TEST_F(TrimPass, AFailedWriteLeavesTheOriginalWiresInPlace) {
     };
     EXPECT_EQ(Run(InsertOf("LAMP", {50, 0}), Lamp), TrimPassResult::kPiecesOnly);
     EXPECT_FALSE(Erased());
+    EXPECT_EQ(host.sent.back(), "\x03UNDO B ");
     EXPECT_FALSE(files.Exists(kScratch));  // no scratch file left behind
     EXPECT_EQ(Rounded(host.drawing), (Segments{{0, 0, 100, 0}, {55, 0, 100, 0}}));
 }

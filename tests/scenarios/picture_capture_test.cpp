@@ -66,7 +66,7 @@ TEST_F(PictureCapture, GrabsTheSquareAroundTheInsertionPointAndLeavesThePointerT
     EXPECT_EQ(49, canvas.grabs[0].bottom - canvas.grabs[0].top);
     EXPECT_EQ(4 + 98, run.desktop.CursorPos().x);
     EXPECT_EQ(64 + 638, run.desktop.CursorPos().y);
-    EXPECT_EQ(0, run.palette->OpState);
+    EXPECT_EQ(kIdle, run.palette->op.OpState);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "blocks/block_states.h"
 #include "in_process_run.h"
+#include "wires/wire_states.h"
 
 namespace kv::scenario {
 namespace {
@@ -66,14 +68,14 @@ TEST_F(TrimFaults, LineTrimWhoseSymbolsCannotBeExportedBringsTheWireBack) {
     FailWrite(2);  // the export of what the fence along the erased wire found
     Pick(&TFormKvaneMain::ButtonSelectClick, {20, 0, 0});
     EXPECT_EQ(std::vector<sim::Handle>{wireHandle}, Lines());
-    EXPECT_EQ(301, run.palette->OpState);
+    EXPECT_EQ(kLineTrimState, run.palette->op.OpState);
 }
 
 TEST_F(TrimFaults, BlockTrimWhoseEditedExportCannotBeInsertedIsUndone) {
     FailRead(2);  // the second insert: the export with the wire shortened
     Pick(&TFormKvaneMain::ButtonBCutClick, {50, 5, 0});
     EXPECT_EQ(std::vector<sim::Handle>{wireHandle}, Lines());
-    EXPECT_EQ(901, run.palette->OpState);
+    EXPECT_EQ(kBlockTrimState, run.palette->op.OpState);
 }
 
 }  // namespace

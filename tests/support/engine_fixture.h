@@ -32,7 +32,7 @@ protected:
 
     // The operation at a glance: "state/queued button timer caption", the bare title as "-".
     std::string Op() const {
-        return std::to_string(form.OpState) + "/" + std::to_string(form.LastOp) +
+        return std::to_string(Number(form.op.OpState)) + "/" + std::to_string(Number(form.op.LastOp)) +
                (form.Timer1.enabled ? " on " : " off ") + (form.Caption == kAppTitle ? "-" : form.Caption);
     }
 

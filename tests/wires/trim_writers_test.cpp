@@ -1,9 +1,11 @@
-// The writers of the cut engine against files held in memory and a host that records what was
-// typed: file contents read back with the palette's reader, command order, failures.
+// The files of the cut engine's round trips, written into memory and read back with the
+// palette's reader.
 #include <gtest/gtest.h>
 
 #include "support/fake_ports.h"
 #include "base/number_text.h"
+#include "dxf/dxf_frame.h"
+#include "dxf/dxf_writer.h"
 #include "support/cut_fixtures.h"
 #include "wires/trim_writers.h"
 
@@ -11,7 +13,6 @@ namespace kv {
 namespace {
 
 constexpr const char* kScratch = "/palette/kvane2k.dxf";
-constexpr const char* kInsertCommand = "-INSERT */palette/kvane2k.dxf\r0,0 1 0\r";
 
 BlockGeometry LampBlock() {
     BlockGeometry g;
@@ -30,48 +31,46 @@ DxfBuffer WiresExport(const std::vector<TLineEnt>& wires) {
 class TrimWriters : public testing::Test {
 protected:
     MemoryFiles files;
-    RecordingHost host;
     StillClock clock;
-    RoundTripPorts ports{host, files, clock, kScratch};
-    std::vector<std::string> inserted;  // the scratch file's text at each insert command
     DxfBuffer noWires = WiresExport({});
 
-    TrimWriters() {
-        host.onCommand = [this](const std::string& command) {
-            if (command.find("-INSERT *") != std::string::npos) inserted.push_back(files.texts[kScratch]);
-        };
+    std::string Written(const RoundTripFile& file) {
+        EXPECT_TRUE(file.write(files, kScratch));
+        return files.texts[kScratch];
+    }
+    std::string Written(const std::vector<std::string>& items) {
+        EXPECT_TRUE(WriteDxfFile(files, kScratch, DxfFrame(noWires, items)));
+        return files.texts[kScratch];
     }
 };
 
-TEST_F(TrimWriters, SingleLineIsWrittenIn2DFormAndInserted) {
+TEST_F(TrimWriters, WireNothingCutsIsWrittenWholeIn2DForm) {
     TLineEnt line = WireOf({0, 0, 3}, {100, 0, 3});
     line.Color = 1;
     line.Linetype = "DOT_2";
-    ASSERT_TRUE(WriteSingleLine(line, noWires, ports));
-    ASSERT_EQ(inserted.size(), 1u);
-    EXPECT_EQ(inserted[0].rfind("  0\r\nSECTION\r\n  2\r\nHEADER\r\n", 0), 0u);
-    EXPECT_NE(inserted[0].find("  0\r\nLINE\r\n  8\r\nWIRE\r\n 62\r\n1\r\n  6\r\nDOT_2\r\n 48\r\n1\r\n"
-                               " 10\r\n0\r\n 20\r\n0\r\n 11\r\n100\r\n 21\r\n0\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n"),
+    const std::string text = Written(CutWireFile(line, {}, SymbolShapes(LampBlock()), {}, {}, noWires));
+    EXPECT_EQ(text.rfind("  0\r\nSECTION\r\n  2\r\nHEADER\r\n", 0), 0u);
+    EXPECT_NE(text.find("  0\r\nLINE\r\n  8\r\nWIRE\r\n 62\r\n1\r\n  6\r\nDOT_2\r\n 48\r\n1\r\n"
+                        " 10\r\n0\r\n 20\r\n0\r\n 11\r\n100\r\n 21\r\n0\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n"),
               std::string::npos);
-    EXPECT_EQ(host.sent, std::vector<std::string>{std::string("\x03") + kInsertCommand});
 }
 
-TEST_F(TrimWriters, SplitLineWritesPiecesPastTheMinimumAndTheWholeWireWhenNothingCuts) {
+TEST_F(TrimWriters, CutWireKeepsPiecesPastTheMinimumAndIsWholeWhenNothingCuts) {
     const TLineEnt line = WireOf({0, 0}, {100, 0});
     const GapList gaps{{{3, 0, 0}, {10, 0, 0}}, {{50, 0, 0}, {99.995, 0, 0}}};
-    ASSERT_TRUE(WriteSplitLine(line, gaps, PieceMinimumOf(false, "abc", {}), noWires, ports));
-    EXPECT_EQ(Rounded(LinesOf(inserted.back())), (Segments{{0, 0, 3, 0}, {10, 0, 50, 0}}));  // not the 0.005
-    EXPECT_EQ(inserted.back().find(" 30\r\n"), std::string::npos);
+    std::string text = Written(CutWireItems(line, gaps, PieceMinimumOf(false, "abc", {})));
+    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{0, 0, 3, 0}, {10, 0, 50, 0}}));  // not the 0.005
+    EXPECT_EQ(text.find(" 30\r\n"), std::string::npos);
     HeaderVars header;
     header.DimScale = "10";
-    ASSERT_TRUE(WriteSplitLine(line, gaps, PieceMinimumOf(true, "0.5", header), noWires, ports));
-    EXPECT_EQ(Rounded(LinesOf(inserted.back())), (Segments{{10, 0, 50, 0}}));
+    text = Written(CutWireItems(line, gaps, PieceMinimumOf(true, "0.5", header)));
+    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{10, 0, 50, 0}}));
 
     const SymbolShapes shapes(LampBlock());
-    ASSERT_TRUE(ComputeCutsAndWrite(line, {InsertOf("LAMP", {50, 0})}, shapes, {}, {}, noWires, ports));
-    EXPECT_EQ(Rounded(LinesOf(inserted.back())), (Segments{{0, 0, 45, 0}, {55, 0, 100, 0}}));
-    ASSERT_TRUE(ComputeCutsAndWrite(line, {InsertOf("LAMP", {50, 30})}, shapes, {}, {}, noWires, ports));
-    EXPECT_EQ(Rounded(LinesOf(inserted.back())), (Segments{{0, 0, 100, 0}}));
+    text = Written(CutWireFile(line, {InsertOf("LAMP", {50, 0})}, shapes, {}, {}, noWires));
+    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{0, 0, 45, 0}, {55, 0, 100, 0}}));
+    text = Written(CutWireFile(line, {InsertOf("LAMP", {50, 30})}, shapes, {}, {}, noWires));
+    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{0, 0, 100, 0}}));
 }
 
 TEST(PieceMinimum, EditMinTimesDimScaleAndTheStandardErrorForText) {
@@ -98,14 +97,16 @@ std::vector<TLineEnt> LampWires() {
             WireOf({0, 20}, {100, 20}, "A4")};
 }
 
-TEST_F(TrimWriters, TrimmedLinesInsertNewPiecesThenTheEditedExport) {
+TEST_F(TrimWriters, TrimmedLinesGiveTheNewPiecesThenTheEditedExport) {
     std::vector<TLineEnt> lines = LampWires();
     DxfBuffer exported = WiresExport(lines);
     const SymbolShapes shapes(LampBlock());
-    ASSERT_EQ(WriteTrimmedLines(lines, {InsertOf("LAMP", {50, 0})}, shapes, {}, exported, ports), TrimWriteResult::kDone);
-    EXPECT_EQ(host.sent, (std::vector<std::string>{std::string("\x03") + kInsertCommand, kInsertCommand}));
+    const std::vector<RoundTripFile> written =
+        TrimmedLineFiles(lines, {InsertOf("LAMP", {50, 0})}, shapes, {}, exported, clock);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[1].insert, InsertForm::kNoCancel);
+    const std::vector<std::string> inserted{Written(written[0]), Written(written[1])};
     EXPECT_EQ(clock.sleeps, (std::vector<int>{kTrimFileWaitMs, kTrimFileWaitMs}));
-    ASSERT_EQ(inserted.size(), 2u);
 
     const std::vector<TLineEnt> pieces = LinesOf(inserted[0]);
     const double y = std::round(std::sqrt(21.0) * 1e6) / 1e6;

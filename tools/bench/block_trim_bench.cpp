@@ -40,11 +40,6 @@ public:
     std::vector<FolderEntry> ListFolder(std::string_view) override { return {}; }
 };
 
-class QuietHost : public CommandChannel {
-public:
-    void SendCommand(std::string_view) override {}
-};
-
 class NoWait : public Clock {
 public:
     void Sleep(int) override {}
@@ -114,17 +109,17 @@ std::vector<TLineEnt> WiresThroughRelay(size_t count) {
 void RunTrimPass(benchmark::State& state, const BlockGeometry& block, const TInsertEnt& symbol,
                  const std::string& exportText) {
     MemoryFiles files;
-    QuietHost host;
     NoWait clock;
-    RoundTripPorts ports{host, files, clock, kScratch};
     for (auto _ : state) {
         DxfBuffer exported;
         exported.Load(exportText);
         std::vector<TLineEnt> lines;
         ReadLines(exported, lines);
         const SymbolShapes shapes(block);
-        const TrimWriteResult result = WriteTrimmedLines(lines, {symbol}, shapes, {}, exported, ports);
-        benchmark::DoNotOptimize(result);
+        bool written = true;
+        for (const RoundTripFile& file : TrimmedLineFiles(lines, {symbol}, shapes, {}, exported, clock))
+            written = file.write(files, kScratch) && written;
+        benchmark::DoNotOptimize(written);
     }
     state.counters["wires"] = static_cast<double>(state.range(0));
 }
@@ -162,12 +157,9 @@ void BM_LineTrimAcrossSymbols(benchmark::State& state) {
     DxfBuffer source;
     source.Load(ExportOf({wire}));
     MemoryFiles files;
-    QuietHost host;
-    NoWait clock;
-    RoundTripPorts ports{host, files, clock, kScratch};
     CutOptions options;
     for (auto _ : state) {
-        const bool written = ComputeCutsAndWrite(wire, inserts, shapes, options, {}, source, ports);
+        const bool written = CutWireFile(wire, inserts, shapes, options, {}, source).write(files, kScratch);
         benchmark::DoNotOptimize(written);
     }
     state.counters["symbols"] = static_cast<double>(count);

@@ -152,7 +152,8 @@ bool InProcessRun::TickBefore(long long limit) {
 
 std::string InProcessRun::Snapshot() {
     const sim::Drawing& drawing = session.drawing();
-    return "state " + std::to_string(palette->OpState) + ", queued " + std::to_string(palette->LastOp) +
+    return "state " + std::to_string(Number(palette->op.OpState)) + ", queued " +
+           std::to_string(Number(palette->op.LastOp)) +
            ", Timer1 " + (palette->Timer1.enabled ? "on" : "off") + ", caption \"" + palette->Caption +
            "\", prompt \"" + session.PromptLine() + "\", " + std::to_string(drawing.Entities().size()) +
            " entities, next handle " + sim::HandleText(drawing.HandleSeed()) + ", " +

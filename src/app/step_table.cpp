@@ -1,0 +1,142 @@
+#include "app/step_table.h"
+
+#include <array>
+
+#include "app/main_form.h"
+#include "blocks/block_pick_step.h"
+#include "blocks/block_states.h"
+#include "blocks/block_trim_step.h"
+#include "blocks/picture_capture_step.h"
+#include "library/library_states.h"
+#include "operation/point_reading.h"
+#include "operation/segment_wait.h"
+#include "polyline/polyline_states.h"
+#include "text/text_states.h"
+#include "wires/junction_block.h"
+#include "wires/junction_tool_step.h"
+#include "wires/line_cut_step.h"
+#include "wires/line_draw_step.h"
+#include "wires/line_trim_step.h"
+#include "wires/wire_states.h"
+
+namespace kv {
+
+namespace {
+
+using F = TFormKvaneMain;
+
+// The main tab's trim options as the cut engine takes them.
+CutOptions TrimOptions(const F& f) {
+    return {f.main.CheckLayer.checked, f.main.EditLayer.text, f.main.CheckBlock.checked, f.main.EditBlock.text,
+            f.main.CheckLine.checked,  f.main.CheckCircle.checked, f.main.CheckArc.checked, f.main.CheckLWP.checked};
+}
+
+JunctionOptions JunctionOptionsOf(const F& f) {
+    return {f.main.EditKpMark.text, f.main.CheckKpLayer.checked, f.main.EditKpLayer.text, f.main.EditKpRad.text};
+}
+
+LineDrawOptions LineDrawOptionsOf(const F& f) {
+    return {TrimOptions(f), f.main.CheckMin.checked, f.main.EditMin.text, f.main.CheckKpMark.checked, JunctionOptionsOf(f)};
+}
+
+void LineDrawSegment(F& f) { LineDrawSegmentStep(f.op, LineDrawOptionsOf(f), MarkedJunctions::kAlongTheWire); }
+void LineDrawNSegment(F& f) { LineDrawSegmentStep(f.op, LineDrawOptionsOf(f), MarkedJunctions::kAtTheEnds); }
+
+void JunctionPoint(F& f) { JunctionPointStep(f.op, JunctionOptionsOf(f)); }
+void JunctionToggle(F& f) { JunctionToggleStep(f.op, JunctionOptionsOf(f)); }
+
+void JunctionBlockPick(F& f) {
+    const std::optional<JunctionBlockChoice> choice = JunctionBlockPickStep(f.op);
+    if (!choice) return;
+    f.main.EditKpMark.text = choice->EditKpMark;
+    f.main.EditKpLayer.text = choice->EditKpLayer;
+    if (!choice->EditKpRad.empty()) f.main.EditKpRad.text = choice->EditKpRad;
+}
+
+void LineCut(F& f) { LineCutStep(f.op, {f.main.EditKpMark.text, f.main.EditKpRad.text}); }
+void LineTrim(F& f) { LineTrimStep(f.op, {TrimOptions(f), f.main.CheckMin.checked, f.main.EditMin.text}); }
+void BlockTrim(F& f) { BlockTrimStep(f.op, TrimOptions(f)); }
+void LayerPick(F& f) { BlockPickStep(f.op, BlockPickField::kLayer, f.main.EditLayer.text); }
+void BlockNamePick(F& f) { BlockPickStep(f.op, BlockPickField::kName, f.main.EditBlock.text); }
+void PictureCapture(F& f) { PictureCaptureStep(f.op, f.block.Image1, f.block.Label8.caption); }
+
+template <State segment>
+void SegmentWait(F& f) {
+    WaitForSegmentStep(f.op, segment);
+}
+
+template <State next>
+void PointRead(F& f) {
+    ReadPickedPointStep(f.op, next);
+}
+
+// A tool not built yet ends at once, as if cancelled, instead of waiting forever.
+void NotBuilt(F& f) { f.op.AbandonOperation(); }
+
+constexpr auto kSteps = std::to_array<Step>({
+    {kJunctionPointState, JunctionPoint},
+    {kJunctionToggleState, JunctionToggle},
+    {kStretchState, NotBuilt},
+    {kDrawLineState, SegmentWait<kDrawLineSegmentState>},
+    {kDrawLineSegmentState, LineDrawSegment},
+    {kDrawLineNState, SegmentWait<kDrawLineNSegmentState>},
+    {kDrawLineNSegmentState, LineDrawNSegment},
+    {kLineCutState, LineCut},
+    {kLineTrimState, LineTrim},
+    {kJunctionBlockPickState, JunctionBlockPick},
+    {kLineJointState, NotBuilt},
+    {kTwistState, SegmentWait<kTwistSegmentState>},
+    {kTwistSegmentState, NotBuilt},
+    {kShieldState, SegmentWait<kShieldSegmentState>},
+    {kShieldSegmentState, NotBuilt},
+
+    {kLayerPickState, LayerPick},
+    {kPictureCaptureState, PictureCapture},
+    {kBlockNamePickState, BlockNamePick},
+    {kBlockEraseState, NotBuilt},
+    {kBlockMoveState, NotBuilt},
+    {kBlockMoveDragState, NotBuilt},
+    {kBlockCopyState, NotBuilt},
+    {kBlockCopyDragState, NotBuilt},
+    {kBlockTrimState, BlockTrim},
+
+    {kWireNumberPointState, PointRead<kWireNumberAtPointState>},
+    {kWireNumberAtPointState, NotBuilt},
+    {kWireNumberLineState, SegmentWait<kWireNumberAlongLineState>},
+    {kWireNumberAlongLineState, NotBuilt},
+    {kTextStylePickState, NotBuilt},
+    {kWireNumberTextPickState, NotBuilt},
+    {kTextReferencePickState, NotBuilt},
+    {kTextPlaceState, NotBuilt},
+    {kTextDragState, NotBuilt},
+    {kTwoLineTextState, NotBuilt},
+    {kTwoLineLabelState, NotBuilt},
+    {kTwoLineLabelAfterDragState, NotBuilt},
+
+    {kAngledPolylineState, NotBuilt},
+    {kElementPickState, NotBuilt},
+    {kPolylineElementMoveState, NotBuilt},
+    {kLineElementMoveState, NotBuilt},
+    {kFilletFirstPickState, NotBuilt},
+    {kFilletSecondPickState, NotBuilt},
+    {kRectanglePickState, NotBuilt},
+    {kRectanglePointState, NotBuilt},
+
+    {kAddBlockState, NotBuilt},
+    {kInsertBlockState, NotBuilt},
+    {kInsertAtCentreState, NotBuilt},
+    {kInsertDragState, NotBuilt},
+    {kAngleFromLineState, NotBuilt},
+});
+
+}  // namespace
+
+std::span<const Step> Steps() { return kSteps; }
+
+StepFunction StepOf(State state) {
+    for (const Step& step : kSteps)
+        if (step.state == state) return step.run;
+    return nullptr;
+}
+
+}  // namespace kv
