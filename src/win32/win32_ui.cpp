@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "win32/modal_loop.h"
 #include "win32/wide_text.h"
 
 namespace kv {
@@ -13,24 +12,11 @@ constexpr wchar_t kMessageCaption[] = L"Korvane2000";
 
 }  // namespace
 
-void Win32Ui::RegisterDialogView(std::string name, DialogView view) { views_[std::move(name)] = std::move(view); }
-
 MessageAnswer Win32Ui::ShowMessage(std::string_view text, MessageButtons buttons) {
     const UINT type = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
     const int answer = MessageBoxW(owner_, Utf8ToWide(text).c_str(), kMessageCaption, type);
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
-}
-
-DialogResult Win32Ui::RunModal(Dialog& dialog) {
-    const auto view = views_.find(dialog.Name());
-    if (view == views_.end()) return DialogResult::Cancel;
-    return view->second(dialog, owner_, *this);
-}
-
-void Win32Ui::RaiseDialog(Dialog& dialog) {
-    const auto open = open_.find(&dialog);
-    if (open != open_.end()) RaiseWindow(open->second);
 }
 
 bool Win32Ui::LaunchProgram(std::string_view path, std::string_view parameters) {
