@@ -23,9 +23,6 @@ enum class TrimPassResult {
     kPiecesOnly,       // the pieces went in but the edited export did not: nothing erased
 };
 
-// The fence command that selects every object crossing the outline.
-std::string FenceSelectCommand(const FenceCorners& corners);
-
 // `buffer` holds the export of the picked reference and `inserts` its references as read from
 // it; the first one is the symbol. Reads its block definitions, selects the crossing objects
 // with a fence and asks selectionCount (the host link's count of what the selection found)

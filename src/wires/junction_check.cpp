@@ -5,14 +5,13 @@
 
 #include "base/strings.h"
 #include "dxf/read_entities.h"
-#include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
+#include "operation/step_round_trip.h"
 #include "wires/junction_marks.h"
 
 namespace kv {
 
 namespace {
-
-constexpr std::string_view kErasePrevious = "ERASE P\r\r";
 
 bool ExportSelection(OpContext& op, DxfBuffer& buffer) {
     return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer, ExportForm::kJunctionCheck);

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "base/number_text.h"
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
 #include "operation/step_round_trip.h"
 #include "geometry/symbol_shapes.h"
 #include "wires/trim_writers.h"
@@ -16,9 +16,6 @@ namespace kv {
 namespace {
 
 constexpr std::string_view kPickLineMessage = "線分を選択してください. ";
-constexpr std::string_view kUnerase = "OOPS ";
-
-std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
 
 // The fence along the wire; the wire itself has left the drawing, so only what crosses it is found.
 bool WireReplaced(OpContext& op, const TLineEnt& wire, const LineTrimOptions& options, const PieceMinimum& rule) {
@@ -51,16 +48,16 @@ void LineTrimStep(OpContext& op, const LineTrimOptions& options) {
     // Read before the wire is erased: a bad number must not leave it out of the drawing.
     const PieceMinimum rule = PieceMinimumOf(options.checkMin, options.editMin, header);
     const TLineEnt& wire = lines.front();
-    op.host.SendCommand("ERASE SINGLE P ");
-    op.host.SendCommand("SELECT F " + PointText(wire.P1) + " " + PointText(wire.P2) + "\r\r\r\x03");
+    op.host.SendCommand(kEraseSinglePrevious);
+    op.host.SendCommand(FenceAlongCommand(wire.P1, wire.P2));
     bool replaced = false;
     try {
         replaced = op.host.SelectionCount() >= 1 && WireReplaced(op, wire, options, rule);
     } catch (...) {
-        op.host.SendCommand(kUnerase);
+        op.host.SendCommand(kRestoreErased);
         throw;
     }
-    if (!replaced) op.host.SendCommand(kUnerase);
+    if (!replaced) op.host.SendCommand(kRestoreErased);
     RestartSingleSelection(op, kLineTrimState);
 }
 
