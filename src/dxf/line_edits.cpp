@@ -8,6 +8,7 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
+#include "dxf/entity_walk.h"
 #include "dxf/linetype_names.h"
 
 namespace kv {
@@ -91,65 +92,37 @@ void EditMark(TLineEnt& line, LineEdit edit) {
     line.Handle.insert(line.Handle.begin(), mark);
 }
 
-// One pass over the buffer gives what one scan per record would: handles are unique in an
+// One walk over the entities gives what one scan per record would: handles are unique in an
 // export, so each record's scan touches only its own LINE, and the linetype rule is idempotent.
 void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
     const EditPlan plan = PlanEdits(lines);
     if (plan.byHandle.empty()) return;
 
-    const size_t pairs = buffer.PairCount();
     std::vector<LineRange> erase;
-    std::vector<size_t> dottedLinetypes;
-    bool inEntities = false;
-    bool sectionFound = false;
-    size_t sectionPair = 0;  // the "0"/"SECTION" before "2"/"ENTITIES": where later scans start
-    bool inLine = false;
-    size_t lineStart = 0;
-    const HandleEdit* match = nullptr;
-
-    auto closeLine = [&](size_t end) {
-        if (inLine && match && match->removed) erase.push_back({2 * lineStart, 2 * (end - lineStart)});
-        inLine = false;
-        match = nullptr;
-    };
-
-    for (size_t i = 0; i < pairs; ++i) {
-        const int code = buffer.GroupCode(i);
-        if (code == 0) {
-            closeLine(i);
-            const std::string_view value = buffer.TrimmedValue(i);
-            if (value == "ENDSEC") {
-                inEntities = false;
-            } else if (inEntities && value == "LINE") {
-                inLine = true;
-                lineStart = i;
+    ForEachEntity(buffer, [&](const EntitySpan& e) {
+        if (e.type != "LINE") return;
+        const HandleEdit* match = nullptr;
+        for (size_t i = e.first + 1; i < e.end; ++i) {
+            const int code = buffer.ShortCode(i);
+            if (code == 5) {
+                const std::string_view handle = buffer.TrimmedValue(i);
+                const size_t hash = HandleHash{}(handle);
+                if (!plan.filter.MayHold(hash)) continue;
+                auto found = plan.byHandle.find(handle);
+                if (found != plan.byHandle.end()) match = &found->second;
+            } else if (match && match->moved && !match->removed) {
+                SetCoordinate(buffer, i, code, *match);
             }
-            continue;
         }
-        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") {
-            if (!sectionFound) sectionPair = i > 0 ? i - 1 : 0;
-            sectionFound = true;
-            inEntities = true;
-        } else if (code == 6 && plan.anyMoved && buffer.Value(i).find('.') != std::string_view::npos) {
-            dottedLinetypes.push_back(i);
-        }
-        if (!inLine) continue;
-        if (code == 5) {
-            const std::string_view handle = buffer.TrimmedValue(i);
-            const size_t hash = HandleHash{}(handle);
-            if (!plan.filter.MayHold(hash)) continue;
-            auto found = plan.byHandle.find(handle);
-            if (found != plan.byHandle.end()) match = &found->second;
-        } else if (match && match->moved && !match->removed) {
-            SetCoordinate(buffer, i, code, *match);
-        }
-    }
-    closeLine(pairs);
+        if (match && match->removed) erase.push_back({2 * e.first, 2 * (e.end - e.first)});
+    });
 
     // Scans after the first start at the ENTITIES section (or the file start when it has none).
-    const size_t renameFrom = plan.firstMoved || !sectionFound ? 0 : sectionPair;
-    for (size_t pair : dottedLinetypes) {
-        if (pair >= renameFrom) buffer.SetValue(pair, LinetypeWithoutDots(buffer.Value(pair)));
+    if (plan.anyMoved) {
+        for (size_t i = plan.firstMoved ? 0 : EntitiesSectionStart(buffer), n = buffer.PairCount(); i < n; ++i) {
+            if (buffer.ShortCode(i) == 6 && buffer.Value(i).find('.') != std::string_view::npos)
+                buffer.SetValue(i, LinetypeWithoutDots(buffer.Value(i)));
+        }
     }
     buffer.EraseLineRanges(std::move(erase));
 }
