@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 
 namespace kv {
 
