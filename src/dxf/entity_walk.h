@@ -47,13 +47,4 @@ void ForEachEntity(const DxfBuffer& buffer, Visit visit) {
     visit(open);
 }
 
-// Where the first ENTITIES section begins: the pair before its "2"/"ENTITIES" (its "0"/"SECTION"),
-// or 0 when there is none.
-inline size_t EntitiesSectionStart(const DxfBuffer& buffer) {
-    for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        if (buffer.ShortCode(i) == 2 && buffer.TrimmedValue(i) == "ENTITIES") return i > 0 ? i - 1 : 0;
-    }
-    return 0;
-}
-
 }  // namespace kv

@@ -9,7 +9,6 @@
 #include "base/number_text.h"
 #include "base/strings.h"
 #include "dxf/entity_walk.h"
-#include "dxf/linetype_names.h"
 
 namespace kv {
 
@@ -46,16 +45,14 @@ private:
 struct EditPlan {
     std::unordered_map<std::string, HandleEdit, HandleHash, std::equal_to<>> byHandle;
     HandleFilter filter;
-    bool anyMoved = false;
-    bool firstMoved = false;  // the first record's scan starts at the file start
 };
 
 bool IsMark(char c) { return c == static_cast<char>(LineEdit::kMoved) || c == static_cast<char>(LineEdit::kRemoved); }
 
 EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
     EditPlan plan;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& handle = lines[i].Handle;
+    for (const TLineEnt& line : lines) {
+        const std::string& handle = line.Handle;
         if (handle.empty() || !IsMark(handle[0])) continue;
         const size_t keyStart = handle.find_first_not_of("+-");
         if (keyStart == std::string::npos) continue;
@@ -65,10 +62,8 @@ EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
             continue;
         }
         edit.moved = true;
-        edit.p1 = lines[i].P1;
-        edit.p2 = lines[i].P2;
-        plan.anyMoved = true;
-        if (i == 0) plan.firstMoved = true;
+        edit.p1 = line.P1;
+        edit.p2 = line.P2;
     }
     for (const auto& [handle, edit] : plan.byHandle) plan.filter.Add(HandleHash{}(handle));
     return plan;
@@ -93,7 +88,7 @@ void EditMark(TLineEnt& line, LineEdit edit) {
 }
 
 // One walk over the entities gives what one scan per record would: handles are unique in an
-// export, so each record's scan touches only its own LINE, and the linetype rule is idempotent.
+// export, so each record's scan touches only its own LINE.
 void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
     const EditPlan plan = PlanEdits(lines);
     if (plan.byHandle.empty()) return;
@@ -116,14 +111,6 @@ void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
         }
         if (match && match->removed) erase.push_back({2 * e.first, 2 * (e.end - e.first)});
     });
-
-    // Scans after the first start at the ENTITIES section (or the file start when it has none).
-    if (plan.anyMoved) {
-        for (size_t i = plan.firstMoved ? 0 : EntitiesSectionStart(buffer), n = buffer.PairCount(); i < n; ++i) {
-            if (buffer.ShortCode(i) == 6 && buffer.Value(i).find('.') != std::string_view::npos)
-                buffer.SetValue(i, LinetypeWithoutDots(buffer.Value(i)));
-        }
-    }
     buffer.EraseLineRanges(std::move(erase));
 }
 

@@ -43,15 +43,15 @@ bool TakeDrawingAttribute(const DxfBuffer& buffer, size_t pair, int code, Record
 
 int ReadLines(const DxfBuffer& buffer, std::vector<TLineEnt>& lines) {
     ReadKind(buffer, "LINE", lines, [&](TLineEnt& e, size_t i, int code) {
-        TakeDrawingAttribute(buffer, i, code, e) || TakePointField(buffer, i, code, 10, e.P1) ||
-            TakePointField(buffer, i, code, 11, e.P2);
+        TakePointField(buffer, i, code, 10, e.P1) || TakePointField(buffer, i, code, 11, e.P2) ||
+            TakeDrawingAttribute(buffer, i, code, e);
     });
     return static_cast<int>(lines.size());
 }
 
 int ReadArcs(const DxfBuffer& buffer, std::vector<TArcEnt>& arcs) {
     ReadKind(buffer, "ARC", arcs, [&](TArcEnt& e, size_t i, int code) {
-        if (TakeDrawingAttribute(buffer, i, code, e) || TakePointField(buffer, i, code, 10, e.Center)) return;
+        if (TakePointField(buffer, i, code, 10, e.Center) || TakeDrawingAttribute(buffer, i, code, e)) return;
         if (code == 40) e.Radius = buffer.RealValue(i);
         if (code == 50) e.StartAngle = buffer.RealValue(i);
         if (code == 51) e.EndAngle = buffer.RealValue(i);
