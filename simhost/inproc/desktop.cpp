@@ -5,30 +5,17 @@
 
 #include "base/encoding.h"
 #include "simhost/session.h"
+#include "simhost/window_names.h"
 
 namespace kv::sim {
 
 namespace {
 
-// The real host's window layout: captions and classes as its windows carry them.
-constexpr std::string_view kFrameCaption = "AutoCAD 2000 - [Drawing1.dwg]";
-constexpr std::string_view kFrameClass = "Afx:400000:8:10011:0:1a0b";
-constexpr std::string_view kCommandLineCaption = "コマンド ライン";
-constexpr std::string_view kCommandLineClass = "Afx:400000:8:10011:0:0";
-constexpr std::string_view kTextWindowCaption = "AutoCAD テキスト ウィンドウ - Drawing1.dwg";
-constexpr std::string_view kTextWindowClass = "Afx:400000:b:10011:6:0";
-constexpr std::string_view kPromptCaption = "Headlands";
-constexpr std::string_view kHistoryCaption = "MountTam";
 // The two controls have a class of their own that answers WM_GETTEXT with the
 // contents and never changes the window name.
 constexpr std::string_view kControlClass = "SimhostCommandText";
 constexpr std::string_view kMdiClientClass = "MDIClient";
-constexpr std::string_view kDrawingWindowCaption = "Drawing1.dwg";
-constexpr std::string_view kDrawingWindowClass = "Afx:400000:b:10011:6:1c05";
-constexpr std::string_view kViewClass = "Afx:400000:28:10011:0:0";
 
-constexpr std::uint32_t kTypedInputTag = 1;
-constexpr std::uint32_t kCopyHistoryCommand = 0x800D;
 // GetWindowTextA and GetClassNameA fill a buffer of 255 bytes.
 constexpr std::size_t kNameBytes = 254;
 

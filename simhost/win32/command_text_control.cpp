@@ -5,7 +5,7 @@
 
 #include "base/encoding.h"
 #include "fonts.h"
-#include "wide_text.h"
+#include "win32/scoped_gdi.h"
 
 namespace kv::sim::win {
 
@@ -86,18 +86,18 @@ void Paint(HWND w, const ControlState& state) {
     HDC dc = BeginPaint(w, &ps);
     RECT client;
     GetClientRect(w, &client);
-    HBRUSH background = CreateSolidBrush(kBackground);
-    FillRect(dc, &client, background);
-    DeleteObject(background);
-    HGDIOBJ oldFont = SelectObject(dc, CommandLineFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kForeground);
-    if (state.style == CommandTextStyle::PromptLine) {
-        PaintPromptLine(dc, client, state);
-    } else {
-        PaintHistoryPane(dc, client, state);
+    {
+        const ScopedBrush background(CreateSolidBrush(kBackground));
+        FillRect(dc, &client, background.get());
+        const ScopedSelect font(dc, CommandLineFont());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, kForeground);
+        if (state.style == CommandTextStyle::PromptLine) {
+            PaintPromptLine(dc, client, state);
+        } else {
+            PaintHistoryPane(dc, client, state);
+        }
     }
-    SelectObject(dc, oldFont);
     EndPaint(w, &ps);
 }
 
@@ -151,9 +151,9 @@ bool RegisterCommandTextClass(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0;
 }
 
-HWND CreateCommandText(HWND parent, const char* name, CommandTextStyle style, HINSTANCE instance) {
-    return CreateWindowExA(0, kClassName, name, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr, instance,
-                           reinterpret_cast<LPVOID>(static_cast<INT_PTR>(style)));
+HWND CreateCommandText(HWND parent, std::string_view name, CommandTextStyle style, HINSTANCE instance) {
+    return CreateWindowExA(0, kClassName, std::string(name).c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                           nullptr, instance, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(style)));
 }
 
 void SetCommandText(HWND control, std::string_view utf8) {
@@ -162,7 +162,7 @@ void SetCommandText(HWND control, std::string_view utf8) {
     std::string ansi = Utf8ToAnsi(utf8);
     if (ansi == state->ansi) return;
     state->ansi = std::move(ansi);
-    state->shown = Widen(utf8);
+    state->shown = Utf8ToWide(utf8);
     InvalidateRect(control, nullptr, FALSE);
 }
 

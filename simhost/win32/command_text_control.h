@@ -16,7 +16,7 @@ enum class CommandTextStyle {
 };
 
 bool RegisterCommandTextClass(HINSTANCE instance);
-HWND CreateCommandText(HWND parent, const char* name, CommandTextStyle style, HINSTANCE instance);
+HWND CreateCommandText(HWND parent, std::string_view name, CommandTextStyle style, HINSTANCE instance);
 // New contents (UTF-8); the control repaints only when they changed.
 void SetCommandText(HWND control, std::string_view utf8);
 

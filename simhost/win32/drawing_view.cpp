@@ -6,10 +6,11 @@
 #include <map>
 #include <vector>
 
+#include "base/encoding.h"
 #include "fonts.h"
 #include "host_front.h"
 #include "simhost/scene.h"
-#include "wide_text.h"
+#include "win32/scoped_gdi.h"
 #include "window_procs.h"
 
 namespace kv::sim::win {
@@ -50,32 +51,27 @@ POINT ToPoint(const ViewMapping& view, Point3 p) {
 
 COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
-// One pen and one brush per colour while a picture is painted.
+// One pen and one brush per colour while a picture is painted; none may still be selected
+// when the cache goes.
 class GdiCache {
 public:
     explicit GdiCache(HDC dc) : dc_(dc) {}
-    ~GdiCache() {
-        for (auto& [color, pen] : pens_) DeleteObject(pen);
-        for (auto& [color, brush] : brushes_) DeleteObject(brush);
-    }
-    GdiCache(const GdiCache&) = delete;
-    GdiCache& operator=(const GdiCache&) = delete;
 
     void Pen(COLORREF color) {
-        auto [it, fresh] = pens_.try_emplace(color, nullptr);
-        if (fresh) it->second = CreatePen(PS_SOLID, 1, color);
-        SelectObject(dc_, it->second);
+        ScopedPen& pen = pens_[color];
+        if (!pen) pen.Reset(CreatePen(PS_SOLID, 1, color));
+        SelectObject(dc_, pen.get());
     }
     void Brush(COLORREF color) {
-        auto [it, fresh] = brushes_.try_emplace(color, nullptr);
-        if (fresh) it->second = CreateSolidBrush(color);
-        SelectObject(dc_, it->second);
+        ScopedBrush& brush = brushes_[color];
+        if (!brush) brush.Reset(CreateSolidBrush(color));
+        SelectObject(dc_, brush.get());
     }
 
 private:
     HDC dc_;
-    std::map<COLORREF, HPEN> pens_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<COLORREF, ScopedPen> pens_;
+    std::map<COLORREF, ScopedBrush> brushes_;
 };
 
 void DrawPaths(HDC dc, GdiCache& gdi, const ViewMapping& view, const std::vector<ScenePath>& paths) {
@@ -120,28 +116,40 @@ void DrawTexts(HDC dc, const ViewMapping& view, const std::vector<SceneText>& te
             anchor.x += std::sin(r) * text.height / 2;
             anchor.y -= std::cos(r) * text.height / 2;
         }
-        HFONT font = CreateDrawingTextFont(pixels, text.rotation, text.widthFactor);
-        HGDIOBJ old = SelectObject(dc, font);
+        const ScopedFont font(CreateDrawingTextFont(pixels, text.rotation, text.widthFactor));
+        const ScopedSelect selected(dc, font.get());
         SetTextColor(dc, ToColorRef(text.color));
         SetTextAlign(dc, TextAlignment(text));
         POINT at = ToPoint(view, anchor);
-        std::wstring wide = Widen(text.text);
+        std::wstring wide = Utf8ToWide(text.text);
         TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
-        SelectObject(dc, old);
-        DeleteObject(font);
     }
 }
 
 void DrawDragFrame(HDC dc, const Gesture& gesture) {
     if (!gesture.dragging) return;
     bool crossing = gesture.leftNow.x < gesture.leftStart.x;
-    HPEN pen = CreatePen(crossing ? PS_DASH : PS_SOLID, 1, crossing ? kCrossingFrame : kWindowFrame);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const ScopedPen pen(CreatePen(crossing ? PS_DASH : PS_SOLID, 1, crossing ? kCrossingFrame : kWindowFrame));
+    const ScopedSelect penSelected(dc, pen.get());
+    const ScopedSelect brushSelected(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, gesture.leftStart.x, gesture.leftStart.y, gesture.leftNow.x, gesture.leftNow.y);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+}
+
+void PaintScene(HDC dc, const RECT& client, HWND w, const HostFront& front) {
+    const ScopedBrush background(CreateSolidBrush(kBackground));
+    FillRect(dc, &client, background.get());
+    SetBkMode(dc, TRANSPARENT);
+    Scene scene = BuildScene(front.Host().GetDrawing());
+    {
+        GdiCache gdi(dc);
+        // Puts the DC's own pen and brush back before the cache deletes its objects.
+        const ScopedSelect pen(dc, GetStockObject(BLACK_PEN));
+        const ScopedSelect brush(dc, GetStockObject(NULL_BRUSH));
+        DrawFills(dc, gdi, front.View(), scene.fills);
+        DrawPaths(dc, gdi, front.View(), scene.paths);
+    }
+    DrawTexts(dc, front.View(), scene.texts);
+    DrawDragFrame(dc, Gestures()[w]);
 }
 
 void Paint(HWND w, const HostFront& front) {
@@ -150,29 +158,14 @@ void Paint(HWND w, const HostFront& front) {
     RECT client;
     GetClientRect(w, &client);
     // Drawn off screen first, so that zooming and panning do not flicker.
-    HDC dc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap =
-        CreateCompatibleBitmap(windowDc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HBRUSH background = CreateSolidBrush(kBackground);
-    FillRect(dc, &client, background);
-    DeleteObject(background);
-    SetBkMode(dc, TRANSPARENT);
-    Scene scene = BuildScene(front.Host().GetDrawing());
     {
-        GdiCache gdi(dc);
-        DrawFills(dc, gdi, front.View(), scene.fills);
-        DrawPaths(dc, gdi, front.View(), scene.paths);
-        // The cache's pens and brushes go before it deletes them.
-        SelectObject(dc, GetStockObject(BLACK_PEN));
-        SelectObject(dc, GetStockObject(NULL_BRUSH));
+        const ScopedCreatedDc dc(CreateCompatibleDC(windowDc));
+        const ScopedBitmap bitmap(CreateCompatibleBitmap(windowDc, std::max<LONG>(client.right, 1),
+                                                         std::max<LONG>(client.bottom, 1)));
+        const ScopedSelect selected(dc.get(), bitmap.get());
+        PaintScene(dc.get(), client, w, front);
+        BitBlt(windowDc, 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
     }
-    DrawTexts(dc, front.View(), scene.texts);
-    DrawDragFrame(dc, Gestures()[w]);
-    BitBlt(windowDc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     EndPaint(w, &ps);
 }
 

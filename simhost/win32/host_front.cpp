@@ -8,9 +8,8 @@
 #include "base/strings.h"
 #include "command_text_control.h"
 #include "simhost/console.h"
-#include "window_names.h"
+#include "simhost/window_names.h"
 #include "window_procs.h"
-#include "wide_text.h"
 
 namespace kv::sim::win {
 
@@ -29,8 +28,9 @@ constexpr int kClipboardTries = 10;
 constexpr DWORD kClipboardRetryMs = 20;
 constexpr UINT kReplyTimeoutMs = 5000;
 
-bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style, HCURSOR cursor,
+bool Register(HINSTANCE instance, std::string_view name, WNDPROC proc, UINT style, HCURSOR cursor,
               HBRUSH background) {
+    const std::wstring className = Utf8ToWide(name);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
@@ -39,7 +39,7 @@ bool Register(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style,
     wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     wc.hCursor = cursor;
     wc.hbrBackground = background;
-    wc.lpszClassName = name;
+    wc.lpszClassName = className.c_str();
     return RegisterClassExW(&wc) != 0;
 }
 
@@ -89,9 +89,10 @@ std::optional<std::string> HostFront::Open(const FrontOptions& options, int show
         if (!loaded.ok) return loaded.text;
     }
     if (!RegisterClasses()) return LastError("RegisterClassEx");
-    frame_ = CreateWindowExW(0, kFrameClass, kFrameCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             kFrameRect.left, kFrameRect.top, kFrameRect.right - kFrameRect.left,
-                             kFrameRect.bottom - kFrameRect.top, nullptr, nullptr, instance_, this);
+    frame_ = CreateWindowExW(0, Utf8ToWide(kFrameClass).c_str(), Utf8ToWide(kFrameCaption).c_str(),
+                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameRect.left, kFrameRect.top,
+                             kFrameRect.right - kFrameRect.left, kFrameRect.bottom - kFrameRect.top, nullptr,
+                             nullptr, instance_, this);
     if (!frame_) return LastError("creating the frame");
     CreateDrawingWindows();
     CreateCommandBar();
@@ -114,7 +115,7 @@ bool HostFront::RegisterClasses() {
     return Register(instance_, kFrameClass, FrameProc, 0, arrow, face) &&
            Register(instance_, kDrawingWindowClass, DrawingWindowProc, 0, arrow, nullptr) &&
            Register(instance_, kViewClass, ViewProc, CS_DBLCLKS, LoadCursor(nullptr, IDC_CROSS), nullptr) &&
-           Register(instance_, kCommandBarClass, CommandBarProc, 0, arrow, face) &&
+           Register(instance_, kCommandLineClass, CommandBarProc, 0, arrow, face) &&
            Register(instance_, kTextWindowClass, TextWindowProc, 0, arrow, face) &&
            RegisterCommandTextClass(instance_);
 }
@@ -125,9 +126,11 @@ void HostFront::CreateDrawingWindows() {
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                                  frame_, nullptr, instance_, &client);
     if (!mdiClient_) return;
+    const std::wstring drawingClass = Utf8ToWide(kDrawingWindowClass);
+    const std::wstring drawingCaption = Utf8ToWide(kDrawingWindowCaption);
     MDICREATESTRUCTW child{};
-    child.szClass = kDrawingWindowClass;
-    child.szTitle = kDrawingWindowCaption;
+    child.szClass = drawingClass.c_str();
+    child.szTitle = drawingCaption.c_str();
     child.hOwner = instance_;
     child.x = child.y = child.cx = child.cy = CW_USEDEFAULT;
     child.style = WS_MAXIMIZE | WS_CLIPCHILDREN;
@@ -136,28 +139,28 @@ void HostFront::CreateDrawingWindows() {
     if (!drawingWindow_) return;
     RECT area;
     GetClientRect(drawingWindow_, &area);
-    viewWindow_ = CreateWindowExW(0, kViewClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, area.right,
+    viewWindow_ = CreateWindowExW(0, Utf8ToWide(kViewClass).c_str(), nullptr, WS_CHILD | WS_VISIBLE, 0, 0, area.right,
                                   area.bottom, drawingWindow_, nullptr, instance_, this);
 }
 
 void HostFront::CreateCommandBar() {
     commandBar_ =
-        CreateWindowExW(0, kCommandBarClass, kCommandBarCaption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                        0, 0, 0, frame_, nullptr, instance_, this);
+        CreateWindowExW(0, Utf8ToWide(kCommandLineClass).c_str(), Utf8ToWide(kCommandLineCaption).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame_, nullptr, instance_, this);
     if (!commandBar_) return;
-    historyPane_ = CreateCommandText(commandBar_, kHistoryName, CommandTextStyle::HistoryPane, instance_);
-    prompt_ = CreateCommandText(commandBar_, kPromptName, CommandTextStyle::PromptLine, instance_);
+    historyPane_ = CreateCommandText(commandBar_, kHistoryCaption, CommandTextStyle::HistoryPane, instance_);
+    prompt_ = CreateCommandText(commandBar_, kPromptCaption, CommandTextStyle::PromptLine, instance_);
 }
 
 void HostFront::CreateTextWindow() {
     // Owned by the frame: it stays in front of it, in the frame's thread.
-    textWindow_ = CreateWindowExW(
-        0, kTextWindowClass, kTextWindowCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kTextWindowRect.left,
-        kTextWindowRect.top, kTextWindowRect.right - kTextWindowRect.left,
-        kTextWindowRect.bottom - kTextWindowRect.top, frame_, nullptr, instance_, this);
+    textWindow_ = CreateWindowExW(0, Utf8ToWide(kTextWindowClass).c_str(), Utf8ToWide(kTextWindowCaption).c_str(),
+                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kTextWindowRect.left, kTextWindowRect.top,
+                                  kTextWindowRect.right - kTextWindowRect.left,
+                                  kTextWindowRect.bottom - kTextWindowRect.top, frame_, nullptr, instance_, this);
     if (!textWindow_) return;
-    textHistory_ = CreateCommandText(textWindow_, kHistoryName, CommandTextStyle::HistoryPane, instance_);
-    textPrompt_ = CreateCommandText(textWindow_, kPromptName, CommandTextStyle::PromptLine, instance_);
+    textHistory_ = CreateCommandText(textWindow_, kHistoryCaption, CommandTextStyle::HistoryPane, instance_);
+    textPrompt_ = CreateCommandText(textWindow_, kPromptCaption, CommandTextStyle::PromptLine, instance_);
     LayoutTextWindow();
 }
 
@@ -253,7 +256,7 @@ void HostFront::KeyChar(wchar_t c) {
     } else if (c == L'\r' || c == L'\b' || c == L'\t' || c >= 0x20) {
         if (c >= 0xD800 && c <= 0xDFFF) return;  // the host's code page has no characters beyond the BMP
         wchar_t one[2] = {c, 0};
-        host_.Type(Narrow(one));
+        host_.Type(WideToUtf8(one));
     } else {
         return;
     }
@@ -285,7 +288,7 @@ void HostFront::Enter() {
 
 void HostFront::CopyHistoryToClipboard() {
     std::string utf8 = host_.HistoryText();
-    std::wstring wide = Widen(utf8);
+    std::wstring wide = Utf8ToWide(utf8);
     std::string ansi = Utf8ToAnsi(utf8);
     if (!OpenClipboardPatiently(textWindow_)) return;
     EmptyClipboard();

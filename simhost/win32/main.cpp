@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/encoding.h"
 #include "host_front.h"
-#include "wide_text.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     for (int i = 1; i < __argc; ++i) {
         std::wstring arg = __wargv[i];
         if (arg == L"--load" && i + 1 < __argc) {
-            options.loadFile = Narrow(__wargv[++i]);
+            options.loadFile = kv::WideToUtf8(__wargv[++i]);
         } else if (arg == L"--text-window") {
             options.showTextWindow = true;
         } else if (arg == L"--half-width-prompt") {
@@ -39,9 +39,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     HostFront front(instance, kv::sim::RealFiles());
     front.Switches().halfWidthIdlePrompt = halfWidthPrompt;
-    front.SetWorkingFolder(Narrow(std::filesystem::current_path().wstring()));
+    front.SetWorkingFolder(kv::WideToUtf8(std::filesystem::current_path().wstring()));
     if (auto error = front.Open(options, showCommand)) {
-        MessageBoxW(nullptr, Widen(*error).c_str(), kErrorCaption, MB_ICONERROR);
+        MessageBoxW(nullptr, kv::Utf8ToWide(*error).c_str(), kErrorCaption, MB_ICONERROR);
         return 1;
     }
     MSG msg;

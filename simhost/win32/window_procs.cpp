@@ -1,7 +1,7 @@
 #include "window_procs.h"
 
 #include "host_front.h"
-#include "window_names.h"
+#include "simhost/window_names.h"
 
 namespace kv::sim::win {
 

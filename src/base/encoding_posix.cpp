@@ -49,10 +49,15 @@ private:
     iconv_t cd_;
 };
 
-size_t Utf8SequenceLength(std::string_view s) {
-    unsigned char c = static_cast<unsigned char>(s[0]);
-    size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    return n <= s.size() ? n : s.size();
+// The bytes one '?' stands for: a whole character the code page lacks, or the start of a
+// sequence that is no UTF-8, up to the first byte that cannot continue it. A byte that may
+// begin the next character (a CR LF above all) is never taken along.
+size_t BadUtf8Length(std::string_view s) {
+    const unsigned char lead = static_cast<unsigned char>(s[0]);
+    const size_t expected = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    size_t n = 1;
+    while (n < expected && n < s.size() && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) ++n;
+    return n;
 }
 
 }  // namespace
@@ -60,7 +65,7 @@ size_t Utf8SequenceLength(std::string_view s) {
 std::string Utf8ToAnsi(std::string_view utf8) {
     Iconv cv(kAnsiCodePage, "UTF-8");
     if (!cv.ok()) return std::string(utf8);
-    return cv.Convert(utf8, "?", Utf8SequenceLength);
+    return cv.Convert(utf8, "?", BadUtf8Length);
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {

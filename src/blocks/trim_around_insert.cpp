@@ -2,27 +2,14 @@
 
 #include <optional>
 
-#include "base/number_text.h"
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "geometry/block_extents.h"
 #include "geometry/symbol_shapes.h"
+#include "hostlink/host_commands.h"
+#include "operation/step_round_trip.h"
 
 namespace kv {
-
-namespace {
-
-std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
-
-constexpr const char* kErasePrevious = "\x03" "ERASE P\r\r";
-
-}  // namespace
-
-std::string FenceSelectCommand(const FenceCorners& corners) {
-    std::string command = "SELECT F ";
-    for (const Point3& corner : corners) command += PointText(corner) + "\r";
-    return command + PointText(corners[0]) + "\r\r\r";
-}
 
 TrimPassResult TrimAroundInsert(const DxfBuffer& buffer, const std::vector<TInsertEnt>& inserts,
                                 const CutOptions& options, RoundTripPorts& ports,
@@ -36,7 +23,7 @@ TrimPassResult TrimAroundInsert(const DxfBuffer& buffer, const std::vector<TInse
     if (!fence) return TrimPassResult::kNoFence;
     const SymbolShapes shapes(geometry);
 
-    ports.host.SendCommand(FenceSelectCommand(*fence));
+    ports.host.SendCommand(ClosedFenceCommand(*fence));
     if (selectionCount() <= 0) return TrimPassResult::kNothingCrossed;
     std::vector<TLineEnt> lines;
     const RoundTripResult trip = RunRoundTrip(
@@ -54,7 +41,7 @@ TrimPassResult TrimAroundInsert(const DxfBuffer& buffer, const std::vector<TInse
     case RoundTripResult::kPartlyInserted: return TrimPassResult::kPiecesOnly;
     case RoundTripResult::kInserted: break;
     }
-    ports.host.SendCommand(kErasePrevious);
+    ports.host.SendCommand(kCancelErasePrevious);
     return TrimPassResult::kTrimmed;
 }
 

@@ -24,9 +24,6 @@ enum class TrimPassResult {
                        // drawing went back to the undo mark
 };
 
-// The fence command that selects every object crossing the outline.
-std::string FenceSelectCommand(const FenceCorners& corners);
-
 // `buffer` holds the export of the picked reference and `inserts` its references as read from
 // it; the first one is the symbol. Reads its block definitions, selects the crossing objects
 // with a fence and asks selectionCount (the host link's count of what the selection found)

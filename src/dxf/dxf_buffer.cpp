@@ -234,6 +234,11 @@ void DxfBuffer::Clear() {
     edited_.clear();
 }
 
+void DxfBuffer::ThrowConversionError(size_t pair, const std::string& message) const {
+    throw ConversionError("line " + std::to_string(ValueLineNumber(pair)) + ", group " +
+                          std::string(TrimmedCode(pair)) + ": " + message);
+}
+
 void DxfBuffer::ThrowPastEnd(size_t i) {
     throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
 }
@@ -388,18 +393,14 @@ double DxfBuffer::RealValue(size_t pair) const {
     double v = 0;
     if (PlainRealValue(pair, v)) return v;
     const std::string_view text = TrimmedValue(pair);
-    if (!ReadTrimmedReal(text, v))
-        throw ConversionError("line " + std::to_string(ValueLineNumber(pair)) + ": " +
-                              RealConversionMessage(text));
+    if (!ReadTrimmedReal(text, v)) ThrowConversionError(pair, RealConversionMessage(text));
     return v;
 }
 
 int DxfBuffer::IntValue(size_t pair) const {
     const std::string_view text = TrimmedValue(pair);
     int v = 0;
-    if (!ReadTrimmedInt(text, v))
-        throw ConversionError("line " + std::to_string(ValueLineNumber(pair)) + ": " +
-                              IntConversionMessage(text));
+    if (!ReadTrimmedInt(text, v)) ThrowConversionError(pair, IntConversionMessage(text));
     return v;
 }
 

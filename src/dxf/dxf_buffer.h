@@ -80,8 +80,8 @@ public:
     // 1-based number of the value's line, as an editor shows it.
     size_t ValueLineNumber(size_t pair) const { return 2 * pair + 2; }
 
-    // The trimmed value as a number; ConversionError names the line when it is not one:
-    // "line 12: 'abc' is not a valid floating point value".
+    // The trimmed value as a number; ConversionError names the value's line and the group code
+    // when it is not one: "line 12, group 10: 'abc' is not a valid floating point value".
     double RealValue(size_t pair) const;
     int IntValue(size_t pair) const;
 
@@ -105,6 +105,7 @@ private:
     // decimal of at most 19 digits in an unedited pair (the general conversion then decides).
     bool PlainRealValue(size_t pair, double& out) const;
     [[noreturn]] static void ThrowPastEnd(size_t i);
+    [[noreturn]] void ThrowConversionError(size_t pair, const std::string& message) const;
     std::string_view EditedLine(size_t i) const;
 
     struct EditedPair {

@@ -16,8 +16,8 @@ namespace kv {
 bool WriteDxfFile(Files& files, std::string_view path, const std::vector<std::string>& items);
 
 // Saves the buffer (after in-place edits) the same way. The readers and the line edits give
-// linetype references the "_" form of dotted names; the linetype table entries and every other
-// group 6 take that form too first (in the buffer as well), so that no reference dangles.
+// linetype references the "_" form of dotted names, so the whole buffer takes that form first
+// (UseLinetypesWithoutDots).
 bool SaveDxfBuffer(Files& files, std::string_view path, DxfBuffer& buffer);
 
 }  // namespace kv

@@ -8,7 +8,7 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "dxf/linetype_names.h"
+#include "dxf/entity_walk.h"
 
 namespace kv {
 
@@ -45,16 +45,14 @@ private:
 struct EditPlan {
     std::unordered_map<std::string, HandleEdit, HandleHash, std::equal_to<>> byHandle;
     HandleFilter filter;
-    bool anyMoved = false;
-    bool firstMoved = false;  // the first record's scan starts at the file start
 };
 
 bool IsMark(char c) { return c == static_cast<char>(LineEdit::kMoved) || c == static_cast<char>(LineEdit::kRemoved); }
 
 EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
     EditPlan plan;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& handle = lines[i].Handle;
+    for (const TLineEnt& line : lines) {
+        const std::string& handle = line.Handle;
         if (handle.empty() || !IsMark(handle[0])) continue;
         const size_t keyStart = handle.find_first_not_of("+-");
         if (keyStart == std::string::npos) continue;
@@ -64,10 +62,8 @@ EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
             continue;
         }
         edit.moved = true;
-        edit.p1 = lines[i].P1;
-        edit.p2 = lines[i].P2;
-        plan.anyMoved = true;
-        if (i == 0) plan.firstMoved = true;
+        edit.p1 = line.P1;
+        edit.p2 = line.P2;
     }
     for (const auto& [handle, edit] : plan.byHandle) plan.filter.Add(HandleHash{}(handle));
     return plan;
@@ -91,66 +87,30 @@ void EditMark(TLineEnt& line, LineEdit edit) {
     line.Handle.insert(line.Handle.begin(), mark);
 }
 
-// One pass over the buffer gives what one scan per record would: handles are unique in an
-// export, so each record's scan touches only its own LINE, and the linetype rule is idempotent.
+// One walk over the entities gives what one scan per record would: handles are unique in an
+// export, so each record's scan touches only its own LINE.
 void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
     const EditPlan plan = PlanEdits(lines);
     if (plan.byHandle.empty()) return;
 
-    const size_t pairs = buffer.PairCount();
     std::vector<LineRange> erase;
-    std::vector<size_t> dottedLinetypes;
-    bool inEntities = false;
-    bool sectionFound = false;
-    size_t sectionPair = 0;  // the "0"/"SECTION" before "2"/"ENTITIES": where later scans start
-    bool inLine = false;
-    size_t lineStart = 0;
-    const HandleEdit* match = nullptr;
-
-    auto closeLine = [&](size_t end) {
-        if (inLine && match && match->removed) erase.push_back({2 * lineStart, 2 * (end - lineStart)});
-        inLine = false;
-        match = nullptr;
-    };
-
-    for (size_t i = 0; i < pairs; ++i) {
-        const int code = buffer.GroupCode(i);
-        if (code == 0) {
-            closeLine(i);
-            const std::string_view value = buffer.TrimmedValue(i);
-            if (value == "ENDSEC") {
-                inEntities = false;
-            } else if (inEntities && value == "LINE") {
-                inLine = true;
-                lineStart = i;
+    ForEachEntity(buffer, [&](const EntitySpan& e) {
+        if (e.type != "LINE") return;
+        const HandleEdit* match = nullptr;
+        for (size_t i = e.first + 1; i < e.end; ++i) {
+            const int code = buffer.ShortCode(i);
+            if (code == 5) {
+                const std::string_view handle = buffer.TrimmedValue(i);
+                const size_t hash = HandleHash{}(handle);
+                if (!plan.filter.MayHold(hash)) continue;
+                auto found = plan.byHandle.find(handle);
+                if (found != plan.byHandle.end()) match = &found->second;
+            } else if (match && match->moved && !match->removed) {
+                SetCoordinate(buffer, i, code, *match);
             }
-            continue;
         }
-        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") {
-            if (!sectionFound) sectionPair = i > 0 ? i - 1 : 0;
-            sectionFound = true;
-            inEntities = true;
-        } else if (code == 6 && plan.anyMoved && buffer.Value(i).find('.') != std::string_view::npos) {
-            dottedLinetypes.push_back(i);
-        }
-        if (!inLine) continue;
-        if (code == 5) {
-            const std::string_view handle = buffer.TrimmedValue(i);
-            const size_t hash = HandleHash{}(handle);
-            if (!plan.filter.MayHold(hash)) continue;
-            auto found = plan.byHandle.find(handle);
-            if (found != plan.byHandle.end()) match = &found->second;
-        } else if (match && match->moved && !match->removed) {
-            SetCoordinate(buffer, i, code, *match);
-        }
-    }
-    closeLine(pairs);
-
-    // Scans after the first start at the ENTITIES section (or the file start when it has none).
-    const size_t renameFrom = plan.firstMoved || !sectionFound ? 0 : sectionPair;
-    for (size_t pair : dottedLinetypes) {
-        if (pair >= renameFrom) buffer.SetValue(pair, LinetypeWithoutDots(buffer.Value(pair)));
-    }
+        if (match && match->removed) erase.push_back({2 * e.first, 2 * (e.end - e.first)});
+    });
     buffer.EraseLineRanges(std::move(erase));
 }
 

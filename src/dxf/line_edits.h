@@ -21,8 +21,8 @@ void EditMark(TLineEnt& line, LineEdit edit);
 // Applies every mark of lines to the LINE entities of the buffer's ENTITIES section, in array
 // order: "+" sets 10, 20, 11 and 21 from P1 and P2 (z stays), "-" deletes the entity. The first
 // character of a handle decides; all leading marks are stripped before matching. A handle that
-// matches nothing changes nothing. Once any record is "+", every group 6 value from the ENTITIES
-// section on (from the file start when the first record is "+") gets "." replaced by "_".
+// matches nothing changes nothing. Linetype names stay as they are: SaveDxfBuffer gives them
+// their "_" form.
 void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer);
 
 }  // namespace kv

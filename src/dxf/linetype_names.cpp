@@ -10,11 +10,26 @@ std::string LinetypeWithoutDots(std::string_view name) {
     return out;
 }
 
-std::string TakeLinetypeName(DxfBuffer& buffer, size_t pair) {
-    const std::string_view raw = buffer.Value(pair);
-    if (raw.find('.') == std::string_view::npos) return std::string(buffer.TrimmedValue(pair));
-    buffer.SetValue(pair, LinetypeWithoutDots(raw));
-    return std::string(buffer.TrimmedValue(pair));
+void UseLinetypesWithoutDots(DxfBuffer& buffer) {
+    bool tableTypeNext = false;  // the first group 2 after "0"/"TABLE" names the table
+    bool inLtypeTable = false;
+    for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
+        const int code = buffer.GroupCode(i);
+        if (code == 0) {
+            const std::string_view value = buffer.TrimmedValue(i);
+            if (value == "TABLE") tableTypeNext = true;
+            if (value == "ENDTAB") inLtypeTable = false;
+            continue;
+        }
+        if (code == 2 && tableTypeNext) {
+            tableTypeNext = false;
+            inLtypeTable = buffer.TrimmedValue(i) == "LTYPE";
+            continue;
+        }
+        const bool isName = code == 6 || (code == 2 && inLtypeTable);
+        if (isName && buffer.Value(i).find('.') != std::string_view::npos)
+            buffer.SetValue(i, LinetypeWithoutDots(buffer.Value(i)));
+    }
 }
 
 }  // namespace kv

@@ -2,7 +2,6 @@
 // the linetype table copy and the line edits all use this one form.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,8 +11,8 @@ namespace kv {
 
 std::string LinetypeWithoutDots(std::string_view name);
 
-// The trimmed value of `pair` as a linetype name; a name holding "." is also written back
-// into the buffer with "_", so that a later save carries the new name.
-std::string TakeLinetypeName(DxfBuffer& buffer, size_t pair);
+// The pass that gives a buffer that form throughout: every group 6 value and every entry name
+// of the LTYPE table, so that no reference in an edited export dangles.
+void UseLinetypesWithoutDots(DxfBuffer& buffer);
 
 }  // namespace kv

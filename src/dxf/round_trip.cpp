@@ -12,22 +12,6 @@ std::string ScratchDxfPath(std::string_view executablePath) {
     return std::string(executablePath.substr(0, hasExtension ? dot : executablePath.size())) + ".dxf";
 }
 
-bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer,
-                    ExportForm form) {
-    buffer.Clear();
-    files.Delete(path);
-    const std::string file(path);
-    if (form == ExportForm::kStandard) {
-        host.SendCommand("FILEDIA 0 ");
-        host.SendCommand("DXFOUT " + file + "\rV 2000 O P\r\r16\r");
-    } else {
-        host.SendCommand("\x03" "FILEDIA 0 ");
-        host.SendCommand("DXFOUT " + file + "\rV 2000 O P \r16 ");
-    }
-    host.SendCommand("'FILEDIA 1 ");
-    return LoadExport(files, path, buffer);
-}
-
 bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
     buffer.Clear();
     if (!files.Exists(path)) return false;
@@ -38,13 +22,6 @@ bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
     } catch (const std::length_error&) {  // too large to index; treated like an unreadable file
         return false;
     }
-    return true;
-}
-
-bool InsertDxf(CommandChannel& host, Files& files, std::string_view path, InsertForm form) {
-    if (!files.Exists(path)) return false;
-    const std::string command = std::string("-INSERT *").append(path).append("\r0,0 1 0\r");
-    host.SendCommand(form == InsertForm::kCancelFirst ? "\x03" + command : command);
     return true;
 }
 

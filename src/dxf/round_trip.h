@@ -1,5 +1,5 @@
-// The two ends of every round trip: the host exports the selection into the scratch file, and
-// a written file is brought back as an exploded insert at the origin.
+// The file side of every round trip: the scratch file beside the executable, and the export
+// the host wrote into it read back.
 #pragma once
 
 #include <functional>
@@ -24,27 +24,10 @@ struct RoundTripPorts {
     std::function<bool(std::string_view path)> insertArrived = {};
 };
 
-
 // The executable's path with its extension replaced by ".dxf" (added when it has none).
 std::string ScratchDxfPath(std::string_view executablePath);
 
-// kStandard answers the export prompts with Enter after "P"; the junction check of line
-// drawing cancels first and answers with blanks.
-enum class ExportForm { kStandard, kJunctionCheck };
-
-// Exports the host's previous selection set into path and loads it into buffer. The buffer
-// is cleared and the old file deleted first. False when no readable file came back.
-bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer,
-                    ExportForm form = ExportForm::kStandard);
-
 // Loads an export the host wrote into path. False when there is no readable file.
 bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer);
-
-// kCancelFirst leads with Ctrl+C; a second insert of the same round trip may leave it out.
-enum class InsertForm { kCancelFirst, kNoCancel };
-
-// Inserts the file exploded at 0,0, scale 1, rotation 0 when it exists; false otherwise.
-bool InsertDxf(CommandChannel& host, Files& files, std::string_view path,
-               InsertForm form = InsertForm::kCancelFirst);
 
 }  // namespace kv

@@ -14,10 +14,6 @@ Point3 PointSub(const Point3& a, const Point3& b) { return {a.x - b.x, a.y - b.y
 
 Point3 PointMul(const Point3& a, const Point3& s) { return {a.x * s.x, a.y * s.y, a.z * s.z}; }
 
-Point3 PointSum3(const Point3& a, const Point3& b, const Point3& c) {
-    return PointAdd(PointAdd(a, b), c);
-}
-
 double Distance2D(const Point3& a, const Point3& b) {
     const double dx = a.x - b.x;
     const double dy = a.y - b.y;

@@ -20,7 +20,6 @@ Point3 PointAdd(const Point3& a, const Point3& b);
 Point3 PointSub(const Point3& a, const Point3& b);
 // Componentwise product: scales a point by the factors in s.
 Point3 PointMul(const Point3& a, const Point3& s);
-Point3 PointSum3(const Point3& a, const Point3& b, const Point3& c);
 
 double Distance2D(const Point3& a, const Point3& b);
 

@@ -27,14 +27,4 @@ void ReadPickedPointStep(OpContext& op, State next) {
     op.Timer1.enabled = true;
 }
 
-bool ReadLastPointFullPrecision(HostLink& host, Point3& point) {
-    const std::string unitPrecision = host.GetSysVar("LUPREC");
-    int digits = 0;
-    const bool changePrecision = TryParseInt(unitPrecision, digits);
-    if (changePrecision) host.SendCommand("'LUPREC 8 ");
-    const std::string text = host.GetSysVar("LASTPOINT");
-    if (changePrecision) host.SendCommand("'LUPREC " + unitPrecision + "\r");
-    return ParsePoint(text, point);
-}
-
 }  // namespace kv

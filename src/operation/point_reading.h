@@ -1,5 +1,4 @@
-// Points the host reports back in text: the answer of its ID command and the
-// LASTPOINT variable.
+// Points the host reports back in text: the answer of its ID command.
 #pragma once
 
 #include "base/point3.h"
@@ -16,10 +15,5 @@ void ReadPickedPointStep(OpContext& op, State next);
 // "X = 1.0000     Y = 2.0000     Z = 0.0000" -> the point; ConversionError when a
 // coordinate is not a number. False when a label is missing.
 bool ParseIdAnswer(std::string_view line, Point3& point);
-
-// LASTPOINT at eight decimals, LUPREC typed back after. A LUPREC that does not read
-// as an integer is left alone (it could not be typed back). False when the value
-// is not a point.
-bool ReadLastPointFullPrecision(HostLink& host, Point3& point);
 
 }  // namespace kv

@@ -10,6 +10,7 @@
 #include "dxf/dxf_buffer.h"
 #include "dxf/round_trip.h"
 #include "operation/op_context.h"
+#include "operation/step_round_trip.h"
 
 namespace kv {
 

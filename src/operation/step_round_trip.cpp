@@ -4,15 +4,11 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "dxf/round_trip.h"
 #include "hostlink/host_text.h"
 
 namespace kv {
 
 namespace {
-
-// The insertion point typed after the file name by every insert of a round trip.
-constexpr std::string_view kInsertionPoint = "0,0";
 
 bool EchoedAtCommandPrompt(std::string_view line, std::string_view typed) {
     for (std::string_view prompt : {kCommandPromptFullWidth, kCommandPromptHalfWidth}) {
@@ -22,6 +18,21 @@ bool EchoedAtCommandPrompt(std::string_view line, std::string_view typed) {
 }
 
 }  // namespace
+
+bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer,
+                    ExportForm form) {
+    buffer.Clear();
+    files.Delete(path);
+    for (const std::string& command : DxfOutCommands(path, form)) host.SendCommand(command);
+    return LoadExport(files, path, buffer);
+}
+
+bool InsertDxf(CommandChannel& host, Files& files, std::string_view path, InsertForm form) {
+    if (!files.Exists(path)) return false;
+    const std::string command = InsertFileCommand(path);
+    host.SendCommand(form == InsertForm::kCancelFirst ? "\x03" + command : command);
+    return true;
+}
 
 RoundTripPorts StepPorts(OpContext& op) {
     RoundTripPorts ports{op.host, op.files, op.clock, ScratchDxfPath(op.executablePath)};

@@ -1,13 +1,26 @@
-// The round-trip ports of a wire-tool step, and the check that an inserted file reached
-// the drawing.
+// The host's half of a round trip: the export of the selection, the insert of a written file
+// and the check that it reached the drawing; and the round-trip ports of a wire-tool step.
 #pragma once
 
 #include <string_view>
 
-#include "operation/op_context.h"
 #include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
+#include "operation/op_context.h"
 
 namespace kv {
+
+// Exports the host's previous selection set into path and loads it into buffer. The buffer
+// is cleared and the old file deleted first. False when no readable file came back.
+bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer,
+                    ExportForm form = ExportForm::kStandard);
+
+// kCancelFirst leads with Ctrl+C; a second insert of the same round trip may leave it out.
+enum class InsertForm { kCancelFirst, kNoCancel };
+
+// Inserts the file exploded at 0,0, scale 1, rotation 0 when it exists; false otherwise.
+bool InsertDxf(CommandChannel& host, Files& files, std::string_view path,
+               InsertForm form = InsertForm::kCancelFirst);
 
 // The scratch file beside the executable; inserts are confirmed through the host's history.
 RoundTripPorts StepPorts(OpContext& op);

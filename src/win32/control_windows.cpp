@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 
 namespace kv {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "win32/modal_loop.h"
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 #include "win32/win32_canvas.h"
 
 namespace kv {

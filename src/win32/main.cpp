@@ -11,7 +11,7 @@
 #include "app/main_form.h"
 #include "app/settings_file.h"
 #include "win32/palette_window.h"
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 #include "win32/win32_files.h"
 #include "win32/win32_ui.h"
 #include "win32/win32_window_system.h"

@@ -20,14 +20,4 @@ void RunModalLoop(HWND dialog, HWND owner, const bool& done) {
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
 }
 
-bool RaiseWindow(HWND window) {
-    const DWORD windowThread = GetWindowThreadProcessId(window, nullptr);
-    const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    if (windowThread == foregroundThread || foregroundThread == 0) return BringWindowToTop(window) != 0;
-    AttachThreadInput(windowThread, foregroundThread, TRUE);
-    const bool raised = BringWindowToTop(window) != 0;
-    AttachThreadInput(windowThread, foregroundThread, FALSE);
-    return raised;
-}
-
 }  // namespace kv

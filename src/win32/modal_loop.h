@@ -12,8 +12,4 @@ namespace kv {
 // returns to the owner. A WM_QUIT met on the way is posted again for the main loop.
 void RunModalLoop(HWND dialog, HWND owner, const bool& done);
 
-// Brings one of our windows to the top while another program's thread holds the
-// foreground: borrows that thread's input state for the moment of the call.
-bool RaiseWindow(HWND window);
-
 }  // namespace kv

@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 #include "win32/win32_canvas.h"
 
 namespace kv {

@@ -1,5 +1,7 @@
 // Scoped owners of device contexts and GDI objects: every DC, pen, brush, font and
 // bitmap is released, and every selection undone, on every path out of a scope.
+// Header only and Win32 only, so that simhost.exe includes it from here too: it links
+// nothing of the palette, and no portable layer sees <windows.h>.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "win32/win32_canvas.h"
 
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 
 namespace kv {
 

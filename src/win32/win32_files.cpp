@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "base/encoding.h"
-#include "win32/wide_text.h"
 
 namespace kv {
 

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "win32/modal_loop.h"
-#include "win32/wide_text.h"
+#include "base/encoding.h"
 
 namespace kv {
 

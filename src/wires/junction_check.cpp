@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "base/strings.h"
+#include "dxf/entity_walk.h"
 #include "dxf/read_entities.h"
-#include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
+#include "operation/step_round_trip.h"
 #include "wires/junction_marks.h"
 
 namespace kv {
 
 namespace {
-
-constexpr std::string_view kErasePrevious = "ERASE P\r\r";
 
 bool ExportSquare(OpContext& op, DxfBuffer& buffer) {
     return ExportPrevious(op.host, op.files, ScratchDxfPath(op.executablePath), buffer, ExportForm::kJunctionCheck);
@@ -20,14 +20,7 @@ bool ExportSquare(OpContext& op, DxfBuffer& buffer) {
 
 int EntityCount(const DxfBuffer& buffer) {
     int count = 0;
-    bool inEntities = false;
-    for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) {
-        const int code = buffer.GroupCode(i);
-        if (code == 2 && buffer.TrimmedValue(i) == "ENTITIES") inEntities = true;
-        if (code != 0 || !inEntities) continue;
-        if (buffer.TrimmedValue(i) == "ENDSEC") break;
-        ++count;
-    }
+    ForEachEntity(buffer, [&count](const EntitySpan&) { ++count; });
     return count;
 }
 

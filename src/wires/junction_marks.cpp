@@ -30,8 +30,6 @@ bool OnWire(const Point3& p, const TLineEnt& line) {
     return DistanceToSegment(p, line.P1, line.P2) < kJunctionTolerance;
 }
 
-std::string PointText(double x, double y) { return FormatReal(x) + "," + FormatReal(y); }
-
 }  // namespace
 
 bool JunctionOptions::FixedLayer() const { return CheckKpLayer && !Trim(EditKpLayer).empty(); }
@@ -105,21 +103,6 @@ MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>&
     for (size_t m = 0; m < marks.size(); ++m)
         if (!kept[m]) plan.staleMarks.push_back(*marks[m]);
     return plan;
-}
-
-std::string MarkInsertCommand(std::string_view markName, std::string_view dimScale, const Point3& at) {
-    return "-INSERT " + std::string(markName) + "\rS " + Trim(dimScale) + " R 0\r" + PointText(at.x, at.y) +
-           "\r";
-}
-
-std::string SquareFenceCommand(const Point3& p, double r) {
-    const double l = p.x - r, right = p.x + r, bottom = p.y - r, top = p.y + r;
-    return "SELECT F " + PointText(right, top) + "\r" + PointText(l, top) + "\r" + PointText(l, bottom) + "\r" +
-           PointText(right, bottom) + "\r" + PointText(right, top) + "\r\r\r";
-}
-
-std::string SquareWindowCommand(const Point3& p, double r) {
-    return "SELECT W " + PointText(p.x + r, p.y + r) + "\r" + PointText(p.x - r, p.y - r) + "\r\r";
 }
 
 }  // namespace kv

@@ -1,6 +1,5 @@
 // Junctions of a drawn wire and the junction marks (small block references) that show them:
-// where the marks go, which ones have gone stale, and the commands that select, insert and
-// erase them around a point.
+// where the marks go and which ones have gone stale.
 #pragma once
 
 #include <string>
@@ -54,12 +53,5 @@ struct MarkPlan {
 // planned. Block names compare without regard to ASCII case.
 MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts,
                    std::string_view markName);
-
-// "-INSERT name\rS scale R 0\rx,y\r": a mark at scale DIMSCALE, not rotated.
-std::string MarkInsertCommand(std::string_view markName, std::string_view dimScale, const Point3& at);
-// A closed fence round the square of half-side r centred on p.
-std::string SquareFenceCommand(const Point3& p, double r);
-// A window over that square (objects lying wholly inside), corners ended by "\r".
-std::string SquareWindowCommand(const Point3& p, double r);
 
 }  // namespace kv

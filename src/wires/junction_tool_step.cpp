@@ -1,14 +1,12 @@
 #include "wires/junction_tool_step.h"
 
-#include "base/number_text.h"
+#include "hostlink/host_commands.h"
 #include "operation/point_reading.h"
 #include "wires/wire_states.h"
 
 namespace kv {
 
 namespace {
-
-std::string PointText(double x, double y) { return FormatReal(x) + "," + FormatReal(y); }
 
 void RestoreLayer(OpContext& op) { op.host.SendCommand("CLAYER " + op.SavedLayer + "\r"); }
 
@@ -25,10 +23,10 @@ void JunctionToggleStep(OpContext& op, const JunctionOptions& options) {
     op.EndOperation();
     const double r = KpRange(op.DimScaleText, options.EditKpRad);
     const Point3& p = op.PickedPoint;
-    op.host.SendCommand("SELECT W " + PointText(p.x + r, p.y + r) + " " + PointText(p.x - r, p.y - r) + "\r\r");
+    op.host.SendCommand(WindowCommand({p.x + r, p.y + r, 0}, {p.x - r, p.y - r, 0}));
     const std::string mark = options.MarkName();
     if (op.host.SelectionCount() > 0) {
-        op.host.SendCommand("ERASE P\r\r");
+        op.host.SendCommand(kErasePrevious);
     } else if (!mark.empty()) {
         if (options.FixedLayer()) op.host.SendCommand("-LAYER M " + options.EditKpLayer + "\r\r");
         op.host.SendCommand(MarkInsertCommand(mark, op.DimScaleText, p));

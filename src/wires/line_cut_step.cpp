@@ -2,10 +2,11 @@
 
 #include <vector>
 
-#include "base/number_text.h"
 #include "base/strings.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
+#include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
 #include "hostlink/host_text.h"
 #include "wires/break_points.h"
 #include "wires/junction_check.h"
@@ -19,11 +20,9 @@ namespace {
 
 constexpr std::string_view kPickLineMessage = "線分を選択してください. ";
 
-std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
-
 // The symbols on the wire, or nothing when the fenced objects could not be exported.
 std::optional<std::vector<TInsertEnt>> SymbolsAlong(OpContext& op, const TLineEnt& wire) {
-    op.host.SendCommand("SELECT F " + PointText(wire.P1) + " " + PointText(wire.P2) + "\r\r\r\x03");
+    op.host.SendCommand(FenceAlongCommand(wire.P1, wire.P2));
     if (op.host.SelectionCount() <= 0) return std::nullopt;
     DxfBuffer buffer;
     if (!ExportSelection(op, buffer)) return std::nullopt;
@@ -38,8 +37,7 @@ void CutBetween(OpContext& op, const TLineEnt& wire, const Point3& pick, const s
     // Read before the break, so that a bad factor stops the pass before it changes anything.
     const double range = tidyMarks ? KpRange(header.DimScale, options.editKpRad) : 0;
     const BreakPoints breaks = FindBreakPoints(wire, pick, inserts);
-    op.host.SendCommand("\x03" "BREAK NEA " + PointText(pick) + "\rF " + PointText(breaks.P1) + "\r" +
-                        PointText(breaks.P2) + "\r\x03");
+    op.host.SendCommand(BreakCommand(pick, breaks.P1, breaks.P2));
     if (!tidyMarks) return;
     EraseStaleMarkAt(op, breaks.P1, range, options.editKpMark);
     EraseStaleMarkAt(op, breaks.P2, range, options.editKpMark);
@@ -62,7 +60,7 @@ void LineCutStep(OpContext& op, const LineCutOptions& options) {
         const TLineEnt& wire = lines.front();
         if (const std::optional<std::vector<TInsertEnt>> inserts = SymbolsAlong(op, wire)) {
             if (inserts->empty())
-                op.host.SendCommand("\x03" "ERASE SINGLE NEA " + PointText(pick) + "\r\x03");
+                op.host.SendCommand(EraseNearestCommand(pick));
             else
                 CutBetween(op, wire, pick, *inserts, options, header);
         }

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "base/number_text.h"
 #include "base/strings.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
 #include "wires/junction_check.h"
 #include "wires/line_merge.h"
 #include "geometry/symbol_shapes.h"
@@ -20,16 +20,6 @@
 namespace kv {
 
 namespace {
-
-constexpr std::string_view kRestoreErased = "OOPS ";
-constexpr std::string_view kErasePrevious = "ERASE P\r\r";
-
-std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
-
-// A fence along the wire; the trailing cancel leaves the host at its command prompt.
-std::string FenceAlong(const TLineEnt& line) {
-    return "SELECT F " + PointText(line.P1) + " " + PointText(line.P2) + "\r\r\r\x03";
-}
 
 // Everything one segment's processing needs from the host and the form.
 struct Segment {
@@ -46,10 +36,8 @@ struct Segment {
 // palette, or by OOPS when that fails. False when no export came back.
 bool ExportAndEraseDrawn(Segment& s, DxfBuffer& buffer) {
     s.ports.files.Delete(s.ports.scratchPath);
-    s.Send("\x03" "FILEDIA 0 ");
-    s.Send("DXFOUT " + s.ports.scratchPath + "\rV 2000 O SINGLE LAST 16 ");
-    s.Send("'FILEDIA 1 ");
-    s.Send("ERASE SINGLE LAST ");
+    for (const std::string& command : DxfOutCommands(s.ports.scratchPath, ExportForm::kLastObject)) s.Send(command);
+    s.Send(kEraseLast);
     s.op.SetUndoMark();
     return LoadExport(s.ports.files, s.ports.scratchPath, buffer);
 }
@@ -72,7 +60,7 @@ bool EndPointWantsMark(Segment& s, const Point3& p, double range) {
 // The drawn wire merged, trimmed and written. False when it is not in the drawing anew
 // (it was restored as drawn, or nothing was done to it).
 bool PlaceDrawnWire(Segment& s) {
-    s.Send(FenceAlong(s.drawn));
+    s.Send(FenceAlongCommand(s.drawn.P1, s.drawn.P2));
     if (s.op.host.SelectionCount() <= 0) {
         s.Send(kRestoreErased);
         return false;
@@ -115,12 +103,12 @@ bool PlaceDrawnWire(Segment& s) {
     case RoundTripResult::kInserted:
         break;
     }
-    if (merged > 0) s.Send("\x03" "ERASE P \r");
+    if (merged > 0) s.Send(kCancelErasePreviousBlank);
     return true;
 }
 
 void MarkJunctions(Segment& s, bool everyJunction) {
-    s.Send(FenceAlong(s.drawn));
+    s.Send(FenceAlongCommand(s.drawn.P1, s.drawn.P2));
     if (s.op.host.SelectionCount() <= 1) return;  // only the new wire
     DxfBuffer buffer;
     if (!ExportSelection(s.op, buffer)) return;

@@ -2,10 +2,12 @@
 
 #include <vector>
 
-#include "base/number_text.h"
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
+#include "dxf/round_trip.h"
+#include "hostlink/host_commands.h"
+#include "operation/step_round_trip.h"
 #include "geometry/symbol_shapes.h"
 #include "operation/round_trip_pass.h"
 #include "operation/step_round_trip.h"
@@ -17,9 +19,6 @@ namespace kv {
 namespace {
 
 constexpr std::string_view kPickLineMessage = "線分を選択してください. ";
-constexpr std::string_view kUnerase = "OOPS ";
-
-std::string PointText(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
 
 // The wire cut at the symbols of what the fence along it found (the wire itself has left the
 // drawing, so only what crosses it).
@@ -51,18 +50,18 @@ void LineTrimStep(OpContext& op, const LineTrimOptions& options) {
     // Read before the wire is erased: a bad number must not leave it out of the drawing.
     const PieceMinimum rule = PieceMinimumOf(options.checkMin, options.editMin, header);
     const TLineEnt& wire = lines.front();
-    op.host.SendCommand("ERASE SINGLE P ");
-    op.host.SendCommand("SELECT F " + PointText(wire.P1) + " " + PointText(wire.P2) + "\r\r\r\x03");
+    op.host.SendCommand(kEraseSinglePrevious);
+    op.host.SendCommand(FenceAlongCommand(wire.P1, wire.P2));
     bool replaced = false;
     try {
         replaced = op.host.SelectionCount() >= 1 &&
                    RunRoundTrip(op, [&](DxfBuffer& fenced) { return TrimmedWire(wire, fenced, options.cut, rule); }) ==
                        RoundTripResult::kInserted;
     } catch (...) {
-        op.host.SendCommand(kUnerase);
+        op.host.SendCommand(kRestoreErased);
         throw;
     }
-    if (!replaced) op.host.SendCommand(kUnerase);
+    if (!replaced) op.host.SendCommand(kRestoreErased);
     RestartSingleSelection(op, kLineTrimState);
 }
 

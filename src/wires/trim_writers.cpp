@@ -6,6 +6,7 @@
 #include "dxf/dxf_writer.h"
 #include "dxf/line_edits.h"
 #include "dxf/linetype_names.h"
+#include "operation/step_round_trip.h"
 #include "geometry/geometry.h"
 #include "wires/wire_pieces.h"
 

@@ -106,31 +106,5 @@ TEST_F(PointStateTest, DimScaleThatIsEmptyZeroOrNotANumberCountsAsOne) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-// Precision is raised for the read and typed back after, unless it could not be read.
-TEST_F(EngineTest, LastPointIsReadAtEightDecimals) {
-    struct Case {
-        const char* luprec;
-        const char* lastPoint;
-        std::optional<Point3> read;
-        Texts typed;
-    };
-    const Case cases[] = {
-        {"4", "12.12345678,3.50000000,0.00000000", Point3{12.12345678, 3.5, 0},
-         {"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}},
-        {"vier", "1.0000,2.0000,0.0000", Point3{1, 2, 0}, {"'LUPREC\r", "\x03", "'LASTPOINT\r", "\x03"}},
-        {"4", "x,y", std::nullopt,
-         {"'LUPREC\r", "\x03", "'LUPREC 8 ", "'LASTPOINT\r", "\x03", "'LUPREC 4\r"}},
-    };
-    for (const Case& c : cases) {
-        host.vars["LUPREC"] = c.luprec;
-        host.vars["LASTPOINT"] = c.lastPoint;
-        Point3 p;
-        EXPECT_EQ(ReadLastPointFullPrecision(form.op.host, p), c.read.has_value()) << c.lastPoint;
-        EXPECT_EQ(c.read.value_or(p), p);
-        EXPECT_EQ(Typed(), c.typed) << c.lastPoint;
-        EXPECT_EQ(host.vars["LUPREC"], c.luprec);
-    }
-}
-
 }  // namespace
 }  // namespace kv::test

@@ -18,15 +18,22 @@ TEST(Encoding, AsciiIsUnchanged) {
     EXPECT_EQ(AnsiToUtf8("-INSERT *C:\\a.dxf"), "-INSERT *C:\\a.dxf");
 }
 
-TEST(Encoding, UnrepresentableCharactersBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToAnsi("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no CP932 form
+// One '?' per character the code page lacks or per broken sequence; what follows survives.
+TEST(Encoding, EachBadUtf8SequenceBecomesOneQuestionMark) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\xF0\x9F\x98\x80" "b", "a?b"},  // an emoji has no CP932 form
+        {"ab\xFF" "cd", "ab?cd"},
+        {"ab\xFF\r\ncd", "ab?\r\ncd"},
+        {"ab\xE3\x81\r\n", "ab?\r\n"},  // a character cut short
+        {"\x80\x80x", "??x"},
+    };
+    for (const auto& [utf8, ansi] : cases) EXPECT_EQ(Utf8ToAnsi(utf8), ansi) << utf8;
 }
 
 TEST(Encoding, InvalidAnsiBytesAreReplacedNotDropped) {
-    // 0x81 is a lead byte; followed by a NUL it is no character.
-    std::string out = AnsiToUtf8(std::string("a\x81", 2));
-    EXPECT_EQ(out.substr(0, 1), "a");
-    EXPECT_GT(out.size(), 1u);
+    // 0x81 is a lead byte; neither the end of the text nor a CR makes a character of it.
+    EXPECT_EQ(AnsiToUtf8("a\x81"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(AnsiToUtf8("a\x81\r\nb"), "a\xEF\xBF\xBD\r\nb");
 }
 
 }  // namespace

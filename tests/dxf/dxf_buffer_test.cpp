@@ -61,14 +61,14 @@ TEST(DxfBuffer, PairsAreLineTwoIAndTwoIPlusOneAndAnOddLastLineIsNeverRead) {
     EXPECT_EQ(b.ValueLineNumber(0), 2u);
 }
 
-TEST(DxfBuffer, NumbersConvertFromTrimmedValuesAndFailuresNameTheLine) {
+TEST(DxfBuffer, NumbersConvertFromTrimmedValuesAndFailuresNameTheLineAndTheGroup) {
     DxfBuffer b;
     b.Load("10\n 2.5\r\n62\n-7\n10\nabc\n70\n1.5\n");
     EXPECT_DOUBLE_EQ(b.RealValue(0), 2.5);
     EXPECT_EQ(b.IntValue(1), -7);
     const std::pair<std::function<void()>, const char*> failures[] = {
-        {[&b] { b.RealValue(2); }, "line 6: 'abc' is not a valid floating point value"},
-        {[&b] { b.IntValue(3); }, "line 8: '1.5' is not a valid integer value"},
+        {[&b] { b.RealValue(2); }, "line 6, group 10: 'abc' is not a valid floating point value"},
+        {[&b] { b.IntValue(3); }, "line 8, group 70: '1.5' is not a valid integer value"},
     };
     for (const auto& [read, message] : failures) {
         try {

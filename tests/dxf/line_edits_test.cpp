@@ -6,7 +6,6 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
-#include "dxf/linetype_names.h"
 #include "support/dxf_text.h"
 
 namespace kv {
@@ -48,9 +47,8 @@ TLineEnt Marked(std::string handle, std::initializer_list<LineEdit> edits, Point
     return line;
 }
 
-// "-" removes exactly its LINE of the ENTITIES section; "+" sets its plan coordinates, keeps Z
-// and renames dotted linetypes from where its scan starts (the start of the file for the first
-// record); unmarked or unmatched records change nothing.
+// "-" removes exactly its LINE of the ENTITIES section; "+" sets its plan coordinates and keeps Z
+// and the linetype; unmarked or unmatched records change nothing.
 TEST(ApplyLineEdits, MarkedRecordsEditOnlyTheirLines) {
     const std::string removed = DxfText({"  5", "2F", "  8"});
     const std::string blockLine = DxfText({"  2", "BLOCKS", "  0", "LINE", "  5", "2F", " 10", "7"});
@@ -69,9 +67,7 @@ TEST(ApplyLineEdits, MarkedRecordsEditOnlyTheirLines) {
           blockLine},
          {},
          all},
-        {{Record("2E"), Marked("2F", {LineEdit::kMoved})},
-         {DxfText({"WIRE", "  6", "DOT.2", "  0", "ENDTAB"}), DxfText({"  6", "DOT_2", " 10"})}, {}, all},
-        {{Marked("2F", {LineEdit::kMoved})}, {}, {"DOT.2"}, all},
+        {{Marked("2F", {LineEdit::kMoved})}, {DxfText({"  6", "DOT.2", " 10"})}, {"DOT_2"}, all},
         {{Marked("2F", {LineEdit::kMoved, LineEdit::kRemoved})}, {}, {removed}, all - 18},
         {{Record("-99"), Record("-30"), Record("2F")}, {Export().Text()}, {}, all},
     };
@@ -87,7 +83,6 @@ TEST(ApplyLineEdits, MarkedRecordsEditOnlyTheirLines) {
 
 // The edits written out literally: one scan of the buffer per record.
 void ApplyOneScanPerRecord(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
-    size_t sectionPair = 0;
     for (size_t k = 0; k < lines.size(); ++k) {
         const std::string& handle = lines[k].Handle;
         const char mark = handle.empty() ? ' ' : handle[0];
@@ -96,10 +91,8 @@ void ApplyOneScanPerRecord(const std::vector<TLineEnt>& lines, DxfBuffer& buffer
         bool inEntities = false, inLine = false, matched = false;
         size_t lineStart = 0;
         std::vector<LineRange> erase;
-        for (size_t i = k == 0 ? 0 : sectionPair; i < buffer.PairCount(); ++i) {
+        for (size_t i = 0; i < buffer.PairCount(); ++i) {
             const std::string code = Trim(buffer.Code(i)), value = Trim(buffer.Value(i));
-            if (k == 0 && code == "2" && value == "ENTITIES" && sectionPair == 0) sectionPair = i - 1;
-            if (act && mark == '+' && code == "6") buffer.SetValue(i, LinetypeWithoutDots(buffer.Value(i)));
             if (code == "0") {
                 if (inLine && matched && mark == '-') erase.push_back({2 * lineStart, 2 * (i - lineStart)});
                 inLine = matched = false;

@@ -2,14 +2,13 @@
 
 #include <sstream>
 
+#include "simhost/window_names.h"
+
 namespace kv::e2e {
 
 namespace {
 
 constexpr wchar_t kReplyClass[] = L"kve2eAutomationReply";
-constexpr ULONG_PTR kAutomationTag = 0x5348;
-constexpr ULONG_PTR kReplyTag = 0x5349;
-constexpr LRESULT kAutomationOk = 1;
 
 }  // namespace
 
@@ -37,7 +36,7 @@ LRESULT CALLBACK HostAutomation::ReplyProc(HWND w, UINT message, WPARAM wp, LPAR
     auto* self = reinterpret_cast<HostAutomation*>(GetWindowLongPtrW(w, GWLP_USERDATA));
     if (message == WM_COPYDATA && self) {
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
-        if (data->dwData != kReplyTag) return FALSE;
+        if (data->dwData != sim::kAutomationReplyTag) return FALSE;
         self->reply_.assign(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
         self->replied_ = true;
         return TRUE;
@@ -50,11 +49,11 @@ AutomationReply HostAutomation::Run(HWND frame, const std::string& lines) {
     if (!IsWindow(frame) || !EnsureWindow()) return result;
     reply_.clear();
     replied_ = false;
-    COPYDATASTRUCT data{kAutomationTag, static_cast<DWORD>(lines.size()), const_cast<char*>(lines.data())};
+    COPYDATASTRUCT data{sim::kAutomationTag, static_cast<DWORD>(lines.size()), const_cast<char*>(lines.data())};
     LRESULT answer =
         SendMessageW(frame, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&data));
     result.delivered = answer != 0 && replied_;
-    result.ok = answer == kAutomationOk;
+    result.ok = answer == sim::kAutomationOk;
     result.text = reply_;
     return result;
 }

@@ -9,24 +9,6 @@ namespace {
 constexpr int kNameBuffer = 255;
 constexpr ULONG_PTR kTypedInputTag = 1;
 
-std::wstring ToWide(const std::string& text, UINT codePage) {
-    if (text.empty()) return {};
-    int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
-std::string FromWide(const std::wstring& wide, UINT codePage) {
-    if (wide.empty()) return {};
-    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                nullptr);
-    std::string text(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
-                        nullptr);
-    return text;
-}
-
 }  // namespace
 
 std::vector<HWND> TopLevelWindows() {
@@ -53,10 +35,6 @@ std::vector<HWND> Descendants(HWND parent) {
     return all;
 }
 
-std::string AnsiToUtf8(const std::string& ansi) { return FromWide(ToWide(ansi, CP_ACP), CP_UTF8); }
-std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(ToWide(utf8, CP_UTF8), CP_ACP); }
-std::string WideToUtf8(const std::wstring& wide) { return FromWide(wide, CP_UTF8); }
-std::wstring Utf8ToWide(const std::string& utf8) { return ToWide(utf8, CP_UTF8); }
 
 std::string CaptionA(HWND w) {
     char buffer[kNameBuffer] = {};

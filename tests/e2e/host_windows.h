@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/encoding.h"  // the program's own conversions, used through this header
+
 namespace kv::e2e {
 
 struct HostWindows {
@@ -22,11 +24,6 @@ struct HostWindows {
     HWND drawingWindow = nullptr;
     HWND view = nullptr;
 };
-
-std::string AnsiToUtf8(const std::string& ansi);
-std::string Utf8ToAnsi(const std::string& utf8);
-std::string WideToUtf8(const std::wstring& wide);
-std::wstring Utf8ToWide(const std::string& utf8);
 
 std::vector<HWND> TopLevelWindows();
 // Children, their children and so on; none for a null parent.

@@ -97,12 +97,5 @@ TEST(KpRangeTest, DimScaleTimesFactorWithDefaults) {
     EXPECT_THROW(KpRange("1", "1,5"), ConversionError);
 }
 
-TEST(JunctionCommandsTest, TextsAroundAPoint) {
-    EXPECT_EQ(MarkInsertCommand("I_KOUTEN", " 2.5", {10, -3.5, 0}), "-INSERT I_KOUTEN\rS 2.5 R 0\r10,-3.5\r");
-    EXPECT_EQ(SquareFenceCommand({10, 20, 0}, 0.5),
-              "SELECT F 10.5,20.5\r9.5,20.5\r9.5,19.5\r10.5,19.5\r10.5,20.5\r\r\r");
-    EXPECT_EQ(SquareWindowCommand({10, 20, 0}, 0.5), "SELECT W 10.5,20.5\r9.5,19.5\r\r");
-}
-
 }  // namespace
 }  // namespace kv

@@ -1,0 +1,62 @@
+#include "hostlink/host_commands.h"
+
+#include "base/number_text.h"
+#include "base/strings.h"
+
+namespace kv {
+
+std::string PointArg(const Point3& p) { return FormatReal(p.x) + "," + FormatReal(p.y); }
+
+std::string FenceAlongCommand(const Point3& from, const Point3& to) {
+    return "SELECT F " + PointArg(from) + " " + PointArg(to) + "\r\r\r\x03";
+}
+
+std::string ClosedFenceCommand(std::span<const Point3> corners) {
+    std::string command = "SELECT F ";
+    for (const Point3& corner : corners) command += PointArg(corner) + "\r";
+    if (!corners.empty()) command += PointArg(corners.front()) + "\r";
+    return command + "\r\r";
+}
+
+std::string SquareFenceCommand(const Point3& p, double r) {
+    const double left = p.x - r, right = p.x + r, bottom = p.y - r, top = p.y + r;
+    const Point3 corners[] = {{right, top, 0}, {left, top, 0}, {left, bottom, 0}, {right, bottom, 0}};
+    return ClosedFenceCommand(corners);
+}
+
+std::string WindowCommand(const Point3& a, const Point3& b) {
+    return "SELECT W " + PointArg(a) + " " + PointArg(b) + "\r\r";
+}
+
+std::string SquareWindowCommand(const Point3& p, double r) {
+    return "SELECT W " + PointArg({p.x + r, p.y + r, 0}) + "\r" + PointArg({p.x - r, p.y - r, 0}) + "\r\r";
+}
+
+std::string EraseNearestCommand(const Point3& pick) { return "\x03" "ERASE SINGLE NEA " + PointArg(pick) + "\r\x03"; }
+
+std::string BreakCommand(const Point3& pick, const Point3& first, const Point3& second) {
+    return "\x03" "BREAK NEA " + PointArg(pick) + "\rF " + PointArg(first) + "\r" + PointArg(second) + "\r\x03";
+}
+
+std::string MarkInsertCommand(std::string_view blockName, std::string_view dimScale, const Point3& at) {
+    return "-INSERT " + std::string(blockName) + "\rS " + Trim(dimScale) + " R 0\r" + PointArg(at) + "\r";
+}
+
+std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form) {
+    const std::string dxfout = std::string("DXFOUT ").append(path);
+    switch (form) {
+        case ExportForm::kStandard:
+            return {"FILEDIA 0 ", dxfout + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "};
+        case ExportForm::kJunctionCheck:
+            return {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "};
+        case ExportForm::kLastObject:
+            return {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O SINGLE LAST 16 ", "'FILEDIA 1 "};
+    }
+    return {};
+}
+
+std::string InsertFileCommand(std::string_view path) {
+    return std::string("-INSERT *").append(path).append("\r").append(kInsertionPoint).append(" 1 0\r");
+}
+
+}  // namespace kv

@@ -1,0 +1,60 @@
+// The command texts the palette types into the host, byte for byte. "\r" answers a prompt as
+// Enter does, a blank ends an argument as well, "\x03" cancels whatever runs. Where tools type
+// one command in different forms, every form is kept as it is typed.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/point3.h"
+
+namespace kv {
+
+// "x,y" in the general decimal form; the host keeps its own elevation.
+std::string PointArg(const Point3& p);
+
+// A fence along a segment; the cancel after it leaves the host at its command prompt.
+std::string FenceAlongCommand(const Point3& from, const Point3& to);
+// A fence round a closed outline: each corner, then the first again, answered by Enter.
+std::string ClosedFenceCommand(std::span<const Point3> corners);
+// The closed fence round the square of half side r about p.
+std::string SquareFenceCommand(const Point3& p, double r);
+// A window between two corners typed in one go.
+std::string WindowCommand(const Point3& a, const Point3& b);
+// The window over the square of half side r about p, each corner answered by Enter.
+std::string SquareWindowCommand(const Point3& p, double r);
+
+// ERASE of the previous selection set: "P" ended by Enter, or after a cancel by a blank.
+inline constexpr std::string_view kErasePrevious = "ERASE P\r\r";
+inline constexpr std::string_view kCancelErasePrevious = "\x03" "ERASE P\r\r";
+inline constexpr std::string_view kCancelErasePreviousBlank = "\x03" "ERASE P \r";
+// ERASE of one object: the last one drawn, or the one the previous selection holds.
+inline constexpr std::string_view kEraseLast = "ERASE SINGLE LAST ";
+inline constexpr std::string_view kEraseSinglePrevious = "ERASE SINGLE P ";
+// The object nearest the point, erased between two cancels.
+std::string EraseNearestCommand(const Point3& pick);
+// Brings back what the last ERASE took.
+inline constexpr std::string_view kRestoreErased = "OOPS ";
+
+// BREAK of the object nearest pick between two points.
+std::string BreakCommand(const Point3& pick, const Point3& first, const Point3& second);
+
+// A block inserted at a point, scaled by the drawing's DIMSCALE text, not rotated.
+std::string MarkInsertCommand(std::string_view blockName, std::string_view dimScale, const Point3& at);
+
+// What an export writes into the file: the previous selection set, or the last object drawn.
+// kStandard answers the prompts with Enter after "P"; the junction check of line drawing
+// cancels first and answers with blanks, as does the export of the last object.
+enum class ExportForm { kStandard, kJunctionCheck, kLastObject };
+
+// DXFOUT of a selection into path, as R2000 with 16 decimals, the file dialogs off around it.
+std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form);
+
+// The point every file insert of a round trip is placed at, typed after the file name.
+inline constexpr std::string_view kInsertionPoint = "0,0";
+// -INSERT of a DXF file, exploded ("*"), at kInsertionPoint, scale 1, rotation 0.
+std::string InsertFileCommand(std::string_view path);
+
+}  // namespace kv
