@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -9,6 +10,7 @@
 #include "base/encoding.h"
 #include "base/number_text.h"
 #include "base/strings.h"
+#include "block_cycles.h"
 #include "dxf_pairs.h"
 
 namespace kv::sim {
@@ -44,6 +46,15 @@ int IntOf(const DxfPair& p) {
     return v;
 }
 
+// Indexed colours are 1-255, stored negated for a layer that is off; an entity also takes
+// 0 (BYBLOCK) and 256 (BYLAYER) and may repeat its layer's off state as the sign.
+int ColorOf(const DxfPair& p, int highest) {
+    const int v = IntOf(p);
+    if (v < -highest || v > highest)
+        throw ReadError(LinePrefix(p.line + 1) + "'" + Trim(p.value) + "' is not a colour number");
+    return v;
+}
+
 std::string NameOf(const DxfPair& p) { return Trim(p.value); }
 
 // Sets x, y or z of `point` when `code` is base, base + 10 or base + 20.
@@ -60,11 +71,13 @@ double NormalizedAngle(double degrees) {
     return a < 0 ? a + 360.0 : a;
 }
 
-// Texts before AC1021 are in the code page of the writing system; later ones in UTF-8.
+// Texts before AC1021 are in the code page of the writing system; later ones in UTF-8. The
+// release is the group 1 after $ACADVER: a file without it is read as the older kind.
 bool IsUtf8Release(std::span<const DxfPair> pairs) {
     for (size_t i = 0; i + 1 < pairs.size(); ++i) {
         if (pairs[i].code == 0 && Trim(pairs[i].value) == "ENDSEC") break;
-        if (pairs[i].code == 9 && Trim(pairs[i].value) == "$ACADVER") return Trim(pairs[i + 1].value) >= "AC1021";
+        if (pairs[i].code == 9 && Trim(pairs[i].value) == "$ACADVER")
+            return pairs[i + 1].code == 1 && Trim(pairs[i + 1].value) >= "AC1021";
     }
     return false;
 }
@@ -148,7 +161,7 @@ Layer ReadLayer(const Group& g) {
     for (const DxfPair& p : g.tags) {
         if (p.code == 2) layer.name = NameOf(p);
         else if (p.code == 70) layer.frozen = (IntOf(p) & 1) != 0;
-        else if (p.code == 62) layer.color = IntOf(p);
+        else if (p.code == 62) layer.color = ColorOf(p, 255);
         else if (p.code == 6) layer.linetype = NameOf(p);
     }
     layer.off = layer.color < 0;
@@ -221,7 +234,7 @@ bool TakeCommon(const DxfPair& p, Entity& e) {
     switch (p.code) {
     case 8: e.layer = NameOf(p); return true;
     case 6: e.linetype = NameOf(p); return true;
-    case 62: e.color = IntOf(p); return true;
+    case 62: e.color = std::abs(ColorOf(p, 256)); return true;
     case 48: e.linetypeScale = RealOf(p); return true;
     default: return false;
     }
@@ -432,7 +445,23 @@ bool IsLayoutBlock(std::string_view name) {
            StartsWith(upper, "$PAPER_SPACE");
 }
 
+// The first definition of a name is the one that counts, as when the file is merged.
+void RefuseSelfInsertingBlocks(const std::vector<BlockDef>& blocks, const std::map<std::string, int>& lines) {
+    std::map<std::string, const std::vector<Entity>*> byName;
+    std::vector<std::string> names;
+    for (const BlockDef& def : blocks) {
+        if (byName.try_emplace(UpperAscii(def.name), &def.entities).second) names.push_back(def.name);
+    }
+    const std::string cyclic = SelfInsertingBlock(names, [&](std::string_view name) {
+        const auto found = byName.find(UpperAscii(name));
+        return found == byName.end() ? nullptr : found->second;
+    });
+    if (cyclic.empty()) return;
+    throw ReadError(LinePrefix(lines.at(UpperAscii(cyclic))) + "block '" + cyclic + "' inserts itself");
+}
+
 void ReadBlocks(const std::vector<Group>& groups, DxfImportResult& result) {
+    std::map<std::string, int> lines;  // of each name's first BLOCK, by upper-case name
     size_t i = 0;
     while (i < groups.size()) {
         const Group& g = groups[i];
@@ -449,9 +478,13 @@ void ReadBlocks(const std::vector<Group>& groups, DxfImportResult& result) {
         while (end < groups.size() && groups[end].type != "ENDBLK") ++end;
         if (end == groups.size()) throw ReadError(LinePrefix(g.line) + "block '" + def.name + "' has no ENDBLK");
         def.entities = ReadEntityGroups(std::span<const Group>(groups).subspan(i + 1, end - i - 1));
-        if (!def.name.empty() && !IsLayoutBlock(def.name)) result.blocks.push_back(std::move(def));
+        if (!def.name.empty() && !IsLayoutBlock(def.name)) {
+            lines.try_emplace(UpperAscii(def.name), g.line);
+            result.blocks.push_back(std::move(def));
+        }
         i = end + 1;
     }
+    RefuseSelfInsertingBlocks(result.blocks, lines);
 }
 
 }  // namespace

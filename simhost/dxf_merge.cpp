@@ -1,8 +1,7 @@
 #include "dxf_merge.h"
 
-#include <set>
-
 #include "base/strings.h"
+#include "block_cycles.h"
 #include "entity_shape.h"
 #include "geometry.h"
 
@@ -41,36 +40,26 @@ std::vector<Entity> WithFreshHandles(Drawing& drawing, std::vector<Entity> entit
 }
 
 // The entities a block name stands for once the import is merged: the drawing's own
-// definition wins over the file's, and `name` itself is what the file defines.
+// definition wins over the file's, and `asBlock`, when given, is what the file defines.
 const std::vector<Entity>* DefinitionAfterMerge(const Drawing& drawing, const DxfImportResult& import,
-                                                const std::string& name, std::string_view block) {
-    if (EqualsIgnoreCaseAscii(block, name)) return &import.entities;
+                                                const std::string* asBlock, std::string_view block) {
+    if (asBlock && EqualsIgnoreCaseAscii(block, *asBlock)) return &import.entities;
     if (const BlockDef* def = drawing.FindBlock(block)) return &def->entities;
     if (const BlockDef* def = FindIn(import.blocks, block)) return &def->entities;
     return nullptr;
 }
 
-bool RefersTo(const Drawing& drawing, const DxfImportResult& import, const std::string& name,
-              const std::vector<Entity>& entities, std::set<std::string>& visited) {
-    for (const Entity& e : entities) {
-        auto* insert = std::get_if<InsertGeom>(&e.geom);
-        if (!insert) continue;
-        if (EqualsIgnoreCaseAscii(insert->name, name)) return true;
-        if (!visited.insert(UpperAscii(insert->name)).second) continue;
-        const std::vector<Entity>* inner = DefinitionAfterMerge(drawing, import, name, insert->name);
-        if (inner && RefersTo(drawing, import, name, *inner, visited)) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-std::string BlockNameFromPath(std::string_view path) {
-    size_t slash = path.find_last_of("/\\");
-    std::string_view base = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    size_t dot = base.find_last_of('.');
-    if (dot != std::string_view::npos && dot > 0) base = base.substr(0, dot);
-    return std::string(base);
+// A file that reads cleanly can still close a cycle through the drawing's definitions,
+// which may insert blocks they lack. The host refuses such a file before anything changes.
+std::string SelfInsertingAfterMerge(const Drawing& drawing, const DxfImportResult& import,
+                                    const std::string* asBlock) {
+    std::vector<std::string> roots;
+    if (asBlock) roots.push_back(*asBlock);
+    for (const BlockDef& def : import.blocks) roots.push_back(def.name);
+    const std::string cyclic = SelfInsertingBlock(roots, [&](std::string_view name) {
+        return DefinitionAfterMerge(drawing, import, asBlock, name);
+    });
+    return cyclic.empty() ? std::string() : "ブロック " + cyclic + " は自分自身を参照しています。";
 }
 
 void MergeImportTables(Drawing& drawing, const DxfImportResult& import) {
@@ -91,8 +80,23 @@ void MergeImportTables(Drawing& drawing, const DxfImportResult& import) {
     }
 }
 
+}  // namespace
+
+std::string BlockNameFromPath(std::string_view path) {
+    size_t slash = path.find_last_of("/\\");
+    std::string_view base = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    size_t dot = base.find_last_of('.');
+    if (dot != std::string_view::npos && dot > 0) base = base.substr(0, dot);
+    return std::string(base);
+}
+
+std::string BlockCycleError(const Drawing& drawing, const DxfImportResult& import) {
+    return SelfInsertingAfterMerge(drawing, import, nullptr);
+}
+
 std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult& import, Point3 point,
                                          double scale, double rotation) {
+    if (!BlockCycleError(drawing, import).empty()) return {};
     MergeImportTables(drawing, import);
     // At its own base point, unscaled and unrotated, a file comes in exactly as stored
     // (the palette's round trips rely on that); a computed placement would add noise.
@@ -106,10 +110,7 @@ std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult
 }
 
 std::string DefineBlockFromImport(Drawing& drawing, const DxfImportResult& import, const std::string& name) {
-    std::set<std::string> visited;
-    if (RefersTo(drawing, import, name, import.entities, visited)) {
-        return "ブロック " + name + " は自分自身を参照しています。";
-    }
+    if (std::string error = SelfInsertingAfterMerge(drawing, import, &name); !error.empty()) return error;
     MergeImportTables(drawing, import);
     BlockDef def{name, import.insBase, WithFreshHandles(drawing, import.entities)};
     if (BlockDef* existing = drawing.FindBlock(name)) *existing = std::move(def);

@@ -8,8 +8,6 @@ namespace kv::sim {
 
 namespace {
 
-// Deeper nesting than this means a definition refers to itself.
-constexpr int kMaxBlockDepth = 16;
 // Advance of one character relative to the text height (half-width and full-width).
 constexpr double kNarrowAdvance = 0.7;
 constexpr double kWideAdvance = 1.0;
@@ -77,18 +75,17 @@ void AddTextBox(Shape& shape, const TextGeom& t) {
     AddSegment(shape, p3, p0, false);
 }
 
-void AddEntity(Shape& shape, const Drawing& drawing, const Entity& e, int depth);
+void AddEntity(Shape& shape, const Drawing& drawing, const Entity& e, BlockExpansion& expansion, int depth);
 
-void AddInsert(Shape& shape, const Drawing& drawing, const InsertGeom& ins, int depth) {
+void AddInsert(Shape& shape, const Drawing& drawing, const InsertGeom& ins, BlockExpansion& expansion, int depth) {
     std::size_t before = shape.segments.size() + shape.arcs.size();
-    if (depth < kMaxBlockDepth) {
-        for (const Entity& inner : PlacedBlockEntities(drawing, ins)) AddEntity(shape, drawing, inner, depth + 1);
-    }
+    for (const Entity& inner : expansion.Expand(drawing, ins, depth))
+        AddEntity(shape, drawing, inner, expansion, depth + 1);
     // A reference to an empty or missing definition can still be picked at its point.
     if (shape.segments.size() + shape.arcs.size() == before) AddSegment(shape, ins.point, ins.point, true);
 }
 
-void AddEntity(Shape& shape, const Drawing& drawing, const Entity& e, int depth) {
+void AddEntity(Shape& shape, const Drawing& drawing, const Entity& e, BlockExpansion& expansion, int depth) {
     switch (e.Kind()) {
     case EntityKind::Line: {
         const auto& g = std::get<LineGeom>(e.geom);
@@ -109,7 +106,7 @@ void AddEntity(Shape& shape, const Drawing& drawing, const Entity& e, int depth)
     }
     case EntityKind::LwPolyline: AddPieces(shape, LwPolylinePieces(std::get<LwPolylineGeom>(e.geom))); break;
     case EntityKind::Polyline: AddPieces(shape, PolylinePieces(std::get<PolylineGeom>(e.geom))); break;
-    case EntityKind::Insert: AddInsert(shape, drawing, std::get<InsertGeom>(e.geom), depth); break;
+    case EntityKind::Insert: AddInsert(shape, drawing, std::get<InsertGeom>(e.geom), expansion, depth); break;
     case EntityKind::Text: AddTextBox(shape, std::get<TextGeom>(e.geom)); break;
     case EntityKind::Solid: {
         const auto& c = std::get<SolidGeom>(e.geom).corners;
@@ -154,7 +151,8 @@ std::vector<PathPiece> PolylinePieces(const PolylineGeom& pl) {
 
 Shape EntityShape(const Drawing& drawing, const Entity& entity) {
     Shape shape;
-    AddEntity(shape, drawing, entity, 0);
+    BlockExpansion expansion;
+    AddEntity(shape, drawing, entity, expansion, 0);
     return shape;
 }
 
@@ -220,6 +218,14 @@ bool ShapeMeetsSegment(const Shape& shape, const Segment& fence) {
         if (SegmentMeetsArc(fence, a)) return true;
     }
     return false;
+}
+
+std::vector<Entity> BlockExpansion::Expand(const Drawing& drawing, const InsertGeom& insert, int depth) {
+    if (depth >= kMaxDepth || entitiesLeft_ == 0) return {};
+    std::vector<Entity> placed = PlacedBlockEntities(drawing, insert);
+    if (placed.size() > entitiesLeft_) placed.resize(entitiesLeft_);
+    entitiesLeft_ -= placed.size();
+    return placed;
 }
 
 std::vector<Entity> PlacedBlockEntities(const Drawing& drawing, const InsertGeom& insert) {

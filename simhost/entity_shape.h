@@ -2,6 +2,7 @@
 // fences and object snaps test against.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -17,8 +18,24 @@ struct Shape {
     std::vector<Point3> endPoints;
 };
 
-// Block references are expanded through their definitions; nesting deeper than a
-// sane limit (a definition that contains itself) is cut off.
+// The expansion of one outermost block reference, bounded: deeper nesting, or more entities
+// placed in all, is cut off. Files that would make a definition insert itself are refused,
+// but a drawing set up directly can hold one, and a deep fan of nested blocks multiplies
+// just as fast; neither may stall picking or drawing.
+class BlockExpansion {
+public:
+    static constexpr int kMaxDepth = 16;
+    static constexpr std::size_t kMaxEntities = 100000;
+
+    // The contents of `insert`, a reference nested `depth` levels down, placed in the
+    // drawing as far as the bounds allow.
+    std::vector<Entity> Expand(const Drawing& drawing, const InsertGeom& insert, int depth);
+
+private:
+    std::size_t entitiesLeft_ = kMaxEntities;
+};
+
+// Block references are expanded through their definitions, within BlockExpansion's bounds.
 Shape EntityShape(const Drawing& drawing, const Entity& entity);
 
 double ShapeDistance(const Shape& shape, Point3 p);

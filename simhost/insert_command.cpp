@@ -121,13 +121,11 @@ Task<void> InsertCommand(Session& s) {
             co_return;
         }
         blockName = BlockNameFromPath(path);
-        // The definition comes in as soon as the file is read, as the host does.
-        if (!exploded) {
-            std::string error = DefineBlockFromImport(d, *file, blockName);
-            if (!error.empty()) {
-                s.Print(std::string(text::kInsertBadFile) + error);
-                co_return;
-            }
+        // The file is judged, and a definition comes in, as soon as it is read, as the host does.
+        std::string error = exploded ? BlockCycleError(d, *file) : DefineBlockFromImport(d, *file, blockName);
+        if (!error.empty()) {
+            s.Print(std::string(text::kInsertBadFile) + error);
+            co_return;
         }
     }
     Placement p = co_await AskInsertionPoint(s);

@@ -11,9 +11,6 @@ namespace kv::sim {
 
 namespace {
 
-// Deeper nesting than this means a definition refers to itself.
-constexpr int kMaxBlockDepth = 16;
-
 // What a block reference passes on to the entities of its definition.
 struct Inherited {
     std::string layer;
@@ -54,6 +51,7 @@ public:
     explicit SceneBuilder(const Drawing& drawing) : drawing_(drawing) {}
 
     void Add(const Entity& e, const Inherited* from, int depth) {
+        if (depth == 0) expansion_ = BlockExpansion();  // each outermost reference has its own bounds
         std::string layer = from && EqualsIgnoreCaseAscii(e.layer, "0") ? from->layer : e.layer;
         const Layer* record = drawing_.FindLayer(layer);
         if (record && (record->off || record->frozen)) return;
@@ -104,9 +102,8 @@ private:
             break;
         }
         case EntityKind::Insert: {
-            if (depth >= kMaxBlockDepth) break;
             Inherited passOn{layer, color};
-            for (const Entity& inner : PlacedBlockEntities(drawing_, std::get<InsertGeom>(e.geom))) {
+            for (const Entity& inner : expansion_.Expand(drawing_, std::get<InsertGeom>(e.geom), depth)) {
                 Add(inner, &passOn, depth + 1);
             }
             break;
@@ -128,6 +125,7 @@ private:
 
     const Drawing& drawing_;
     Scene scene_;
+    BlockExpansion expansion_;
 };
 
 // The hue circle of indexed colours 10-249: 24 hues, and per hue five shades, each

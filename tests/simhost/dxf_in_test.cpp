@@ -112,6 +112,44 @@ TEST(DxfIn, GarbledInputNamesTheLine) {
     EXPECT_NE(ReadDxfFile("AutoCAD Binary DXF\r\n\x1a").error, "");
 }
 
+TEST(DxfIn, ReleaseIsReadFromTheValueOfAcadverOnly) {
+    // "ENDSEC" compares above "AC1021": taken for the release, it made the file UTF-8.
+    DxfImportResult r = ReadDxfFile(Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  0", "ENDSEC",
+                                         "  0", "SECTION", "  2", "ENTITIES", "  0", "LINE", "  8", "配線",
+                                         "  0", "ENDSEC", "  0", "EOF"}));
+    ASSERT_EQ(r.error, "");
+    ASSERT_EQ(r.entities.size(), 1u);
+    EXPECT_EQ(r.entities[0].layer, "配線");
+}
+
+// A file with tables and blocks around the given entity lines, in ENTITIES and in block B.
+std::string WithTables(std::initializer_list<const char*> layer, std::initializer_list<const char*> blockA,
+                       std::initializer_list<const char*> blockB) {
+    return Dxf({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LAYER", "  0", "LAYER"}) + Dxf(layer) +
+           Dxf({"  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  2", "A"}) +
+           Dxf(blockA) + Dxf({"  0", "ENDBLK", "  0", "BLOCK", "  2", "B"}) + Dxf(blockB) +
+           Dxf({"  0", "ENDBLK", "  0", "ENDSEC", "  0", "EOF"});
+}
+
+TEST(DxfIn, ColourNumbersOutsideTheirRangeAndBlocksThatInsertThemselvesAreRefused) {
+    const std::initializer_list<const char*> plainLayer = {"  2", "W", " 62", "-3"};
+    const std::initializer_list<const char*> insertsA = {"  0", "INSERT", "  2", "a"};
+    const std::initializer_list<const char*> insertsB = {"  0", "INSERT", "  2", "B"};
+    const std::pair<std::string, std::string> cases[] = {
+        {WithTables({"  2", "W", " 62", "-2147483648"}, {}, {}), "line 14: '-2147483648' is not a colour number"},
+        {WithTables(plainLayer, {"  0", "LINE", " 62", "257"}, {}), "line 30: '257' is not a colour number"},
+        {WithTables(plainLayer, insertsA, {}), "line 23: block 'a' inserts itself"},
+        {WithTables(plainLayer, insertsB, insertsA), "line 23: block 'a' inserts itself"},
+    };
+    for (const auto& [file, error] : cases) EXPECT_EQ(ReadDxfFile(file).error, error);
+
+    DxfImportResult r = ReadDxfFile(WithTables(plainLayer, {"  0", "LINE", " 62", "-256"}, insertsA));
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.layers[0].color, 3);
+    EXPECT_TRUE(r.layers[0].off);
+    EXPECT_EQ(r.blocks[0].entities[0].color, kColorByLayer);
+}
+
 TEST(DxfIn, EveryCutShortFileIsAnErrorWithNothingRead) {
     Drawing d = testing::SampleDrawing();
     for (DxfVersion version : {DxfVersion::R2000, DxfVersion::R12}) {

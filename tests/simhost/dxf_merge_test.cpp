@@ -137,5 +137,19 @@ TEST(DxfMerge, FileThatRefersToItsOwnBlockChangesNothing) {
     EXPECT_EQ(target.FindLayer("NEW"), nullptr);
 }
 
+TEST(DxfMerge, FileThatClosesACycleThroughTheDrawingsBlocksChangesNothing) {
+    Drawing target;
+    target.blocks.push_back(BlockDef{"HOLDER", Point3{}, {MakeEntity(InsertGeom{"LOOP", Point3{}, 1, 1, 1, 0})}});
+    DxfImportResult file;
+    file.blocks.push_back(BlockDef{"LOOP", Point3{}, {MakeEntity(InsertGeom{"HOLDER", Point3{}, 1, 1, 1, 0})}});
+    file.entities.push_back(MakeEntity(InsertGeom{"LOOP", Point3{}, 1, 1, 1, 0}));
+    const Drawing before = target;
+    EXPECT_NE(BlockCycleError(target, file), "");
+    EXPECT_TRUE(InsertImportExploded(target, file, Point3{}, 1, 0).empty());
+    EXPECT_NE(DefineBlockFromImport(target, file, "OTHER"), "");
+    EXPECT_EQ(target.blocks, before.blocks);
+    EXPECT_TRUE(target.Entities().empty());
+}
+
 }  // namespace
 }  // namespace kv::sim

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "simhost/entity_shape.h"
 #include "simhost/geometry.h"
 #include "simhost/scene.h"
 #include "test_entities.h"
@@ -104,13 +105,16 @@ TEST(Scene, HiddenLayersAreNotDrawnNorTheirBlockContents) {
     EXPECT_EQ(s.paths[0].color, kWhite);
 }
 
-TEST(Scene, BlockThatContainsItselfEnds) {
+TEST(Scene, BlockThatInsertsItselfThriceIsDrawnAndPickedWithinBounds) {
     Drawing d;
-    d.blocks.push_back(BlockDef{"LOOP", {}, {MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}),
-                                             MakeEntity(InsertGeom{"LOOP", {1, 0, 0}})}});
-    Scene s = SceneOf({MakeEntity(InsertGeom{"LOOP", {0, 0, 0}})}, d);
+    BlockDef loop{"LOOP", {}, {MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}})}};
+    for (double x : {1.0, 2.0, 3.0}) loop.entities.push_back(MakeEntity(InsertGeom{"LOOP", {x, 0, 0}}));
+    d.blocks.push_back(loop);
+    const Entity reference = MakeEntity(InsertGeom{"LOOP", {0, 0, 0}});
+    Scene s = SceneOf({reference}, d);
     EXPECT_GT(s.paths.size(), 1u);
-    EXPECT_LT(s.paths.size(), 100u);
+    EXPECT_LE(s.paths.size(), BlockExpansion::kMaxEntities);
+    EXPECT_LE(EntityShape(d, reference).segments.size(), BlockExpansion::kMaxEntities);
 }
 
 TEST(Scene, TextsSitAtTheirAlignmentPointAndSolidsInOutlineOrder) {
