@@ -36,9 +36,7 @@ std::string GeometryText(const Entity& e) {
                 return PointText(g.center) + " r=" + FormatReal(g.radius) + " " + FormatReal(g.startAngle) + "-" +
                        FormatReal(g.endAngle);
             else if constexpr (std::is_same_v<G, CircleGeom>) return PointText(g.center) + " r=" + FormatReal(g.radius);
-            else if constexpr (std::is_same_v<G, LwPolylineGeom>)
-                return std::to_string(g.vertices.size()) + " vertices" + (g.closed ? " closed" : "");
-            else if constexpr (std::is_same_v<G, PolylineGeom>)
+            else if constexpr (std::is_same_v<G, LwPolylineGeom> || std::is_same_v<G, PolylineGeom>)
                 return std::to_string(g.vertices.size()) + " vertices" + (g.closed ? " closed" : "");
             else if constexpr (std::is_same_v<G, InsertGeom>)
                 return g.name + " " + PointText(g.point) + " scale=" + FormatReal(g.xScale) + "," +

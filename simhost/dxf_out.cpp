@@ -504,7 +504,7 @@ void DxfOutWriter::Entities() {
 void DxfOutWriter::Objects() {
     out_.Str(0, "SECTION");
     out_.Str(2, "OBJECTS");
-    auto dictionary = [this](Handle handle, Handle owner, std::vector<std::pair<const char*, Handle>> items) {
+    auto dictionary = [this](Handle handle, Handle owner, const std::vector<std::pair<const char*, Handle>>& items) {
         out_.Str(0, "DICTIONARY");
         out_.Str(5, HandleText(handle));
         out_.Str(330, HandleText(owner));

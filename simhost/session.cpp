@@ -139,9 +139,7 @@ void Session::Process() {
         if (q && q->dialog) continue;
         if (c == '\x03' || c == '\x1b') {
             CancelAll();
-        } else if (c == '\r' || c == '\n') {
-            Submit(Answer{pending_, {}, {}}, pending_);
-        } else if ((c == ' ' || c == '\t') && (!q || q->end == AnswerEnd::Word)) {
+        } else if (c == '\r' || c == '\n' || ((c == ' ' || c == '\t') && (!q || q->end == AnswerEnd::Word))) {
             Submit(Answer{pending_, {}, {}}, pending_);
         } else if (c == '\b') {
             while (!pending_.empty() && (static_cast<unsigned char>(pending_.back()) & 0xC0) == 0x80)
@@ -177,7 +175,7 @@ void Session::GiveWindow(Point3 first, Point3 second) {
 
 void Session::PressEscape() { CancelAll(); }
 
-void Session::Submit(Answer answer, std::string echo) {
+void Session::Submit(Answer answer, const std::string& echo) {
     pending_.clear();
     if (frames_.empty()) {
         std::string name = Trim(answer.text);

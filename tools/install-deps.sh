@@ -7,6 +7,7 @@ set -u
 packages=(
     cmake g++ libgtest-dev libgmock-dev libbenchmark-dev   # native build, tests, benchmarks
     clang libclang-rt-dev                                  # sanitizers and libFuzzer
+    clang-tidy-14 clang-format-14                          # the checks of tools/checks
     g++-mingw-w64-x86-64                                   # the Windows executables
     wine wine64 fonts-wine xvfb x11-utils locales          # running them headless
     imagemagick fonts-ipafont-gothic                       # screenshots, Japanese glyphs

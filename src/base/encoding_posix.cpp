@@ -19,7 +19,8 @@ public:
     }
     Iconv(const Iconv&) = delete;
     Iconv& operator=(const Iconv&) = delete;
-    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open's failure value is (iconv_t)-1.
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }  // NOLINT(performance-no-int-to-ptr)
 
     // Converts all of `in`; an unconvertible or invalid sequence is replaced by
     // `replacement` and skipped by `skip(in)` bytes.

@@ -112,7 +112,7 @@ bool ReadTrimmedInt(std::string_view t, int& out) {
     return true;
 }
 
-std::vector<LineRange> SortedClippedRanges(std::vector<LineRange> ranges, size_t lineCount) {
+std::vector<LineRange> SortedClippedRanges(const std::vector<LineRange>& ranges, size_t lineCount) {
     std::vector<LineRange> out;
     for (const LineRange& r : ranges) {
         if (r.first >= lineCount || r.count == 0) continue;
@@ -263,8 +263,8 @@ void DxfBuffer::SetLine(size_t i, std::string_view text) {
 
 void DxfBuffer::EraseLines(size_t first, size_t count) { EraseLineRanges({{first, count}}); }
 
-void DxfBuffer::EraseLineRanges(std::vector<LineRange> ranges) {
-    const std::vector<LineRange> sorted = SortedClippedRanges(std::move(ranges), lineCount_);
+void DxfBuffer::EraseLineRanges(const std::vector<LineRange>& ranges) {
+    const std::vector<LineRange> sorted = SortedClippedRanges(ranges, lineCount_);
     for (const LineRange& r : sorted) {
         if (r.first % 2 != 0 || (r.count % 2 != 0 && r.first + r.count != lineCount_)) {
             RebuildWithout(sorted);

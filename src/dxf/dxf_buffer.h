@@ -53,7 +53,7 @@ public:
     // Ranges past the end are clipped.
     void EraseLines(size_t first, size_t count);
     // Erases many ranges in one pass (indices as before any of them is erased); they may overlap.
-    void EraseLineRanges(std::vector<LineRange> ranges);
+    void EraseLineRanges(const std::vector<LineRange>& ranges);
 
     size_t PairCount() const { return LineCount() / 2; }
     std::string_view Code(size_t pair) const { return Line(2 * pair); }

@@ -68,8 +68,9 @@ bool PatchArcByHandle(DxfBuffer& buffer, std::string_view handle, const Point3& 
 bool DeleteEntityByHandle(DxfBuffer& buffer, std::string_view type, std::string_view handle) {
     const std::vector<HandleMatch> spans = FindEntities(buffer, type, handle);
     std::vector<LineRange> ranges;
+    ranges.reserve(spans.size());
     for (const HandleMatch& span : spans) ranges.push_back({2 * span.start, 2 * (span.end - span.start)});
-    buffer.EraseLineRanges(std::move(ranges));
+    buffer.EraseLineRanges(ranges);
     return !spans.empty();
 }
 

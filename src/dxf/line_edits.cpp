@@ -111,7 +111,7 @@ void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
         }
         if (match && match->removed) erase.push_back({2 * e.first, 2 * (e.end - e.first)});
     });
-    buffer.EraseLineRanges(std::move(erase));
+    buffer.EraseLineRanges(erase);
 }
 
 }  // namespace kv

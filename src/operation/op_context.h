@@ -21,6 +21,7 @@ public:
     // The form's operation timer and undo button, which the steps switch.
     OpContext(TimerControl& timer1, ButtonControl& undoButton, WindowSystem& windows, Ui& ui, Clock& clock,
               Files& files, std::string executablePath);
+    ~OpContext() = default;
     OpContext(const OpContext&) = delete;
     OpContext& operator=(const OpContext&) = delete;
 

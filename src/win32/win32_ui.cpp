@@ -1,5 +1,8 @@
 #include "win32/win32_ui.h"
 
+#include "hostlink/host_link.h"
+#include "win32/win32_window_system.h"
+
 #include <shellapi.h>
 
 #include "win32/modal_loop.h"
@@ -47,7 +50,11 @@ DialogResult Win32Ui::RunModal(Dialog& dialog) {
 
 void Win32Ui::RaiseDialog(Dialog& dialog) {
     const auto open = dialogs_.find(&dialog);
-    if (open != dialogs_.end() && IsWindowVisible(open->second->Handle())) RaiseWindow(open->second->Handle());
+    if (open == dialogs_.end() || !IsWindowVisible(open->second->Handle())) return;
+    // The host holds the foreground while a dialog waits on a pick; raising across threads is
+    // the host link's job.
+    Win32WindowSystem windows;
+    HostLink(windows).RaiseDialog(reinterpret_cast<WindowHandle>(open->second->Handle()));
 }
 
 bool Win32Ui::LaunchProgram(std::string_view path, std::string_view parameters) {
