@@ -175,7 +175,8 @@ void Session::GiveWindow(Point3 first, Point3 second) {
 
 void Session::PressEscape() { CancelAll(); }
 
-void Session::Submit(Answer answer, const std::string& echo) {
+// By value: callers pass pending_, which this clears first.
+void Session::Submit(Answer answer, std::string echo) {  // NOLINT(performance-unnecessary-value-param)
     pending_.clear();
     if (frames_.empty()) {
         std::string name = Trim(answer.text);

@@ -133,7 +133,7 @@ private:
     struct Frame;
 
     void Process();
-    void Submit(Answer answer, const std::string& echo);
+    void Submit(Answer answer, std::string echo);
     void StartCommand(std::string_view typed, bool transparent);
     void Resume(Frame& frame);
     void EndTopFrame();
