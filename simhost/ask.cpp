@@ -150,8 +150,7 @@ Task<std::optional<int>> GetInteger(Session& s, std::string_view prompt, int min
     }
 }
 
-Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt,
-                                            const std::vector<Keyword>& keywords) {
+Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt, const std::vector<Keyword>& keywords) {
     for (;;) {
         Answer a = co_await s.Ask(prompt);
         std::string t = Trim(a.text);

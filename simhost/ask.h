@@ -39,7 +39,8 @@ Task<std::optional<double>> GetReal(Session& s, std::string_view prompt);
 Task<std::optional<double>> GetAngle(Session& s, std::string_view prompt, std::optional<Point3> base);
 Task<std::optional<int>> GetInteger(Session& s, std::string_view prompt, int min, int max);
 Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt, const std::vector<Keyword>& keywords);
-Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt, std::vector<Keyword>&& keywords) = delete;
+Task<std::optional<std::size_t>> GetKeyword(Session& s, std::string_view prompt,
+                                            std::vector<Keyword>&& keywords) = delete;
 // Names and texts: only Enter ends the answer.
 Task<std::string> GetText(Session& s, std::string_view prompt);
 

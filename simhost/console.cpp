@@ -23,8 +23,13 @@ int HexDigit(char c) {
 }
 
 std::string PointText(const Point3& p) {
-    return std::string("(").append(FormatReal(p.x)).append(",").append(FormatReal(p.y)).append(",").append(
-        FormatReal(p.z)).append(")");
+    return std::string("(")
+        .append(FormatReal(p.x))
+        .append(",")
+        .append(FormatReal(p.y))
+        .append(",")
+        .append(FormatReal(p.z))
+        .append(")");
 }
 
 std::string GeometryText(const Entity& e) {
@@ -78,14 +83,10 @@ std::string EscapeConsoleText(std::string_view text) {
     std::string out;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\')
-            out += "\\\\";
-        else if (c == '\r')
-            out += "\\r";
-        else if (byte < 0x20 || byte == 0x7F)
-            out += std::string("\\x") + kDigits[byte >> 4] + kDigits[byte & 0xF];
-        else
-            out += c;
+        if (c == '\\') out += "\\\\";
+        else if (c == '\r') out += "\\r";
+        else if (byte < 0x20 || byte == 0x7F) out += std::string("\\x") + kDigits[byte >> 4] + kDigits[byte & 0xF];
+        else out += c;
     }
     return out;
 }
@@ -182,9 +183,11 @@ bool Console::Load(const std::string& path) {
 bool Console::SetVariable(std::string_view argument) {
     size_t blank = argument.find(' ');
     std::string name = UpperAscii(argument.substr(0, blank));
-    std::string_view value = blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
+    std::string_view value =
+        blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
     const VariableInfo* variable = FindVariable(name);
-    if (!variable || variable->readOnly || value.empty()) return Fail(":set wants a variable that can be set and a value");
+    if (!variable || variable->readOnly || value.empty())
+        return Fail(":set wants a variable that can be set and a value");
     if (std::optional<std::string> error = kv::sim::SetVariable(host_.SetupDrawing(), *variable, value))
         return Fail(":set " + name + ": " + *error);
     return true;
@@ -193,7 +196,8 @@ bool Console::SetVariable(std::string_view argument) {
 bool Console::Switch(std::string_view argument) {
     size_t blank = argument.find(' ');
     std::string_view name = argument.substr(0, blank);
-    std::string_view state = blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
+    std::string_view state =
+        blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
     HostSwitches& switches = host_.Switches();
     bool* flag = name == "half-width-prompt" ? &switches.halfWidthIdlePrompt
                  : name == "dxfout-fails"    ? &switches.dxfoutWritesNothing

@@ -13,8 +13,8 @@ Task<void> LineCommand(Session& s) {
     std::vector<Handle> segments;
     for (;;) {
         bool canClose = segments.size() >= 2;
-        PointRequest request{std::string(canClose ? text::kLineNextClose : text::kLineNext), {{"UNDO", "U"}},
-                             points.back()};
+        PointRequest request{
+            std::string(canClose ? text::kLineNextClose : text::kLineNext), {{"UNDO", "U"}}, points.back()};
         if (canClose) request.keywords.push_back({"CLOSE", "C"});
         PointReply next = co_await GetPoint(s, request);
         if (next.kind == PointReply::Kind::Empty) co_return;

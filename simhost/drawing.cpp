@@ -69,9 +69,7 @@ void Drawing::AddCopy(Entity entity) {
     entities_.push_back(std::move(entity));
 }
 
-void Drawing::KeepSeedAtLeast(Handle seed) {
-    nextHandle_ = std::max(nextHandle_, seed);
-}
+void Drawing::KeepSeedAtLeast(Handle seed) { nextHandle_ = std::max(nextHandle_, seed); }
 
 const Entity* Drawing::Find(Handle handle) const {
     for (const Entity& e : entities_) {
@@ -80,9 +78,7 @@ const Entity* Drawing::Find(Handle handle) const {
     return nullptr;
 }
 
-Entity* Drawing::Find(Handle handle) {
-    return const_cast<Entity*>(static_cast<const Drawing*>(this)->Find(handle));
-}
+Entity* Drawing::Find(Handle handle) { return const_cast<Entity*>(static_cast<const Drawing*>(this)->Find(handle)); }
 
 int Drawing::Erase(const std::vector<Handle>& handles) {
     std::vector<ErasedEntity> erased;
@@ -130,21 +126,15 @@ Record* FindByName(std::vector<Record>& table, std::string_view name) {
 }  // namespace
 
 Layer* Drawing::FindLayer(std::string_view name) { return FindByName(layers, name); }
-const Layer* Drawing::FindLayer(std::string_view name) const {
-    return const_cast<Drawing*>(this)->FindLayer(name);
-}
+const Layer* Drawing::FindLayer(std::string_view name) const { return const_cast<Drawing*>(this)->FindLayer(name); }
 Linetype* Drawing::FindLinetype(std::string_view name) { return FindByName(linetypes, name); }
 const Linetype* Drawing::FindLinetype(std::string_view name) const {
     return const_cast<Drawing*>(this)->FindLinetype(name);
 }
 TextStyle* Drawing::FindStyle(std::string_view name) { return FindByName(styles, name); }
-const TextStyle* Drawing::FindStyle(std::string_view name) const {
-    return const_cast<Drawing*>(this)->FindStyle(name);
-}
+const TextStyle* Drawing::FindStyle(std::string_view name) const { return const_cast<Drawing*>(this)->FindStyle(name); }
 BlockDef* Drawing::FindBlock(std::string_view name) { return FindByName(blocks, name); }
-const BlockDef* Drawing::FindBlock(std::string_view name) const {
-    return const_cast<Drawing*>(this)->FindBlock(name);
-}
+const BlockDef* Drawing::FindBlock(std::string_view name) const { return const_cast<Drawing*>(this)->FindBlock(name); }
 
 Layer& Drawing::EnsureLayer(std::string_view name) {
     if (Layer* found = FindLayer(name)) return *found;

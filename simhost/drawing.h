@@ -118,8 +118,8 @@ struct SolidGeom {
     friend bool operator==(const SolidGeom&, const SolidGeom&) = default;
 };
 
-using Geometry = std::variant<LineGeom, ArcGeom, CircleGeom, LwPolylineGeom, PolylineGeom, InsertGeom,
-                              TextGeom, SolidGeom>;
+using Geometry =
+    std::variant<LineGeom, ArcGeom, CircleGeom, LwPolylineGeom, PolylineGeom, InsertGeom, TextGeom, SolidGeom>;
 
 enum class EntityKind { Line, Arc, Circle, LwPolyline, Polyline, Insert, Text, Solid };
 

@@ -51,14 +51,12 @@ const std::vector<Entity>* DefinitionAfterMerge(const Drawing& drawing, const Dx
 
 // A file that reads cleanly can still close a cycle through the drawing's definitions,
 // which may insert blocks they lack. The host refuses such a file before anything changes.
-std::string SelfInsertingAfterMerge(const Drawing& drawing, const DxfImportResult& import,
-                                    const std::string* asBlock) {
+std::string SelfInsertingAfterMerge(const Drawing& drawing, const DxfImportResult& import, const std::string* asBlock) {
     std::vector<std::string> roots;
     if (asBlock) roots.push_back(*asBlock);
     for (const BlockDef& def : import.blocks) roots.push_back(def.name);
-    const std::string cyclic = SelfInsertingBlock(roots, [&](std::string_view name) {
-        return DefinitionAfterMerge(drawing, import, asBlock, name);
-    });
+    const std::string cyclic = SelfInsertingBlock(
+        roots, [&](std::string_view name) { return DefinitionAfterMerge(drawing, import, asBlock, name); });
     return cyclic.empty() ? std::string() : "ブロック " + cyclic + " は自分自身を参照しています。";
 }
 
@@ -94,8 +92,8 @@ std::string BlockCycleError(const Drawing& drawing, const DxfImportResult& impor
     return SelfInsertingAfterMerge(drawing, import, nullptr);
 }
 
-std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult& import, Point3 point,
-                                         double scale, double rotation) {
+std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult& import, Point3 point, double scale,
+                                         double rotation) {
     if (!BlockCycleError(drawing, import).empty()) return {};
     MergeImportTables(drawing, import);
     // At its own base point, unscaled and unrotated, a file comes in exactly as stored

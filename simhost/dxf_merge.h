@@ -23,8 +23,8 @@ std::string BlockCycleError(const Drawing& drawing, const DxfImportResult& impor
 // as they are), then places the file's entities (base point $INSBASE at `point`, uniform
 // `scale`, `rotation` in degrees) as new entities with fresh handles. Returns their handles
 // in file order; a file with a BlockCycleError changes nothing.
-std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult& import, Point3 point,
-                                         double scale, double rotation);
+std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult& import, Point3 point, double scale,
+                                         double rotation);
 
 // Merges the tables and makes the file's entities block definition `name` with base
 // point $INSBASE, silently replacing a definition of that name. A file that refers

@@ -50,7 +50,7 @@ constexpr double kPaperHeight = 297;
 // Layer 0, STANDARD and the three fixed linetypes keep the handles the host gives them.
 std::optional<Handle> FixedRecordHandle(std::string_view table, std::string_view name) {
     static const std::map<std::pair<std::string, std::string>, Handle> fixed = {
-        {{"LAYER", "0"}, 0x10},        {{"STYLE", "STANDARD"}, 0x11}, {{"LTYPE", "BYBLOCK"}, 0x14},
+        {{"LAYER", "0"}, 0x10},       {{"STYLE", "STANDARD"}, 0x11},   {{"LTYPE", "BYBLOCK"}, 0x14},
         {{"LTYPE", "BYLAYER"}, 0x15}, {{"LTYPE", "CONTINUOUS"}, 0x16},
     };
     auto it = fixed.find({std::string(table), UpperAscii(name)});
@@ -100,8 +100,8 @@ private:
     void Common(const char* type, Handle handle, Handle owner, const Entity& entity);
     void Subclass(const char* name);
     void LwPolylineOut(const Entity& e, const LwPolylineGeom& g, Handle handle, Handle owner);
-    void PolylineOut(const Entity& e, const std::vector<PolyVertex>& vertices, bool closed, bool is3d,
-                     double elevation, Handle handle, Handle owner);
+    void PolylineOut(const Entity& e, const std::vector<PolyVertex>& vertices, bool closed, bool is3d, double elevation,
+                     Handle handle, Handle owner);
     void TextOut(const TextGeom& g);
 
     const Drawing& drawing_;
@@ -352,8 +352,8 @@ void DxfOutWriter::VportTable() {
 
 void DxfOutWriter::LtypeTable() {
     TableStart("LTYPE", kLtypeTable, drawing_.linetypes.size() + extraLinetypes_.size());
-    auto record = [this](const std::string& name, const std::string& description,
-                         const std::vector<double>& pattern, double length) {
+    auto record = [this](const std::string& name, const std::string& description, const std::vector<double>& pattern,
+                         double length) {
         RecordStart("LTYPE", "AcDbLinetypeTableRecord", RecordHandle("LTYPE", name), kLtypeTable);
         out_.Str(2, name);
         out_.Int(70, 0);

@@ -88,8 +88,7 @@ DxfPairsResult ReadDxfPairs(std::string_view text) {
         DxfPair pair;
         pair.line = static_cast<int>(i + 1);
         if (!TryParseInt(lines[i], pair.code)) {
-            result.error = "line " + std::to_string(pair.line) + ": '" + Trim(lines[i]) +
-                           "' is not a valid group code";
+            result.error = "line " + std::to_string(pair.line) + ": '" + Trim(lines[i]) + "' is not a valid group code";
             result.pairs.clear();
             return result;
         }

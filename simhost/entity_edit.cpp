@@ -243,7 +243,8 @@ std::optional<std::vector<Geometry>> BreakArc(const Arc& arc, Point3 p1, Point3 
     double u1 = param(p1), u2 = param(p2);
     std::vector<Geometry> pieces;
     auto keep = [&](double from, double to) {
-        if (to - from > kParamEps) pieces.push_back(ArcGeomOf(Arc{arc.center, arc.radius, arc.start + from, arc.start + to}));
+        if (to - from > kParamEps)
+            pieces.push_back(ArcGeomOf(Arc{arc.center, arc.radius, arc.start + from, arc.start + to}));
     };
     if (u1 <= u2) {
         keep(0, u1);
@@ -369,7 +370,7 @@ int FilletPolyline(LwPolylineGeom& pl, double radius) {
 }
 
 std::variant<LineFillet, FilletError> FilletLines(const LineGeom& l1, Point3 p1, const LineGeom& l2, Point3 p2,
-                                                   double radius) {
+                                                  double radius) {
     Segment s1{l1.start, l1.end}, s2{l2.start, l2.end};
     std::optional<Point3> x = LineIntersection(s1, s2);
     if (!x) return FilletError::Parallel;
@@ -395,8 +396,8 @@ std::variant<LineFillet, FilletError> FilletLines(const LineGeom& l1, Point3 p1,
     (leg1.keepStart ? result.first.end : result.first.start) = t1;
     (leg2.keepStart ? result.second.end : result.second.start) = t2;
     if (radius > 0) {
-        double bisector = std::atan2(std::sin(leg1.angle) + std::sin(leg2.angle),
-                                     std::cos(leg1.angle) + std::cos(leg2.angle));
+        double bisector =
+            std::atan2(std::sin(leg1.angle) + std::sin(leg2.angle), std::cos(leg1.angle) + std::cos(leg2.angle));
         Point3 center = PolarPoint(*x, radius / std::sin(theta / 2), bisector);
         double a1 = NormalizeAngle(AngleOf(center, t1)), a2 = NormalizeAngle(AngleOf(center, t2));
         bool ccw = NormalizeAngle(a2 - a1) <= kPi;
@@ -407,8 +408,8 @@ std::variant<LineFillet, FilletError> FilletLines(const LineGeom& l1, Point3 p1,
 
 std::optional<LwPolylineGeom> PolylineFrom(const Geometry& geom) {
     if (const auto* line = std::get_if<LineGeom>(&geom)) {
-        return LwPolylineGeom{{{line->start.x, line->start.y, 0}, {line->end.x, line->end.y, 0}}, false,
-                              line->start.z, 0};
+        return LwPolylineGeom{
+            {{line->start.x, line->start.y, 0}, {line->end.x, line->end.y, 0}}, false, line->start.z, 0};
     }
     if (const auto* arc = std::get_if<ArcGeom>(&geom)) {
         Arc a = ArcOf(*arc);
@@ -429,9 +430,7 @@ std::vector<LwVertex> Reversed(const std::vector<LwVertex>& path) {
     return out;
 }
 
-bool Same(const LwVertex& a, const LwVertex& b) {
-    return std::hypot(a.x - b.x, a.y - b.y) <= kJoinTolerance;
-}
+bool Same(const LwVertex& a, const LwVertex& b) { return std::hypot(a.x - b.x, a.y - b.y) <= kJoinTolerance; }
 
 }  // namespace
 

@@ -37,7 +37,7 @@ enum class FilletError { Parallel, TooLarge };
 // Two lines picked at p1 and p2 trimmed or extended to meet, with an arc of `radius`
 // between them; the picked side of each line is kept.
 std::variant<LineFillet, FilletError> FilletLines(const LineGeom& l1, Point3 p1, const LineGeom& l2, Point3 p2,
-                                                   double radius);
+                                                  double radius);
 
 // A line or arc as a one-segment polyline (PEDIT's conversion).
 std::optional<LwPolylineGeom> PolylineFrom(const Geometry& geom);

@@ -10,8 +10,7 @@ Rect RectFromCorners(Point3 a, Point3 b) {
 }
 
 bool InsideRect(Point3 p, const Rect& r) {
-    return p.x >= r.minX - kGeomEps && p.x <= r.maxX + kGeomEps && p.y >= r.minY - kGeomEps &&
-           p.y <= r.maxY + kGeomEps;
+    return p.x >= r.minX - kGeomEps && p.x <= r.maxX + kGeomEps && p.y >= r.minY - kGeomEps && p.y <= r.maxY + kGeomEps;
 }
 
 double Distance(Point3 a, Point3 b) { return std::hypot(b.x - a.x, b.y - a.y); }
@@ -205,15 +204,14 @@ bool Affine::IsConformal() const {
     double col2 = std::hypot(b, d);
     double dot = a * b + c * d;
     double size = std::max(col1, col2);
-    return size > 0 && std::fabs(col1 - col2) <= kConformalEps * size &&
-           std::fabs(dot) <= kConformalEps * size * size;
+    return size > 0 && std::fabs(col1 - col2) <= kConformalEps * size && std::fabs(dot) <= kConformalEps * size * size;
 }
 
 double Affine::ScaleFactor() const { return std::sqrt(std::fabs(Determinant())); }
 
 Affine Compose(const Affine& o, const Affine& i) {
-    return Affine{o.a * i.a + o.b * i.c, o.a * i.b + o.b * i.d, o.c * i.a + o.d * i.c, o.c * i.b + o.d * i.d,
-                  o.a * i.e + o.b * i.f + o.e, o.c * i.e + o.d * i.f + o.f};
+    return Affine{o.a * i.a + o.b * i.c, o.a * i.b + o.b * i.d,       o.c * i.a + o.d * i.c,
+                  o.c * i.b + o.d * i.d, o.a * i.e + o.b * i.f + o.e, o.c * i.e + o.d * i.f + o.f};
 }
 
 Affine BlockPlacement(Point3 base, Point3 point, double xScale, double yScale, double rotationDegrees) {

@@ -103,7 +103,8 @@ inline constexpr std::string_view kFilletTooLarge = "半径が大きすぎます
 
 // PEDIT.
 inline constexpr std::string_view kPeditSelect = "ポリラインを選択 または [複数(M)]: ";
-inline constexpr std::string_view kPeditConvert = "選択されたオブジェクトはポリラインではありません。ポリラインに変換しますか? <Y> ";
+inline constexpr std::string_view kPeditConvert =
+    "選択されたオブジェクトはポリラインではありません。ポリラインに変換しますか? <Y> ";
 inline constexpr std::string_view kPeditOptionsClosed =
     "オプションを入力 [開く(O)/結合(J)/幅(W)/頂点編集(E)/スプライン(S)/スプライン解除(D)/線種生成(L)/元に戻す(U)]: ";
 inline constexpr std::string_view kPeditOptionsOpen =

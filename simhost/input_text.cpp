@@ -38,8 +38,8 @@ struct ColorName {
 };
 
 constexpr ColorName kColorNames[] = {
-    {"BYLAYER", 256}, {"BYBLOCK", 0}, {"RED", 1},  {"YELLOW", 2}, {"GREEN", 3}, {"CYAN", 4},
-    {"BLUE", 5},      {"MAGENTA", 6}, {"WHITE", 7}, {"赤", 1},     {"黄", 2},     {"緑", 3},
+    {"BYLAYER", 256}, {"BYBLOCK", 0}, {"RED", 1},      {"YELLOW", 2}, {"GREEN", 3}, {"CYAN", 4},
+    {"BLUE", 5},      {"MAGENTA", 6}, {"WHITE", 7},    {"赤", 1},     {"黄", 2},    {"緑", 3},
     {"シアン", 4},    {"青", 5},      {"マゼンタ", 6}, {"白", 7},
 };
 
@@ -79,7 +79,8 @@ std::optional<std::size_t> MatchKeyword(std::string_view answer, const std::vect
 }
 
 std::string Unquote(std::string_view text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return std::string(text.substr(1, text.size() - 2));
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return std::string(text.substr(1, text.size() - 2));
     return std::string(text);
 }
 

@@ -150,8 +150,8 @@ Task<void> InsertCommand(Session& s) {
     }
     if (!p.rotationSet) p.rotation = (co_await GetAngle(s, text::kInsertRotation, p.point)).value_or(0);
     const BlockDef* block = d.FindBlock(blockName);
-    s.AddEntity(InsertGeom{blockName, EffectivePoint(p, block ? block->base : Point3{}), p.xScale, p.yScale,
-                           p.zScale, p.rotation});
+    s.AddEntity(InsertGeom{blockName, EffectivePoint(p, block ? block->base : Point3{}), p.xScale, p.yScale, p.zScale,
+                           p.rotation});
 }
 
 }  // namespace kv::sim

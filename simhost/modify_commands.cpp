@@ -189,8 +189,9 @@ Task<void> PeditCommand(Session& s) {
     const std::vector<Keyword> closedKeywords = {{"OPEN", "O"}, {"JOIN", "J"}};
     for (;;) {
         bool closed = std::get<LwPolylineGeom>(s.drawing().Find(target)->geom).closed;
-        std::optional<std::size_t> option = co_await GetKeyword(
-            s, std::string(closed ? text::kPeditOptionsClosed : text::kPeditOptionsOpen), closed ? closedKeywords : openKeywords);
+        std::optional<std::size_t> option =
+            co_await GetKeyword(s, std::string(closed ? text::kPeditOptionsClosed : text::kPeditOptionsOpen),
+                                closed ? closedKeywords : openKeywords);
         if (!option) co_return;
         if (*option == kOpenClose) {
             std::get<LwPolylineGeom>(s.drawing().Find(target)->geom).closed = !closed;

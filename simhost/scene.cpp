@@ -78,8 +78,7 @@ private:
         }
         case EntityKind::Arc: {
             const auto& g = std::get<ArcGeom>(e.geom);
-            Arc arc{g.center, g.radius, NormalizeAngle(Radians(g.startAngle)),
-                    NormalizeAngle(Radians(g.endAngle))};
+            Arc arc{g.center, g.radius, NormalizeAngle(Radians(g.startAngle)), NormalizeAngle(Radians(g.endAngle))};
             if (arc.end <= arc.start) arc.end += 2 * kPi;
             AddPath(ArcPoints(arc), false, color);
             break;
@@ -111,8 +110,8 @@ private:
         case EntityKind::Text: {
             const auto& g = std::get<TextGeom>(e.geom);
             bool aligned = g.hAlign != 0 || g.vAlign != 0;
-            scene_.texts.push_back(SceneText{g.text, aligned ? g.second : g.first, g.height, g.rotation,
-                                             g.widthFactor, g.hAlign, g.vAlign, IndexColor(color)});
+            scene_.texts.push_back(SceneText{g.text, aligned ? g.second : g.first, g.height, g.rotation, g.widthFactor,
+                                             g.hAlign, g.vAlign, IndexColor(color)});
             break;
         }
         case EntityKind::Solid: {
@@ -155,9 +154,8 @@ Scene BuildScene(const Drawing& drawing) {
 }
 
 Rgb IndexColor(int index) {
-    constexpr Rgb kBasic[10] = {{255, 255, 255}, {255, 0, 0},    {255, 255, 0}, {0, 255, 0},
-                                {0, 255, 255},   {0, 0, 255},    {255, 0, 255}, {255, 255, 255},
-                                {128, 128, 128}, {192, 192, 192}};
+    constexpr Rgb kBasic[10] = {{255, 255, 255}, {255, 0, 0},   {255, 255, 0},   {0, 255, 0},     {0, 255, 255},
+                                {0, 0, 255},     {255, 0, 255}, {255, 255, 255}, {128, 128, 128}, {192, 192, 192}};
     constexpr std::uint8_t kGrey[6] = {51, 91, 132, 173, 214, 255};
     if (index >= 0 && index <= 9) return kBasic[index];
     if (index >= 10 && index <= 249) return HueColor(index);

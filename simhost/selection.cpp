@@ -74,8 +74,8 @@ namespace {
 enum SelectKeyword { kSingle, kWindow, kCrossing, kFence, kPrevious, kLast, kAll };
 
 const std::vector<Keyword> kSelectKeywords = {
-    {"SINGLE", "SI"}, {"WINDOW", "W"}, {"CROSSING", "C"}, {"FENCE", "F"},
-    {"PREVIOUS", "P"}, {"LAST", "L"},  {"ALL", "ALL"},
+    {"SINGLE", "SI"},  {"WINDOW", "W"}, {"CROSSING", "C"}, {"FENCE", "F"},
+    {"PREVIOUS", "P"}, {"LAST", "L"},   {"ALL", "ALL"},
 };
 
 // Adds what one action found and reports it on the line that ended the action.

@@ -97,9 +97,7 @@ std::string Session::IdlePrompt() const {
     return std::string(switches_.halfWidthIdlePrompt ? text::kIdleHalfWidth : text::kIdle);
 }
 
-const Question* Session::CurrentQuestion() const {
-    return frames_.empty() ? nullptr : &frames_.back()->question;
-}
+const Question* Session::CurrentQuestion() const { return frames_.empty() ? nullptr : &frames_.back()->question; }
 
 bool Session::DialogOpen() const {
     const Question* q = CurrentQuestion();
@@ -261,13 +259,9 @@ void Session::RecordUndoStep() {
     commandStart_.reset();
 }
 
-double Session::PickRadius() const {
-    return kPickBoxPixels * drawing_.vars.viewSize / drawing_.vars.screenHeight;
-}
+double Session::PickRadius() const { return kPickBoxPixels * drawing_.vars.viewSize / drawing_.vars.screenHeight; }
 
-double Session::ApertureRadius() const {
-    return kAperturePixels * drawing_.vars.viewSize / drawing_.vars.screenHeight;
-}
+double Session::ApertureRadius() const { return kAperturePixels * drawing_.vars.viewSize / drawing_.vars.screenHeight; }
 
 Handle Session::AddEntity(Geometry geom) {
     Entity e;

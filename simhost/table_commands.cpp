@@ -50,9 +50,9 @@ void ForLayers(Session& s, std::string_view patterns, Apply apply) {
 
 Task<void> LayerCommand(Session& s) {
     enum { kList, kMake, kSet, kNew, kOn, kOff, kColor, kLinetype, kFreeze, kThaw };
-    const std::vector<Keyword> keywords = {{"?", "?"},       {"MAKE", "M"}, {"SET", "S"},    {"NEW", "N"},
-                                           {"ON", "ON"},     {"OFF", "OF"}, {"COLOR", "C"},  {"LTYPE", "L"},
-                                           {"FREEZE", "F"},  {"THAW", "T"}};
+    const std::vector<Keyword> keywords = {{"?", "?"},      {"MAKE", "M"}, {"SET", "S"},   {"NEW", "N"},
+                                           {"ON", "ON"},    {"OFF", "OF"}, {"COLOR", "C"}, {"LTYPE", "L"},
+                                           {"FREEZE", "F"}, {"THAW", "T"}};
     Drawing& d = s.drawing();
     for (;;) {
         std::optional<std::size_t> option = co_await GetKeyword(s, text::kLayerOptions, keywords);
@@ -62,9 +62,9 @@ Task<void> LayerCommand(Session& s) {
             continue;
         }
         if (*option == kMake || *option == kSet) {
-            std::string prompt = *option == kMake
-                                     ? std::string(text::kLayerMake) + d.vars.cLayer + std::string(text::kNewValueSuffix)
-                                     : std::string(text::kLayerSet);
+            std::string prompt =
+                *option == kMake ? std::string(text::kLayerMake) + d.vars.cLayer + std::string(text::kNewValueSuffix)
+                                 : std::string(text::kLayerSet);
             std::string name = LayerName(co_await GetText(s, prompt));
             if (name.empty()) continue;
             if (*option == kSet && !d.FindLayer(name)) {
@@ -199,8 +199,8 @@ Task<void> PurgeCommand(Session& s) {
     for (PurgeKind k : {kBlocks, kLayers, kLinetypes, kStyles}) {
         if (*kind != kAllKinds && static_cast<std::size_t>(k) != *kind) continue;
         std::vector<std::string> used = NamesInUse(d, k);
-        std::vector<std::string> names = k == kBlocks    ? Unused(d.blocks, used, patterns)
-                                         : k == kLayers  ? Unused(d.layers, used, patterns)
+        std::vector<std::string> names = k == kBlocks      ? Unused(d.blocks, used, patterns)
+                                         : k == kLayers    ? Unused(d.layers, used, patterns)
                                          : k == kLinetypes ? Unused(d.linetypes, used, patterns)
                                                            : Unused(d.styles, used, patterns);
         for (const std::string& name : names) {

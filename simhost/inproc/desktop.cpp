@@ -46,8 +46,8 @@ int Desktop::StartHost(Session& session, CommandLinePlace place) {
     nextThread_ += 0x10;
     // Created back to front: the frame ends up at the top.
     CreateTextWindow(host, instance);
-    host.windows.frame = Create(kNoWindow, instance, std::string(kFrameCaption), std::string(kFrameClass),
-                                kFrameRect, Role::Frame);
+    host.windows.frame =
+        Create(kNoWindow, instance, std::string(kFrameCaption), std::string(kFrameClass), kFrameRect, Role::Frame);
     CreateCommandLine(host, instance);
     CreateDrawingWindows(host, instance);
     foreground_ = host.windows.frame;
@@ -96,9 +96,7 @@ Desktop::Instance& Desktop::Host(int instance) {
     return instances_[static_cast<std::size_t>(instance)];
 }
 
-const Desktop::Instance& Desktop::Host(int instance) const {
-    return const_cast<Desktop*>(this)->Host(instance);
-}
+const Desktop::Instance& Desktop::Host(int instance) const { return const_cast<Desktop*>(this)->Host(instance); }
 
 WindowHandle Desktop::Create(WindowHandle parent, int instance, std::string caption, std::string className,
                              ScreenRect rect, Role role) {
@@ -113,10 +111,8 @@ WindowHandle Desktop::Create(WindowHandle parent, int instance, std::string capt
     window.role = role;
     window.rect = rect;
     windows_.emplace(w, std::move(window));
-    if (parent == kNoWindow)
-        zOrder_.insert(zOrder_.begin(), w);
-    else
-        windows_.at(parent).children.push_back(w);
+    if (parent == kNoWindow) zOrder_.insert(zOrder_.begin(), w);
+    else windows_.at(parent).children.push_back(w);
     return w;
 }
 
@@ -153,8 +149,8 @@ void Desktop::CreateCommandLine(Instance& host, int instance) {
 
 void Desktop::CreateTextWindow(Instance& host, int instance) {
     HostWindowSet& set = host.windows;
-    set.textWindow = Create(kNoWindow, instance, std::string(kTextWindowCaption), std::string(kTextWindowClass),
-                            kTextWindowRect);
+    set.textWindow =
+        Create(kNoWindow, instance, std::string(kTextWindowCaption), std::string(kTextWindowClass), kTextWindowRect);
     set.textHistory = Create(set.textWindow, instance, std::string(kHistoryCaption), std::string(kControlClass),
                              kTextWindowRect, Role::HistoryPane);
     set.textPrompt = Create(set.textWindow, instance, std::string(kPromptCaption), std::string(kControlClass),
@@ -164,8 +160,8 @@ void Desktop::CreateTextWindow(Instance& host, int instance) {
 void Desktop::CreateDrawingWindows(Instance& host, int instance) {
     HostWindowSet& set = host.windows;
     set.mdiClient = Create(set.frame, instance, "", std::string(kMdiClientClass), kMdiRect);
-    set.drawingWindow = Create(set.mdiClient, instance, std::string(kDrawingWindowCaption),
-                               std::string(kDrawingWindowClass), kMdiRect);
+    set.drawingWindow =
+        Create(set.mdiClient, instance, std::string(kDrawingWindowCaption), std::string(kDrawingWindowClass), kMdiRect);
     set.view = Create(set.drawingWindow, instance, "", std::string(kViewClass), kViewRect);
 }
 
@@ -236,13 +232,10 @@ std::string Desktop::ControlText(WindowHandle w) {
     const Window* window = Live(w);
     if (!window) return {};
     switch (window->role) {
-        case Role::Prompt:
-            return ThroughCodePage(Host(window->instance).session->PromptLine());
-        case Role::HistoryPane:
-            return ThroughCodePage(HistoryText(*Host(window->instance).session));
-        case Role::Frame:
-        case Role::Plain:
-            break;
+    case Role::Prompt: return ThroughCodePage(Host(window->instance).session->PromptLine());
+    case Role::HistoryPane: return ThroughCodePage(HistoryText(*Host(window->instance).session));
+    case Role::Frame:
+    case Role::Plain: break;
     }
     return ThroughCodePage(window->caption);
 }

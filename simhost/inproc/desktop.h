@@ -107,8 +107,8 @@ private:
         HostWindowSet windows;
     };
 
-    WindowHandle Create(WindowHandle parent, int instance, std::string caption, std::string className,
-                        ScreenRect rect, Role role = Role::Plain);
+    WindowHandle Create(WindowHandle parent, int instance, std::string caption, std::string className, ScreenRect rect,
+                        Role role = Role::Plain);
     void Destroy(WindowHandle w);
     void CreateCommandLine(Instance& host, int instance);
     void CreateTextWindow(Instance& host, int instance);

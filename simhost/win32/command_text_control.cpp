@@ -75,8 +75,7 @@ void PaintHistoryPane(HDC dc, const RECT& client, const ControlState& state) {
         if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);
         y -= lineHeight;
         RECT row{client.left + kTextMargin, y, client.right, y + lineHeight};
-        DrawTextW(dc, line.data(), static_cast<int>(line.size()), &row,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+        DrawTextW(dc, line.data(), static_cast<int>(line.size()), &row, DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
         rest = start == std::wstring_view::npos ? std::wstring_view() : rest.substr(0, start);
     }
 }
@@ -115,14 +114,10 @@ LRESULT CALLBACK CommandTextProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         delete state;
         SetWindowLongPtrA(w, GWLP_USERDATA, 0);
         break;
-    case WM_GETTEXTLENGTH:
-        return state ? static_cast<LRESULT>(state->ansi.size()) : 0;
-    case WM_GETTEXT:
-        return state ? CopyText(*state, wp, lp) : 0;
-    case WM_SETTEXT:
-        return FALSE;  // the name stays what the palette searches for
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_GETTEXTLENGTH: return state ? static_cast<LRESULT>(state->ansi.size()) : 0;
+    case WM_GETTEXT: return state ? CopyText(*state, wp, lp) : 0;
+    case WM_SETTEXT: return FALSE;  // the name stays what the palette searches for
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         if (state) {
             Paint(w, *state);
@@ -133,8 +128,7 @@ LRESULT CALLBACK CommandTextProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         // Typing goes to the window that holds the command line.
         SetFocus(GetParent(w));
         return 0;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcA(w, message, wp, lp);
 }
@@ -152,8 +146,8 @@ bool RegisterCommandTextClass(HINSTANCE instance) {
 }
 
 HWND CreateCommandText(HWND parent, std::string_view name, CommandTextStyle style, HINSTANCE instance) {
-    return CreateWindowExA(0, kClassName, std::string(name).c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                           nullptr, instance, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(style)));
+    return CreateWindowExA(0, kClassName, std::string(name).c_str(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
+                           instance, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(style)));
 }
 
 void SetCommandText(HWND control, std::string_view utf8) {

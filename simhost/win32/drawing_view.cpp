@@ -160,8 +160,8 @@ void Paint(HWND w, const HostFront& front) {
     // Drawn off screen first, so that zooming and panning do not flicker.
     {
         const ScopedCreatedDc dc(CreateCompatibleDC(windowDc));
-        const ScopedBitmap bitmap(CreateCompatibleBitmap(windowDc, std::max<LONG>(client.right, 1),
-                                                         std::max<LONG>(client.bottom, 1)));
+        const ScopedBitmap bitmap(
+            CreateCompatibleBitmap(windowDc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
         const ScopedSelect selected(dc.get(), bitmap.get());
         PaintScene(dc.get(), client, w, front);
         BitBlt(windowDc, 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
@@ -209,14 +209,9 @@ LRESULT CALLBACK ViewProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
     if (!front) return DefWindowProcW(w, message, wp, lp);
     Gesture& gesture = Gestures()[w];
     switch (message) {
-    case WM_SIZE:
-        front->ResizeView(LOWORD(lp), HIWORD(lp));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        Paint(w, *front);
-        return 0;
+    case WM_SIZE: front->ResizeView(LOWORD(lp), HIWORD(lp)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(w, *front); return 0;
     case WM_MOUSEWHEEL: {
         POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         ScreenToClient(w, &at);
@@ -233,9 +228,7 @@ LRESULT CALLBACK ViewProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         gesture.panning = false;
         if (!gesture.leftDown) ReleaseCapture();
         return 0;
-    case WM_MBUTTONDBLCLK:
-        front->ZoomExtents();
-        return 0;
+    case WM_MBUTTONDBLCLK: front->ZoomExtents(); return 0;
     case WM_LBUTTONDOWN:
         SetFocus(w);
         gesture.leftDown = true;
@@ -243,21 +236,13 @@ LRESULT CALLBACK ViewProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         gesture.leftStart = gesture.leftNow = MousePoint(lp);
         SetCapture(w);
         return 0;
-    case WM_MOUSEMOVE:
-        MouseMove(w, *front, gesture, MousePoint(lp));
-        return 0;
-    case WM_LBUTTONUP:
-        LeftUp(w, *front, gesture, MousePoint(lp));
-        return 0;
+    case WM_MOUSEMOVE: MouseMove(w, *front, gesture, MousePoint(lp)); return 0;
+    case WM_LBUTTONUP: LeftUp(w, *front, gesture, MousePoint(lp)); return 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lp) != w) gesture = Gesture{};
         return 0;
-    case WM_RBUTTONUP:
-        front->Enter();
-        return 0;
-    case WM_NCDESTROY:
-        Gestures().erase(w);
-        break;
+    case WM_RBUTTONUP: front->Enter(); return 0;
+    case WM_NCDESTROY: Gestures().erase(w); break;
     default:
         if (HandleTyping(*front, message, wp)) return 0;
         break;

@@ -28,8 +28,7 @@ constexpr int kClipboardTries = 10;
 constexpr DWORD kClipboardRetryMs = 20;
 constexpr UINT kReplyTimeoutMs = 5000;
 
-bool Register(HINSTANCE instance, std::string_view name, WNDPROC proc, UINT style, HCURSOR cursor,
-              HBRUSH background) {
+bool Register(HINSTANCE instance, std::string_view name, WNDPROC proc, UINT style, HCURSOR cursor, HBRUSH background) {
     const std::wstring className = Utf8ToWide(name);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -91,14 +90,13 @@ std::optional<std::string> HostFront::Open(const FrontOptions& options, int show
     if (!RegisterClasses()) return LastError("RegisterClassEx");
     frame_ = CreateWindowExW(0, Utf8ToWide(kFrameClass).c_str(), Utf8ToWide(kFrameCaption).c_str(),
                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameRect.left, kFrameRect.top,
-                             kFrameRect.right - kFrameRect.left, kFrameRect.bottom - kFrameRect.top, nullptr,
-                             nullptr, instance_, this);
+                             kFrameRect.right - kFrameRect.left, kFrameRect.bottom - kFrameRect.top, nullptr, nullptr,
+                             instance_, this);
     if (!frame_) return LastError("creating the frame");
     CreateDrawingWindows();
     CreateCommandBar();
     CreateTextWindow();
-    if (!mdiClient_ || !viewWindow_ || !prompt_ || !textWindow_)
-        return LastError("creating the host's windows");
+    if (!mdiClient_ || !viewWindow_ || !prompt_ || !textWindow_) return LastError("creating the host's windows");
     LayoutFrame();
     if (!options.loadFile.empty()) ZoomExtents();
     Refresh();
@@ -116,15 +114,14 @@ bool HostFront::RegisterClasses() {
            Register(instance_, kDrawingWindowClass, DrawingWindowProc, 0, arrow, nullptr) &&
            Register(instance_, kViewClass, ViewProc, CS_DBLCLKS, LoadCursor(nullptr, IDC_CROSS), nullptr) &&
            Register(instance_, kCommandLineClass, CommandBarProc, 0, arrow, face) &&
-           Register(instance_, kTextWindowClass, TextWindowProc, 0, arrow, face) &&
-           RegisterCommandTextClass(instance_);
+           Register(instance_, kTextWindowClass, TextWindowProc, 0, arrow, face) && RegisterCommandTextClass(instance_);
 }
 
 void HostFront::CreateDrawingWindows() {
     CLIENTCREATESTRUCT client{nullptr, kFirstMdiChildId};
     mdiClient_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                 frame_, nullptr, instance_, &client);
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, frame_, nullptr,
+                                 instance_, &client);
     if (!mdiClient_) return;
     const std::wstring drawingClass = Utf8ToWide(kDrawingWindowClass);
     const std::wstring drawingCaption = Utf8ToWide(kDrawingWindowCaption);
@@ -173,8 +170,7 @@ void HostFront::LayoutFrame() {
     MoveWindow(commandBar_, 0, barTop, client.right, client.bottom - barTop, TRUE);
     int width = std::max<int>(0, client.right - 2 * kCommandBarGap);
     MoveWindow(historyPane_, kCommandBarGap, kCommandBarGap, width, kHistoryPaneHeight, TRUE);
-    MoveWindow(prompt_, kCommandBarGap, 2 * kCommandBarGap + kHistoryPaneHeight, width, kPromptLineHeight,
-               TRUE);
+    MoveWindow(prompt_, kCommandBarGap, 2 * kCommandBarGap + kHistoryPaneHeight, width, kPromptLineHeight, TRUE);
 }
 
 void HostFront::LayoutTextWindow() {
@@ -215,8 +211,7 @@ ConsoleReply HostFront::RunAutomation(std::string_view message) {
         message = end == std::string_view::npos ? std::string_view() : message.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         bool zoom = line == ":zoom" || StartsWith(line, ":zoom ");
-        ConsoleReply one =
-            zoom ? Zoom(TrimView(line.substr(5))) : RunConsoleMessage(host_, files_, line, kProgramName);
+        ConsoleReply one = zoom ? Zoom(TrimView(line.substr(5))) : RunConsoleMessage(host_, files_, line, kProgramName);
         all.ok = one.ok && all.ok;
         all.text += one.text;
     }
@@ -230,8 +225,8 @@ ConsoleReply HostFront::Zoom(std::string_view argument) {
         std::size_t blank = argument.find(' ');
         std::optional<Point3> center = ParseConsolePoint(argument.substr(0, blank));
         double height = 0;
-        if (!center || blank == std::string_view::npos ||
-            !TryParseReal(Trim(argument.substr(blank + 1)), height) || !(height > 0)) {
+        if (!center || blank == std::string_view::npos || !TryParseReal(Trim(argument.substr(blank + 1)), height) ||
+            !(height > 0)) {
             return ConsoleReply{false, std::string(kProgramName) + ": :zoom wants extents or x,y height\n"};
         }
         ViewMapping view = view_;
@@ -243,8 +238,7 @@ ConsoleReply HostFront::Zoom(std::string_view argument) {
 }
 
 void HostFront::SendReply(HWND to, const std::string& text) {
-    COPYDATASTRUCT reply{kAutomationReplyTag, static_cast<DWORD>(text.size()),
-                         const_cast<char*>(text.data())};
+    COPYDATASTRUCT reply{kAutomationReplyTag, static_cast<DWORD>(text.size()), const_cast<char*>(text.data())};
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(to, WM_COPYDATA, reinterpret_cast<WPARAM>(frame_), reinterpret_cast<LPARAM>(&reply),
                         SMTO_ABORTIFHUNG, kReplyTimeoutMs, &ignored);

@@ -31,8 +31,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         } else if (arg == L"--half-width-prompt") {
             halfWidthPrompt = true;
         } else {
-            MessageBoxW(nullptr, (L"Unknown argument " + arg + L"\n\n" + kUsage).c_str(), kErrorCaption,
-                        MB_ICONERROR);
+            MessageBoxW(nullptr, (L"Unknown argument " + arg + L"\n\n" + kUsage).c_str(), kErrorCaption, MB_ICONERROR);
             return kUsageError;
         }
     }

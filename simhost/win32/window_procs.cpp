@@ -27,18 +27,13 @@ LRESULT CALLBACK FrameProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
     HWND mdiClient = front ? front->MdiClient() : nullptr;
     if (!front) return DefFrameProcW(w, mdiClient, message, wp, lp);
     switch (message) {
-    case WM_COPYDATA:
-        return front->CopyData(reinterpret_cast<HWND>(wp), *reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_COPYDATA: return front->CopyData(reinterpret_cast<HWND>(wp), *reinterpret_cast<const COPYDATASTRUCT*>(lp));
     case WM_SIZE:
         // The MDI client shares the frame with the command line: no default layout.
         front->LayoutFrame();
         return 0;
-    case WM_SETFOCUS:
-        SetFocus(front->CommandBar());
-        return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+    case WM_SETFOCUS: SetFocus(front->CommandBar()); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     default:
         if (HandleTyping(*front, message, wp)) return 0;
         break;
@@ -81,16 +76,12 @@ LRESULT CALLBACK TextWindowProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
-    case WM_SIZE:
-        front->LayoutTextWindow();
-        return 0;
+    case WM_SIZE: front->LayoutTextWindow(); return 0;
     case WM_CLOSE:
         // Closing the text window hides it; the host keeps it, as the palette reads it.
         ShowWindow(w, SW_HIDE);
         return 0;
-    case WM_LBUTTONDOWN:
-        SetFocus(w);
-        return 0;
+    case WM_LBUTTONDOWN: SetFocus(w); return 0;
     default:
         if (HandleTyping(*front, message, wp)) return 0;
         break;

@@ -8,8 +8,7 @@
 namespace kv {
 
 const Operation* FindKeyword(std::string_view prompt, std::string_view terminator) {
-    if (!StartsWith(prompt, kCommandPromptHalfWidth) && !StartsWith(prompt, kCommandPromptFullWidth))
-        return nullptr;
+    if (!StartsWith(prompt, kCommandPromptHalfWidth) && !StartsWith(prompt, kCommandPromptFullWidth)) return nullptr;
     const std::string line = UpperAscii(prompt);
     // Upper-cased like the line, so a letter as terminator matches however it was typed.
     const std::string typed = UpperAscii(Trim(terminator));

@@ -23,8 +23,7 @@ std::string FolderOf(std::string_view path) {
 
 }  // namespace
 
-TFormKvaneMain::TFormKvaneMain(WindowSystem& windows, Ui& ui, Clock& clock, Files& files,
-                               std::string executablePath)
+TFormKvaneMain::TFormKvaneMain(WindowSystem& windows, Ui& ui, Clock& clock, Files& files, std::string executablePath)
     : op(Timer1, SpeedButtonUndo, windows, ui, clock, files, std::move(executablePath)) {}
 
 void TFormKvaneMain::Guarded(const std::function<void()>& body) {

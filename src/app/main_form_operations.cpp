@@ -35,18 +35,13 @@ void TFormKvaneMain::StartOperation(QueueCode code) {
 
 void TFormKvaneMain::StartFromIdle(const Operation& operation) {
     switch (operation.saves) {
-    case SavedValues::kNothing:
-        break;
-    case SavedValues::kSnapMode:
-        op.SaveSnapMode();
-        break;
+    case SavedValues::kNothing: break;
+    case SavedValues::kSnapMode: op.SaveSnapMode(); break;
     case SavedValues::kSnapModeSwitchedOff:
         op.SaveSnapMode();
         op.SwitchSnapOff();
         break;
-    case SavedValues::kDimScale:
-        op.SaveDimScale();
-        break;
+    case SavedValues::kDimScale: op.SaveDimScale(); break;
     case SavedValues::kDimScaleAndLayer:
         op.SaveDimScale();
         op.SavedLayer = op.host.GetSysVar("CLAYER");

@@ -23,7 +23,7 @@ struct KeywordText {
 };
 
 struct Operation {
-    QueueCode queueCode;  // kNone: never queued
+    QueueCode queueCode;       // kNone: never queued
     std::string_view caption;  // the form's caption while the operation runs
     State firstState;
     SavedValues saves;

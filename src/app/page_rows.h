@@ -34,9 +34,7 @@ constexpr Row Group(PixelRect r, std::string_view text) {
     return {.info = {.kind = K::Group, .rect = r, .text = text}};
 }
 
-constexpr Row Text(PixelRect r, std::string_view text) {
-    return {.info = {.kind = K::Text, .rect = r, .text = text}};
-}
+constexpr Row Text(PixelRect r, std::string_view text) { return {.info = {.kind = K::Text, .rect = r, .text = text}}; }
 
 // On the form below the client area at either height: never seen.
 constexpr Row OffPage(Row row) {

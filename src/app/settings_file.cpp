@@ -15,8 +15,7 @@ size_t NameStart(std::string_view path) {
 std::string JoinPath(std::string_view folder, std::string_view name) {
     if (folder.empty()) return {};
     std::string path(folder);
-    if (path.back() != '\\' && path.back() != '/')
-        path += folder.find('\\') != std::string_view::npos ? '\\' : '/';
+    if (path.back() != '\\' && path.back() != '/') path += folder.find('\\') != std::string_view::npos ? '\\' : '/';
     return path.append(name);
 }
 

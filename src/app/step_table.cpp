@@ -27,8 +27,8 @@ using F = TFormKvaneMain;
 
 // The main tab's trim options as the cut engine takes them.
 CutOptions TrimOptions(const F& f) {
-    return {f.main.CheckLayer.checked, f.main.EditLayer.text, f.main.CheckBlock.checked, f.main.EditBlock.text,
-            f.main.CheckLine.checked,  f.main.CheckCircle.checked, f.main.CheckArc.checked, f.main.CheckLWP.checked};
+    return {f.main.CheckLayer.checked, f.main.EditLayer.text,      f.main.CheckBlock.checked, f.main.EditBlock.text,
+            f.main.CheckLine.checked,  f.main.CheckCircle.checked, f.main.CheckArc.checked,   f.main.CheckLWP.checked};
 }
 
 JunctionOptions JunctionOptionsOf(const F& f) {
@@ -36,7 +36,8 @@ JunctionOptions JunctionOptionsOf(const F& f) {
 }
 
 LineDrawOptions LineDrawOptionsOf(const F& f) {
-    return {TrimOptions(f), f.main.CheckMin.checked, f.main.EditMin.text, f.main.CheckKpMark.checked, JunctionOptionsOf(f)};
+    return {TrimOptions(f), f.main.CheckMin.checked, f.main.EditMin.text, f.main.CheckKpMark.checked,
+            JunctionOptionsOf(f)};
 }
 
 void LineDrawSegment(F& f) { LineDrawSegmentStep(f.op, LineDrawOptionsOf(f), MarkedJunctions::kAlongTheWire); }

@@ -31,8 +31,7 @@ std::string TidyExponent(std::string_view raw) {
 std::string FormatReal(double value) {
     if (value == 0.0 || !std::isfinite(value)) return "0";  // also folds -0
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general,
-                             kSignificantDigits);
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, kSignificantDigits);
     return TidyExponent(std::string_view(buf, static_cast<size_t>(res.ptr - buf)));
 }
 
@@ -41,8 +40,7 @@ bool TryParseReal(std::string_view text, double& out) {
     if (!t.empty() && t.front() == '+') t.remove_prefix(1);
     if (t.empty()) return false;
     // from_chars takes no leading '+' and would take "inf"/"nan"; neither is a number here.
-    if (!(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '-' || t.front() == '.'))
-        return false;
+    if (!(std::isdigit(static_cast<unsigned char>(t.front())) || t.front() == '-' || t.front() == '.')) return false;
     double v = 0;
     auto res = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
     if (res.ec != std::errc() || res.ptr != t.data() + t.size() || !std::isfinite(v)) return false;

@@ -7,11 +7,11 @@
 
 namespace kv {
 
-inline constexpr State kLayerPickState{401};      // the layer filter of the trim tools
+inline constexpr State kLayerPickState{401};  // the layer filter of the trim tools
 inline constexpr State kPictureCaptureState{451};
 inline constexpr State kBlockNamePickState{501};  // the block left out of the trim tools
 inline constexpr State kBlockEraseState{601};
-inline constexpr State kBlockMoveState{701};  // waits for the pick
+inline constexpr State kBlockMoveState{701};      // waits for the pick
 inline constexpr State kBlockMoveDragState{702};  // waits for the destination
 inline constexpr State kBlockCopyState{801};
 inline constexpr State kBlockCopyDragState{802};

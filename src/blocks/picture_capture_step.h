@@ -14,10 +14,10 @@ namespace kv {
 
 // The host's view as its read-only variables report it.
 struct ViewReadings {
-    Point3 center;          // VIEWCTR
-    double width = 0;       // SCREENSIZE, pixels
+    Point3 center;     // VIEWCTR
+    double width = 0;  // SCREENSIZE, pixels
     double height = 0;
-    double viewSize = 0;    // VIEWSIZE: the view's height in drawing units
+    double viewSize = 0;  // VIEWSIZE: the view's height in drawing units
 };
 
 // The pixel of a drawing point relative to the view's top-left corner, each coordinate

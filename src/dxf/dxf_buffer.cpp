@@ -62,9 +62,8 @@ size_t CountLineBreaks(std::string_view s) {
 // division rounds correctly and gives the value from_chars gives. Reads "[-]digits[.digits]" at
 // `p` and returns the end of it; nullptr for any other form or more digits than that.
 const char* ScanPlainDecimal(const char* p, double& out) {
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr uint64_t kMaxExactMantissa = uint64_t{1} << 53;
     constexpr long kMaxDigits = 19;  // beyond, the mantissa may have wrapped
     const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
@@ -239,9 +238,7 @@ void DxfBuffer::ThrowConversionError(size_t pair, const std::string& message) co
                           std::string(TrimmedCode(pair)) + ": " + message);
 }
 
-void DxfBuffer::ThrowPastEnd(size_t i) {
-    throw std::out_of_range("DXF line " + std::to_string(i) + " past the end");
-}
+void DxfBuffer::ThrowPastEnd(size_t i) { throw std::out_of_range("DXF line " + std::to_string(i) + " past the end"); }
 
 std::string_view DxfBuffer::EditedLine(size_t i) const {
     const EditedPair& p = edited_[pairStarts_[i / 2] & ~kEditedFlag];

@@ -117,11 +117,11 @@ private:
     // Erasing an odd number of lines from inside the buffer re-pairs every line after it.
     void RebuildWithout(const std::vector<LineRange>& sortedRanges);
 
-    std::string data_;                   // ends with "\n" unless empty: a line end is found by scanning
-    std::vector<uint32_t> pairStarts_;   // offset of a code line, or kEditedFlag | index into edited_
-    std::vector<uint8_t> codes_;         // per pair: its group code, or kOtherCode
-    size_t lineCount_ = 0;               // odd: the last entry of pairStarts_ holds only a code line
-    std::deque<EditedPair> edited_;      // deque: views of earlier edits stay valid
+    std::string data_;                  // ends with "\n" unless empty: a line end is found by scanning
+    std::vector<uint32_t> pairStarts_;  // offset of a code line, or kEditedFlag | index into edited_
+    std::vector<uint8_t> codes_;        // per pair: its group code, or kOtherCode
+    size_t lineCount_ = 0;              // odd: the last entry of pairStarts_ holds only a code line
+    std::deque<EditedPair> edited_;     // deque: views of earlier edits stay valid
 };
 
 }  // namespace kv

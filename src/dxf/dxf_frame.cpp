@@ -17,8 +17,15 @@ bool IsR12LtypeGroup(std::string_view code) {
     int n = 0;
     if (!TryParseInt(code, n)) return false;
     switch (n) {
-        case 0: case 2: case 70: case 3: case 72: case 73: case 40: case 49: return true;
-        default: return false;
+    case 0:
+    case 2:
+    case 70:
+    case 3:
+    case 72:
+    case 73:
+    case 40:
+    case 49: return true;
+    default: return false;
     }
 }
 

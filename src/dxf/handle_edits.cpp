@@ -51,8 +51,8 @@ bool PatchLineByHandle(DxfBuffer& buffer, std::string_view handle, const Point3&
     return !spans.empty();
 }
 
-bool PatchArcByHandle(DxfBuffer& buffer, std::string_view handle, const Point3& center,
-                      double startAngle, double endAngle) {
+bool PatchArcByHandle(DxfBuffer& buffer, std::string_view handle, const Point3& center, double startAngle,
+                      double endAngle) {
     const std::vector<HandleMatch> spans = FindEntities(buffer, "ARC", handle);
     for (const HandleMatch& span : spans) {
         for (size_t i = span.handle + 1; i < span.end; ++i) {

@@ -13,8 +13,8 @@ namespace kv {
 bool PatchLineByHandle(DxfBuffer& buffer, std::string_view handle, const Point3& p1, const Point3& p2);
 
 // Overwrites the centre (10/20/30) and the angles in degrees (50, 51) of the ARC with the handle.
-bool PatchArcByHandle(DxfBuffer& buffer, std::string_view handle, const Point3& center,
-                      double startAngle, double endAngle);
+bool PatchArcByHandle(DxfBuffer& buffer, std::string_view handle, const Point3& center, double startAngle,
+                      double endAngle);
 
 // Deletes the entity of the given type ("ARC", "LINE", ...) with the handle, from its group 0
 // line up to the line before the next group 0. False when there is none.

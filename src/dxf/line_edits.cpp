@@ -71,11 +71,11 @@ EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
 
 void SetCoordinate(DxfBuffer& buffer, size_t pair, int code, const HandleEdit& edit) {
     switch (code) {
-        case 10: buffer.SetValue(pair, FormatReal(edit.p1.x)); break;
-        case 20: buffer.SetValue(pair, FormatReal(edit.p1.y)); break;
-        case 11: buffer.SetValue(pair, FormatReal(edit.p2.x)); break;
-        case 21: buffer.SetValue(pair, FormatReal(edit.p2.y)); break;
-        default: break;
+    case 10: buffer.SetValue(pair, FormatReal(edit.p1.x)); break;
+    case 20: buffer.SetValue(pair, FormatReal(edit.p1.y)); break;
+    case 11: buffer.SetValue(pair, FormatReal(edit.p2.x)); break;
+    case 21: buffer.SetValue(pair, FormatReal(edit.p2.y)); break;
+    default: break;
     }
 }
 

@@ -91,35 +91,35 @@ private:
             return;
         }
         switch (entity_) {
-            case BlockEntity::kLine: {
-                TLineBlk& e = g_.lines.back();
-                if (code == 8) e.Layer = buffer_.TrimmedValue(i);
-                TakePointField(buffer_, i, code, 10, e.P1) || TakePointField(buffer_, i, code, 11, e.P2);
-                break;
-            }
-            case BlockEntity::kCircle: {
-                TCircleBlk& e = g_.circles.back();
-                if (code == 8) e.Layer = buffer_.TrimmedValue(i);
-                if (code == 40) e.Radius = buffer_.RealValue(i);
-                TakePointField(buffer_, i, code, 10, e.Center);
-                break;
-            }
-            case BlockEntity::kArc: {
-                TArcBlk& e = g_.arcs.back();
-                if (code == 8) e.Layer = buffer_.TrimmedValue(i);
-                if (code == 40) e.Radius = buffer_.RealValue(i);
-                if (code == 50) e.StartAngle = buffer_.RealValue(i);
-                if (code == 51) e.EndAngle = buffer_.RealValue(i);
-                TakePointField(buffer_, i, code, 10, e.Center);
-                break;
-            }
-            case BlockEntity::kLwPolyline:
-                TakePolylineHeaderGroup(i, code);
-                if (code == 10 || code == 20 || code == 42) TakeVertexGroup(i, code, {});
-                break;
-            case BlockEntity::kPolylineHead: TakePolylineHeaderGroup(i, code); break;
-            case BlockEntity::kSolid: TakeSolidGroup(i, code); break;
-            case BlockEntity::kNone: break;
+        case BlockEntity::kLine: {
+            TLineBlk& e = g_.lines.back();
+            if (code == 8) e.Layer = buffer_.TrimmedValue(i);
+            TakePointField(buffer_, i, code, 10, e.P1) || TakePointField(buffer_, i, code, 11, e.P2);
+            break;
+        }
+        case BlockEntity::kCircle: {
+            TCircleBlk& e = g_.circles.back();
+            if (code == 8) e.Layer = buffer_.TrimmedValue(i);
+            if (code == 40) e.Radius = buffer_.RealValue(i);
+            TakePointField(buffer_, i, code, 10, e.Center);
+            break;
+        }
+        case BlockEntity::kArc: {
+            TArcBlk& e = g_.arcs.back();
+            if (code == 8) e.Layer = buffer_.TrimmedValue(i);
+            if (code == 40) e.Radius = buffer_.RealValue(i);
+            if (code == 50) e.StartAngle = buffer_.RealValue(i);
+            if (code == 51) e.EndAngle = buffer_.RealValue(i);
+            TakePointField(buffer_, i, code, 10, e.Center);
+            break;
+        }
+        case BlockEntity::kLwPolyline:
+            TakePolylineHeaderGroup(i, code);
+            if (code == 10 || code == 20 || code == 42) TakeVertexGroup(i, code, {});
+            break;
+        case BlockEntity::kPolylineHead: TakePolylineHeaderGroup(i, code); break;
+        case BlockEntity::kSolid: TakeSolidGroup(i, code); break;
+        case BlockEntity::kNone: break;
         }
     }
 

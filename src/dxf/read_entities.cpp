@@ -30,12 +30,12 @@ void ReadKind(const DxfBuffer& buffer, std::string_view kind, std::vector<Record
 template <typename Record>
 bool TakeDrawingAttribute(const DxfBuffer& buffer, size_t pair, int code, Record& r) {
     switch (code) {
-        case 5: r.Handle = buffer.TrimmedValue(pair); return true;
-        case 8: r.Layer = buffer.TrimmedValue(pair); return true;
-        case 6: r.Linetype = LinetypeWithoutDots(buffer.TrimmedValue(pair)); return true;
-        case 62: r.Color = buffer.IntValue(pair); return true;
-        case 48: r.LtScale = buffer.RealValue(pair); return true;
-        default: return false;
+    case 5: r.Handle = buffer.TrimmedValue(pair); return true;
+    case 8: r.Layer = buffer.TrimmedValue(pair); return true;
+    case 6: r.Linetype = LinetypeWithoutDots(buffer.TrimmedValue(pair)); return true;
+    case 62: r.Color = buffer.IntValue(pair); return true;
+    case 48: r.LtScale = buffer.RealValue(pair); return true;
+    default: return false;
     }
 }
 
@@ -63,14 +63,14 @@ int ReadInserts(const DxfBuffer& buffer, std::vector<TInsertEnt>& inserts) {
     ReadKind(buffer, "INSERT", inserts, [&](TInsertEnt& e, size_t i, int code) {
         if (TakePointField(buffer, i, code, 10, e.Point)) return;
         switch (code) {
-            case 5: e.Handle = buffer.TrimmedValue(i); break;
-            case 2: e.Name = buffer.TrimmedValue(i); break;
-            case 8: e.Layer = buffer.TrimmedValue(i); break;
-            case 41: e.Scale.x = buffer.RealValue(i); break;
-            case 42: e.Scale.y = buffer.RealValue(i); break;
-            case 43: e.Scale.z = buffer.RealValue(i); break;
-            case 50: e.Rotation = buffer.RealValue(i); break;
-            default: break;
+        case 5: e.Handle = buffer.TrimmedValue(i); break;
+        case 2: e.Name = buffer.TrimmedValue(i); break;
+        case 8: e.Layer = buffer.TrimmedValue(i); break;
+        case 41: e.Scale.x = buffer.RealValue(i); break;
+        case 42: e.Scale.y = buffer.RealValue(i); break;
+        case 43: e.Scale.z = buffer.RealValue(i); break;
+        case 50: e.Rotation = buffer.RealValue(i); break;
+        default: break;
         }
     });
     return static_cast<int>(inserts.size());
@@ -100,13 +100,13 @@ void TakeVertexField(const DxfBuffer& buffer, size_t pair, int code, const TLwpB
 void TakePolylineField(const DxfBuffer& buffer, size_t pair, int code, TLwpBlk& polyline, TLineEnt& attr,
                        std::vector<TLwpEle>& vertices, bool withVertices) {
     switch (code) {
-        case 5: polyline.Handle = buffer.TrimmedValue(pair); return;
-        case 70: polyline.Flags = buffer.IntValue(pair); return;
-        case 8: attr.Layer = buffer.TrimmedValue(pair); return;
-        case 62: attr.Color = buffer.IntValue(pair); return;
-        case 6: attr.Linetype = LinetypeWithoutDots(buffer.TrimmedValue(pair)); return;
-        case 48: attr.LtScale = buffer.RealValue(pair); return;
-        default: break;
+    case 5: polyline.Handle = buffer.TrimmedValue(pair); return;
+    case 70: polyline.Flags = buffer.IntValue(pair); return;
+    case 8: attr.Layer = buffer.TrimmedValue(pair); return;
+    case 62: attr.Color = buffer.IntValue(pair); return;
+    case 6: attr.Linetype = LinetypeWithoutDots(buffer.TrimmedValue(pair)); return;
+    case 48: attr.LtScale = buffer.RealValue(pair); return;
+    default: break;
     }
     if (withVertices) TakeVertexField(buffer, pair, code, polyline, vertices, false);
 }

@@ -35,8 +35,7 @@ void ReadHeaderVars(const DxfBuffer& buffer, HeaderVars& vars) {
         dimScaleStored = dimScaleStored || slot == &vars.DimScale;
     }
     double dimScale = 0;
-    if (dimScaleStored && !(TryParseReal(vars.DimScale, dimScale) && dimScale > 0))
-        vars.DimScale = kDefaultDimScale;
+    if (dimScaleStored && !(TryParseReal(vars.DimScale, dimScale) && dimScale > 0)) vars.DimScale = kDefaultDimScale;
 }
 
 int ReadLayerTable(const DxfBuffer& buffer, LayerList& layers, bool detailed) {

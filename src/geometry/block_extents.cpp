@@ -26,8 +26,8 @@ void ExplodeOne(const TLwpBlk& polyline, std::vector<TLwpEle> vertices, Exploded
             continue;
         }
         const ArcGeometry arc = BulgeToArc(v.Point, w.Point, v.Bulge);
-        out.arcs.push_back({polyline.Owner, polyline.Layer, arc.center, arc.radius,
-                            RadiansToDegrees(arc.startAngle), RadiansToDegrees(arc.endAngle)});
+        out.arcs.push_back({polyline.Owner, polyline.Layer, arc.center, arc.radius, RadiansToDegrees(arc.startAngle),
+                            RadiansToDegrees(arc.endAngle)});
     }
 }
 
@@ -57,8 +57,7 @@ void AddLines(BoxesByBlock& boxes, const std::vector<TLineBlk>& lines) {
 void AddArcs(BoxesByBlock& boxes, const std::vector<TArcBlk>& arcs) {
     for (const TArcBlk& arc : arcs) {
         AddBox(boxes, arc.BlockName,
-               ArcBox(arc.Center, arc.Radius, DegreesToRadians(arc.StartAngle),
-                      DegreesToRadians(arc.EndAngle)));
+               ArcBox(arc.Center, arc.Radius, DegreesToRadians(arc.StartAngle), DegreesToRadians(arc.EndAngle)));
     }
 }
 

@@ -31,9 +31,7 @@ Point3 PlaceBlockPoint(const TInsertEnt& insert, const TBlockBlk& block, const P
     return PointAdd(insert.Point, turned);
 }
 
-double PlaceBlockRadius(const TInsertEnt& insert, double radius) {
-    return radius * std::fabs(insert.Scale.x);
-}
+double PlaceBlockRadius(const TInsertEnt& insert, double radius) { return radius * std::fabs(insert.Scale.x); }
 
 double PlaceBlockAngle(const TInsertEnt& insert, double degrees) { return degrees + insert.Rotation; }
 

@@ -32,8 +32,7 @@ void Include(Box& box, const Point3& p) {
 }  // namespace
 
 Box SegmentBox(const Point3& p1, const Point3& p2) {
-    return {{std::min(p1.x, p2.x), std::min(p1.y, p2.y), 0},
-            {std::max(p1.x, p2.x), std::max(p1.y, p2.y), 0}};
+    return {{std::min(p1.x, p2.x), std::min(p1.y, p2.y), 0}, {std::max(p1.x, p2.x), std::max(p1.y, p2.y), 0}};
 }
 
 Box CircleBox(const Point3& center, double radius) {

@@ -72,8 +72,8 @@ bool IsCollinear(const Point3& a1, const Point3& a2, const Point3& b1, const Poi
     return true;
 }
 
-std::optional<std::pair<Point3, Point3>> FarthestPair(const Point3& p0, const Point3& p1,
-                                                       const Point3& p2, const Point3& p3) {
+std::optional<std::pair<Point3, Point3>> FarthestPair(const Point3& p0, const Point3& p1, const Point3& p2,
+                                                      const Point3& p3) {
     const Point3* points[] = {&p0, &p1, &p2, &p3};
     double best = 0;
     std::optional<std::pair<Point3, Point3>> result;

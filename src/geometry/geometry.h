@@ -56,7 +56,7 @@ bool IsCollinear(const Point3& a1, const Point3& a2, const Point3& b1, const Poi
 // The two of four points that lie farthest apart, pairs tried in the order
 // (0,1) (0,2) (0,3) (1,2) (1,3) (2,3), the first of equal distances kept.
 // Nothing when all four coincide.
-std::optional<std::pair<Point3, Point3>> FarthestPair(const Point3& p0, const Point3& p1,
-                                                       const Point3& p2, const Point3& p3);
+std::optional<std::pair<Point3, Point3>> FarthestPair(const Point3& p0, const Point3& p1, const Point3& p2,
+                                                      const Point3& p3);
 
 }  // namespace kv

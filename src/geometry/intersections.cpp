@@ -6,8 +6,8 @@
 
 namespace kv {
 
-std::optional<Point3> IntersectLines(const Point3& a1, const Point3& a2, const Point3& b1,
-                                     const Point3& b2, bool segmentsOnly) {
+std::optional<Point3> IntersectLines(const Point3& a1, const Point3& a2, const Point3& b1, const Point3& b2,
+                                     bool segmentsOnly) {
     const double d1x = a2.x - a1.x;
     const double d1y = a2.y - a1.y;
     const double d2x = b2.x - b1.x;
@@ -18,8 +18,7 @@ std::optional<Point3> IntersectLines(const Point3& a1, const Point3& a2, const P
     const double oy = b1.y - a1.y;
     const double t = (oy * d2x - ox * d2y) / det;
     const double u = (oy * d1x - ox * d1y) / det;
-    if (segmentsOnly && (u < kSegmentParameterMin || u > 1 || t < kSegmentParameterMin || t > 1))
-        return std::nullopt;
+    if (segmentsOnly && (u < kSegmentParameterMin || u > 1 || t < kSegmentParameterMin || t > 1)) return std::nullopt;
     return Point3{a1.x + t * d1x, a1.y + t * d1y, a1.z};
 }
 
@@ -35,8 +34,7 @@ constexpr double kPerpendicularLength = 100;
 
 }  // namespace
 
-LineCircleHits IntersectLineCircle(const Point3& a1, const Point3& a2, const Point3& c, double r,
-                                   bool segmentsOnly) {
+LineCircleHits IntersectLineCircle(const Point3& a1, const Point3& a2, const Point3& c, double r, bool segmentsOnly) {
     const double direction = AngleOf(a1, a2);
     const double length = Distance2D(a1, a2);
     const std::optional<Point3> foot =

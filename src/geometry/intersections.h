@@ -14,8 +14,8 @@ constexpr double kParallelDeterminant = 1e-12;
 constexpr double kSegmentParameterMin = 1e-12;
 
 // Where a1-a2 meets b1-b2 (z of a1); with segmentsOnly both must be crossed within their ends.
-std::optional<Point3> IntersectLines(const Point3& a1, const Point3& a2, const Point3& b1,
-                                     const Point3& b2, bool segmentsOnly);
+std::optional<Point3> IntersectLines(const Point3& a1, const Point3& a2, const Point3& b1, const Point3& b2,
+                                     bool segmentsOnly);
 
 // Tangency, miss and on-segment tolerance of the line/circle test.
 constexpr double kLineCircleTolerance = 1e-5;
@@ -28,7 +28,6 @@ struct LineCircleHits {
 
 // Hits of the line a1-a2 (or, with segmentsOnly, the segment) with the circle (c, r).
 // A zero-length line has no direction and meets nothing.
-LineCircleHits IntersectLineCircle(const Point3& a1, const Point3& a2, const Point3& c, double r,
-                                   bool segmentsOnly);
+LineCircleHits IntersectLineCircle(const Point3& a1, const Point3& a2, const Point3& c, double r, bool segmentsOnly);
 
 }  // namespace kv

@@ -8,8 +8,8 @@ namespace kv {
 namespace {
 
 template <typename Shapes, typename Record>
-void AddVisible(Shapes& byName, const LayerList& layers,
-                const std::vector<Record>& records, std::vector<Record> BlockShapes::*target) {
+void AddVisible(Shapes& byName, const LayerList& layers, const std::vector<Record>& records,
+                std::vector<Record> BlockShapes::*target) {
     for (const Record& record : records) {
         auto found = byName.find(record.BlockName);
         if (found == byName.end() || !LayerIsOn(record.Layer, layers)) continue;

@@ -15,7 +15,7 @@ namespace kv {
 // The cutting shapes of one block definition. Records on layers switched off are left out;
 // polyline segments are held apart because they cut only when the PLINE option is on.
 struct BlockShapes {
-    TBlockBlk block;  // the first definition of the name: its base point places the shapes
+    TBlockBlk block;              // the first definition of the name: its base point places the shapes
     std::vector<TLineBlk> lines;  // lines and SOLID edges
     std::vector<TCircleBlk> circles;
     std::vector<TArcBlk> arcs;

@@ -7,7 +7,7 @@ namespace kv {
 
 namespace {
 
-constexpr std::uint32_t kCommandInputTag = 1;    // copy-data tag the host reads as typed input
+constexpr std::uint32_t kCommandInputTag = 1;          // copy-data tag the host reads as typed input
 constexpr std::uint32_t kCopyHistoryCommand = 0x800D;  // text window: history to the clipboard
 constexpr std::string_view kCancel = "\x03";
 // A read-only variable's answer is the newest line of the history; the tail keeps

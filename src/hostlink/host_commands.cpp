@@ -32,10 +32,16 @@ std::string SquareWindowCommand(const Point3& p, double r) {
     return "SELECT W " + PointArg({p.x + r, p.y + r, 0}) + "\r" + PointArg({p.x - r, p.y - r, 0}) + "\r\r";
 }
 
-std::string EraseNearestCommand(const Point3& pick) { return "\x03" "ERASE SINGLE NEA " + PointArg(pick) + "\r\x03"; }
+std::string EraseNearestCommand(const Point3& pick) {
+    return "\x03"
+           "ERASE SINGLE NEA " +
+           PointArg(pick) + "\r\x03";
+}
 
 std::string BreakCommand(const Point3& pick, const Point3& first, const Point3& second) {
-    return "\x03" "BREAK NEA " + PointArg(pick) + "\rF " + PointArg(first) + "\r" + PointArg(second) + "\r\x03";
+    return "\x03"
+           "BREAK NEA " +
+           PointArg(pick) + "\rF " + PointArg(first) + "\r" + PointArg(second) + "\r\x03";
 }
 
 std::string MarkInsertCommand(std::string_view blockName, std::string_view dimScale, const Point3& at) {
@@ -45,12 +51,17 @@ std::string MarkInsertCommand(std::string_view blockName, std::string_view dimSc
 std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form) {
     const std::string dxfout = std::string("DXFOUT ").append(path);
     switch (form) {
-        case ExportForm::kStandard:
-            return {"FILEDIA 0 ", dxfout + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "};
-        case ExportForm::kJunctionCheck:
-            return {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "};
-        case ExportForm::kLastObject:
-            return {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O SINGLE LAST 16 ", "'FILEDIA 1 "};
+    case ExportForm::kStandard: return {"FILEDIA 0 ", dxfout + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "};
+    case ExportForm::kJunctionCheck:
+        return {
+            "\x03"
+            "FILEDIA 0 ",
+            dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "};
+    case ExportForm::kLastObject:
+        return {
+            "\x03"
+            "FILEDIA 0 ",
+            dxfout + "\rV 2000 O SINGLE LAST 16 ", "'FILEDIA 1 "};
     }
     return {};
 }

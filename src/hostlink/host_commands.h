@@ -28,8 +28,12 @@ std::string SquareWindowCommand(const Point3& p, double r);
 
 // ERASE of the previous selection set: "P" ended by Enter, or after a cancel by a blank.
 inline constexpr std::string_view kErasePrevious = "ERASE P\r\r";
-inline constexpr std::string_view kCancelErasePrevious = "\x03" "ERASE P\r\r";
-inline constexpr std::string_view kCancelErasePreviousBlank = "\x03" "ERASE P \r";
+inline constexpr std::string_view kCancelErasePrevious =
+    "\x03"
+    "ERASE P\r\r";
+inline constexpr std::string_view kCancelErasePreviousBlank =
+    "\x03"
+    "ERASE P \r";
 // ERASE of one object: the last one drawn, or the one the previous selection holds.
 inline constexpr std::string_view kEraseLast = "ERASE SINGLE LAST ";
 inline constexpr std::string_view kEraseSinglePrevious = "ERASE SINGLE P ";

@@ -53,10 +53,8 @@ std::string TextAfterLast(std::string_view marker, std::string_view text) {
 }
 
 std::string LastLine(std::string_view text) {
-    if (EndsWith(text, "\r\n"))
-        text.remove_suffix(2);
-    else if (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
-        text.remove_suffix(1);
+    if (EndsWith(text, "\r\n")) text.remove_suffix(2);
+    else if (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
     const size_t p = text.find_last_of("\r\n");
     return std::string(p == std::string_view::npos ? text : text.substr(p + 1));
 }

@@ -126,10 +126,8 @@ void HostLink::FindControlPair(WindowHandle parent, WindowHandle& prompt, Window
     prompt = second = kNoWindow;
     for (WindowHandle w : ws_.Descendants(parent)) {
         const std::string caption = ws_.Caption(w);
-        if (StartsWith(caption, kPromptCaption))
-            prompt = w;
-        else if (StartsWith(caption, kSecondControlCaption))
-            second = w;
+        if (StartsWith(caption, kPromptCaption)) prompt = w;
+        else if (StartsWith(caption, kSecondControlCaption)) second = w;
         if (prompt != kNoWindow && second != kNoWindow) return;
     }
 }

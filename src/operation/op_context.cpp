@@ -22,14 +22,18 @@ bool IsTypableInteger(std::string_view text) {
 
 }  // namespace
 
-bool IsCancelLine(std::string_view line) {
-    return Contains(line, "ｷｬﾝｾﾙ") || Contains(line, "キャンセル");
-}
+bool IsCancelLine(std::string_view line) { return Contains(line, "ｷｬﾝｾﾙ") || Contains(line, "キャンセル"); }
 
 OpContext::OpContext(TimerControl& timer1, ButtonControl& undoButton, WindowSystem& windows, Ui& ui, Clock& clock,
                      Files& files, std::string executablePath)
-    : Timer1(timer1), SpeedButtonUndo(undoButton), host(windows), windows(windows), ui(ui), clock(clock),
-      files(files), executablePath(std::move(executablePath)) {}
+    : Timer1(timer1),
+      SpeedButtonUndo(undoButton),
+      host(windows),
+      windows(windows),
+      ui(ui),
+      clock(clock),
+      files(files),
+      executablePath(std::move(executablePath)) {}
 
 bool OpContext::HostAtCommandPrompt() { return IsCommandPrompt(host.ReadCommandLine()); }
 

@@ -19,8 +19,7 @@ bool EchoedAtCommandPrompt(std::string_view line, std::string_view typed) {
 
 }  // namespace
 
-bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer,
-                    ExportForm form) {
+bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, DxfBuffer& buffer, ExportForm form) {
     buffer.Clear();
     files.Delete(path);
     for (const std::string& command : DxfOutCommands(path, form)) host.SendCommand(command);

@@ -19,8 +19,7 @@ bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, D
 enum class InsertForm { kCancelFirst, kNoCancel };
 
 // Inserts the file exploded at 0,0, scale 1, rotation 0 when it exists; false otherwise.
-bool InsertDxf(CommandChannel& host, Files& files, std::string_view path,
-               InsertForm form = InsertForm::kCancelFirst);
+bool InsertDxf(CommandChannel& host, Files& files, std::string_view path, InsertForm form = InsertForm::kCancelFirst);
 
 // The scratch file beside the executable; inserts are confirmed through the host's history.
 RoundTripPorts StepPorts(OpContext& op);

@@ -29,11 +29,11 @@ struct PixelRect {
 struct ControlSetting {
     std::string_view section{};
     std::string_view key{};
-    int order = 0;             // keys are written in this order
-    std::string_view text{};   // an edit box's value when the key is missing
-    bool checked = false;      // a check box's
-    bool read = true;          // false: written at exit, but the control starts as the form has it
-    bool written = true;       // false: read at start, never written
+    int order = 0;            // keys are written in this order
+    std::string_view text{};  // an edit box's value when the key is missing
+    bool checked = false;     // a check box's
+    bool read = true;         // false: written at exit, but the control starts as the form has it
+    bool written = true;      // false: read at start, never written
 };
 
 // What a row says without a model: enough to find a control by name and to lay it out.

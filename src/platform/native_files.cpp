@@ -58,8 +58,6 @@ std::vector<FolderEntry> NativeFiles::ListFolder(std::string_view path) {
     return entries;
 }
 
-void NativeClock::Sleep(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
+void NativeClock::Sleep(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 }  // namespace kv

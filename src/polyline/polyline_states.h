@@ -17,7 +17,7 @@ inline constexpr State kRectanglePickState{5501};
 inline constexpr State kRectanglePointState{5502};
 
 inline constexpr std::array kPolylineStates{
-    kAngledPolylineState,   kElementPickState,      kPolylineElementMoveState, kLineElementMoveState,
+    kAngledPolylineState,  kElementPickState,      kPolylineElementMoveState, kLineElementMoveState,
     kFilletFirstPickState, kFilletSecondPickState, kRectanglePickState,       kRectanglePointState,
 };
 

@@ -17,13 +17,13 @@ inline constexpr State kTextReferencePickState{1551};   // likewise
 inline constexpr State kTextPlaceState{2102};
 inline constexpr State kTextDragState{2103};
 inline constexpr State kTwoLineTextState{5001};
-inline constexpr State kTwoLineLabelState{5101};  // after a block inserted at its point
+inline constexpr State kTwoLineLabelState{5101};           // after a block inserted at its point
 inline constexpr State kTwoLineLabelAfterDragState{5201};  // after a block dragged into place
 
 inline constexpr std::array kTextStates{
-    kWireNumberPointState,   kWireNumberAtPointState, kWireNumberLineState,     kWireNumberAlongLineState,
-    kTextStylePickState,     kWireNumberTextPickState, kTextReferencePickState, kTextPlaceState,
-    kTextDragState,          kTwoLineTextState,       kTwoLineLabelState,      kTwoLineLabelAfterDragState,
+    kWireNumberPointState, kWireNumberAtPointState,  kWireNumberLineState,    kWireNumberAlongLineState,
+    kTextStylePickState,   kWireNumberTextPickState, kTextReferencePickState, kTextPlaceState,
+    kTextDragState,        kTwoLineTextState,        kTwoLineLabelState,      kTwoLineLabelAfterDragState,
 };
 
 }  // namespace kv

@@ -61,13 +61,12 @@ std::wstring WindowText(HWND window) {
 ControlWindows::ControlWindows(std::vector<BoundControl> controls, Runner run)
     : controls_(std::move(controls)), live_(controls_.size()), run_(std::move(run)) {}
 
-void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner,
-                            const std::function<HWND(size_t)>& parentOf) {
+void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const std::function<HWND(size_t)>& parentOf) {
     const auto fontParam = reinterpret_cast<WPARAM>(font);
     // The palette is topmost: its hints must be too, or they would open behind it.
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
-                               nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
     SendMessageW(tooltip_, WM_SETFONT, fontParam, FALSE);
     for (size_t i = 0; i < controls_.size(); ++i) {
         const BoundControl& c = controls_[i];
@@ -75,10 +74,10 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner,
         const CreateParams params = ParamsOf(c.info->kind);
         HWND parent = parentOf(i);
         const std::string text = TextOf(c);
-        HWND control = CreateWindowExW(params.exStyle, params.className, ShownText(c.info->kind, text).c_str(),
-                                       WS_CHILD | WS_VISIBLE | params.style, r.x, r.y, r.width, r.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance,
-                                       nullptr);
+        HWND control =
+            CreateWindowExW(params.exStyle, params.className, ShownText(c.info->kind, text).c_str(),
+                            WS_CHILD | WS_VISIBLE | params.style, r.x, r.y, r.width, r.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance, nullptr);
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, fontParam, FALSE);
         live_[i].window = control;
@@ -96,8 +95,8 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner,
     }
 }
 
-LRESULT CALLBACK ControlWindows::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR index, DWORD_PTR self) {
+LRESULT CALLBACK ControlWindows::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                             DWORD_PTR self) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlProc, index);
     return reinterpret_cast<ControlWindows*>(self)->OnControlMessage(index, window, message, wParam, lParam);
 }

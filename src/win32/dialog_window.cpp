@@ -65,18 +65,13 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 
 LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        OnCommand(wParam);
-        return 0;
+    case WM_COMMAND: OnCommand(wParam); return 0;
     case WM_CLOSE:
         // Hidden, not destroyed: the model stays and is shown again.
         Close(DialogResult::Cancel);
         return 0;
-    case WM_NCDESTROY:
-        window_ = nullptr;
-        return 0;
-    default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_NCDESTROY: window_ = nullptr; return 0;
+    default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 

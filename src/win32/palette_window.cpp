@@ -74,9 +74,9 @@ bool PaletteWindow::CreateFrame(HINSTANCE instance) {
     font_.Reset(CreatePaletteFont(kFontHeight, 0));
     const SIZE border = FrameSize();
     const std::wstring title = Utf8ToWide(form_.Caption);
-    window_ = CreateWindowExW(kExStyle, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              kClientWidth + border.cx, form_.ClientHeight + border.cy, nullptr, nullptr,
-                              instance, this);
+    window_ =
+        CreateWindowExW(kExStyle, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        kClientWidth + border.cx, form_.ClientHeight + border.cy, nullptr, nullptr, instance, this);
     return window_ != nullptr;
 }
 
@@ -93,8 +93,8 @@ void PaletteWindow::CreateControls(HINSTANCE instance) {
         SendMessageW(tabs_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
         // Above the tab control, which draws only its strip and border around them.
         pages_[static_cast<size_t>(i)] =
-            CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                            window_, nullptr, instance, nullptr);
+            CreateWindowExW(WS_EX_CONTROLPARENT, kPageClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, window_,
+                            nullptr, instance, nullptr);
         SetWindowPos(pages_[static_cast<size_t>(i)], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
 
@@ -135,18 +135,14 @@ LRESULT CALLBACK PaletteWindow::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT CALLBACK PaletteWindow::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-        return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_CTLCOLORSTATIC: return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
 LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        controls_.OnCommand(wParam);
-        return 0;
+    case WM_COMMAND: controls_.OnCommand(wParam); return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) OnTabChange();
@@ -162,11 +158,8 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_GRAYTEXT));
         return brush;
     }
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
-    default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 

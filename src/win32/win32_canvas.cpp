@@ -61,9 +61,7 @@ void Win32Canvas::Arc(int left, int top, int right, int bottom, int xStart, int 
     ::Arc(dc_.get(), left, top, right, bottom, xStart, yStart, xEnd, yEnd);
 }
 
-void Win32Canvas::Ellipse(int left, int top, int right, int bottom) {
-    ::Ellipse(dc_.get(), left, top, right, bottom);
-}
+void Win32Canvas::Ellipse(int left, int top, int right, int bottom) { ::Ellipse(dc_.get(), left, top, right, bottom); }
 
 void Win32Canvas::Text(int x, int y, std::string_view text, int height, int escapement) {
     ScopedFont font(CreatePaletteFont(height, escapement));

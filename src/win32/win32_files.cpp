@@ -60,8 +60,8 @@ bool Win32Files::Exists(std::string_view path) {
 bool Win32Files::Delete(std::string_view path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
 std::optional<std::string> Win32Files::ReadText(std::string_view path) {
-    ScopedFile file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ScopedFile file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;

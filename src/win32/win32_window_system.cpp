@@ -31,8 +31,8 @@ BOOL CALLBACK Collect(HWND window, LPARAM into) {
 // the message was not answered.
 bool SendToHost(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
     result = 0;
-    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                               kHostReplyTimeoutMs, &result) != 0;
+    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kHostReplyTimeoutMs,
+                               &result) != 0;
 }
 
 bool OpenClipboardPatiently() {
@@ -72,9 +72,7 @@ std::string Win32WindowSystem::ClassName(WindowHandle w) {
 
 bool Win32WindowSystem::IsWindow(WindowHandle w) { return w != kNoWindow && ::IsWindow(Hwnd(w)); }
 
-std::uint32_t Win32WindowSystem::WindowThread(WindowHandle w) {
-    return GetWindowThreadProcessId(Hwnd(w), nullptr);
-}
+std::uint32_t Win32WindowSystem::WindowThread(WindowHandle w) { return GetWindowThreadProcessId(Hwnd(w), nullptr); }
 
 bool Win32WindowSystem::SendCopyData(WindowHandle target, std::uint32_t tag, std::string_view text) {
     if (!IsWindow(target)) return false;
@@ -95,8 +93,7 @@ std::string Win32WindowSystem::ControlText(WindowHandle w) {
     if (!SendToHost(Hwnd(w), WM_GETTEXTLENGTH, 0, 0, length) || length == 0) return {};
     std::string buffer(length + 1, '\0');
     DWORD_PTR copied = 0;
-    if (!SendToHost(Hwnd(w), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), copied))
-        return {};
+    if (!SendToHost(Hwnd(w), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), copied)) return {};
     // The text may have shrunk between the two messages.
     buffer.resize(copied < buffer.size() ? copied : buffer.size() - 1);
     return AnsiToUtf8(buffer);

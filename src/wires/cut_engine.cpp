@@ -161,8 +161,8 @@ HitList SymbolHits(const ExtendedWire& wire, const TInsertEnt& insert, const Blo
     const TBlockBlk& block = shapes.block;
     if (options.CheckCircle) {
         for (const TCircleBlk& circle : shapes.circles) {
-            AddCircleHits(wire, PlaceBlockPoint(insert, block, circle.Center),
-                          PlaceBlockRadius(insert, circle.Radius), hits);
+            AddCircleHits(wire, PlaceBlockPoint(insert, block, circle.Center), PlaceBlockRadius(insert, circle.Radius),
+                          hits);
         }
     }
     if (options.CheckLine) {
@@ -176,8 +176,8 @@ HitList SymbolHits(const ExtendedWire& wire, const TInsertEnt& insert, const Blo
     return hits;
 }
 
-GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts,
-                    const SymbolShapes& shapes, const CutOptions& options) {
+GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts, const SymbolShapes& shapes,
+                    const CutOptions& options) {
     GapList gaps;
     const Point3& p1 = currentLine.P1;
     const Point3& p2 = currentLine.P2;
@@ -190,8 +190,7 @@ GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& 
         if (!IsSymbol(insert, options)) continue;
         const BlockShapes* symbol = shapes.Find(insert.Name);
         if (!symbol) continue;
-        if (std::optional<GapRec> gap = FarthestHits(SymbolHits(wire, insert, *symbol, options)))
-            gaps.push_back(*gap);
+        if (std::optional<GapRec> gap = FarthestHits(SymbolHits(wire, insert, *symbol, options))) gaps.push_back(*gap);
     }
 
     for (GapRec& gap : gaps) ClampGap(gap, p1, p2);

@@ -58,7 +58,7 @@ constexpr double kClampTolerance = 1e-5;
 // two hits farthest apart. Gaps holding a wire end are clamped to it; gaps wholly outside the
 // wire are dropped, so pieces never reach past its ends. Ordered along the wire from P1 by
 // their midpoints. References without a block definition are no symbols.
-GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts,
-                    const SymbolShapes& shapes, const CutOptions& options);
+GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts, const SymbolShapes& shapes,
+                    const CutOptions& options);
 
 }  // namespace kv

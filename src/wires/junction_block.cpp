@@ -31,22 +31,22 @@ const BlockExtent* ExtentOf(const std::vector<BlockExtent>& extents, std::string
 }  // namespace
 
 std::vector<std::string> BuiltInJunctionBlockItems() {
-    std::vector<std::string> items = {"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",
-                                      "  0", "ENDSEC",  "  0", "SECTION", "  2", "BLOCKS",  "  0", "BLOCK",
-                                      "  8", "0",       "  2", "I_KOUTEN", " 70", "0",     " 10", "0.0",
-                                      " 20", "0.0",     " 30", "0.0",     "  3", "I_KOUTEN", "  1", ""};
+    std::vector<std::string> items = {"  0", "SECTION", "  2", "HEADER",   "  9", "$ACADVER", "  1", "AC1009",
+                                      "  0", "ENDSEC",  "  0", "SECTION",  "  2", "BLOCKS",   "  0", "BLOCK",
+                                      "  8", "0",       "  2", "I_KOUTEN", " 70", "0",        " 10", "0.0",
+                                      " 20", "0.0",     " 30", "0.0",      "  3", "I_KOUTEN", "  1", ""};
     for (const char* radius : {"0.1", "0.2", "0.3", "0.4", "0.5"}) {
-        items.insert(items.end(), {"  0", "CIRCLE", "  8", "0", " 62", "0", " 10", "0.0", " 20", "0.0", " 30",
-                                   "0.0", " 40", radius});
+        items.insert(items.end(), {"  0", "CIRCLE", "  8", "0", " 62", "0", " 10", "0.0", " 20", "0.0", " 30", "0.0",
+                                   " 40", radius});
     }
     items.insert(items.end(), {"  0", "ENDBLK", "  0", "ENDSEC", "  0", "EOF"});
     return items;
 }
 
 bool LoadBuiltInJunctionBlock(RoundTripPorts& ports) {
-    const RoundTripFile block{[](Files& files, std::string_view path) {
-        return WriteDxfFile(files, path, BuiltInJunctionBlockItems());
-    }, InsertForm::kNoCancel};
+    const RoundTripFile block{
+        [](Files& files, std::string_view path) { return WriteDxfFile(files, path, BuiltInJunctionBlockItems()); },
+        InsertForm::kNoCancel};
     return WriteAndInsert(ports, block);
 }
 

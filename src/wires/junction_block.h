@@ -26,9 +26,9 @@ bool LoadBuiltInJunctionBlock(RoundTripPorts& ports);
 
 // What a picked reference makes of the junction settings.
 struct JunctionBlockChoice {
-    std::string EditKpMark;  // its block name
+    std::string EditKpMark;   // its block name
     std::string EditKpLayer;  // its layer
-    std::string EditKpRad;  // the block's width / 1.6; empty when the block has no extents
+    std::string EditKpRad;    // the block's width / 1.6; empty when the block has no extents
 };
 
 // The step of the junction block pick: at the command prompt, takes the picked reference. A pick of nothing

@@ -81,8 +81,7 @@ bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double r
     return false;
 }
 
-MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts,
-                   std::string_view markName) {
+MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts, std::string_view markName) {
     MarkPlan plan;
     if (Trim(markName).empty()) return plan;
     const std::string name = Trim(markName);

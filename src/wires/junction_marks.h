@@ -51,7 +51,6 @@ struct MarkPlan {
 // Junctions already carrying a mark of block `markName` (its insertion point within the
 // tolerance; the first such reference in file order) keep it; with an empty name nothing is
 // planned. Block names compare without regard to ASCII case.
-MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts,
-                   std::string_view markName);
+MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts, std::string_view markName);
 
 }  // namespace kv

@@ -59,10 +59,8 @@ void LineCutStep(OpContext& op, const LineCutOptions& options) {
     } else if (ParsePoint(op.host.GetSysVar("LASTPOINT"), pick)) {
         const TLineEnt& wire = lines.front();
         if (const std::optional<std::vector<TInsertEnt>> inserts = SymbolsAlong(op, wire)) {
-            if (inserts->empty())
-                op.host.SendCommand(EraseNearestCommand(pick));
-            else
-                CutBetween(op, wire, pick, *inserts, options, header);
+            if (inserts->empty()) op.host.SendCommand(EraseNearestCommand(pick));
+            else CutBetween(op, wire, pick, *inserts, options, header);
         }
     }
     RestartSingleSelection(op, kLineCutState);

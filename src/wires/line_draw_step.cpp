@@ -91,17 +91,11 @@ bool PlaceDrawnWire(Segment& s) {
         return written;
     });
     switch (trip) {
-    case RoundTripResult::kNoExport:
-        s.Send(kRestoreErased);
-        return true;
+    case RoundTripResult::kNoExport: s.Send(kRestoreErased); return true;
     case RoundTripResult::kNothingToInsert:
-    case RoundTripResult::kNotInserted:
-        s.Send(kRestoreErased);
-        return false;
-    case RoundTripResult::kPartlyInserted:
-        return true;
-    case RoundTripResult::kInserted:
-        break;
+    case RoundTripResult::kNotInserted: s.Send(kRestoreErased); return false;
+    case RoundTripResult::kPartlyInserted: return true;
+    case RoundTripResult::kInserted: break;
     }
     if (merged > 0) s.Send(kCancelErasePreviousBlank);
     return true;
@@ -133,7 +127,10 @@ void MarkJunctions(Segment& s, bool everyJunction) {
         for (const Point3& end : {s.drawn.P1, s.drawn.P2})
             if (EndPointWantsMark(s, end, range)) s.Send(MarkInsertCommand(mark, s.header.DimScale, end));
     }
-    s.Send("\x03" "CLAYER " + Trim(s.header.CLayer) + "\r");
+    s.Send(
+        "\x03"
+        "CLAYER " +
+        Trim(s.header.CLayer) + "\r");
 }
 
 // False when the line tool has to stop: the drawn segment could not be exported.

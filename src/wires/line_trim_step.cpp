@@ -54,9 +54,9 @@ void LineTrimStep(OpContext& op, const LineTrimOptions& options) {
     op.host.SendCommand(FenceAlongCommand(wire.P1, wire.P2));
     bool replaced = false;
     try {
-        replaced = op.host.SelectionCount() >= 1 &&
-                   RunRoundTrip(op, [&](DxfBuffer& fenced) { return TrimmedWire(wire, fenced, options.cut, rule); }) ==
-                       RoundTripResult::kInserted;
+        replaced = op.host.SelectionCount() >= 1 && RunRoundTrip(op, [&](DxfBuffer& fenced) {
+                                                        return TrimmedWire(wire, fenced, options.cut, rule);
+                                                    }) == RoundTripResult::kInserted;
     } catch (...) {
         op.host.SendCommand(kRestoreErased);
         throw;

@@ -22,9 +22,8 @@ TLineEnt PieceOf(const TLineEnt& line, const WirePiece& piece) {
 }
 
 RoundTripFile FileOf(std::vector<std::string> items) {
-    return {[items = std::move(items)](Files& files, std::string_view path) {
-        return WriteDxfFile(files, path, items);
-    }};
+    return {
+        [items = std::move(items)](Files& files, std::string_view path) { return WriteDxfFile(files, path, items); }};
 }
 
 }  // namespace
@@ -61,8 +60,8 @@ RoundTripFile CutWireFile(const TLineEnt& currentLine, const std::vector<TInsert
 }
 
 std::vector<RoundTripFile> TrimmedLineFiles(std::vector<TLineEnt>& lines, const std::vector<TInsertEnt>& inserts,
-                                            const SymbolShapes& shapes, const CutOptions& options,
-                                            DxfBuffer& exported, Clock& clock) {
+                                            const SymbolShapes& shapes, const CutOptions& options, DxfBuffer& exported,
+                                            Clock& clock) {
     std::vector<std::string> items;
     for (TLineEnt& record : lines) {
         const TLineEnt currentLine = record;
@@ -93,11 +92,12 @@ std::vector<RoundTripFile> TrimmedLineFiles(std::vector<TLineEnt>& lines, const 
     }};
     // Edited only once the pieces are in, so that the export stays as read until then.
     RoundTripFile edited{[&lines, &exported, &clock](Files& files, std::string_view path) {
-        files.Delete(path);
-        clock.Sleep(kTrimFileWaitMs);
-        ApplyLineEdits(lines, exported);
-        return SaveDxfBuffer(files, path, exported);
-    }, InsertForm::kNoCancel};
+                             files.Delete(path);
+                             clock.Sleep(kTrimFileWaitMs);
+                             ApplyLineEdits(lines, exported);
+                             return SaveDxfBuffer(files, path, exported);
+                         },
+                         InsertForm::kNoCancel};
     return {std::move(pieces), std::move(edited)};
 }
 

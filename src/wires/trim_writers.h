@@ -48,7 +48,7 @@ constexpr int kTrimFileWaitMs = 100;
 // or marked for removal ("-") when it begins inside a symbol, and the export, edited accordingly,
 // is the second file. Only both in the drawing allow erasing the original wires.
 std::vector<RoundTripFile> TrimmedLineFiles(std::vector<TLineEnt>& lines, const std::vector<TInsertEnt>& inserts,
-                                            const SymbolShapes& shapes, const CutOptions& options,
-                                            DxfBuffer& exported, Clock& clock);
+                                            const SymbolShapes& shapes, const CutOptions& options, DxfBuffer& exported,
+                                            Clock& clock);
 
 }  // namespace kv

@@ -25,10 +25,11 @@ inline constexpr State kShieldState{1301};
 inline constexpr State kShieldSegmentState{1302};
 
 inline constexpr std::array kWireStates{
-    kJunctionPointState, kJunctionToggleState, kStretchState,      kDrawLineState,
-    kDrawLineSegmentState, kDrawLineNState,    kDrawLineNSegmentState, kLineCutState,
-    kLineTrimState,      kJunctionBlockPickState, kLineJointState, kTwistState,
-    kTwistSegmentState,  kShieldState,         kShieldSegmentState,
+    kJunctionPointState,     kJunctionToggleState,  kStretchState,
+    kDrawLineState,          kDrawLineSegmentState, kDrawLineNState,
+    kDrawLineNSegmentState,  kLineCutState,         kLineTrimState,
+    kJunctionBlockPickState, kLineJointState,       kTwistState,
+    kTwistSegmentState,      kShieldState,          kShieldSegmentState,
 };
 
 }  // namespace kv

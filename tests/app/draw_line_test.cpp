@@ -7,7 +7,8 @@ namespace {
 using DrawLineTest = EngineTest;
 
 TEST_F(DrawLineTest, NothingCheckedInBlockFiguresMakesDrawLineDoNothing) {
-    form.main.CheckLine.checked = form.main.CheckCircle.checked = form.main.CheckArc.checked = form.main.CheckLWP.checked = false;
+    form.main.CheckLine.checked = form.main.CheckCircle.checked = form.main.CheckArc.checked =
+        form.main.CheckLWP.checked = false;
     form.ButtonDrawClick();
     form.ButtonLdrawNClick();
     EXPECT_EQ(Op(), "0/0 off -");

@@ -18,17 +18,17 @@ TEST(FindKeywordTest, KeywordOnAnIdleHostsLine) {
     };
     const std::string full = "コマンド: ", half = "ｺﾏﾝﾄﾞ: ";
     const Case cases[] = {
-        {full + "lt.", ".", "LT"},      {full + "LT", ".", ""},
+        {full + "lt.", ".", "LT"},     {full + "LT", ".", ""},
         {half + "xbt.x", ".", "BT"},   {half + "Ld.", ".", "LD."},
-        {full + "ldn.", ".", "LDN"},    {full + "BT.LT.", ".", "LT"},
-        {full + "SW.LD.", ".", "LD."},   {"オブジェクトを選択: LT.", ".", ""},
-        {"LT. コマンド: ", ".", ""},       {"", ".", ""},
-        {"\x01\xff\xfe LD.", ".", ""},    {"ｺﾏﾝﾄﾞ:LT.", ".", ""},
-        {full + "LT,", " , ", "LT"},    {full + "LT.", ",", ""},
-        {full + "LD,", ",", ""},           {full + "LD.", ",", "LD."},
-        {full + "bm.", "..", ""},          {full + "bm..", "..", "BM"},
-        {full + "ltq", "q", "LT"},      {full + "LTQ", "q", "LT"},
-        {full + "SELECT", " ", ""},        {full + "UNDO", "", ""},
+        {full + "ldn.", ".", "LDN"},   {full + "BT.LT.", ".", "LT"},
+        {full + "SW.LD.", ".", "LD."}, {"オブジェクトを選択: LT.", ".", ""},
+        {"LT. コマンド: ", ".", ""},   {"", ".", ""},
+        {"\x01\xff\xfe LD.", ".", ""}, {"ｺﾏﾝﾄﾞ:LT.", ".", ""},
+        {full + "LT,", " , ", "LT"},   {full + "LT.", ",", ""},
+        {full + "LD,", ",", ""},       {full + "LD.", ",", "LD."},
+        {full + "bm.", "..", ""},      {full + "bm..", "..", "BM"},
+        {full + "ltq", "q", "LT"},     {full + "LTQ", "q", "LT"},
+        {full + "SELECT", " ", ""},    {full + "UNDO", "", ""},
         {full + "un.", "", "UN"},
     };
     for (const Case& c : cases) {
@@ -57,12 +57,12 @@ TEST_F(KeywordWatcherTest, EveryKeywordPressesItsButton) {
         const char* caption;
     };
     const Case table[] = {
-        {"ld.", kDrawLineState, "Draw Line"},        {"lt.", kLineTrimState, "Trim Line"},
-        {"bt.", kBlockTrimState, "Trim Block"},      {"bm.", kBlockMoveState, "Move Block"},
-        {"bc.", kBlockCopyState, "Copy Block"},      {"be.", kBlockEraseState, "Erase Block"},
-        {"le.", kLineCutState, "Erase Line"},        {"im.", kJunctionPointState, "IMark"},
-        {"cs.", kStretchState, "Stretch C"},         {"lj.", kLineJointState, "Joint Line"},
-        {"ldn.", kDrawLineNState, "Draw Line"},      {"tw.", kTwistState, "to TwistWire"},
+        {"ld.", kDrawLineState, "Draw Line"},     {"lt.", kLineTrimState, "Trim Line"},
+        {"bt.", kBlockTrimState, "Trim Block"},   {"bm.", kBlockMoveState, "Move Block"},
+        {"bc.", kBlockCopyState, "Copy Block"},   {"be.", kBlockEraseState, "Erase Block"},
+        {"le.", kLineCutState, "Erase Line"},     {"im.", kJunctionPointState, "IMark"},
+        {"cs.", kStretchState, "Stretch C"},      {"lj.", kLineJointState, "Joint Line"},
+        {"ldn.", kDrawLineNState, "Draw Line"},   {"tw.", kTwistState, "to TwistWire"},
         {"sw.", kShieldState, "Draw SealedWire"},
     };
     for (const Case& k : table) {

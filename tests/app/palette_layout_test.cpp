@@ -87,7 +87,7 @@ TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
         const ControlInfo& info = *c.info;
         if (info.name.empty()) continue;
         EXPECT_TRUE(names.insert(info.name).second) << info.name;
-        const void* member = c.button ? static_cast<const void*>(c.button)
+        const void* member = c.button  ? static_cast<const void*>(c.button)
                              : c.check ? static_cast<const void*>(c.check)
                              : c.edit  ? static_cast<const void*>(c.edit)
                                        : static_cast<const void*>(c.label);
@@ -102,8 +102,8 @@ TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
 TEST(PaletteLayout, CommandButtonsFillTheFirstRowsOfTheMainTab) {
     for (std::string_view name :
          {"SpeedButtonUndo", "SpeedButton2", "ButtonDraw", "ButtonLdrawN", "ButtonSelect", "ButtonLpick",
-          "ButtonBErase", "ButtonBMove", "ButtonBCopy", "ButtonBCut", "ButtonKpMark", "ButtonCStretch",
-          "ButtonLJoint", "ButtonTW", "ButtonSealed", "ButtonText", "SpeedButtonHeight"}) {
+          "ButtonBErase", "ButtonBMove", "ButtonBCopy", "ButtonBCut", "ButtonKpMark", "ButtonCStretch", "ButtonLJoint",
+          "ButtonTW", "ButtonSealed", "ButtonText", "SpeedButtonHeight"}) {
         const PaletteSlot* s = Find(name);
         ASSERT_NE(s, nullptr) << name;
         EXPECT_EQ(s->page, PalettePage::Main) << name;
@@ -115,8 +115,8 @@ TEST(PaletteLayout, RightButtonStartsExactlyTheSixButtonsWithMouseDownHandlers) 
     std::set<std::string_view> withMouseDown;
     for (const PaletteSlot& s : PaletteLayout())
         if (s.row->mouseDown) withMouseDown.insert(s.row->info.name);
-    EXPECT_EQ(withMouseDown, (std::set<std::string_view>{"ButtonDraw", "ButtonSelect", "ButtonBErase",
-                                                          "ButtonBMove", "ButtonBCopy", "ButtonBCut"}));
+    EXPECT_EQ(withMouseDown, (std::set<std::string_view>{"ButtonDraw", "ButtonSelect", "ButtonBErase", "ButtonBMove",
+                                                         "ButtonBCopy", "ButtonBCut"}));
 }
 
 TEST(PaletteLayout, EveryTabHasItsHeightButtonAtTheSamePlace) {

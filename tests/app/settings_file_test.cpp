@@ -156,9 +156,7 @@ TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeOrUnreadableCentresTheWindo
     };
     const Case cases[] = {
         {"1578", "979", 1920 - 342, 1080 - 101},  // flush with both edges
-        {"1579", "10", kCentredLeft, kCentredTop},
-        {"10", "980", kCentredLeft, kCentredTop},
-        {"-300", "-20", -300, -20},
+        {"1579", "10", kCentredLeft, kCentredTop}, {"10", "980", kCentredLeft, kCentredTop}, {"-300", "-20", -300, -20},
         {"12x", "abc", kCentredLeft, kCentredTop},
     };
     for (const Case& c : cases) {

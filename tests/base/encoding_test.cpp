@@ -21,8 +21,12 @@ TEST(Encoding, AsciiIsUnchanged) {
 // One '?' per character the code page lacks or per broken sequence; what follows survives.
 TEST(Encoding, EachBadUtf8SequenceBecomesOneQuestionMark) {
     const std::pair<std::string, std::string> cases[] = {
-        {"a\xF0\x9F\x98\x80" "b", "a?b"},  // an emoji has no CP932 form
-        {"ab\xFF" "cd", "ab?cd"},
+        {"a\xF0\x9F\x98\x80"
+         "b",
+         "a?b"},  // an emoji has no CP932 form
+        {"ab\xFF"
+         "cd",
+         "ab?cd"},
         {"ab\xFF\r\ncd", "ab?\r\ncd"},
         {"ab\xE3\x81\r\n", "ab?\r\n"},  // a character cut short
         {"\x80\x80x", "??x"},

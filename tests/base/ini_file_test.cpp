@@ -54,7 +54,7 @@ TEST_F(IniFileTest, BooleansReadAnyNonZeroIntegerAsTrue) {
     EXPECT_FALSE(ini.ReadBool("Check", "A", true));
     EXPECT_TRUE(ini.ReadBool("Check", "B", false));
     EXPECT_TRUE(ini.ReadBool("Check", "C", false));
-    EXPECT_TRUE(ini.ReadBool("Check", "D", true));   // not an integer: the default
+    EXPECT_TRUE(ini.ReadBool("Check", "D", true));  // not an integer: the default
     EXPECT_FALSE(ini.ReadBool("Check", "E", false));
 }
 

@@ -13,9 +13,7 @@ TEST(Trim, RemovesBlanksAndControlCharactersOnBothEnds) {
     EXPECT_EQ(TrimRight("  x  \r"), "  x");
 }
 
-TEST(Trim, KeepsMultiByteCharacters) {
-    EXPECT_EQ(Trim(" コマンド: "), "コマンド:");
-}
+TEST(Trim, KeepsMultiByteCharacters) { EXPECT_EQ(Trim(" コマンド: "), "コマンド:"); }
 
 TEST(UpperAscii, ChangesOnlyAsciiLetters) {
     EXPECT_EQ(UpperAscii("ld.ｺﾏﾝﾄﾞ"), "LD.ｺﾏﾝﾄﾞ");

@@ -38,7 +38,9 @@ private:
         } else if (command.find("-INSERT *") != std::string::npos) {
             const std::vector<TLineEnt> lines = LinesOf(files_.texts[kScratch]);
             drawing.insert(drawing.end(), lines.begin(), lines.end());
-        } else if (command == "\x03" "ERASE P\r\r") {
+        } else if (command ==
+                   "\x03"
+                   "ERASE P\r\r") {
             for (const TLineEnt& gone : selection_) {  // the first copy: the one selected
                 auto at = std::find_if(drawing.begin(), drawing.end(), [&](const TLineEnt& w) {
                     return w.Handle == gone.Handle && w.P1 == gone.P1 && w.P2 == gone.P2;
@@ -73,7 +75,9 @@ protected:
     static void Lamp(ExportText& text) { text.Circle({0, 0}, 5); }
 
     bool Erased() const {
-        return std::find(host.sent.begin(), host.sent.end(), "\x03" "ERASE P\r\r") != host.sent.end();
+        return std::find(host.sent.begin(), host.sent.end(),
+                         "\x03"
+                         "ERASE P\r\r") != host.sent.end();
     }
 };
 
@@ -81,7 +85,9 @@ TEST_F(TrimPass, FencedWiresAreReplacedByTheirPiecesAndErasedLast) {
     host.drawing = {WireOf({0, 0}, {100, 0}, "A1"), WireOf({50, 3}, {100, 3}, "A2")};
     ASSERT_EQ(Run(InsertOf("LAMP", {50, 0}), Lamp), TrimPassResult::kTrimmed);
     EXPECT_EQ(host.sent.front(), "SELECT F 55.5,5.5\r44.5,5.5\r44.5,-5.5\r55.5,-5.5\r55.5,5.5\r\r\r");
-    EXPECT_EQ(host.sent.back(), "\x03" "ERASE P\r\r");
+    EXPECT_EQ(host.sent.back(),
+              "\x03"
+              "ERASE P\r\r");
     EXPECT_EQ(Rounded(host.drawing), (Segments{{0, 0, 45, 0}, {54, 3, 100, 3}, {55, 0, 100, 0}}));
 }
 
@@ -132,10 +138,10 @@ TEST_F(TrimPass, LibraryResistorTurnedUpright) {
         Run(InsertOf("R1", {200, 100}, 90), [&](ExportText& text) { text.EntitiesOf(symbol); });
     ASSERT_EQ(result, TrimPassResult::kTrimmed);
     EXPECT_EQ(Rounded(host.drawing), (Segments{{150, 110, 198, 110},
-                                                {150, 130, 250, 130},
-                                                {200, 50, 200, 100},
-                                                {200, 120, 200, 200},
-                                                {202, 110, 250, 110}}));
+                                               {150, 130, 250, 130},
+                                               {200, 50, 200, 100},
+                                               {200, 120, 200, 200},
+                                               {202, 110, 250, 110}}));
 }
 
 }  // namespace

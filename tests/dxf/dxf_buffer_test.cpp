@@ -87,11 +87,11 @@ TEST(DxfBuffer, NumbersConvertFromTrimmedValuesAndFailuresNameTheLineAndTheGroup
 // the text rule: trimmed, plain decimal, no leading zero, no sign.
 TEST(DxfBuffer, GroupCodesFollowTheTextRuleAtLoadAndAfterRewriting) {
     const std::vector<std::pair<std::string, int>> cases = {
-        {"  0", 0},    {"0", 0},       {" 10 \t", 10},    {"\t8", 8},     {"254", 254},    {"255", 255},
-        {"330", 330},  {"1071", 1071}, {"999999", 999999}, {"010", -1},   {"00", -1},      {"+10", -1},
-        {"-1", -1},    {"1 0", -1},    {"10a", -1},       {"", -1},       {"   ", -1},     {"1000000", -1},
-        {"0000", -1},  {"2550", 2550}, {"\x8a", -1},      {" 05", -1},    {"3 0", -1},     {" 1 ", 1},
-        {"  7\r", 7},  {"999", 999},   {" 99", 99},       {"1\r0", -1}};
+        {"  0", 0},   {"0", 0},       {" 10 \t", 10},     {"\t8", 8},  {"254", 254}, {"255", 255},
+        {"330", 330}, {"1071", 1071}, {"999999", 999999}, {"010", -1}, {"00", -1},   {"+10", -1},
+        {"-1", -1},   {"1 0", -1},    {"10a", -1},        {"", -1},    {"   ", -1},  {"1000000", -1},
+        {"0000", -1}, {"2550", 2550}, {"\x8a", -1},       {" 05", -1}, {"3 0", -1},  {" 1 ", 1},
+        {"  7\r", 7}, {"999", 999},   {" 99", 99},        {"1\r0", -1}};
     std::string crlf, lf;
     for (const auto& c : cases) {
         crlf += c.first + "\r\nv\r\n";
@@ -132,10 +132,38 @@ TEST(DxfBuffer, LinesSplitRightWhereverTheBreaksFallInTheText) {
 // Plain decimals are converted without the library call; the result must be the same double,
 // and every text the general conversion refuses must still be refused.
 TEST(DxfBuffer, RealValuesMatchTheGeneralConversionBitForBit) {
-    Strings texts = {"0",  "-0",  "-0.0", "5.",   ".5",  "-.5",  "007.25", "+5",   "+-5",  "-",    ".",   "-.",
-                     "1e5", "1E-3", "1e",  "inf",  "-inf", "nan", "0x10", "1,5",  "1..5", "1.5.", "--1", "1e400",
-                     "9007199254740993", "9007199254740992", "123456789012345678901234", "0.000000000000000000001",
-                     "14285.83774221758", "-99999.99999999999", "1-2", "1 2"};
+    Strings texts = {"0",
+                     "-0",
+                     "-0.0",
+                     "5.",
+                     ".5",
+                     "-.5",
+                     "007.25",
+                     "+5",
+                     "+-5",
+                     "-",
+                     ".",
+                     "-.",
+                     "1e5",
+                     "1E-3",
+                     "1e",
+                     "inf",
+                     "-inf",
+                     "nan",
+                     "0x10",
+                     "1,5",
+                     "1..5",
+                     "1.5.",
+                     "--1",
+                     "1e400",
+                     "9007199254740993",
+                     "9007199254740992",
+                     "123456789012345678901234",
+                     "0.000000000000000000001",
+                     "14285.83774221758",
+                     "-99999.99999999999",
+                     "1-2",
+                     "1 2"};
     uint64_t seed = 12345;
     for (int i = 0; i < 3000; ++i) {
         seed = seed * 6364136223846793005ull + 1442695040888963407ull;
@@ -192,34 +220,58 @@ TEST(DxfBuffer, ErasingKeepsEditsAndPairsRight) {
     };
     const char* tens = "0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n";
     const Case cases[] = {
-        {"0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n", {{6, "62"}},
-         [](DxfBuffer& b) { b.EraseLineRanges({{2, 2}, {8, 2}}); }, {"0", "A", "8", "C", "62", "D"}, {0, 8, 62}},
-        {"0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n", {{6, "62"}},
+        {"0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n",
+         {{6, "62"}},
+         [](DxfBuffer& b) {
+             b.EraseLineRanges({{2, 2}, {8, 2}});
+         },
+         {"0", "A", "8", "C", "62", "D"},
+         {0, 8, 62}},
+        {"0\nA\n5\nB\n8\nC\n10\nD\n330\nE\n",
+         {{6, "62"}},
          [](DxfBuffer& b) {
              b.EraseLineRanges({{2, 2}, {8, 2}});
              b.EraseLines(0, 1);
          },
-         {"A", "8", "C", "62", "D"}, {-1, -1}},
-        {"x\n10\n1.5\n20\n2.5\n", {{3, " 20"}}, [](DxfBuffer& b) { b.EraseLines(0, 1); },
-         {"10", "1.5", " 20", "2.5"}, {10, 20}},
-        {"0\n1\n2\n3\n4\n5\n", {{4, "four"}},
+         {"A", "8", "C", "62", "D"},
+         {-1, -1}},
+        {"x\n10\n1.5\n20\n2.5\n",
+         {{3, " 20"}},
+         [](DxfBuffer& b) { b.EraseLines(0, 1); },
+         {"10", "1.5", " 20", "2.5"},
+         {10, 20}},
+        {"0\n1\n2\n3\n4\n5\n",
+         {{4, "four"}},
          [](DxfBuffer& b) {
              b.EraseLines(1, 2);
              b.EraseLines(3, 10);
              b.EraseLines(7, 1);
          },
-         {"0", "3", "four"}, {0}},
-        {tens, {}, [](DxfBuffer& b) { b.EraseLineRanges({{7, 2}, {1, 2}, {2, 2}, {9, 50}, {40, 1}}); },
-         {"0", "4", "5", "6"}, {0, 5}},
-        {"0\n1\n2\n3\n4\n5\n6\n", {{5, "five"}, {6, "six"}},
-         [](DxfBuffer& b) { b.EraseLineRanges({{0, 2}, {2, 2}}); }, {"4", "five", "six"}, {4}},
-        {"0\n1\n2\n3\n4\n5\n6\n", {{5, "five"}, {6, "six"}},
+         {"0", "3", "four"},
+         {0}},
+        {tens,
+         {},
+         [](DxfBuffer& b) {
+             b.EraseLineRanges({{7, 2}, {1, 2}, {2, 2}, {9, 50}, {40, 1}});
+         },
+         {"0", "4", "5", "6"},
+         {0, 5}},
+        {"0\n1\n2\n3\n4\n5\n6\n",
+         {{5, "five"}, {6, "six"}},
+         [](DxfBuffer& b) {
+             b.EraseLineRanges({{0, 2}, {2, 2}});
+         },
+         {"4", "five", "six"},
+         {4}},
+        {"0\n1\n2\n3\n4\n5\n6\n",
+         {{5, "five"}, {6, "six"}},
          [](DxfBuffer& b) {
              b.EraseLineRanges({{0, 2}, {2, 2}});
              b.EraseLines(2, 1);
              b.EraseLines(0, 2);
          },
-         {}, {}},
+         {},
+         {}},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

@@ -8,21 +8,22 @@ namespace kv {
 namespace {
 
 DxfBuffer Export() {
-    return DxfOf({"  0", "SECTION", "  2", "BLOCKS", "  0", "ARC", "  5", "A1", " 10", "7", "  0", "ENDSEC",  //
-                  "  0", "SECTION", "  2", "ENTITIES",                                                       //
-                  "  0", "LINE", "  5", "A1", " 10", "0", " 20", "0", " 30", "0", " 11", "1", " 21", "1", " 31",
-                  "0",                                                                                      //
-                  "  0", "ARC", "  5", "B2", "  8", "WIRE", " 10", "5", " 20", "5", " 30", "0", " 40", "2.5",
-                  "100", "AcDbArc", " 50", "0", " 51", "90",                                                //
-                  "  0", "LINE", "  5", "C3", " 10", "4", "  0", "ENDSEC", "  0", "EOF"});
+    return DxfOf({"  0", "SECTION", "  2", "BLOCKS",   "  0", "ARC",  "  5", "A1",     " 10", "7",  "  0", "ENDSEC",  //
+                  "  0", "SECTION", "  2", "ENTITIES",                                                                //
+                  "  0", "LINE",    "  5", "A1",       " 10", "0",    " 20", "0",      " 30", "0",  " 11", "1",
+                  " 21", "1",       " 31",
+                  "0",  //
+                  "  0", "ARC",     "  5", "B2",       "  8", "WIRE", " 10", "5",      " 20", "5",  " 30", "0",
+                  " 40", "2.5",     "100", "AcDbArc",  " 50", "0",    " 51", "90",  //
+                  "  0", "LINE",    "  5", "C3",       " 10", "4",    "  0", "ENDSEC", "  0", "EOF"});
 }
 
 TEST(PatchLineByHandle, OverwritesBothPointsOfThatLineOnly) {
     DxfBuffer buffer = Export();
     ASSERT_TRUE(PatchLineByHandle(buffer, "A1", {1.5, -2, 3}, {0.1, 1e-9, -4}));
     const std::string text = buffer.Text();
-    EXPECT_NE(text.find(DxfText({"  5", "A1", " 10", "1.5", " 20", "-2", " 30", "3", " 11", "0.1", " 21", "1E-9",
-                                 " 31", "-4", "  0", "ARC"})),
+    EXPECT_NE(text.find(DxfText({"  5", "A1", " 10", "1.5", " 20", "-2", " 30", "3", " 11", "0.1", " 21", "1E-9", " 31",
+                                 "-4", "  0", "ARC"})),
               std::string::npos);
     EXPECT_NE(text.find(DxfText({"  0", "ARC", "  5", "A1", " 10", "7"})), std::string::npos);
     EXPECT_NE(text.find(DxfText({"  5", "C3", " 10", "4"})), std::string::npos);
@@ -31,8 +32,8 @@ TEST(PatchLineByHandle, OverwritesBothPointsOfThatLineOnly) {
 TEST(PatchArcByHandle, OverwritesCentreAndAnglesButNotTheRadius) {
     DxfBuffer buffer = Export();
     ASSERT_TRUE(PatchArcByHandle(buffer, "B2", {6, 7, 0}, 45, 180.5));
-    EXPECT_NE(buffer.Text().find(DxfText({"  5", "B2", "  8", "WIRE", " 10", "6", " 20", "7", " 30", "0", " 40",
-                                          "2.5", "100", "AcDbArc", " 50", "45", " 51", "180.5"})),
+    EXPECT_NE(buffer.Text().find(DxfText({"  5", "B2", "  8", "WIRE", " 10", "6", " 20", "7", " 30", "0", " 40", "2.5",
+                                          "100", "AcDbArc", " 50", "45", " 51", "180.5"})),
               std::string::npos);
 }
 

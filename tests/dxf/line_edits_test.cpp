@@ -20,15 +20,16 @@ TLineEnt Record(std::string handle, Point3 p1 = {}, Point3 p2 = {}) {
 }
 
 DxfBuffer Export() {
-    return DxfOf({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "WIRE",
-                  "  6", "DOT.2", "  0", "ENDTAB", "  0", "ENDSEC",                                  //
-                  "  0", "SECTION", "  2", "BLOCKS", "  0", "LINE", "  5", "2F", " 10", "7", "  0", "ENDSEC",  //
-                  "  0", "SECTION", "  2", "ENTITIES",                                               //
-                  "  0", "LINE", "  5", "2E", "  8", "WIRE", "  6", "DOT.2", " 10", "0", " 20", "0", " 30", "0",
-                  " 11", "1", " 21", "0", " 31", "0",                                                //
-                  "  0", "LINE", "  5", "2F", "  8", "WIRE", " 10", "0", " 20", "5", " 30", "2", " 11", "9", " 21",
-                  "5", " 31", "2",                                                                   //
-                  "  0", "ARC", "  5", "30", " 10", "0", "  0", "ENDSEC", "  0", "EOF"});
+    return DxfOf({"  0", "SECTION", "  2", "TABLES",   "  0", "TABLE",  "  2", "LAYER",  "  0", "LAYER",
+                  "  2", "WIRE",    "  6", "DOT.2",    "  0", "ENDTAB", "  0", "ENDSEC",  //
+                  "  0", "SECTION", "  2", "BLOCKS",   "  0", "LINE",   "  5", "2F",     " 10", "7",
+                  "  0", "ENDSEC",                      //
+                  "  0", "SECTION", "  2", "ENTITIES",  //
+                  "  0", "LINE",    "  5", "2E",       "  8", "WIRE",   "  6", "DOT.2",  " 10", "0",
+                  " 20", "0",       " 30", "0",        " 11", "1",      " 21", "0",      " 31", "0",  //
+                  "  0", "LINE",    "  5", "2F",       "  8", "WIRE",   " 10", "0",      " 20", "5",
+                  " 30", "2",       " 11", "9",        " 21", "5",      " 31", "2",  //
+                  "  0", "ARC",     "  5", "30",       " 10", "0",      "  0", "ENDSEC", "  0", "EOF"});
 }
 
 TEST(EditMark, AddsPlusOnceButMinusEveryTime) {
@@ -60,10 +61,12 @@ TEST(ApplyLineEdits, MarkedRecordsEditOnlyTheirLines) {
     const size_t all = Export().LineCount();
     const Case cases[] = {
         {{Record("2E"), Marked("2F", {LineEdit::kRemoved})},
-         {DxfText({" 31", "0", "  0", "ARC", "  5", "30"}), blockLine, "DOT.2"}, {removed}, all - 18},
+         {DxfText({" 31", "0", "  0", "ARC", "  5", "30"}), blockLine, "DOT.2"},
+         {removed},
+         all - 18},
         {{Record("x"), Marked("2F", {LineEdit::kMoved}, {0.5, 5, 99}, {1e-7, 6, 99})},
-         {DxfText({"  5", "2F", "  8", "WIRE", " 10", "0.5", " 20", "5", " 30", "2", " 11", "1E-7", " 21", "6",
-                   " 31", "2"}),
+         {DxfText({"  5", "2F", "  8", "WIRE", " 10", "0.5", " 20", "5", " 30", "2", " 11", "1E-7", " 21", "6", " 31",
+                   "2"}),
           blockLine},
          {},
          all},
@@ -108,8 +111,7 @@ void ApplyOneScanPerRecord(const std::vector<TLineEnt>& lines, DxfBuffer& buffer
             if (code == "11") buffer.SetValue(i, FormatReal(lines[k].P2.x));
             if (code == "21") buffer.SetValue(i, FormatReal(lines[k].P2.y));
         }
-        if (inLine && matched && mark == '-')
-            erase.push_back({2 * lineStart, 2 * (buffer.PairCount() - lineStart)});
+        if (inLine && matched && mark == '-') erase.push_back({2 * lineStart, 2 * (buffer.PairCount() - lineStart)});
         buffer.EraseLineRanges(erase);
     }
 }
@@ -117,11 +119,11 @@ void ApplyOneScanPerRecord(const std::vector<TLineEnt>& lines, DxfBuffer& buffer
 std::string RandomExport(std::mt19937& rng, int entities) {
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     const char* linetypes[] = {"BYLAYER", "DOT.2", "HIDDEN", "A.B.C"};
-    std::string t = DxfText({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LAYER", "  0", "LAYER",
-                             "  2", "W", "  6"}) +
-                    linetypes[pick(4)] + "\r\n" + DxfText({"  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION",
-                                                           "  2", "BLOCKS", "  0", "LINE", "  5", "3", "  6",
-                                                           "X.Y", " 10", "1", "  0", "ENDSEC"});
+    std::string t = DxfText({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2",
+                             "W", "  6"}) +
+                    linetypes[pick(4)] + "\r\n" +
+                    DxfText({"  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION", "  2", "BLOCKS", "  0", "LINE", "  5",
+                             "3", "  6", "X.Y", " 10", "1", "  0", "ENDSEC"});
     t += DxfText({"  0", "SECTION", "  2", "ENTITIES"});
     for (int h = 1; h <= entities; ++h) {
         const char* kind = pick(4) == 0 ? "ARC" : "LINE";
@@ -139,8 +141,8 @@ TEST(ApplyLineEdits, OnePassMatchesOneScanPerRecord) {
         const int entities = 1 + static_cast<int>(rng() % 12);
         std::vector<TLineEnt> records;
         for (int r = static_cast<int>(rng() % 8); r > 0; --r) {
-            TLineEnt record = Record(std::to_string(1 + rng() % (entities + 2)),
-                                     {double(rng() % 100), 0.25, 0}, {-1, double(rng() % 7), 0});
+            TLineEnt record = Record(std::to_string(1 + rng() % (entities + 2)), {double(rng() % 100), 0.25, 0},
+                                     {-1, double(rng() % 7), 0});
             for (int m = static_cast<int>(rng() % 3); m > 0; --m)
                 EditMark(record, rng() % 2 ? LineEdit::kMoved : LineEdit::kRemoved);
             records.push_back(record);

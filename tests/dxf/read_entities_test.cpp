@@ -13,12 +13,12 @@ using Strings = std::vector<std::string>;
 // Codes compare as trimmed text: padding counts, "010" is no group 10; a repeated group keeps the
 // last value; dotted linetypes are read with underscores.
 TEST(ReadLines, OnlyEntitiesOfTheEntitiesSectionWithDefaultsAndTheCodeRule) {
-    DxfBuffer b = DxfOf({"  0", "SECTION", "  2", "BLOCKS", "  0", "LINE", " 10", "9", "  0", "ENDSEC",
-                         "  0", "SECTION", "  2", " ENTITIES ",
-                         "  0", "LINE", "  5", "2F", "  8", "WIRE", "  6", "DOT.2", " 62", "1", " 48", "2.5",
-                         " 10", "1", " 20", "2", " 30", "3", " 11", "4", " 21", "5", " 31", "6",
-                         "  0", "LINE", "  8", "0", " 10", "7", "10 ", " 1.5", "010", "9", " 20", "2",
-                         "  6", "CENTER", "  0", "ENDSEC", "  0", "LINE", " 10", "5", "  0", "EOF"});
+    DxfBuffer b =
+        DxfOf({"  0", "SECTION",    "  2", "BLOCKS", "  0", "LINE",   " 10", "9",    "  0", "ENDSEC", "  0", "SECTION",
+               "  2", " ENTITIES ", "  0", "LINE",   "  5", "2F",     "  8", "WIRE", "  6", "DOT.2",  " 62", "1",
+               " 48", "2.5",        " 10", "1",      " 20", "2",      " 30", "3",    " 11", "4",      " 21", "5",
+               " 31", "6",          "  0", "LINE",   "  8", "0",      " 10", "7",    "10 ", " 1.5",   "010", "9",
+               " 20", "2",          "  6", "CENTER", "  0", "ENDSEC", "  0", "LINE", " 10", "5",      "  0", "EOF"});
     std::vector<TLineEnt> lines(3);
     EXPECT_EQ(ReadLines(b, lines), 2);
     EXPECT_EQ(Rows(lines), (Strings{"2F|WIRE|DOT_2|1|2.5|(1,2,3)(4,5,6)", "|0|CENTER|256|1|(1.5,2,0)(0,0,0)"}));
@@ -47,16 +47,17 @@ TEST(ReadLines, ANonNumberNamesItsLine) {
 }
 
 TEST(ReadArcs, ReadsCentreRadiusAndAnglesInDegrees) {
-    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "ARC", "5", "A1", "8", "L", "6", "DOT.X", "10", "1", "20", "2",
-                         "40", "3", "50", "90", "51", "180", "0", "LINE", "40", "9", "0", "ENDSEC"});
+    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "ARC", "5",  "A1", "8",   "L", "6",    "DOT.X", "10", "1", "20",
+                         "2", "40",       "3", "50",  "90", "51", "180", "0", "LINE", "40",    "9",  "0", "ENDSEC"});
     std::vector<TArcEnt> arcs;
     ASSERT_EQ(ReadArcs(b, arcs), 1);
     EXPECT_EQ(Rows(arcs), Strings{"A1|L|DOT_X|256|1|(1,2,0) r3 90-180"});
 }
 
 TEST(ReadInserts, ReadsPlacementAndDefaultsScaleToOne) {
-    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "INSERT", "5", "1C", "2", "RELAY", "8", "SYM", "10", "5", "20", "6",
-                         "30", "7", "41", "2", "43", "-1", "50", "45", "0", "INSERT", "2", "LAMP", "0", "ENDSEC"});
+    DxfBuffer b = DxfOf({"2",  "ENTITIES", "0",  "INSERT", "5",  "1C",   "2",  "RELAY", "8",  "SYM",
+                         "10", "5",        "20", "6",      "30", "7",    "41", "2",     "43", "-1",
+                         "50", "45",       "0",  "INSERT", "2",  "LAMP", "0",  "ENDSEC"});
     std::vector<TInsertEnt> inserts;
     ASSERT_EQ(ReadInserts(b, inserts), 2);
     EXPECT_EQ(Rows(inserts), (Strings{"1C|RELAY|SYM|(5,6,7) x(2,1,-1) 45", "|LAMP||(0,0,0) x(1,1,1) 0"}));
@@ -71,9 +72,9 @@ struct Polylines {
 
 // The layer goes into the one attribute record, not into the headers.
 TEST(ReadPolylines, LwPolylineGivesOneHeaderFlatVerticesAndOneAttributeRecord) {
-    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "LWPOLYLINE", "5", "3A", "8", "WIRE", "62", "3", "6", "DOT.2",
-                         "70", "1", "10", "0", "20", "0", "10", "10", "20", "0", "42", "0.5", "10", "10", "20", "5",
-                         "0", "ENDSEC"});
+    DxfBuffer b = DxfOf({"2",  "ENTITIES", "0",  "LWPOLYLINE", "5",  "3A", "8",  "WIRE", "62", "3",
+                         "6",  "DOT.2",    "70", "1",          "10", "0",  "20", "0",    "10", "10",
+                         "20", "0",        "42", "0.5",        "10", "10", "20", "5",    "0",  "ENDSEC"});
     Polylines p;
     ASSERT_EQ(p.Read(b), kLwPolyline);
     EXPECT_EQ(Rows(p.heads), Strings{"LWP|0|3A|1"});
@@ -82,11 +83,11 @@ TEST(ReadPolylines, LwPolylineGivesOneHeaderFlatVerticesAndOneAttributeRecord) {
 }
 
 TEST(ReadPolylines, OldPolylineVerticesKeepZAndTheirOwnHandleAndLayerAreNotRead) {
-    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "POLYLINE", "5", "40", "8", "P", "66", "1", "10", "0", "20", "0",
-                         "30", "9", "70", "8",
-                         "0", "VERTEX", "5", "41", "8", "Q", "10", "1", "20", "2", "30", "3", "70", "32",
-                         "0", "VERTEX", "5", "42", "10", "4", "20", "5", "30", "6", "42", "-1",
-                         "0", "SEQEND", "5", "43", "8", "R", "0", "ENDSEC"});
+    DxfBuffer b =
+        DxfOf({"2",  "ENTITIES", "0",  "POLYLINE", "5",  "40", "8",      "P",      "66", "1",  "10", "0",  "20",
+               "0",  "30",       "9",  "70",       "8",  "0",  "VERTEX", "5",      "41", "8",  "Q",  "10", "1",
+               "20", "2",        "30", "3",        "70", "32", "0",      "VERTEX", "5",  "42", "10", "4",  "20",
+               "5",  "30",       "6",  "42",       "-1", "0",  "SEQEND", "5",      "43", "8",  "R",  "0",  "ENDSEC"});
     Polylines p;
     ASSERT_EQ(p.Read(b), kOldPolyline);
     EXPECT_EQ(Rows(p.heads), Strings{"PLN|0|40|8"});
@@ -96,9 +97,9 @@ TEST(ReadPolylines, OldPolylineVerticesKeepZAndTheirOwnHandleAndLayerAreNotRead)
 
 // Without its SEQEND a POLYLINE ends at the next entity that is no VERTEX, and at its section's end.
 TEST(ReadPolylines, NothingOutsideAnOpenPolylineBecomesPartOfIt) {
-    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "POLYLINE", "5", "40", "0", "LINE", "10", "7", "0", "VERTEX", "10",
-                         "1", "0", "POLYLINE", "5", "50", "0", "ENDSEC", "0", "SECTION", "2", "OBJECTS", "5", "X",
-                         "10", "2", "0", "EOF"});
+    DxfBuffer b = DxfOf({"2", "ENTITIES", "0",  "POLYLINE", "5", "40",       "0",  "LINE", "10", "7",
+                         "0", "VERTEX",   "10", "1",        "0", "POLYLINE", "5",  "50",   "0",  "ENDSEC",
+                         "0", "SECTION",  "2",  "OBJECTS",  "5", "X",        "10", "2",    "0",  "EOF"});
     Polylines p;
     ASSERT_EQ(p.Read(b), kOldPolyline);
     EXPECT_EQ(Rows(p.heads), (Strings{"PLN|0|40|0", "PLN|0|50|0"}));
@@ -106,9 +107,9 @@ TEST(ReadPolylines, NothingOutsideAnOpenPolylineBecomesPartOfIt) {
 }
 
 TEST(ReadPolylines, TheLastPolylineDecidesKindAndAttributes) {
-    DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "POLYLINE", "62", "5", "0", "SEQEND",
-                         "0", "LWPOLYLINE", "8", "W", "10", "1", "20", "1", "0", "ENDSEC",
-                         "0", "LWPOLYLINE", "8", "OUTSIDE", "0", "EOF"});
+    DxfBuffer b =
+        DxfOf({"2",  "ENTITIES", "0",  "POLYLINE", "62", "5",      "0", "SEQEND",     "0", "LWPOLYLINE", "8", "W",
+               "10", "1",        "20", "1",        "0",  "ENDSEC", "0", "LWPOLYLINE", "8", "OUTSIDE",    "0", "EOF"});
     Polylines p;
     EXPECT_EQ(p.Read(b), kLwPolyline);
     EXPECT_EQ(p.heads.size(), 2u);

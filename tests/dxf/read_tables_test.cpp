@@ -8,10 +8,9 @@ namespace kv {
 namespace {
 
 TEST(ReadHeaderVars, StoresTheRawValueLinesOfTheFiveVariables) {
-    DxfBuffer b = DxfOf({"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1015",
-                         "9", "$CLAYER", "8", " WIRE ", "9", "$CELTSCALE", "40", "0.5",
-                         "9", "$CELTYPE", "6", "ByLayer", "9", "$CECOLOR", "62", "256",
-                         "9", "$DIMSCALE", "40", "20.0", "0", "ENDSEC"});
+    DxfBuffer b = DxfOf({"0", "SECTION",  "2",  "HEADER",     "9",  "$ACADVER",  "1",  "AC1015",   "9", "$CLAYER",
+                         "8", " WIRE ",   "9",  "$CELTSCALE", "40", "0.5",       "9",  "$CELTYPE", "6", "ByLayer",
+                         "9", "$CECOLOR", "62", "256",        "9",  "$DIMSCALE", "40", "20.0",     "0", "ENDSEC"});
     HeaderVars v;
     v.CLayer = "stale";
     ReadHeaderVars(b, v);
@@ -45,13 +44,12 @@ TEST(ReadHeaderVars, MissingVariablesStayEmptyAndTheScanStopsAtTheFirstEndsec) {
 }
 
 DxfBuffer LayerTable() {
-    return DxfOf({"0", "SECTION", "2", "TABLES", "0", "TABLE", "2", "LTYPE", "70", "1", "0", "LTYPE", "2", "DOT",
-                  "0", "ENDTAB", "0", "TABLE", "2", "LAYER", "5", "2", "70", "3",
-                  "0", "LAYER", "2", "0", "70", "0", "62", "7", "6", "CONTINUOUS",
-                  "0", "LAYER", "2", "WIRE ", "70", " 0", "62", "-7",
-                  "0", "LAYER", "2", "LAYER", "70", "4", "62", "1",
-                  "0", "LAYER", "2", "NOCOLOR", "70", "0",
-                  "0", "ENDTAB", "0", "TABLE", "2", "STYLE", "2", "STANDARD", "0", "ENDTAB", "0", "ENDSEC"});
+    return DxfOf({"0",  "SECTION", "2",  "TABLES",   "0",  "TABLE",   "2",  "LTYPE", "70", "1",          "0",  "LTYPE",
+                  "2",  "DOT",     "0",  "ENDTAB",   "0",  "TABLE",   "2",  "LAYER", "5",  "2",          "70", "3",
+                  "0",  "LAYER",   "2",  "0",        "70", "0",       "62", "7",     "6",  "CONTINUOUS", "0",  "LAYER",
+                  "2",  "WIRE ",   "70", " 0",       "62", "-7",      "0",  "LAYER", "2",  "LAYER",      "70", "4",
+                  "62", "1",       "0",  "LAYER",    "2",  "NOCOLOR", "70", "0",     "0",  "ENDTAB",     "0",  "TABLE",
+                  "2",  "STYLE",   "2",  "STANDARD", "0",  "ENDTAB",  "0",  "ENDSEC"});
 }
 
 TEST(ReadLayerTable, DetailedItemsJoinNameFlagsAndColourPlainItemsAreTrimmedNames) {

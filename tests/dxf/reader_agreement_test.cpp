@@ -182,9 +182,9 @@ void ReadEverything(DxfBuffer& b) {
     LayerList layers;
     BlockGeometry blocks;
     const std::function<void()> readers[] = {
-        [&] { ReadLines(b, lines); },          [&] { ReadArcs(b, arcs); },
-        [&] { ReadInserts(b, inserts); },      [&] { ReadPolylines(b, polylines, vertices, lines); },
-        [&] { ReadHeaderVars(b, header); },    [&] { ReadLayerTable(b, layers, true); },
+        [&] { ReadLines(b, lines); },       [&] { ReadArcs(b, arcs); },
+        [&] { ReadInserts(b, inserts); },   [&] { ReadPolylines(b, polylines, vertices, lines); },
+        [&] { ReadHeaderVars(b, header); }, [&] { ReadLayerTable(b, layers, true); },
         [&] { ReadBlocks(b, blocks); }};
     for (const auto& read : readers) {
         try {
@@ -196,7 +196,8 @@ void ReadEverything(DxfBuffer& b) {
 }
 
 TEST(ReaderRobustness, TruncatedFilesAtEveryLineAreReadWithoutHarm) {
-    const std::string text = GeneratedExport(7) + "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nS\n0\nSOLID\n10\n1\n"
+    const std::string text = GeneratedExport(7) +
+                             "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nS\n0\nSOLID\n10\n1\n"
                              "0\nPOLYLINE\n0\nVERTEX\n10\n1\n0\nLWPOLYLINE\n20\n1\n42\n1\n";
     for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', end + 1)) {
         DxfBuffer b = Loaded(text.substr(0, end));

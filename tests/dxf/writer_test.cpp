@@ -19,26 +19,60 @@ std::string Joined(const std::vector<std::string>& items) {
 
 // The LTYPE table as an R2000 export writes it, with the groups an R12 table does not know.
 DxfBuffer ExportWithLinetypes() {
-    return DxfOf({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "VPORT", "  5", "8", " 70", "     1",
-                  "  0", "ENDTAB", "  0", "TABLE", "  2", "LTYPE", "  5", "5", "330", "0", "100",
-                  "AcDbSymbolTable", " 70", "     2", "  0", "LTYPE", "  5", "14", "330", "5", "100",
-                  "AcDbSymbolTableRecord", "100", "AcDbLinetypeTableRecord", "  2", "CONTINUOUS", " 70",
-                  "     0", "  3", "Solid line", " 72", "    65", " 73", "     0", " 40", "0.0", "  0", "LTYPE",
-                  "  2", "DOT.2", " 70", "     0", "  3", ". . .", " 72", "    65", " 73", "     2", " 40",
-                  "0.25", " 49", "0.0", " 74", "     0", " 49", "-0.25", " 74", "     0", "  0", "ENDTAB",
-                  "  0", "TABLE", "  2", "LAYER", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "EOF"});
+    return DxfOf({"  0", "SECTION",
+                  "  2", "TABLES",
+                  "  0", "TABLE",
+                  "  2", "VPORT",
+                  "  5", "8",
+                  " 70", "     1",
+                  "  0", "ENDTAB",
+                  "  0", "TABLE",
+                  "  2", "LTYPE",
+                  "  5", "5",
+                  "330", "0",
+                  "100", "AcDbSymbolTable",
+                  " 70", "     2",
+                  "  0", "LTYPE",
+                  "  5", "14",
+                  "330", "5",
+                  "100", "AcDbSymbolTableRecord",
+                  "100", "AcDbLinetypeTableRecord",
+                  "  2", "CONTINUOUS",
+                  " 70", "     0",
+                  "  3", "Solid line",
+                  " 72", "    65",
+                  " 73", "     0",
+                  " 40", "0.0",
+                  "  0", "LTYPE",
+                  "  2", "DOT.2",
+                  " 70", "     0",
+                  "  3", ". . .",
+                  " 72", "    65",
+                  " 73", "     2",
+                  " 40", "0.25",
+                  " 49", "0.0",
+                  " 74", "     0",
+                  " 49", "-0.25",
+                  " 74", "     0",
+                  "  0", "ENDTAB",
+                  "  0", "TABLE",
+                  "  2", "LAYER",
+                  "  0", "ENDTAB",
+                  "  0", "ENDSEC",
+                  "  0", "EOF"});
 }
 
 TEST(DxfFrame, WrapsEntitiesInTheR12FrameWithTheFilteredLinetypeTable) {
     DxfBuffer source = ExportWithLinetypes();
     const std::string text = Joined(DxfFrame(source, {"  0\r\nPOINT", " 10\r\n1"}));
-    EXPECT_EQ(text, DxfText({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  0", "ENDSEC",
-                             "  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "LTYPE", " 70", "     2",
-                             "  0", "LTYPE", "  2", "CONTINUOUS", " 70", "     0", "  3", "Solid line", " 72",
-                             "    65", " 73", "     0", " 40", "0.0", "  0", "LTYPE", "  2", "DOT_2", " 70",
-                             "     0", "  3", ". . .", " 72", "    65", " 73", "     2", " 40", "0.25", " 49",
-                             "0.0", " 49", "-0.25", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION", "  2",
-                             "ENTITIES", "  0", "POINT", " 10", "1", "  0", "ENDSEC", "  0", "EOF"}));
+    EXPECT_EQ(text,
+              DxfText({"  0", "SECTION", "  2", "HEADER",     "  9", "$ACADVER", "  1", "AC1009",     "  0", "ENDSEC",
+                       "  0", "SECTION", "  2", "TABLES",     "  0", "TABLE",    "  2", "LTYPE",      " 70", "     2",
+                       "  0", "LTYPE",   "  2", "CONTINUOUS", " 70", "     0",   "  3", "Solid line", " 72", "    65",
+                       " 73", "     0",  " 40", "0.0",        "  0", "LTYPE",    "  2", "DOT_2",      " 70", "     0",
+                       "  3", ". . .",   " 72", "    65",     " 73", "     2",   " 40", "0.25",       " 49", "0.0",
+                       " 49", "-0.25",   "  0", "ENDTAB",     "  0", "ENDSEC",   "  0", "SECTION",    "  2", "ENTITIES",
+                       "  0", "POINT",   " 10", "1",          "  0", "ENDSEC",   "  0", "EOF"}));
 }
 
 TEST(CopyLtypeTable, WritesTheUnderscoredNameBackIntoTheSourceButNotIntoDescriptions) {
@@ -70,16 +104,16 @@ TEST(AppendLineEntity, TwoDimensionalFormOmitsZ) {
     line.P2 = {1e20, 12.5, 5};
     std::vector<std::string> items;
     AppendLineEntity(line, LineForm::k2D, items);
-    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "WIRE", " 62", "-7", "  6", "DOT_2", " 48", "0.5",
-                                      " 10", "0.3", " 20", "-1E-7", " 11", "1E20", " 21", "12.5"}));
+    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "WIRE", " 62", "-7", "  6", "DOT_2", " 48", "0.5", " 10",
+                                      "0.3", " 20", "-1E-7", " 11", "1E20", " 21", "12.5"}));
     line = TLineEnt{};
     line.Layer = "0";
     line.P1 = {1, 2, 3};
     line.P2 = {4, 5, 6};
     items.clear();
     AppendLineEntity(line, LineForm::k3D, items);
-    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "0", " 62", "256", "  6", "BYLAYER", " 48", "1",
-                                      " 10", "1", " 20", "2", " 30", "3", " 11", "4", " 21", "5", " 31", "6"}));
+    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "0",   " 62", "256", "  6", "BYLAYER", " 48", "1",   " 10",
+                                      "1",   " 20",  "2",   " 30", "3",   " 11", "4",   " 21",     "5",   " 31", "6"}));
 }
 
 // A write that fails must leave no old file behind to be inserted; an old file that cannot be
@@ -103,14 +137,14 @@ TEST(WriteDxfFile, ReplacesTheFileWithItemsEndingInCrLfOrReportsWhyNot) {
 }
 TEST(SaveDxfBuffer, GivesLinetypeDefinitionsTheNamesTheirReferencesCarry) {
     MemoryFiles files;
-    DxfBuffer buffer = DxfOf({"  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "A.B", "  6", "DOT.2", "  0",
-                              "ENDTAB", "  0", "TABLE", "  2", "LTYPE", "  0", "LTYPE", "  2", "DOT.2", "  3",
-                              "D.", "  0", "ENDTAB", "  0", "LINE", "  2", "X.Y", "  6", "DOT_2"});
+    DxfBuffer buffer = DxfOf({"  0", "TABLE",  "  2", "LAYER",  "  0", "LAYER", "  2", "A.B",   "  6", "DOT.2",
+                              "  0", "ENDTAB", "  0", "TABLE",  "  2", "LTYPE", "  0", "LTYPE", "  2", "DOT.2",
+                              "  3", "D.",     "  0", "ENDTAB", "  0", "LINE",  "  2", "X.Y",   "  6", "DOT_2"});
     ASSERT_TRUE(SaveDxfBuffer(files, "k.dxf", buffer));
     EXPECT_EQ(files.texts["k.dxf"],
-              DxfText({"  0", "TABLE", "  2", "LAYER", "  0", "LAYER", "  2", "A.B", "  6", "DOT_2", "  0", "ENDTAB",
-                       "  0", "TABLE", "  2", "LTYPE", "  0", "LTYPE", "  2", "DOT_2", "  3", "D.", "  0", "ENDTAB",
-                       "  0", "LINE", "  2", "X.Y", "  6", "DOT_2"}));
+              DxfText({"  0", "TABLE",  "  2", "LAYER",  "  0", "LAYER", "  2", "A.B",   "  6", "DOT_2",
+                       "  0", "ENDTAB", "  0", "TABLE",  "  2", "LTYPE", "  0", "LTYPE", "  2", "DOT_2",
+                       "  3", "D.",     "  0", "ENDTAB", "  0", "LINE",  "  2", "X.Y",   "  6", "DOT_2"}));
 }
 
 TEST(ScratchDxfPath, ReplacesOnlyTheExtensionOfTheFileName) {

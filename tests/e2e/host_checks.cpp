@@ -30,8 +30,7 @@ CheckResult FindHost(HostUnderTest& host) {
             return host.windows.frame && IsWindowVisible(host.windows.frame);
         },
         kStartTimeoutMs);
-    if (!host.windows.frame)
-        return "no top-level \"AutoCAD \" window of class Afx:...400000:8:... within 30 s";
+    if (!host.windows.frame) return "no top-level \"AutoCAD \" window of class Afx:...400000:8:... within 30 s";
     if (!shown) return "the frame exists but is not visible";
     DWORD pid = 0;
     GetWindowThreadProcessId(host.windows.frame, &pid);
@@ -77,8 +76,8 @@ CheckResult CheckDrawingView(const HostUnderTest& host) {
     RECT r{};
     GetWindowRect(host.windows.view, &r);
     if (r.right - r.left < 100 || r.bottom - r.top < 100)
-        return "the view is only " + std::to_string(r.right - r.left) + " x " +
-               std::to_string(r.bottom - r.top) + " pixels";
+        return "the view is only " + std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top) +
+               " pixels";
     return {};
 }
 
@@ -89,10 +88,8 @@ CheckResult CheckTypedLine(const HostUnderTest& host) {
     if (prompt != kFirstPointPrompt) return "right after sending, Headlands reads " + Quoted(prompt);
     std::string name = CaptionA(host.windows.prompt);
     if (name != "Headlands") return "the control's window name became " + Quoted(name);
-    if (host.LastHistoryLine() != "コマンド: LINE")
-        return "last history line " + Quoted(host.LastHistoryLine());
-    if (ControlTextA(host.windows.textPrompt) != kFirstPointPrompt)
-        return "the text window's prompt did not follow";
+    if (host.LastHistoryLine() != "コマンド: LINE") return "last history line " + Quoted(host.LastHistoryLine());
+    if (ControlTextA(host.windows.textPrompt) != kFirstPointPrompt) return "the text window's prompt did not follow";
     return {};
 }
 
@@ -170,21 +167,18 @@ CheckResult CheckClickPicks(HostUnderTest& host) {
     PostMessageW(host.windows.view, WM_LBUTTONUP, 0, at);
     bool picked = WaitUntil([&] { return host.LastHistoryLine() == expected; }, kClickTimeoutMs);
     host.automation.Run(host.windows.frame, ":zoom extents");
-    if (!picked)
-        return "after a click in the middle of the view the history ends " + Quoted(host.LastHistoryLine());
+    if (!picked) return "after a click in the middle of the view the history ends " + Quoted(host.LastHistoryLine());
     return {};
 }
 
 CheckResult CheckChannelDraws(HostUnderTest& host) {
-    AutomationReply drawn =
-        host.automation.Run(host.windows.frame, "\\x03LINE \n:pick 150,250\n:pick 230,250\n:enter");
+    AutomationReply drawn = host.automation.Run(host.windows.frame, "\\x03LINE \n:pick 150,250\n:pick 230,250\n:enter");
     if (!drawn.delivered) return "no reply from the automation channel";
     if (!drawn.ok) return "a line failed: " + drawn.text;
     std::string entities = host.Entities();
     if (!ListsLine(entities, "150,250,0", "230,250,0")) return "no LINE 150,250 - 230,250 in:\n" + entities;
     AutomationReply bad = host.automation.Run(host.windows.frame, ":pick here");
-    if (bad.ok || bad.text.find(":pick wants a point") == std::string::npos)
-        return "a bad line was not refused";
+    if (bad.ok || bad.text.find(":pick wants a point") == std::string::npos) return "a bad line was not refused";
     return {};
 }
 
@@ -212,8 +206,7 @@ CheckResult CheckDump(HostUnderTest& host) {
     }
     int listed = CountKind(host.Entities(), "LINE");
     if (lines != listed)
-        return "the dump holds " + std::to_string(lines) + " LINE entities, the drawing " +
-               std::to_string(listed);
+        return "the dump holds " + std::to_string(lines) + " LINE entities, the drawing " + std::to_string(listed);
     return {};
 }
 
@@ -252,8 +245,7 @@ std::vector<Check> HostWindowChecks(HostUnderTest& host) {
         {"simhost frame: caption and Afx:400000:8: class", [&] { return CheckFrame(host); }},
         {"simhost command line: Headlands idle prompt, MountTam", [&] { return CheckCommandLine(host); }},
         {"simhost text window: caption, class, thread, controls", [&] { return CheckTextWindow(host); }},
-        {"simhost drawing view through MDIClient and WM_MDIGETACTIVE",
-         [&] { return CheckDrawingView(host); }},
+        {"simhost drawing view through MDIClient and WM_MDIGETACTIVE", [&] { return CheckDrawingView(host); }},
         {"simhost answers WM_COPYDATA tag 1 before it returns", [&] { return CheckTypedLine(host); }},
         {"simhost text window copies the history with 0x800D", [&] { return CheckHistoryCopy(host); }},
     };

@@ -35,7 +35,6 @@ std::vector<HWND> Descendants(HWND parent) {
     return all;
 }
 
-
 std::string CaptionA(HWND w) {
     char buffer[kNameBuffer] = {};
     GetWindowTextA(w, buffer, kNameBuffer);
@@ -69,8 +68,7 @@ HWND FindHostTopLevel(const std::string& kind, DWORD thread) {
         std::string caption = CaptionA(w);
         if (caption.empty() || !BeginsWith(caption, "AutoCAD ")) continue;
         std::string className = ClassNameA(w);
-        if (!BeginsWith(className, "Afx:") || !ContainsAfterStart(className, "400000:" + kind + ":"))
-            continue;
+        if (!BeginsWith(className, "Afx:") || !ContainsAfterStart(className, "400000:" + kind + ":")) continue;
         if (thread && GetWindowThreadProcessId(w, nullptr) != thread) continue;
         return w;
     }

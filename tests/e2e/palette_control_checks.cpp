@@ -94,9 +94,8 @@ class CaptionMeter {
 public:
     CaptionMeter()
         : dc_(CreateCompatibleDC(nullptr)),
-          font_(CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                            L"ＭＳ Ｐゴシック")),
+          font_(CreateFontW(-kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"ＭＳ Ｐゴシック")),
           old_(SelectObject(dc_, font_)) {}
     CaptionMeter(const CaptionMeter&) = delete;
     CaptionMeter& operator=(const CaptionMeter&) = delete;
@@ -121,8 +120,8 @@ int SpaceFor(const ChildControl& c) {
     if (c.groupBox) return kGroupFrameSpace;
     if (_wcsicmp(c.className.c_str(), L"Button") != 0) return 0;
     const LONG_PTR type = GetWindowLongPtrW(c.window, GWL_STYLE) & BS_TYPEMASK;
-    const bool box = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
-                     type == BS_AUTORADIOBUTTON;
+    const bool box =
+        type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
     return box ? kCheckBoxSpace : kButtonMargin;
 }
 
@@ -170,7 +169,8 @@ CheckResult CheckMainHints(const PaletteUnderTest& palette) {
                    Quoted(b.hint);
     }
     const auto height = hints.find(L"↓");
-    if (height == hints.end() || height->second != L"設定表示/非表示") return "\"↓\" lacks the hint \"設定表示/非表示\"";
+    if (height == hints.end() || height->second != L"設定表示/非表示")
+        return "\"↓\" lacks the hint \"設定表示/非表示\"";
     return {};
 }
 
@@ -182,8 +182,7 @@ CheckResult CheckHiddenControls(const PaletteUnderTest& palette) {
         const auto c = std::find_if(children.begin(), children.end(),
                                     [&](const ChildControl& child) { return child.text == caption; });
         if (c == children.end()) return Joined("no control ", Quoted(caption));
-        if (c->rect.top < client.top + kExpandedHeight)
-            return Quoted(caption) + " would show in the expanded window";
+        if (c->rect.top < client.top + kExpandedHeight) return Quoted(caption) + " would show in the expanded window";
     }
     return {};
 }
@@ -254,8 +253,8 @@ CheckResult SelectTab(HWND palette, int index) {
 
 CheckResult Snapshot(HWND palette, const std::wstring& folder, int tab, const wchar_t* state) {
     if (folder.empty()) return {};
-    return RequestWindowSnapshot(folder, std::wstring(L"palette-") + kTabFileNames[static_cast<size_t>(tab)] +
-                                             L"-" + state, palette);
+    return RequestWindowSnapshot(
+        folder, std::wstring(L"palette-") + kTabFileNames[static_cast<size_t>(tab)] + L"-" + state, palette);
 }
 
 CheckResult CheckTab(const PaletteUnderTest& palette, const std::wstring& folder, int tab) {

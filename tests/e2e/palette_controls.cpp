@@ -21,8 +21,8 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM into) {
     c.text = TextOf(window);
     GetWindowRect(window, &c.rect);
     c.visible = IsWindowVisible(window) != 0;
-    c.groupBox = _wcsicmp(className, L"Button") == 0 &&
-                 (GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    c.groupBox =
+        _wcsicmp(className, L"Button") == 0 && (GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
     children.push_back(std::move(c));
     return TRUE;
 }
@@ -47,8 +47,8 @@ std::wstring TextOf(HWND window) {
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length)) return {};
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kReplyTimeoutMs, &copied))
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kReplyTimeoutMs, &copied))
         return {};
     text.resize(copied < text.size() ? copied : 0);
     return text;

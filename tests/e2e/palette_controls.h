@@ -15,7 +15,7 @@ struct ChildControl {
     HWND window = nullptr;
     std::wstring className;
     std::wstring text;
-    RECT rect{};  // screen coordinates
+    RECT rect{};           // screen coordinates
     bool visible = false;  // shown, and every parent shown
     bool groupBox = false;
 };

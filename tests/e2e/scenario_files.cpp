@@ -15,8 +15,8 @@ namespace {
 
 constexpr unsigned kHostTimeoutMs = 30000;
 
-std::vector<std::string> RunFile(const std::filesystem::path& file, HostUnderTest& host,
-                                 const std::wstring& paletteExe, const std::wstring& snapshotFolder) {
+std::vector<std::string> RunFile(const std::filesystem::path& file, HostUnderTest& host, const std::wstring& paletteExe,
+                                 const std::wstring& snapshotFolder) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return {"cannot read the file"};
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -41,16 +41,17 @@ CheckTally RunScenarioFiles(const std::vector<std::wstring>& files, const std::w
     for (const std::wstring& name : files) {
         const std::filesystem::path file(name);
         const std::string shown = "story " + file.stem().string();
-        const std::vector<std::string> failures =
-            host.windows.frame ? RunFile(file, host, paletteExe, snapshotFolder)
-                               : std::vector<std::string>{"simhost.exe is not running"};
+        const std::vector<std::string> failures = host.windows.frame
+                                                      ? RunFile(file, host, paletteExe, snapshotFolder)
+                                                      : std::vector<std::string>{"simhost.exe is not running"};
         if (failures.empty()) {
             ++tally.passed;
             std::printf("PASS %s\n", shown.c_str());
         } else {
             ++tally.failed;
             std::printf("FAIL %s\n", shown.c_str());
-            for (const std::string& f : failures) std::printf("  %s: %s\n", file.filename().string().c_str(), f.c_str());
+            for (const std::string& f : failures)
+                std::printf("  %s: %s\n", file.filename().string().c_str(), f.c_str());
         }
         std::fflush(stdout);
     }

@@ -13,8 +13,8 @@ constexpr DWORD kSettleMs = 200;
 
 CheckResult Request(const std::wstring& folder, const std::wstring& name, const std::string& geometry) {
     const std::wstring request = folder + L"\\" + name + L".request";
-    HANDLE file = CreateFileW(request.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(request.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return "cannot create the request file (error " + std::to_string(GetLastError()) + ")";
     }
@@ -36,9 +36,7 @@ CheckResult Request(const std::wstring& folder, const std::wstring& name, const 
 
 }  // namespace
 
-CheckResult RequestSnapshot(const std::wstring& folder, const std::wstring& name) {
-    return Request(folder, name, {});
-}
+CheckResult RequestSnapshot(const std::wstring& folder, const std::wstring& name) { return Request(folder, name, {}); }
 
 CheckResult RequestWindowSnapshot(const std::wstring& folder, const std::wstring& name, HWND window) {
     RECT r{};

@@ -76,8 +76,7 @@ HWND FindMessageBox(DWORD processId) { return FindTopLevel(processId, kMessageCa
 // One of the palette's dialogs, if one shows: its window class is the dialog's name.
 HWND FindOpenDialog(DWORD processId) {
     for (HWND w : TopLevelWindows()) {
-        if (ProcessOf(w) == processId && IsWindowVisible(w) && FindDialogLayout(WideToUtf8(ClassOf(w))))
-            return w;
+        if (ProcessOf(w) == processId && IsWindowVisible(w) && FindDialogLayout(WideToUtf8(ClassOf(w)))) return w;
     }
     return nullptr;
 }
@@ -114,10 +113,8 @@ sim::Drawing& WineScenarioRun::StartingDrawing() {
 void WineScenarioRun::SwitchHost(const std::string& what) {
     if (what != "half-width-prompt" && what != "dxfout-fails" && what != "insert-fails")
         throw ScenarioError(line, "under Wine the host cannot be made " + what);
-    if (begun_)
-        Host(":switch " + what + " on");
-    else
-        switches_.push_back(what);
+    if (begun_) Host(":switch " + what + " on");
+    else switches_.push_back(what);
 }
 
 void WineScenarioRun::Begin() {
@@ -181,8 +178,8 @@ void WineScenarioRun::StartPalette() {
     std::wstring commandLine = L"\"" + paletteExe_ + L"\"";
     if (!CreateProcessW(paletteExe_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         exe.parent_path().c_str(), &startup, &started))
-        throw ScenarioError(line, "cannot start " + WideToUtf8(paletteExe_) + " (error " +
-                                      std::to_string(GetLastError()) + ")");
+        throw ScenarioError(
+            line, "cannot start " + WideToUtf8(paletteExe_) + " (error " + std::to_string(GetLastError()) + ")");
     CloseHandle(started.hThread);
     process_ = started.hProcess;
     processId_ = started.dwProcessId;
@@ -327,10 +324,10 @@ void WineScenarioRun::PlayOpenDialog() {
     if (!open) return;
     const std::string name = WideToUtf8(ClassOf(open));
     if (dialogs.empty() || dialogs.front().name != name) {
-        ui.problems.push_back(dialogs.empty() ? "the dialog " + name + " opened and no script was given for it"
-                                              : "the dialog " + name + " opened; the next script (line " +
-                                                    std::to_string(dialogs.front().line) + ") is for " +
-                                                    dialogs.front().name);
+        ui.problems.push_back(dialogs.empty()
+                                  ? "the dialog " + name + " opened and no script was given for it"
+                                  : "the dialog " + name + " opened; the next script (line " +
+                                        std::to_string(dialogs.front().line) + ") is for " + dialogs.front().name);
         PostMessageW(open, WM_CLOSE, 0, 0);
         WaitUntil([&] { return !IsWindowVisible(open); }, kBoxCloseTimeoutMs);
         return;
@@ -378,8 +375,8 @@ void WineScenarioRun::Settle() {
             return;
         }
     }
-    throw ScenarioError(line, "the palette did not come to rest within 60 s (caption \"" + Caption() +
-                                  "\", prompt \"" + PromptLine() + "\")");
+    throw ScenarioError(line, "the palette did not come to rest within 60 s (caption \"" + Caption() + "\", prompt \"" +
+                                  PromptLine() + "\")");
 }
 
 void WineScenarioRun::Advance(int milliseconds) {

@@ -24,8 +24,7 @@ template <typename Read>
 void Refusable(Read read) {
     try {
         read();
-    } catch (const ConversionError&) {
-    }
+    } catch (const ConversionError&) {}
 }
 
 void ReadAll(DxfBuffer& buffer, std::vector<TLineEnt>& lines, std::vector<TArcEnt>& arcs) {

@@ -9,7 +9,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         kv::scenario::CompileScenario(std::string_view(reinterpret_cast<const char*>(data), size));
-    } catch (const kv::scenario::ScenarioError&) {
-    }
+    } catch (const kv::scenario::ScenarioError&) {}
     return 0;
 }

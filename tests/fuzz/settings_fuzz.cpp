@@ -52,8 +52,7 @@ std::string Value(FuzzedDataProvider& input) {
 // A name that the file's own syntax would read otherwise: blanks around it, "=" in a key,
 // or a key line that looks like a section.
 bool RoundTrips(const std::string& section, const std::string& key) {
-    return section == Trim(section) && key == Trim(key) && key.find('=') == std::string::npos &&
-           !StartsWith(key, "[");
+    return section == Trim(section) && key == Trim(key) && key.find('=') == std::string::npos && !StartsWith(key, "[");
 }
 
 }  // namespace

@@ -5,9 +5,7 @@
 namespace kv {
 namespace {
 
-TLwpEle Vertex(const std::string& owner, double x, double y, double bulge = 0) {
-    return {owner, {x, y, 0}, bulge};
-}
+TLwpEle Vertex(const std::string& owner, double x, double y, double bulge = 0) { return {owner, {x, y, 0}, bulge}; }
 
 BlockGeometry Square(int flags) {
     BlockGeometry g;
@@ -60,7 +58,7 @@ TEST(ComputeBlockExtents, MergesLinesCirclesArcsAndPolylinesPerBlock) {
     g.blocks = {{"*U1", "0", {}}, {"R", "0", {}}, {"EMPTY", "0", {}}, {"P", "0", {}}};
     g.lines.push_back({"R", "0", {0, 0, 3}, {4, 1, 3}});
     g.circles.push_back({"R", "0", {5, 0, 0}, 2});
-    g.arcs.push_back({"R", "0", {0, 0, 0}, 1, 90, 180});  // reaches x = -1, y = 1
+    g.arcs.push_back({"R", "0", {0, 0, 0}, 1, 90, 180});          // reaches x = -1, y = 1
     g.lines.push_back({"r", "0", {100, 100, 0}, {200, 200, 0}});  // names compare exactly
     g.polylines.push_back({"P", "0", "9", 0});
     g.vertices = {Vertex("9", 0, 0, -1), Vertex("9", 2, 0)};  // upper half circle about (1,0)

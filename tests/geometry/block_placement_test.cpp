@@ -23,7 +23,10 @@ void ExpectPoint(const Point3& p, const Point3& expected) {
 
 TEST(PlaceBlockPoint, ScalesAboutTheBasePointMirrorsThenRotatesAboutTheInsertionPoint) {
     const TBlockBlk block{"R", "0", {1, 1, 0}};
-    struct Case { TInsertEnt insert; Point3 p, placed; };
+    struct Case {
+        TInsertEnt insert;
+        Point3 p, placed;
+    };
     const Case cases[] = {{Insert({10, 20}, {2, 2, 1}, 90), {2, 1}, {10, 22}},
                           {Insert({10, 20}, {1, 1, 1}, 0), {1, 1}, {10, 20}},
                           {Insert({0, 0}, {1, 1, 1}, 45), {2, 1}, {std::sqrt(0.5), std::sqrt(0.5)}},
@@ -31,8 +34,7 @@ TEST(PlaceBlockPoint, ScalesAboutTheBasePointMirrorsThenRotatesAboutTheInsertion
                           {Insert({10, 20}, {-1, 1, 1}, 90), {2, 1}, {10, 19}},
                           {Insert({10, 20}, {1, -3, 1}, 0), {1, 2}, {10, 17}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.insert.Scale.x << ","
-                     << c.insert.Scale.y << "@" << c.insert.Rotation);
+        SCOPED_TRACE(testing::Message() << c.insert.Scale.x << "," << c.insert.Scale.y << "@" << c.insert.Rotation);
         ExpectPoint(PlaceBlockPoint(c.insert, block, c.p), c.placed);
     }
 }

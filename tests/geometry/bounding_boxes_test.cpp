@@ -19,11 +19,15 @@ void ExpectBox(const Box& box, const Box& expected, double tolerance = 1e-12) {
 
 TEST(ArcBox, SweepsThroughZeroFullCirclesAndAngleForms) {
     const double s = std::sin(kPi / 3);
-    struct Case { Point3 c; double r, start, end; Box box; };
+    struct Case {
+        Point3 c;
+        double r, start, end;
+        Box box;
+    };
     const Case cases[] = {{{}, 1, 0, kPi / 2, {{0, 0}, {1, 1}}},
-                          {{}, 1, kPi / 6, kPi / 3, {{0.5, 0.5}, {s, s}}},  // only its ends
+                          {{}, 1, kPi / 6, kPi / 3, {{0.5, 0.5}, {s, s}}},     // only its ends
                           {{}, 1, 5 * kPi / 3, kPi / 3, {{0.5, -s}, {1, s}}},  // through zero
-                          {{2, 3}, 1, 1.0, 1.0, {{1, 2}, {3, 4}}},  // equal angles: the full circle
+                          {{2, 3}, 1, 1.0, 1.0, {{1, 2}, {3, 4}}},             // equal angles: the full circle
                           {{2, 3}, 1, 0, kTwoPi, {{1, 2}, {3, 4}}},
                           {{}, 2, kPi, kTwoPi, {{-2, -2}, {2, 0}}},  // 2 pi holds 0 but not the top
                           {{}, 1, -kPi / 2, 0, {{0, -1}, {1, 0}}}};

@@ -9,17 +9,31 @@ namespace {
 
 TEST(AngleOf, QuadrantsAxesAndTheAxisTolerance) {
     const std::pair<Point3, double> cases[] = {
-        {{1, 1}, kPi / 4}, {{-1, 1}, 3 * kPi / 4}, {{-1, -1}, 5 * kPi / 4}, {{1, -1}, 7 * kPi / 4},
-        {{1, 0}, 0}, {{-1, 0}, kPi}, {{0, 1}, kPi / 2}, {{0, -1}, 3 * kPi / 2},
+        {{1, 1}, kPi / 4},
+        {{-1, 1}, 3 * kPi / 4},
+        {{-1, -1}, 5 * kPi / 4},
+        {{1, -1}, 7 * kPi / 4},
+        {{1, 0}, 0},
+        {{-1, 0}, kPi},
+        {{0, 1}, kPi / 2},
+        {{0, -1}, 3 * kPi / 2},
         {{0, 0, 9}, 3 * kPi / 2},  // coincident points point down
-        {{0.000009, 5}, kPi / 2}, {{-5, -0.000009}, kPi}, {{5, -0.000009}, 0},  // snapped to the axis
-        {{0.000011, 5}, std::atan2(5, 0.000011)}, {{-5, -0.000011}, kPi + std::atan(0.000011 / 5)},
+        {{0.000009, 5}, kPi / 2},
+        {{-5, -0.000009}, kPi},
+        {{5, -0.000009}, 0},  // snapped to the axis
+        {{0.000011, 5}, std::atan2(5, 0.000011)},
+        {{-5, -0.000011}, kPi + std::atan(0.000011 / 5)},
     };
     for (const auto& [to, angle] : cases) EXPECT_NEAR(AngleOf({}, to), angle, 1e-12) << to.x << "," << to.y;
 }
 
 TEST(BulgeToArc, HalfCirclesBothWaysAndAQuarterArc) {
-    struct Case { Point3 p1, p2; double bulge; Point3 center; double start, end; };
+    struct Case {
+        Point3 p1, p2;
+        double bulge;
+        Point3 center;
+        double start, end;
+    };
     const Case cases[] = {{{0, 0}, {2, 0}, 1, {1, 0}, kPi, 0},  // +1: the lower half
                           {{0, 0}, {2, 0}, -1, {1, 0}, 0, kPi},
                           {{1, 0}, {0, 1}, std::tan(kPi / 8), {0, 0}, 0, kPi / 2}};
@@ -35,10 +49,18 @@ TEST(BulgeToArc, HalfCirclesBothWaysAndAQuarterArc) {
 }
 
 TEST(AngleInArc, InclusiveBoundsSweepsThroughZeroAndReducedEnds) {
-    struct Case { double angle, start, end; bool in; };
-    const Case cases[] = {{0.1, 6.0, 0.5, true}, {6.1, 6.0, 0.5, true}, {kTwoPi, 6.0, 0.5, true},
-                          {3.0, 6.0, 0.5, false}, {3.0, 0.5, 2.0, false}, {2.0, 0.5, 2.0, true},
-                          {1.0, kTwoPi + 0.5, kTwoPi + 2.0, true}, {kTwoPi + 1.0, 0.5, 2.0, false}};
+    struct Case {
+        double angle, start, end;
+        bool in;
+    };
+    const Case cases[] = {{0.1, 6.0, 0.5, true},
+                          {6.1, 6.0, 0.5, true},
+                          {kTwoPi, 6.0, 0.5, true},
+                          {3.0, 6.0, 0.5, false},
+                          {3.0, 0.5, 2.0, false},
+                          {2.0, 0.5, 2.0, true},
+                          {1.0, kTwoPi + 0.5, kTwoPi + 2.0, true},
+                          {kTwoPi + 1.0, 0.5, 2.0, false}};
     for (const Case& c : cases) EXPECT_EQ(AngleInArc(c.angle, c.start, c.end), c.in) << c.angle << " " << c.start;
 }
 

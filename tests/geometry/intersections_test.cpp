@@ -11,11 +11,14 @@ namespace kv {
 namespace {
 
 TEST(IntersectLines, SegmentModeRejectsTheFirstEndsAndCrossingsBeyondTheEnds) {
-    struct Case { Point3 b1, b2; bool hit; };
-    const Case cases[] = {{{0, -5}, {0, 5}, false},  // at a1 (t = 0)
-                          {{10, -5}, {10, 5}, true},   // at a2 (t = 1)
-                          {{5, 0}, {5, 5}, false},     // b1 on the first line (u = 0)
-                          {{5, 5}, {5, 0}, true},      // b2 on it (u = 1)
+    struct Case {
+        Point3 b1, b2;
+        bool hit;
+    };
+    const Case cases[] = {{{0, -5}, {0, 5}, false},   // at a1 (t = 0)
+                          {{10, -5}, {10, 5}, true},  // at a2 (t = 1)
+                          {{5, 0}, {5, 5}, false},    // b1 on the first line (u = 0)
+                          {{5, 5}, {5, 0}, true},     // b2 on it (u = 1)
                           {{10.001, -5}, {10.001, 5}, false},
                           {{5, 1}, {5, 6}, false}};
     for (const Case& c : cases)
@@ -32,15 +35,18 @@ TEST(IntersectLines, SegmentModeRejectsTheFirstEndsAndCrossingsBeyondTheEnds) {
 }
 
 TEST(IntersectLineCircle, HitsInLineOrderWithinTheSegmentOrOnTheInfiniteLine) {
-    struct Case { Point3 a1, a2; bool segmentsOnly; int count; double firstX, secondX; };
+    struct Case {
+        Point3 a1, a2;
+        bool segmentsOnly;
+        int count;
+        double firstX, secondX;
+    };
     const Case cases[] = {{{-10, 0}, {10, 0}, true, 2, 5, -5},  // forward point first
                           {{0, 0}, {10, 0}, true, 1, 5, 0},     // from the centre
                           {{10, 0}, {0, 0}, true, 1, 5, 0},     // only the second on the segment
-                          {{10, 0}, {20, 0}, false, 2, 5, -5},
-                          {{10, 0}, {20, 0}, true, 0, 0, 0},
-                          {{1, 5}, {10, 5}, true, 0, 0, 0},     // tangent point off the segment
-                          {{1, 5}, {10, 5}, false, 1, 0, 0},
-                          {{5, 0}, {5, 0}, false, 0, 0, 0}};
+                          {{10, 0}, {20, 0}, false, 2, 5, -5}, {{10, 0}, {20, 0}, true, 0, 0, 0},
+                          {{1, 5}, {10, 5}, true, 0, 0, 0},  // tangent point off the segment
+                          {{1, 5}, {10, 5}, false, 1, 0, 0},   {{5, 0}, {5, 0}, false, 0, 0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a1.x << "," << c.a1.y << " " << c.segmentsOnly);
         const LineCircleHits hits = IntersectLineCircle(c.a1, c.a2, {}, 5, c.segmentsOnly);

@@ -12,12 +12,15 @@ TEST(HostCommands, SelectionsEditsAndInsertsAroundPoints) {
     const std::pair<std::string, std::string> cases[] = {
         {PointArg({12.5, -3, 7}), "12.5,-3"},
         {FenceAlongCommand(a, b), "SELECT F 10,20 -1.5,0.25\r\r\r\x03"},
-        {SquareFenceCommand({10, 20, 0}, 0.5),
-         "SELECT F 10.5,20.5\r9.5,20.5\r9.5,19.5\r10.5,19.5\r10.5,20.5\r\r\r"},
+        {SquareFenceCommand({10, 20, 0}, 0.5), "SELECT F 10.5,20.5\r9.5,20.5\r9.5,19.5\r10.5,19.5\r10.5,20.5\r\r\r"},
         {WindowCommand(a, b), "SELECT W 10,20 -1.5,0.25\r\r"},
         {SquareWindowCommand({10, 20, 0}, 0.5), "SELECT W 10.5,20.5\r9.5,19.5\r\r"},
-        {EraseNearestCommand(a), "\x03" "ERASE SINGLE NEA 10,20\r\x03"},
-        {BreakCommand(a, b, {3, 4, 0}), "\x03" "BREAK NEA 10,20\rF -1.5,0.25\r3,4\r\x03"},
+        {EraseNearestCommand(a),
+         "\x03"
+         "ERASE SINGLE NEA 10,20\r\x03"},
+        {BreakCommand(a, b, {3, 4, 0}),
+         "\x03"
+         "BREAK NEA 10,20\rF -1.5,0.25\r3,4\r\x03"},
         {MarkInsertCommand("I_KOUTEN", " 2.5", {10, -3.5, 0}), "-INSERT I_KOUTEN\rS 2.5 R 0\r10,-3.5\r"},
         {InsertFileCommand("C:\\kv\\kvane2k.dxf"), "-INSERT *C:\\kv\\kvane2k.dxf\r0,0 1 0\r"},
     };
@@ -29,8 +32,14 @@ TEST(HostCommands, EachExportFormWithTheFileDialogsOffAroundIt) {
     const std::string dxfout = "DXFOUT C:\\kv\\kvane2k.dxf";
     const std::pair<ExportForm, Texts> forms[] = {
         {ExportForm::kStandard, {"FILEDIA 0 ", dxfout + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "}},
-        {ExportForm::kJunctionCheck, {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "}},
-        {ExportForm::kLastObject, {"\x03" "FILEDIA 0 ", dxfout + "\rV 2000 O SINGLE LAST 16 ", "'FILEDIA 1 "}},
+        {ExportForm::kJunctionCheck,
+         {"\x03"
+          "FILEDIA 0 ",
+          dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "}},
+        {ExportForm::kLastObject,
+         {"\x03"
+          "FILEDIA 0 ",
+          dxfout + "\rV 2000 O SINGLE LAST 16 ", "'FILEDIA 1 "}},
     };
     for (const auto& [form, texts] : forms) EXPECT_EQ(DxfOutCommands("C:\\kv\\kvane2k.dxf", form), texts);
 }

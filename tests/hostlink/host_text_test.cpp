@@ -56,9 +56,8 @@ TEST(ParsePoint, ReadsTwoOrThreeNumbersAndKeepsWhatWasReadBeforeAnError) {
 }
 
 TEST(TrimTrailingZeros, KeepsOneDigitAfterThePointAndLeavesOtherFormsAlone) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1.2500", "1.25"}, {"3.000", "3.0"}, {"-10.10", "-10.1"},
-        {"7.", "7."},       {"100", "100"},   {"1.50E10", "1.50E10"}};
+    const std::pair<const char*, const char*> cases[] = {{"1.2500", "1.25"}, {"3.000", "3.0"}, {"-10.10", "-10.1"},
+                                                         {"7.", "7."},       {"100", "100"},   {"1.50E10", "1.50E10"}};
     for (const auto& [number, trimmed] : cases) EXPECT_EQ(TrimTrailingZeros(number), trimmed);
 }
 

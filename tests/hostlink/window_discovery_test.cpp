@@ -12,8 +12,8 @@ using test::FakeWindowSystem;
 
 TEST(FindHostWindows, AppliesTheCaptionAndClassRules) {
     FakeWindowSystem ws;
-    ws.AddTopLevel("AutoCAD 2000", "Edit", 1);                      // not a framework class
-    ws.AddTopLevel("AutoCAD 2000", "400000:8:10011", 1);            // fragment at the start
+    ws.AddTopLevel("AutoCAD 2000", "Edit", 1);            // not a framework class
+    ws.AddTopLevel("AutoCAD 2000", "400000:8:10011", 1);  // fragment at the start
     ws.AddTopLevel("AutoCAD 2000", "Mfc:400000:8:10011", 1);
     ws.AddTopLevel("AutoCAD 2000", "Afx:400000:b:10011", 1);        // a text window's class
     ws.AddTopLevel("Drawing - AutoCAD 2000", "Afx:400000:8:1", 1);  // caption does not begin with it

@@ -26,18 +26,20 @@ protected:
 };
 
 TEST_F(InsertArrivedTest, InsertThatTookItsAnswers) {
-    EXPECT_TRUE(ArrivedAfter("コマンド: -INSERT\r\n"
-                             "ブロック名を入力 または [?]: */opt/kv/kvane2k.dxf\r\n"
-                             "挿入位置を指定 または [基点(B)/尺度(S)/X/Y/Z/回転(R)]: 0,0\r\n"
-                             "尺度を入力 <1>: 1\r\n"
-                             "回転角度を指定 <0>: 0\r\n"));
+    EXPECT_TRUE(
+        ArrivedAfter("コマンド: -INSERT\r\n"
+                     "ブロック名を入力 または [?]: */opt/kv/kvane2k.dxf\r\n"
+                     "挿入位置を指定 または [基点(B)/尺度(S)/X/Y/Z/回転(R)]: 0,0\r\n"
+                     "尺度を入力 <1>: 1\r\n"
+                     "回転角度を指定 <0>: 0\r\n"));
 }
 
 TEST_F(InsertArrivedTest, FileTheHostCouldNotFindSendsTheAnswersToTheCommandPrompt) {
-    const std::string failed = "ブロック名を入力 または [?]: */opt/kv/kvane2k.dxf\r\n"
-                               "ブロックまたはファイルが見つかりません: */opt/kv/kvane2k.dxf\r\n"
-                               "コマンド: 0,0\r\n"
-                               "不明なコマンド \"0,0\"。\r\n";
+    const std::string failed =
+        "ブロック名を入力 または [?]: */opt/kv/kvane2k.dxf\r\n"
+        "ブロックまたはファイルが見つかりません: */opt/kv/kvane2k.dxf\r\n"
+        "コマンド: 0,0\r\n"
+        "不明なコマンド \"0,0\"。\r\n";
     EXPECT_FALSE(ArrivedAfter(failed));
     EXPECT_FALSE(ArrivedAfter("ｺﾏﾝﾄﾞ: -INSERT\r\n" + failed));
     // An earlier failure does not count against a later insert that went well.

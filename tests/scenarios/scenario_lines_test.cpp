@@ -24,8 +24,7 @@ TEST(SplitScenarioLines, SkipsBlankAndCommentLinesAndKeepsLineNumbers) {
 TEST(SplitScenarioLines, QuotesKeepBlanksAndHashesAndTakeEscapes) {
     const auto lines = SplitScenarioLines(R"(type "\x03LINE # not a comment \r" "" "a\"b\\c\e")");
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(Texts(lines[0]),
-              (std::vector<std::string>{"type", "\x03LINE # not a comment \r", "", "a\"b\\c\x1b"}));
+    EXPECT_EQ(Texts(lines[0]), (std::vector<std::string>{"type", "\x03LINE # not a comment \r", "", "a\"b\\c\x1b"}));
     EXPECT_TRUE(lines[0].words[2].quoted);
 }
 

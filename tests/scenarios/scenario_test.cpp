@@ -31,12 +31,10 @@ TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
     EXPECT_EQ(CompileError("title t\nfrobnicate"), "line 2: unknown step 'frobnicate'");
     EXPECT_EQ(CompileError("title t\nclick ButtonNope"), "line 2: the palette has no control ButtonNope");
     EXPECT_EQ(CompileError("title t\nclick EditKpRad"), "line 2: EditKpRad is not a button or a check box");
-    EXPECT_EQ(CompileError("title t\nset CheckLine maybe"),
-              "line 2: a check box is set 'on' or 'off', not 'maybe'");
+    EXPECT_EQ(CompileError("title t\nset CheckLine maybe"), "line 2: a check box is set 'on' or 'off', not 'maybe'");
     EXPECT_EQ(CompileError("title t\nline 0,0 1,1 colour=1"), "line 2: unknown option colour=");
     EXPECT_EQ(CompileError("title t\nblock B\n  circle 0,0 r=1\n"), "line 2: \"block\" has no \"end\"");
-    EXPECT_EQ(CompileError("title t\nblock B\n  pick 0,0\nend"),
-              "line 3: a block holds entity lines only, not 'pick'");
+    EXPECT_EQ(CompileError("title t\nblock B\n  pick 0,0\nend"), "line 3: a block holds entity lines only, not 'pick'");
     EXPECT_EQ(CompileError("title t\ndialog TFormSenban\n  ok\nend"), "line 2: the palette has no dialog TFormSenban");
     EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  set Edit1 1\nend"),
               "line 2: the dialog script must end with a step that closes the dialog");
@@ -59,7 +57,8 @@ expect line 100.0004,0 0,0 layer=wire color=1
 expect arc 0,0 r=5 from=359.9995 to=90
 expect count all 2
 expect count line 1 layer=WIRE
-)").empty());
+)")
+                    .empty());
 
     const auto failures = RunStory(R"(title t
 line 0,0 100,0
@@ -104,7 +103,8 @@ insert DOT 10,10 scale=2 layer=WIRE
 line 0,0 1,1 linetype=DASHED
 expect insert DOT 10,10 xscale=2 yscale=2
 expect count insert 1 name=dot
-)").empty());
+)")
+                    .empty());
     const auto failures = RunStory("title t\ninsert NOPE 0,0\nline 0,0 1,1\n");
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0], "line 2: block NOPE is not defined (add a 'block' definition)");
@@ -195,7 +195,8 @@ expect caption "Draw Line"
 expect prompt "コマンド: "
 host start
 expect prompt "コマンド: "
-)").empty());
+)")
+                    .empty());
 }
 
 }  // namespace

@@ -58,10 +58,15 @@ const Exchange kExchanges[] = {
     {{"STRETCH C\r"}, "最初のコーナーを指定: "},
     {{"LINE 0,0 1,0\r\r", "UNDO B "}, "すべての操作が取り消されます。よろしいですか? <Y>: "},
     {{"PLINE 0,0 100,0 100,100 0,100\r\r", "FILLETRAD 10\rFILLET P LAST "}, kIdle, "2 本の線分がフィレットされました"},
-    {{"PLINE 0,0 A "}, "次の点を指定 または [円弧(A)/2 分の 1 幅(H)/長さ(L)/元に戻す(U)/幅(W)]: ", "無効なオプション キーワードです。"},
-    {{"FILLET 1,1\r"}, "最初のオブジェクトを選択 または [ポリライン(P)/半径(R)/トリム(T)]: ", "オブジェクトが見つかりません。"},
+    {{"PLINE 0,0 A "},
+     "次の点を指定 または [円弧(A)/2 分の 1 幅(H)/長さ(L)/元に戻す(U)/幅(W)]: ",
+     "無効なオプション キーワードです。"},
+    {{"FILLET 1,1\r"},
+     "最初のオブジェクトを選択 または [ポリライン(P)/半径(R)/トリム(T)]: ",
+     "オブジェクトが見つかりません。"},
     {{"UNDO X "},
-     "元に戻す操作の数を入力 または [自動(A)/コントロール(C)/開始(BE)/終了(E)/マーク(M)/後退(B)] <1>: ", "無効なオプション キーワードです。"},
+     "元に戻す操作の数を入力 または [自動(A)/コントロール(C)/開始(BE)/終了(E)/マーク(M)/後退(B)] <1>: ",
+     "無効なオプション キーワードです。"},
 };
 
 TEST(CommandLine, PromptsHistoryAndVariablesAfterTypedTexts) {
@@ -103,8 +108,7 @@ TEST(CommandLine, TypedTextShowsUntilTheAnswerEndsAndEscCancels) {
 TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLfAndIdlePromptMayBeHalfWidth) {
     SimHost host;
     host.SendCommand("ID 10,20\r");
-    EXPECT_EQ(host.HistoryText(),
-              "コマンド: ID\r\n点を指定: 10,20\r\nX = 10.0000     Y = 20.0000     Z = 0.0000\r\n");
+    EXPECT_EQ(host.HistoryText(), "コマンド: ID\r\n点を指定: 10,20\r\nX = 10.0000     Y = 20.0000     Z = 0.0000\r\n");
     host.Switches().halfWidthIdlePrompt = true;
     EXPECT_EQ(host.PromptLine(), "ｺﾏﾝﾄﾞ: ");
     host.SendCommand("ID ");

@@ -85,8 +85,11 @@ TEST_F(CommandTexts, ExportFormsWriteTheSelectionWithItsHandles) {
     host.SendCommand("SELECT W -1,-1 101,11\r\r");
     // Each export leaves its objects as the previous set.
     const std::pair<const char*, std::size_t> forms[] = {
-        {"V 2000 O P \r16 ", 2}, {"V 2000 O SINGLE LAST 16 ", 1}, {"V 2000 O SINGLE PRE\r16\r", 1},
-        {"V 2000 O SINGLE P 16 ", 1}, {"V R12 8\r", 2},  // without O: the whole drawing
+        {"V 2000 O P \r16 ", 2},
+        {"V 2000 O SINGLE LAST 16 ", 1},
+        {"V 2000 O SINGLE PRE\r16\r", 1},
+        {"V 2000 O SINGLE P 16 ", 1},
+        {"V R12 8\r", 2},  // without O: the whole drawing
     };
     for (auto [options, count] : forms) {
         file = Export(options);
@@ -106,10 +109,11 @@ TEST_F(CommandTexts, ExplodedInsertOfAPaletteFileThenErasePrevious) {
     EXPECT_EQ(Last().layer, "WIRE");
     EXPECT_NE(host.GetDrawing().FindLayer("WIRE"), nullptr);
     host.SendCommand("-INSERT *" + path + "\r0,0 1 0\r");
-    host.SendCommand("\x03" "ERASE P\r\r");
+    host.SendCommand(
+        "\x03"
+        "ERASE P\r\r");
     ExpectIdle();
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()),
-              (Shapes{"LINE 0,10 100,10", "LINE 200,0 210,0", "LINE 200,0 210,0"}));
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 0,10 100,10", "LINE 200,0 210,0", "LINE 200,0 210,0"}));
 }
 
 TEST_F(CommandTexts, CopyThroughAScriptRestoresFileDialogWhileCopyWaits) {
@@ -122,8 +126,7 @@ TEST_F(CommandTexts, CopyThroughAScriptRestoresFileDialogWhileCopyWaits) {
     EXPECT_EQ(host.Variable("FILEDIA"), "1");
     host.Pick({0, 50, 0});
     ExpectIdle();
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()),
-              (Shapes{"LINE 0,0 100,0", "LINE 0,10 100,10", "LINE 0,50 100,50"}));
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 0,0 100,0", "LINE 0,10 100,10", "LINE 0,50 100,50"}));
 }
 
 TEST_F(CommandTexts, FilletAllThroughPeditThenRestoreRadius) {
@@ -137,7 +140,10 @@ TEST_F(CommandTexts, FilletAllThroughPeditThenRestoreRadius) {
     host.SendCommand("FILLETRAD 5\r");
     host.SendCommand("FILLET P @ ");
     host.SendCommand("EXPLODE SINGLE @ ");
-    host.SendCommand("\x03" "FILLETRAD " + saved + "\r");
+    host.SendCommand(
+        "\x03"
+        "FILLETRAD " +
+        saved + "\r");
     ExpectIdle();
     EXPECT_EQ(host.Variable("FILLETRAD"), "0.0000");
     EXPECT_EQ(ShapeTexts(host.GetDrawing()),
@@ -151,7 +157,9 @@ TEST_F(CommandTexts, TwoLineTextInsertedAsBlockExplodedAndPurged) {
     host.Pick({0, 100, 0});
     ExpectIdle();
     EXPECT_TRUE(Contains(host.LastHistoryLine(), "挿入"));
-    host.SendCommand("\x03" "EXPLODE SINGLE LAST ");
+    host.SendCommand(
+        "\x03"
+        "EXPLODE SINGLE LAST ");
     host.SendCommand("-PURGE B kvane2k\rN ");
     host.SendCommand("\x03");
     ExpectIdle();

@@ -28,9 +28,7 @@ const Edit kEdits[] = {
     {{LineEntity(0, 0, 100, 0)},
      "OSMODE 33\rOSMODE 0 PLINE 0,0\r100,0.5\r100,50\rC\r",
      {"LINE 0,0 100,0", "PLINE 0,0 100,0.5 100,50 closed"}},
-    {{LineEntity(0, 0, 10, 0)},
-     "MOVE 5,0\r\r0,0\r3,4\rCOPY SINGLE P 0,0 10,0 ",
-     {"LINE 3,4 13,4", "LINE 13,4 23,4"}},
+    {{LineEntity(0, 0, 10, 0)}, "MOVE 5,0\r\r0,0\r3,4\rCOPY SINGLE P 0,0 10,0 ", {"LINE 3,4 13,4", "LINE 13,4 23,4"}},
     {{LineEntity(0, 0, 10, 0), MakeEntity(CircleGeom{{50, 50, 0}, 1})},
      "STRETCH C\r8,-2\r60,60\r\r0,0 5,5 ",
      {"LINE 0,0 15,5", "CIRCLE 55,55 1"}},
@@ -85,8 +83,7 @@ TEST(Commands, OrthoAndObjectSnapActOnPoints) {
     host.SendCommand("ORTHOMODE 1 LINE 0,0 ");
     host.Pick({30, 4, 0});
     host.SendCommand("\rORTHOMODE 0 OSMODE 1 LINE 0,50 101,101\r");
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()),
-              (Shapes{"LINE 100,100 120,100", "LINE 0,0 30,0", "LINE 0,50 100,100"}));
+    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 100,100 120,100", "LINE 0,0 30,0", "LINE 0,50 100,100"}));
 }
 
 TEST(Commands, StretchTakesItsCrossingWindowAsTwoPicks) {

@@ -47,8 +47,7 @@ TEST(ConsoleMessage, AFailedLineIsReportedInPlaceAndTheRestStillRuns) {
 TEST(ConsoleMessage, DumpWritesTheWholeDrawingAndLoadReadsItBack) {
     std::map<std::string, std::string> store;
     SimHost host(MemoryFiles(store));
-    ConsoleReply drawn =
-        RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump all.dxf", "simhost");
+    ConsoleReply drawn = RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump all.dxf", "simhost");
     ASSERT_TRUE(drawn.ok) << drawn.text;
     ASSERT_TRUE(store.count("all.dxf"));
     SimHost other(MemoryFiles(store));
@@ -60,14 +59,14 @@ TEST(ConsoleMessage, DumpWritesTheWholeDrawingAndLoadReadsItBack) {
 TEST(ConsoleMessage, SetupLinesSetVariablesAndSwitchesWithoutTouchingTheHistory) {
     std::map<std::string, std::string> store;
     SimHost host(MemoryFiles(store));
-    ConsoleReply reply = RunConsoleMessage(
-        host, MemoryFiles(store), ":set snapmode 1\n:switch dxfout-fails on\n:var SNAPMODE", "simhost");
+    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store),
+                                           ":set snapmode 1\n:switch dxfout-fails on\n:var SNAPMODE", "simhost");
     EXPECT_TRUE(reply.ok) << reply.text;
     EXPECT_NE(reply.text.find("SNAPMODE = 1"), std::string::npos) << reply.text;
     EXPECT_TRUE(host.Switches().dxfoutWritesNothing);
     EXPECT_TRUE(host.HistoryLines().empty());
-    for (const char* bad : {":set VIEWSIZE 5", ":set SNAPMODE", ":set SNAPMODE x", ":switch dxfout-fails",
-                            ":switch nothing on"}) {
+    for (const char* bad :
+         {":set VIEWSIZE 5", ":set SNAPMODE", ":set SNAPMODE x", ":switch dxfout-fails", ":switch nothing on"}) {
         ConsoleReply refused = RunConsoleMessage(host, MemoryFiles(store), bad, "simhost");
         EXPECT_FALSE(refused.ok) << bad;
     }

@@ -21,24 +21,19 @@ std::string Dxf(std::initializer_list<const char*> lines) {
 }
 
 // A file as the palette writes it: R12 frame, a copied LTYPE table and names only.
-const std::string kPaletteFile = Dxf({
-    "  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  0", "ENDSEC",
-    "  0", "SECTION", "  2", "TABLES", "  0", "TABLE",
-    "  2", "LTYPE", " 70", "     1", "  0", "LTYPE", "  2", "DOT_2", " 70", "     0", "  3", ". . .",
-    " 72", "    65", " 73", "     2", " 40", "1.25", " 49", "0.0", " 49", "-1.25", "  0", "ENDTAB",
-    "  0", "ENDSEC",
-    "  0", "SECTION", "  2", "ENTITIES",
-    "  0", "LINE", "  8", "WIRE", " 62", "1", "  6", "DOT_2", " 48", "2.0",
-    " 10", "1.5", " 20", "2.5", " 30", "0.0", " 11", "10.0", " 21", "-5.0", " 31", "0.0",
-    "  0", "TEXT", "  8", "配線", "  1", " R101A ", " 10", "1.0", " 20", "2.0", " 11", "1.0", " 21", "2.0",
-    " 72", "1", " 73", "2", " 40", "3.5", " 41", "0.8",
-    "  0", "POLYLINE", "  8", "0", " 66", "1", " 70", "1", " 10", "1.0", " 20", "2.0",
-    "  0", "VERTEX", "  8", "0", " 10", "1.0", " 20", "2.0", " 42", "1.0",
-    "  0", "VERTEX", "  8", "0", " 10", "3.0", " 20", "2.0", " 42", "0",
-    " 0", "SEQEND",
-    "  0", "INSERT", "  8", "0", "  2", "I_KOUTEN", " 10", "5.0", " 20", "6.0", " 41", "2.0", " 42", "2.0",
-    " 50", "30.0",
-    "  0", "ENDSEC", "  0", "EOF"});
+const std::string kPaletteFile =
+    Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",   "  0", "ENDSEC",   "  0", "SECTION",
+         "  2", "TABLES",  "  0", "TABLE",  "  2", "LTYPE",    " 70", "     1",   "  0", "LTYPE",    "  2", "DOT_2",
+         " 70", "     0",  "  3", ". . .",  " 72", "    65",   " 73", "     2",   " 40", "1.25",     " 49", "0.0",
+         " 49", "-1.25",   "  0", "ENDTAB", "  0", "ENDSEC",   "  0", "SECTION",  "  2", "ENTITIES", "  0", "LINE",
+         "  8", "WIRE",    " 62", "1",      "  6", "DOT_2",    " 48", "2.0",      " 10", "1.5",      " 20", "2.5",
+         " 30", "0.0",     " 11", "10.0",   " 21", "-5.0",     " 31", "0.0",      "  0", "TEXT",     "  8", "配線",
+         "  1", " R101A ", " 10", "1.0",    " 20", "2.0",      " 11", "1.0",      " 21", "2.0",      " 72", "1",
+         " 73", "2",       " 40", "3.5",    " 41", "0.8",      "  0", "POLYLINE", "  8", "0",        " 66", "1",
+         " 70", "1",       " 10", "1.0",    " 20", "2.0",      "  0", "VERTEX",   "  8", "0",        " 10", "1.0",
+         " 20", "2.0",     " 42", "1.0",    "  0", "VERTEX",   "  8", "0",        " 10", "3.0",      " 20", "2.0",
+         " 42", "0",       " 0",  "SEQEND", "  0", "INSERT",   "  8", "0",        "  2", "I_KOUTEN", " 10", "5.0",
+         " 20", "6.0",     " 41", "2.0",    " 42", "2.0",      " 50", "30.0",     "  0", "ENDSEC",   "  0", "EOF"});
 
 TEST(DxfIn, ReadsThePalettesR12Frame) {
     DxfImportResult r = ReadDxfFile(kPaletteFile);
@@ -60,8 +55,8 @@ TEST(DxfIn, TablesSectionsThePaletteLeavesUnfinishedOrEmpty) {
     for (auto tables : {std::initializer_list<const char*>{"  0", "TABLE"}, std::initializer_list<const char*>{}}) {
         std::string file = Dxf({"  0", "SECTION", "  2", "TABLES"});
         for (const char* line : tables) file += std::string(line) + "\r\n";
-        file += Dxf({"  0", "ENDSEC", "  0", "SECTION", "  2", "ENTITIES", "  0", "CIRCLE", "  8", "0", " 10", "1",
-                     " 20", "2", " 40", "3", "  0", "ENDSEC", "  0", "EOF"});
+        file += Dxf({"  0", "ENDSEC", "  0", "SECTION", "  2", "ENTITIES", "  0", "CIRCLE", "  8", "0",
+                     " 10", "1",      " 20", "2",       " 40", "3",        "  0", "ENDSEC", "  0", "EOF"});
         DxfImportResult r = ReadDxfFile(file);
         ASSERT_EQ(r.error, "");
         ASSERT_EQ(r.entities.size(), 1u);
@@ -70,9 +65,10 @@ TEST(DxfIn, TablesSectionsThePaletteLeavesUnfinishedOrEmpty) {
 }
 
 TEST(DxfIn, BlocksOnlyFileGivesItsDefinition) {
-    std::string file = Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009", "  0", "ENDSEC",
-                            "  0", "SECTION", "  2", "BLOCKS", "  0", "BLOCK", "  8", "0", "  2", "I_KOUTEN",
-                            " 70", "0", " 10", "0.0", " 20", "0.0", " 30", "0.0", "  3", "I_KOUTEN", "  1", ""});
+    std::string file =
+        Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",   "  0", "ENDSEC", "  0", "SECTION",
+             "  2", "BLOCKS",  "  0", "BLOCK",  "  8", "0",        "  2", "I_KOUTEN", " 70", "0",      " 10", "0.0",
+             " 20", "0.0",     " 30", "0.0",    "  3", "I_KOUTEN", "  1", ""});
     for (const char* radius : {"0.1", "0.2", "0.3"}) {
         file += Dxf({"  0", "CIRCLE", "  8", "0", " 62", "0", " 10", "0.0", " 20", "0.0", " 30", "0.0", " 40", radius});
     }
@@ -88,9 +84,9 @@ TEST(DxfIn, BlocksOnlyFileGivesItsDefinition) {
 }
 
 TEST(DxfIn, PaperSpaceAndUnknownKindsArePassedOver) {
-    std::string file = Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0", "MTEXT", "  8", "0", "  1", "x",
-                            "  0", "LINE", " 67", "1", "  8", "0", "  0", "POINT", " 10", "1",
-                            "  0", "LINE", "  8", "KEEP", "  0", "ENDSEC", "  0", "EOF"});
+    std::string file = Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0", "MTEXT",  "  8", "0",     "  1", "x",
+                            "  0", "LINE",    " 67", "1",        "  8", "0",      "  0", "POINT", " 10", "1",
+                            "  0", "LINE",    "  8", "KEEP",     "  0", "ENDSEC", "  0", "EOF"});
     DxfImportResult r = ReadDxfFile(file);
     ASSERT_EQ(r.error, "");
     ASSERT_EQ(r.entities.size(), 1u);
@@ -114,9 +110,9 @@ TEST(DxfIn, GarbledInputNamesTheLine) {
 
 TEST(DxfIn, ReleaseIsReadFromTheValueOfAcadverOnly) {
     // "ENDSEC" compares above "AC1021": taken for the release, it made the file UTF-8.
-    DxfImportResult r = ReadDxfFile(Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  0", "ENDSEC",
-                                         "  0", "SECTION", "  2", "ENTITIES", "  0", "LINE", "  8", "配線",
-                                         "  0", "ENDSEC", "  0", "EOF"}));
+    DxfImportResult r =
+        ReadDxfFile(Dxf({"  0", "SECTION",  "  2", "HEADER", "  9", "$ACADVER", "  0", "ENDSEC", "  0", "SECTION",
+                         "  2", "ENTITIES", "  0", "LINE",   "  8", "配線",     "  0", "ENDSEC", "  0", "EOF"}));
     ASSERT_EQ(r.error, "");
     ASSERT_EQ(r.entities.size(), 1u);
     EXPECT_EQ(r.entities[0].layer, "配線");
@@ -167,8 +163,8 @@ TEST(DxfIn, EveryCutShortFileIsAnErrorWithNothingRead) {
 TEST(DxfIn, ReadsLibreCadSymbolLibrary) {
     const std::filesystem::path library = "/usr/share/librecad/library";
     // Written with header variables after the header's ENDSEC; ezdxf rejects them as well.
-    const std::set<std::string> broken = {"templates/empty.dxf", "misc/tux.dxf", "misc/t-part.dxf",
-                                          "misc/screw.dxf", "misc/a3.dxf"};
+    const std::set<std::string> broken = {"templates/empty.dxf", "misc/tux.dxf", "misc/t-part.dxf", "misc/screw.dxf",
+                                          "misc/a3.dxf"};
     if (!std::filesystem::exists(library)) GTEST_SKIP() << "librecad-data is not installed";
     int files = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(library)) {

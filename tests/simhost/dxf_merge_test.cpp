@@ -30,8 +30,7 @@ DxfImportResult ReadBack(const Drawing& d, DxfVersion version) {
 TEST(DxfMerge, ExportInsertedBackIsUnchangedButForHandles) {
     Drawing source = SampleDrawing();
     Drawing target;
-    std::vector<Handle> added =
-        InsertImportExploded(target, ReadBack(source, DxfVersion::R2000), Point3{}, 1, 0);
+    std::vector<Handle> added = InsertImportExploded(target, ReadBack(source, DxfVersion::R2000), Point3{}, 1, 0);
     ExpectSameButHandles(target.Entities(), source.Entities());
     EXPECT_EQ(added, AllHandles(target));
     for (const char* name : {"WIRE", "HIDDEN", "ICED", "配線"}) {
@@ -126,8 +125,7 @@ TEST(DxfMerge, FileBecomesABlockNamedAfterItReplacingTheOldDefinition) {
 
 TEST(DxfMerge, FileThatRefersToItsOwnBlockChangesNothing) {
     Drawing target = SampleDrawing();
-    target.blocks.push_back(
-        BlockDef{"HOLDER", Point3{}, {MakeEntity(InsertGeom{"SELF", Point3{}, 1, 1, 1, 0})}});
+    target.blocks.push_back(BlockDef{"HOLDER", Point3{}, {MakeEntity(InsertGeom{"SELF", Point3{}, 1, 1, 1, 0})}});
     DxfImportResult file;
     file.entities.push_back(MakeEntity(InsertGeom{"HOLDER", Point3{}, 1, 1, 1, 0}));
     file.layers.push_back(Layer{"NEW"});

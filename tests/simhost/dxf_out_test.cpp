@@ -37,7 +37,8 @@ std::vector<DxfPair> Section(const std::vector<DxfPair>& pairs, const std::strin
 
 std::vector<std::string> ValuesOf(const std::vector<DxfPair>& pairs, int code) {
     std::vector<std::string> values;
-    for (const DxfPair& p : pairs) if (p.code == code) values.push_back(p.value);
+    for (const DxfPair& p : pairs)
+        if (p.code == code) values.push_back(p.value);
     return values;
 }
 
@@ -52,7 +53,7 @@ TEST(DxfOut, HeaderCarriesReleaseCodePageAndCurrentSettings) {
     Drawing d = SampleDrawing();
     auto pairs = Pairs(WriteDxfOut(d, {}, DxfVersion::R2000, 16));
     const std::pair<const char*, const char*> variables[] = {
-        {"$ACADVER", "AC1015"}, {"$DWGCODEPAGE", "ANSI_932"}, {"$CLAYER", "WIRE"},    {"$CECOLOR", "   256"},
+        {"$ACADVER", "AC1015"},  {"$DWGCODEPAGE", "ANSI_932"}, {"$CLAYER", "WIRE"},  {"$CECOLOR", "   256"},
         {"$CELTYPE", "BYLAYER"}, {"$CELTSCALE", "1.0"},        {"$DIMSCALE", "2.5"},
     };
     for (auto [name, value] : variables) EXPECT_EQ(HeaderValue(pairs, name), value) << name;
@@ -99,8 +100,7 @@ TEST(DxfOut, BlocksHoldLayoutsFirstThenEveryDefinitionTheExportUses) {
         return names;
     };
     // The exported INSERT uses OUTER, which nests INNER; UNUSED stays out.
-    EXPECT_EQ(blockNames({all[9]}),
-              (std::vector<std::string>{"*Model_Space", "*Paper_Space", "INNER", "OUTER"}));
+    EXPECT_EQ(blockNames({all[9]}), (std::vector<std::string>{"*Model_Space", "*Paper_Space", "INNER", "OUTER"}));
     EXPECT_EQ(blockNames({all[0]}), (std::vector<std::string>{"*Model_Space", "*Paper_Space"}));
 }
 

@@ -9,9 +9,9 @@ namespace {
 
 TEST(DxfPairs, RealsKeepAtMostTheRequestedPlacesAndZeroLosesItsSign) {
     const std::tuple<double, int, const char*> cases[] = {
-        {1.0 / 3, 4, "0.3333"}, {2.6, 0, "3"},    {-1.23456, 2, "-1.23"}, {0.5, 3, "0.5"},
-        {10, 6, "10.0"},        {1e20, 2, "100000000000000000000.0"},     {-0.00001, 4, "0.0"},
-        {-0.0, 16, "0.0"},      {1e-20, 16, "0.0"},
+        {1.0 / 3, 4, "0.3333"}, {2.6, 0, "3"},     {-1.23456, 2, "-1.23"},
+        {0.5, 3, "0.5"},        {10, 6, "10.0"},   {1e20, 2, "100000000000000000000.0"},
+        {-0.00001, 4, "0.0"},   {-0.0, 16, "0.0"}, {1e-20, 16, "0.0"},
     };
     for (auto [value, places, text] : cases) {
         EXPECT_EQ(FormatDxfReal(value, places), text) << value << " " << places;
@@ -31,8 +31,9 @@ TEST(DxfPairs, CodesRightAlignedAndIntegersPaddedByGroupWidth) {
     w.Int(90, 4);
     w.Str(100, "AcDbLine");
     w.Point(10, Point3{1, 2.345, 0}, false);
-    EXPECT_EQ(w.Text(), "  0\r\nLINE\r\n 70\r\n     1\r\n 90\r\n        4\r\n100\r\nAcDbLine\r\n"
-                        " 10\r\n1.0\r\n 20\r\n2.35\r\n");
+    EXPECT_EQ(w.Text(),
+              "  0\r\nLINE\r\n 70\r\n     1\r\n 90\r\n        4\r\n100\r\nAcDbLine\r\n"
+              " 10\r\n1.0\r\n 20\r\n2.35\r\n");
 }
 
 TEST(DxfPairs, ReadsBothLineEndsAndStopsAtEofOrAnOddLastLine) {

@@ -18,10 +18,12 @@ inline Drawing SampleDrawing() {
     d.vars.cLayer = "WIRE";
     d.vars.dimScale = 2.5;
 
-    d.blocks.push_back(BlockDef{"INNER", Point3{1, 1, 0},
+    d.blocks.push_back(BlockDef{"INNER",
+                                Point3{1, 1, 0},
                                 {MakeEntity(CircleGeom{Point3{1, 1, 0}, 0.5}),
                                  MakeEntity(LineGeom{Point3{0, 1, 0}, Point3{2, 1, 0}}, "WIRE")}});
-    d.blocks.push_back(BlockDef{"OUTER", Point3{},
+    d.blocks.push_back(BlockDef{"OUTER",
+                                Point3{},
                                 {MakeEntity(InsertGeom{"INNER", Point3{5, 0, 0}, 2, 2, 1, 90}),
                                  MakeEntity(TextGeom{"K1", "STANDARD", Point3{0, -2, 0}, Point3{0, -2, 0}})}});
     d.blocks.push_back(BlockDef{"UNUSED", Point3{}, {MakeEntity(LineGeom{Point3{}, Point3{1, 0, 0}})}});

@@ -11,10 +11,12 @@ namespace {
 
 TEST(Robustness, RandomTokensNeverBreakTheHost) {
     const std::vector<std::string> tokens = {
-        "LINE", "PLINE", "SELECT", "ERASE", "OOPS", "UNDO", "MOVE", "COPY", "STRETCH", "BREAK", "ID", "FILLET",
-        "PEDIT", "EXPLODE", "-LAYER", "-PURGE", "-INSERT", "DXFOUT", "SCRIPT", "SNAPMODE", "'LUPREC", "CLAYER",
-        "0,0", "10,0", "10,10", "@", "NEA", "P", "L", "LAST", "SINGLE", "F", "W", "C", "U", "M", "B", "J", "ALL",
-        "YES", "N", "*", "?", "'FILEDIA", "abc", "-1", "1e308", "", "\"", "S", "R", "X", "Y", "O", "V", "2000"};
+        "LINE",    "PLINE",  "SELECT", "ERASE",    "OOPS",   "UNDO",   "MOVE",    "COPY",   "STRETCH", "BREAK",
+        "ID",      "FILLET", "PEDIT",  "EXPLODE",  "-LAYER", "-PURGE", "-INSERT", "DXFOUT", "SCRIPT",  "SNAPMODE",
+        "'LUPREC", "CLAYER", "0,0",    "10,0",     "10,10",  "@",      "NEA",     "P",      "L",       "LAST",
+        "SINGLE",  "F",      "W",      "C",        "U",      "M",      "B",       "J",      "ALL",     "YES",
+        "N",       "*",      "?",      "'FILEDIA", "abc",    "-1",     "1e308",   "",       "\"",      "S",
+        "R",       "X",      "Y",      "O",        "V",      "2000"};
     std::mt19937 random(11);
     std::uniform_int_distribution<std::size_t> pick(0, tokens.size() - 1);
     std::uniform_int_distribution<int> ending(0, 9);
@@ -38,10 +40,14 @@ TEST(Robustness, RandomTokensNeverBreakTheHost) {
 }
 
 TEST(Robustness, EscAtEveryStepOfEveryCommandReturnsToIdle) {
-    const std::vector<std::string> texts = {
-        "LINE 0,0 5,5 ", "PLINE 0,0 5,0 ", "SELECT F 0,0 ", "MOVE ALL \r0,0 ", "COPY ALL \r0,0 ", "BREAK 1,0 ",
-        "FILLET P ", "PEDIT 1,0 ", "-INSERT ", "-LAYER M ", "-PURGE B ", "UNDO ", "DXFOUT x\rO ", "ID ",
-        "STRETCH C\r0,0 "};
+    const std::vector<std::string> texts = {"LINE 0,0 5,5 ",   "PLINE 0,0 5,0 ",
+                                            "SELECT F 0,0 ",   "MOVE ALL \r0,0 ",
+                                            "COPY ALL \r0,0 ", "BREAK 1,0 ",
+                                            "FILLET P ",       "PEDIT 1,0 ",
+                                            "-INSERT ",        "-LAYER M ",
+                                            "-PURGE B ",       "UNDO ",
+                                            "DXFOUT x\rO ",    "ID ",
+                                            "STRETCH C\r0,0 "};
     for (const std::string& text : texts) {
         for (std::size_t cut = 0; cut <= text.size(); ++cut) {
             SimHost host;

@@ -80,9 +80,11 @@ TEST(Scene, BlockContentsTakeTheReferencesLayerAndColourWhereTheyDefer) {
     Drawing d;
     d.EnsureLayer("X").color = 3;
     d.EnsureLayer("W").color = 1;
-    d.blocks.push_back(BlockDef{"SYM", {}, {MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}, "0", kColorByBlock),
-                                            MakeEntity(LineGeom{{0, 0, 0}, {0, 1, 0}}, "W"),
-                                            MakeEntity(LineGeom{{0, 0, 0}, {1, 1, 0}}, "0")}});
+    d.blocks.push_back(
+        BlockDef{"SYM",
+                 {},
+                 {MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}, "0", kColorByBlock),
+                  MakeEntity(LineGeom{{0, 0, 0}, {0, 1, 0}}, "W"), MakeEntity(LineGeom{{0, 0, 0}, {1, 1, 0}}, "0")}});
     Scene s = SceneOf({MakeEntity(InsertGeom{"SYM", {100, 0, 0}, 2, 2, 1, 90}, "X", 5)}, d);
     ASSERT_EQ(s.paths.size(), 3u);
     ExpectAt(s.paths[0].points[1], 100, 2);  // rotated a quarter turn, doubled
@@ -95,10 +97,10 @@ TEST(Scene, HiddenLayersAreNotDrawnNorTheirBlockContents) {
     Drawing d;
     d.EnsureLayer("OFF").off = true;
     d.EnsureLayer("ICE").frozen = true;
-    d.blocks.push_back(BlockDef{"B", {}, {MakeEntity(CircleGeom{{0, 0, 0}, 1}),
-                                          MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}, "ICE")}});
-    Scene s = SceneOf({MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}, "OFF"),
-                       MakeEntity(InsertGeom{"B", {0, 0, 0}}, "OFF"), MakeEntity(InsertGeom{"B", {5, 0, 0}})},
+    d.blocks.push_back(
+        BlockDef{"B", {}, {MakeEntity(CircleGeom{{0, 0, 0}, 1}), MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}, "ICE")}});
+    Scene s = SceneOf({MakeEntity(LineGeom{{0, 0, 0}, {1, 0, 0}}, "OFF"), MakeEntity(InsertGeom{"B", {0, 0, 0}}, "OFF"),
+                       MakeEntity(InsertGeom{"B", {5, 0, 0}})},
                       d);
     ASSERT_EQ(s.paths.size(), 1u);  // the circle of the visible reference only
     EXPECT_TRUE(s.paths[0].closed);
@@ -137,7 +139,7 @@ TEST(Scene, TextsSitAtTheirAlignmentPointAndSolidsInOutlineOrder) {
 }
 
 TEST(Scene, IndexColoursOfTheBasicSetTheHueCircleAndTheGreys) {
-    const std::pair<int, Rgb> colours[] = {{1, kRed},    {7, kWhite},        {10, kRed},   {11, {255, 128, 128}},
+    const std::pair<int, Rgb> colours[] = {{1, kRed},    {7, kWhite},         {10, kRed},   {11, {255, 128, 128}},
                                            {90, kGreen}, {250, {51, 51, 51}}, {999, kWhite}};
     for (auto [index, rgb] : colours) EXPECT_EQ(IndexColor(index), rgb) << index;
 }

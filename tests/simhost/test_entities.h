@@ -44,8 +44,8 @@ inline std::string ShapeText(const Entity& e) {
         return text + (g->closed ? " closed" : "");
     }
     if (auto* g = std::get_if<InsertGeom>(&e.geom)) {
-        return "INSERT " + g->name + " " + Xy(g->point.x, g->point.y) + " " + Num(g->xScale) + " " +
-               Num(g->yScale) + " " + Num(g->rotation);
+        return "INSERT " + g->name + " " + Xy(g->point.x, g->point.y) + " " + Num(g->xScale) + " " + Num(g->yScale) +
+               " " + Num(g->rotation);
     }
     return EntityKindName(e.Kind());
 }

@@ -20,9 +20,7 @@ protected:
     Desktop desktop;
     HostLink link{desktop};
 
-    std::string LastHistoryLine() const {
-        return session.History().empty() ? std::string() : session.History().back();
-    }
+    std::string LastHistoryLine() const { return session.History().empty() ? std::string() : session.History().back(); }
 };
 
 TEST_F(DesktopTest, NothingIsFoundWhileNoHostRuns) {

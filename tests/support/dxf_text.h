@@ -34,16 +34,15 @@ inline std::string Row(double v) {
 }
 inline std::string Row(const Point3& p) { return "(" + Row(p.x) + "," + Row(p.y) + "," + Row(p.z) + ")"; }
 inline std::string Row(const TLineEnt& e) {
-    return e.Handle + "|" + e.Layer + "|" + e.Linetype + "|" + std::to_string(e.Color) + "|" + Row(e.LtScale) +
-           "|" + Row(e.P1) + Row(e.P2);
+    return e.Handle + "|" + e.Layer + "|" + e.Linetype + "|" + std::to_string(e.Color) + "|" + Row(e.LtScale) + "|" +
+           Row(e.P1) + Row(e.P2);
 }
 inline std::string Row(const TArcEnt& e) {
-    return e.Handle + "|" + e.Layer + "|" + e.Linetype + "|" + std::to_string(e.Color) + "|" + Row(e.LtScale) +
-           "|" + Row(e.Center) + " r" + Row(e.Radius) + " " + Row(e.StartAngle) + "-" + Row(e.EndAngle);
+    return e.Handle + "|" + e.Layer + "|" + e.Linetype + "|" + std::to_string(e.Color) + "|" + Row(e.LtScale) + "|" +
+           Row(e.Center) + " r" + Row(e.Radius) + " " + Row(e.StartAngle) + "-" + Row(e.EndAngle);
 }
 inline std::string Row(const TInsertEnt& e) {
-    return e.Handle + "|" + e.Name + "|" + e.Layer + "|" + Row(e.Point) + " x" + Row(e.Scale) + " " +
-           Row(e.Rotation);
+    return e.Handle + "|" + e.Name + "|" + e.Layer + "|" + Row(e.Point) + " x" + Row(e.Scale) + " " + Row(e.Rotation);
 }
 inline std::string Row(const TLwpBlk& e) {
     return e.Owner + "|" + e.Layer + "|" + e.Handle + "|" + std::to_string(e.Flags);
@@ -55,8 +54,8 @@ inline std::string Row(const TCircleBlk& e) {
     return e.BlockName + "|" + e.Layer + "|" + Row(e.Center) + " r" + Row(e.Radius);
 }
 inline std::string Row(const TArcBlk& e) {
-    return e.BlockName + "|" + e.Layer + "|" + Row(e.Center) + " r" + Row(e.Radius) + " " + Row(e.StartAngle) +
-           "-" + Row(e.EndAngle);
+    return e.BlockName + "|" + e.Layer + "|" + Row(e.Center) + " r" + Row(e.Radius) + " " + Row(e.StartAngle) + "-" +
+           Row(e.EndAngle);
 }
 
 template <class Record>

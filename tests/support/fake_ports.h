@@ -17,7 +17,7 @@ class MemoryFiles : public Files {
 public:
     std::map<std::string, std::string> texts;
     std::set<std::string> undeletable;  // Delete fails for these
-    bool failWrites = false;  // a failed write leaves the start of the text behind, as a full disk does
+    bool failWrites = false;            // a failed write leaves the start of the text behind, as a full disk does
 
     bool Exists(std::string_view path) override { return texts.count(std::string(path)) > 0; }
     bool Delete(std::string_view path) override {

@@ -71,14 +71,17 @@ public:
     }
 
     // --- switches and inspection
-    std::map<std::string, std::string> vars{{"SNAPMODE", "1"}, {"DIMSCALE", "2.5"}, {"CLAYER", "\"0\""},
-                                            {"LUPREC", "4"}, {"LASTPOINT", "0.0000,0.0000,0.0000"}};
+    std::map<std::string, std::string> vars{{"SNAPMODE", "1"},
+                                            {"DIMSCALE", "2.5"},
+                                            {"CLAYER", "\"0\""},
+                                            {"LUPREC", "4"},
+                                            {"LASTPOINT", "0.0000,0.0000,0.0000"}};
     // A garbled prompt line, shown instead of the real one until reset.
     void ShowPrompt(std::optional<std::string> garbled) {
         promptShown_ = std::move(garbled);
         Show();
     }
-    std::optional<std::string> idAnswer;     // what ID prints instead of the coordinates
+    std::optional<std::string> idAnswer;  // what ID prints instead of the coordinates
     std::vector<std::string> history;
     int segments = 0;
     std::vector<int> undoMarks;  // segment count at each mark
@@ -154,7 +157,10 @@ private:
         history.push_back(prompt_ + typed);
         if (name == "LINE") return Ask(Mode::LineFirst, "1 点目を指定: ");
         if (name == "ID") return Ask(Mode::Id, "点を指定: ");
-        if (name == "UNDO") return Ask(Mode::Undo, "元に戻す操作の数を入力 または [自動(A)/コントロール(C)/開始(BE)/終了(E)/マーク(M)/後退(B)] <1>: ");
+        if (name == "UNDO")
+            return Ask(
+                Mode::Undo,
+                "元に戻す操作の数を入力 または [自動(A)/コントロール(C)/開始(BE)/終了(E)/マーク(M)/後退(B)] <1>: ");
         if (name == "SELECT") return Ask(Mode::Select, "オブジェクトを選択: ");
         history.push_back("\"" + name + "\" は未知のコマンドです。");
     }
@@ -179,8 +185,8 @@ private:
         if (mode_ == Mode::LineNext) ++segments;
         ++linePoints_;
         if (mode_ == Mode::LineFirst) linePoints_ = 1;
-        Ask(Mode::LineNext, linePoints_ >= 3 ? "次の点を指定 または [閉じる(C)/元に戻す(U)]: "
-                                             : "次の点を指定 または [元に戻す(U)]: ");
+        Ask(Mode::LineNext,
+            linePoints_ >= 3 ? "次の点を指定 または [閉じる(C)/元に戻す(U)]: " : "次の点を指定 または [元に戻す(U)]: ");
     }
 
     void IdPoint(const std::string& token) {

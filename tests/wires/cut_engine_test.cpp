@@ -42,7 +42,11 @@ BlockGeometry Lamp(const std::string& layer = "0") {
 
 TEST(ComputeCuts, CircleSymbolsClampedToWireEndsInWireOrder) {
     const TInsertEnt lamp = InsertOf("LAMP", {50, 0});
-    struct Case { TLineEnt wire; std::vector<TInsertEnt> inserts; Gaps gaps; };
+    struct Case {
+        TLineEnt wire;
+        std::vector<TInsertEnt> inserts;
+        Gaps gaps;
+    };
     const std::vector<TInsertEnt> two{InsertOf("LAMP", {70, 0}), InsertOf("LAMP", {20, 0})};
     const Case cases[] = {{WireOf({0, 0}, {100, 0}), {lamp}, {{45, 0, 55, 0}}},
                           {WireOf({0, 0}, {50, 0}), {lamp}, {{45, 0, 50, 0}}},  // ending inside
@@ -72,7 +76,7 @@ BlockGeometry Quarter(double endAngle = 90) {
 TEST(ComputeCuts, LinesTouchingTheWireArcsTurnedAndMirroredAndSolidOutlines) {
     BlockGeometry leads = Block("R");
     leads.lines.push_back({"R", "0", {-10, 0.005}, {-6, 0.005}});  // running along the wire
-    leads.lines.push_back({"R", "0", {4, 3}, {4, 0}});            // ending on it
+    leads.lines.push_back({"R", "0", {4, 3}, {4, 0}});             // ending on it
     EXPECT_EQ(Cuts(WireOf({-50, 0}, {50, 0}), {InsertOf("R", {})}, leads), (Gaps{{-10, 0, 4, 0}}));
 
     const TLineEnt wire = WireOf({-20, 3}, {20, 3});
@@ -85,8 +89,14 @@ TEST(ComputeCuts, LinesTouchingTheWireArcsTurnedAndMirroredAndSolidOutlines) {
     ASSERT_EQ(turned.size(), 1u);
     EXPECT_NEAR(turned[0][2], std::sqrt(25 - 1.5 * 1.5), 1e-6);
     BlockGeometry solid;
-    ReadBlocks(ExportText().BeginBlocks().Block("FILL").Solid({-2, -2}, {2, -2}, {-2, 2}, {2, 2}).EndBlock()
-                   .EndSection().Buffer(), solid);
+    ReadBlocks(ExportText()
+                   .BeginBlocks()
+                   .Block("FILL")
+                   .Solid({-2, -2}, {2, -2}, {-2, 2}, {2, 2})
+                   .EndBlock()
+                   .EndSection()
+                   .Buffer(),
+               solid);
     EXPECT_EQ(Cuts(WireOf({-10, 1}, {10, 1}), {InsertOf("FILL", {})}, solid), (Gaps{{-2, 1, 2, 1}}));
     CutOptions noLines;
     noLines.CheckLine = false;
@@ -133,13 +143,17 @@ BlockGeometry MixedBlock() {
 }
 
 TEST(ComputeCuts, GeometryKindsAreSwitchedByTheirOptions) {
-    struct Case { bool horizontal; std::string kinds; double span; };  // l(ine) c(ircle) a(rc) p(olyline)
-    const Case cases[] = {{true, "lca", 4},                    // the circle only: polylines are off by default
-                          {true, "lcap", 10},                   // box side at -4 to the bulge at 6
-                          {true, "lcp", 6},                     // box side at -4 to the circle's far side
-                          {true, "lp", 0},                      // one box side: a single hit
-                          {false, "l", 0},                      // the line at -6 alone
-                          {false, "lp", 10},                    // the line at -6 to the box top at 4
+    struct Case {
+        bool horizontal;
+        std::string kinds;
+        double span;
+    };                                         // l(ine) c(ircle) a(rc) p(olyline)
+    const Case cases[] = {{true, "lca", 4},    // the circle only: polylines are off by default
+                          {true, "lcap", 10},  // box side at -4 to the bulge at 6
+                          {true, "lcp", 6},    // box side at -4 to the circle's far side
+                          {true, "lp", 0},     // one box side: a single hit
+                          {false, "l", 0},     // the line at -6 alone
+                          {false, "lp", 10},   // the line at -6 to the box top at 4
                           {false, "a", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kinds);
@@ -185,8 +199,7 @@ double DistanceToSymbol(const BlockGeometry& exploded, const TInsertEnt& insert,
     const Point3 q = ToBlock(insert, exploded.blocks[0].BasePoint, p);
     double best = 1e9;
     for (const TLineBlk& l : exploded.lines) best = std::min(best, SegmentDistance(q, l.P1, l.P2));
-    for (const TCircleBlk& c : exploded.circles)
-        best = std::min(best, std::fabs(Distance2D(q, c.Center) - c.Radius));
+    for (const TCircleBlk& c : exploded.circles) best = std::min(best, std::fabs(Distance2D(q, c.Center) - c.Radius));
     for (const TArcBlk& a : exploded.arcs) best = std::min(best, ArcDistance(q, a));
     return best * std::fabs(insert.Scale.x);
 }
@@ -198,8 +211,8 @@ double Along(const TLineEnt& wire, const Point3& p) {
 
 // Every gap end is a wire end or lies on a symbol; gaps lie on the wire in order; the pieces
 // avoid every gap and, with the gaps, cover the wire exactly.
-void CheckCutProperties(const TLineEnt& wire, const std::vector<TInsertEnt>& inserts,
-                        const BlockGeometry& exploded, const GapList& gaps) {
+void CheckCutProperties(const TLineEnt& wire, const std::vector<TInsertEnt>& inserts, const BlockGeometry& exploded,
+                        const GapList& gaps) {
     const double length = Distance2D(wire.P1, wire.P2), kNear = 1e-9;
     double lastMiddle = -1;
     std::vector<std::pair<double, double>> hidden;
@@ -278,8 +291,8 @@ BlockGeometry LibraryBlock(const std::string& relative, const std::string& name)
 
 TEST(ComputeCutsProperties, LibrarySymbolsOnGeneratedWires) {
     if (!LibraryInstalled()) GTEST_SKIP() << "symbol library not installed";
-    for (const char* file : {"resistor/r1.dxf", "lamp/hl_1.dxf", "lamp/hl_2.dxf", "lamp/hl_13.dxf",
-                             "diode/vd1.dxf", "capacitor/cap.dxf", "relay/n1.dxf"}) {
+    for (const char* file : {"resistor/r1.dxf", "lamp/hl_1.dxf", "lamp/hl_2.dxf", "lamp/hl_13.dxf", "diode/vd1.dxf",
+                             "capacitor/cap.dxf", "relay/n1.dxf"}) {
         if (!std::filesystem::exists(LibrarySymbolPath(file))) continue;
         SCOPED_TRACE(file);
         const BlockGeometry geometry = LibraryBlock(file, "SYM");

@@ -28,10 +28,10 @@ void ExpectPoint(const Point3& p, double x, double y) {
 TEST(JunctionsAlongTest, TeeCrossingAndWireEndingOnTheDrawnWireAreJunctions) {
     const TLineEnt drawn = Wire(0, 50, 150, 50);
     const JunctionList junctions = JunctionsAlong(drawn, {
-        Wire(0, 0, 0, 100),     // the drawn wire starts on its middle
-        Wire(100, 0, 100, 100),  // crossed mid-way
-        Wire(120, 0, 120, 50),   // ends on the drawn wire
-    });
+                                                             Wire(0, 0, 0, 100),  // the drawn wire starts on its middle
+                                                             Wire(100, 0, 100, 100),  // crossed mid-way
+                                                             Wire(120, 0, 120, 50),   // ends on the drawn wire
+                                                         });
     ASSERT_EQ(junctions.size(), 3u);
     ExpectPoint(junctions[0], 0, 50);
     ExpectPoint(junctions[1], 100, 50);
@@ -40,12 +40,13 @@ TEST(JunctionsAlongTest, TeeCrossingAndWireEndingOnTheDrawnWireAreJunctions) {
 
 TEST(JunctionsAlongTest, CornersCollinearAndParallelWiresAreNoJunctions) {
     const TLineEnt drawn = Wire(0, 0, 100, 0);
-    EXPECT_TRUE(JunctionsAlong(drawn, {
-                                          Wire(100, 0, 100, 80),   // end to end
-                                          Wire(0.005, 0, 0, -50),  // end to end within the tolerance
-                                          Wire(50, 0, 200, 0),     // collinear
-                                          Wire(0, 10, 100, 10),    // parallel
-                                      })
+    EXPECT_TRUE(JunctionsAlong(drawn,
+                               {
+                                   Wire(100, 0, 100, 80),   // end to end
+                                   Wire(0.005, 0, 0, -50),  // end to end within the tolerance
+                                   Wire(50, 0, 200, 0),     // collinear
+                                   Wire(0, 10, 100, 10),    // parallel
+                               })
                     .empty());
 }
 
@@ -73,10 +74,8 @@ TEST(WiresMeetNearTest, LinesMeetingOnlyWhenProlongedOrFarAwayDoNotCount) {
 
 TEST(PlanMarksTest, MarkedJunctionsKeepTheirMarkOthersGetOneAndStrayMarksAreStale) {
     const JunctionList junctions = {{0, 50, 0}, {100, 50, 0}};
-    const MarkPlan plan = PlanMarks(junctions,
-                                    {Mark("i_kouten", 100.004, 50), Mark("I_KOUTEN", 60, 50),
-                                     Mark("RES", 0, 50)},
-                                    "I_KOUTEN");
+    const MarkPlan plan =
+        PlanMarks(junctions, {Mark("i_kouten", 100.004, 50), Mark("I_KOUTEN", 60, 50), Mark("RES", 0, 50)}, "I_KOUTEN");
     ASSERT_EQ(plan.insertAt.size(), 1u);
     ExpectPoint(plan.insertAt[0], 0, 50);
     ASSERT_EQ(plan.staleMarks.size(), 1u);

@@ -60,10 +60,10 @@ TEST(MergeCollinearTest, NothingOnTheLineLeavesTheDrawnWireAlone) {
 }
 
 TEST(RemoveMergedLinesTest, OnlyTheMergedLinesLeaveTheEntities) {
-    DxfBuffer buffer = DxfOf({"0", "SECTION", "2", "ENTITIES",
-                           "0", "LINE", "5", "2A", "8", "0", "10", "0", "20", "0", "11", "1", "21", "0",
-                           "0", "LINE", "5", "2B", "8", "0", "10", "0", "20", "0", "11", "0", "21", "1",
-                           "0", "ENDSEC", "0", "EOF"});
+    DxfBuffer buffer =
+        DxfOf({"0",  "SECTION", "2",  "ENTITIES", "0",  "LINE", "5",  "2A",   "8", "0",      "10", "0",
+               "20", "0",       "11", "1",        "21", "0",    "0",  "LINE", "5", "2B",     "8",  "0",
+               "10", "0",       "20", "0",        "11", "0",    "21", "1",    "0", "ENDSEC", "0",  "EOF"});
     RemoveMergedLines(buffer, {Wire("2A", 0, 0, 1, 0), Wire("", 0, 0, 0, 1)});
     std::vector<TLineEnt> lines;
     ASSERT_EQ(ReadLines(buffer, lines), 1);

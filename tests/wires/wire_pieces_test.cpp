@@ -22,11 +22,13 @@ TEST(WirePieces, RunBetweenGapsNeverInsideOneAndKeepTheWireEndsExactly) {
     EXPECT_EQ(WirePieces(wire, {}).front().from, wire.P1);  // z included
     EXPECT_EQ(WirePieces(wire, {}).back().to, wire.P2);
     EXPECT_EQ(PiecesOf(WireOf({100, 0}, {0, 0}), {{20, 30}}), (Spans{{100, 30}, {20, 0}}));
-    const std::pair<Spans, Spans> cases[] = {
-        {{{20, 30}, {60, 70}}, {{0, 20}, {30, 60}, {70, 100}}}, {{{20, 50}, {30, 40}}, {{0, 20}, {50, 100}}},
-        {{{40, 60}, {20, 45}}, {{0, 20}, {60, 100}}},           {{{20, 30}, {30, 40}}, {{0, 20}, {40, 100}}},
-        {{{-10, 20}, {130, 90}}, {{20, 90}}},                   {{{-30, -10}, {110, 130}}, {{0, 100}}},
-        {{{-1, 101}}, {}}};
+    const std::pair<Spans, Spans> cases[] = {{{{20, 30}, {60, 70}}, {{0, 20}, {30, 60}, {70, 100}}},
+                                             {{{20, 50}, {30, 40}}, {{0, 20}, {50, 100}}},
+                                             {{{40, 60}, {20, 45}}, {{0, 20}, {60, 100}}},
+                                             {{{20, 30}, {30, 40}}, {{0, 20}, {40, 100}}},
+                                             {{{-10, 20}, {130, 90}}, {{20, 90}}},
+                                             {{{-30, -10}, {110, 130}}, {{0, 100}}},
+                                             {{{-1, 101}}, {}}};
     for (const auto& [gaps, pieces] : cases) EXPECT_EQ(PiecesOf(wire, gaps), pieces) << gaps[0].first;
     EXPECT_TRUE(WirePieces(WireOf({5, 5}, {5, 5}), {}).empty());
 }

@@ -63,8 +63,10 @@ BlockGeometry RelayBlock() {
 BlockGeometry StripBlock(double width) {
     BlockGeometry g;
     g.blocks.push_back({"STRIP", "0", {}});
-    g.lines = {{"STRIP", "0", {0, -1, 0}, {width, -1, 0}}, {"STRIP", "0", {width, -1, 0}, {width, 1, 0}},
-               {"STRIP", "0", {width, 1, 0}, {0, 1, 0}},   {"STRIP", "0", {0, 1, 0}, {0, -1, 0}}};
+    g.lines = {{"STRIP", "0", {0, -1, 0}, {width, -1, 0}},
+               {"STRIP", "0", {width, -1, 0}, {width, 1, 0}},
+               {"STRIP", "0", {width, 1, 0}, {0, 1, 0}},
+               {"STRIP", "0", {0, 1, 0}, {0, -1, 0}}};
     return g;
 }
 
@@ -75,7 +77,8 @@ std::string ExportOf(const std::vector<TLineEnt>& wires) {
         "  2\r\nCONTINUOUS\r\n 70\r\n0\r\n  3\r\nSolid line\r\n 72\r\n65\r\n 73\r\n0\r\n 40\r\n0.0\r\n"
         "  0\r\nENDTAB\r\n  0\r\nENDSEC\r\n  0\r\nSECTION\r\n  2\r\nENTITIES\r\n";
     for (const TLineEnt& w : wires) {
-        out += "  0\r\nLINE\r\n  5\r\n" + w.Handle + "\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\nWIRE\r\n100\r\nAcDbLine\r\n";
+        out += "  0\r\nLINE\r\n  5\r\n" + w.Handle +
+               "\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\nWIRE\r\n100\r\nAcDbLine\r\n";
         const double values[] = {w.P1.x, w.P1.y, 0, w.P2.x, w.P2.y, 0};
         const char* codes[] = {" 10", " 20", " 30", " 11", " 21", " 31"};
         for (int i = 0; i < 6; ++i) out += std::string(codes[i]) + "\r\n" + FormatReal(values[i]) + "\r\n";

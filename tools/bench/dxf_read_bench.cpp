@@ -65,7 +65,7 @@ double Coord(int i, int k) { return (i * 7919 + k * 104729) % 100000 / 7.0 + 0.1
 void WriteHeaderAndTables(ExportWriter& w) {
     w.Pair(0, "SECTION");
     w.Pair(2, "HEADER");
-    const char* vars[][3] = {{"$ACADVER", "1", "AC1015"}, {"$CLAYER", "8", "WIRE"}, {"$CELTSCALE", "40", "1.0"},
+    const char* vars[][3] = {{"$ACADVER", "1", "AC1015"},  {"$CLAYER", "8", "WIRE"},  {"$CELTSCALE", "40", "1.0"},
                              {"$CELTYPE", "6", "ByLayer"}, {"$CECOLOR", "62", "256"}, {"$DIMSCALE", "40", "10.0"}};
     for (auto& v : vars) {
         w.Pair(9, v[0]);

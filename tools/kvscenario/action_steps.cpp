@@ -107,14 +107,10 @@ Action AnswerStep(Args& args, LineCursor&) {
     std::vector<MessageAnswer> answers;
     while (!args.Empty()) {
         const std::string word = args.Text("answer");
-        if (word == "ok")
-            answers.push_back(MessageAnswer::Ok);
-        else if (word == "yes")
-            answers.push_back(MessageAnswer::Yes);
-        else if (word == "no")
-            answers.push_back(MessageAnswer::No);
-        else
-            args.Error("an answer is ok, yes or no, not '" + word + "'");
+        if (word == "ok") answers.push_back(MessageAnswer::Ok);
+        else if (word == "yes") answers.push_back(MessageAnswer::Yes);
+        else if (word == "no") answers.push_back(MessageAnswer::No);
+        else args.Error("an answer is ok, yes or no, not '" + word + "'");
     }
     if (answers.empty()) args.Error("missing answer (ok, yes or no)");
     return [answers](ScenarioRun& run) { run.ui.answers.insert(run.ui.answers.end(), answers.begin(), answers.end()); };
@@ -165,8 +161,9 @@ Action DialogStep(Args& args, LineCursor& cursor) {
             closed = ClosesDialog(*line, script.name);
             script.steps.push_back({line->number, CompileLine(*line, cursor)});
         } else {
-            throw ScenarioError(line->number, "a dialog script holds wait, set, click, rclick, expect, ok and cancel; not '" +
-                                                  verb + "'");
+            throw ScenarioError(
+                line->number,
+                "a dialog script holds wait, set, click, rclick, expect, ok and cancel; not '" + verb + "'");
         }
     }
     cursor.dialog = {};

@@ -10,9 +10,8 @@ namespace kv::scenario {
 namespace {
 
 constexpr std::pair<std::string_view, sim::EntityKind> kKinds[] = {
-    {"line", sim::EntityKind::Line},         {"arc", sim::EntityKind::Arc},
-    {"circle", sim::EntityKind::Circle},     {"pline", sim::EntityKind::LwPolyline},
-    {"insert", sim::EntityKind::Insert},     {"text", sim::EntityKind::Text},
+    {"line", sim::EntityKind::Line},        {"arc", sim::EntityKind::Arc},       {"circle", sim::EntityKind::Circle},
+    {"pline", sim::EntityKind::LwPolyline}, {"insert", sim::EntityKind::Insert}, {"text", sim::EntityKind::Text},
     {"solid", sim::EntityKind::Solid},
 };
 
@@ -40,9 +39,7 @@ std::string PointText(const Point3& p) {
 
 void ParseGeometry(EntityDesc& desc, Args& args) {
     switch (desc.kind) {
-    case sim::EntityKind::Line:
-        desc.points = {args.Point("start point"), args.Point("end point")};
-        break;
+    case sim::EntityKind::Line: desc.points = {args.Point("start point"), args.Point("end point")}; break;
     case sim::EntityKind::Arc:
         desc.points = {args.Point("centre")};
         desc.radius = args.RealOption("r");
@@ -57,8 +54,7 @@ void ParseGeometry(EntityDesc& desc, Args& args) {
         while (args.NextIsPoint()) desc.points.push_back(args.Point("vertex"));
         if (desc.points.size() < 2) args.Error("a pline needs at least two vertices");
         desc.bulges = args.RealListOption("bulges");
-        if (desc.bulges && desc.bulges->size() > desc.points.size())
-            args.Error("more bulges than vertices");
+        if (desc.bulges && desc.bulges->size() > desc.points.size()) args.Error("more bulges than vertices");
         if (args.Flag("closed")) desc.closed = true;
         if (args.Flag("open")) desc.closed = false;
         break;
@@ -85,8 +81,7 @@ void ParseGeometry(EntityDesc& desc, Args& args) {
         while (args.NextIsPoint()) desc.points.push_back(args.Point("corner"));
         if (desc.points.size() < 3 || desc.points.size() > 4) args.Error("a solid has three or four corners");
         break;
-    case sim::EntityKind::Polyline:
-        break;
+    case sim::EntityKind::Polyline: break;
     }
 }
 
@@ -98,13 +93,11 @@ T Need(const std::optional<T>& value, int line, std::string_view what) {
 
 sim::Geometry MakeGeometry(const EntityDesc& s, int line) {
     switch (s.kind) {
-    case sim::EntityKind::Line:
-        return sim::LineGeom{s.points[0], s.points[1]};
+    case sim::EntityKind::Line: return sim::LineGeom{s.points[0], s.points[1]};
     case sim::EntityKind::Arc:
         return sim::ArcGeom{s.points[0], Need(s.radius, line, "r="), Need(s.startAngle, line, "from="),
                             Need(s.endAngle, line, "to=")};
-    case sim::EntityKind::Circle:
-        return sim::CircleGeom{s.points[0], Need(s.radius, line, "r=")};
+    case sim::EntityKind::Circle: return sim::CircleGeom{s.points[0], Need(s.radius, line, "r=")};
     case sim::EntityKind::LwPolyline: {
         sim::LwPolylineGeom g;
         for (std::size_t i = 0; i < s.points.size(); ++i) {
@@ -141,8 +134,7 @@ sim::Geometry MakeGeometry(const EntityDesc& s, int line) {
         for (std::size_t i = 0; i < 4; ++i) g.corners[i] = s.points[std::min(i, s.points.size() - 1)];
         return g;
     }
-    case sim::EntityKind::Polyline:
-        break;
+    case sim::EntityKind::Polyline: break;
     }
     throw ScenarioError(line, "this kind cannot be drawn by a scenario");
 }
@@ -193,8 +185,7 @@ bool GeometryMatches(const EntityDesc& s, const sim::Entity& e, double tol) {
             if (!Near(g.corners[i], s.points[std::min(i, s.points.size() - 1)], tol)) return false;
         return true;
     }
-    case sim::EntityKind::Polyline:
-        break;
+    case sim::EntityKind::Polyline: break;
     }
     return false;
 }
@@ -247,8 +238,8 @@ std::string Describe(const sim::Entity& e) {
             if constexpr (std::is_same_v<G, sim::LineGeom>) {
                 text += " " + PointText(g.start) + " " + PointText(g.end);
             } else if constexpr (std::is_same_v<G, sim::ArcGeom>) {
-                text += " " + PointText(g.center) + " r=" + FormatReal(g.radius) + " from=" +
-                        FormatReal(g.startAngle) + " to=" + FormatReal(g.endAngle);
+                text += " " + PointText(g.center) + " r=" + FormatReal(g.radius) + " from=" + FormatReal(g.startAngle) +
+                        " to=" + FormatReal(g.endAngle);
             } else if constexpr (std::is_same_v<G, sim::CircleGeom>) {
                 text += " " + PointText(g.center) + " r=" + FormatReal(g.radius);
             } else if constexpr (std::is_same_v<G, sim::LwPolylineGeom>) {

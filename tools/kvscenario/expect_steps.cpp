@@ -68,8 +68,8 @@ Action EntityCheck(const std::string& kindWord, bool absent, Args& args, const s
             return;
         }
         if (found.size() != 1) {
-            run.Fail(std::string(found.empty() ? "no entity matches" : "more than one entity matches") + " '" +
-                     source + "'; the drawing has:" + Listing(drawing, desc.kind));
+            run.Fail(std::string(found.empty() ? "no entity matches" : "more than one entity matches") + " '" + source +
+                     "'; the drawing has:" + Listing(drawing, desc.kind));
             return;
         }
         if (!name.empty() && !run.names.emplace(name, found.front()->handle).second)
@@ -82,7 +82,8 @@ std::optional<sim::EntityKind> KindOf(Args& args, const std::string& word) {
     if (word == "polyline") return sim::EntityKind::Polyline;
     const std::optional<sim::EntityKind> kind = KindOfWord(word);
     if (!kind)
-        args.Error("'" + word + "' is not an entity kind (line, arc, circle, pline, polyline, insert, text, solid "
+        args.Error("'" + word +
+                   "' is not an entity kind (line, arc, circle, pline, polyline, insert, text, solid "
                    "or all)");
     return kind;
 }
@@ -186,8 +187,8 @@ Action TypedCheck(Args& args) {
         }
         std::string since;
         for (auto t = from; t != typed.end(); ++t) since += " " + Quoted(*t);
-        run.Fail("the palette did not type " + Quoted(text) + "; it typed since the last check:" +
-                 (since.empty() ? " nothing" : since));
+        run.Fail("the palette did not type " + Quoted(text) +
+                 "; it typed since the last check:" + (since.empty() ? " nothing" : since));
     };
 }
 
@@ -219,7 +220,8 @@ Action CaptionCheck(Args& args) {
 bool ControlShows(const NamedControl& c, const ControlState& shown, const std::string& state) {
     const ControlKind kind = c.info->kind;
     if (state == "enabled" || state == "disabled") return shown.enabled == (state == "enabled");
-    if (kind == ControlKind::Button && (state == "visible" || state == "hidden")) return shown.visible == (state == "visible");
+    if (kind == ControlKind::Button && (state == "visible" || state == "hidden"))
+        return shown.visible == (state == "visible");
     if (kind == ControlKind::Check && (state == "on" || state == "off")) return shown.checked == (state == "on");
     return kind != ControlKind::Check && shown.text == state;
 }

@@ -35,8 +35,7 @@ InProcessRun::InProcessRun(std::string folder)
     session.workingFolder = workFolder.string();
     hostInstance = desktop.StartHost(session);
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
-    palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files,
-                                               (workFolder / kExecutableName).string());
+    palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
     paletteControls_ = BindPalette(*palette);
     ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
 }
@@ -127,10 +126,8 @@ std::string InProcessRun::Variable(const sim::VariableInfo& variable) {
 
 void InProcessRun::SyncTimers() {
     auto sync = [this](const TimerControl& timer, long long& due) {
-        if (!timer.enabled)
-            due = -1;
-        else if (due < 0)
-            due = clock.now + timer.interval;
+        if (!timer.enabled) due = -1;
+        else if (due < 0) due = clock.now + timer.interval;
     };
     sync(palette->Timer1, due_.timer1);
     sync(palette->Timer2, due_.timer2);
@@ -143,21 +140,18 @@ bool InProcessRun::TickBefore(long long limit) {
     if (due < 0 || due > limit) return false;
     clock.now = std::max(clock.now, due);
     due = clock.now + (first ? palette->Timer1.interval : palette->Timer2.interval);
-    if (first)
-        palette->Timer1Timer();
-    else
-        palette->Timer2Timer();
+    if (first) palette->Timer1Timer();
+    else palette->Timer2Timer();
     return true;
 }
 
 std::string InProcessRun::Snapshot() {
     const sim::Drawing& drawing = session.drawing();
     return "state " + std::to_string(Number(palette->op.OpState)) + ", queued " +
-           std::to_string(Number(palette->op.LastOp)) +
-           ", Timer1 " + (palette->Timer1.enabled ? "on" : "off") + ", caption \"" + palette->Caption +
-           "\", prompt \"" + session.PromptLine() + "\", " + std::to_string(drawing.Entities().size()) +
-           " entities, next handle " + sim::HandleText(drawing.HandleSeed()) + ", " +
-           std::to_string(ui.messages.size()) + " messages";
+           std::to_string(Number(palette->op.LastOp)) + ", Timer1 " + (palette->Timer1.enabled ? "on" : "off") +
+           ", caption \"" + palette->Caption + "\", prompt \"" + session.PromptLine() + "\", " +
+           std::to_string(drawing.Entities().size()) + " entities, next handle " +
+           sim::HandleText(drawing.HandleSeed()) + ", " + std::to_string(ui.messages.size()) + " messages";
 }
 
 void InProcessRun::Settle() {
@@ -181,8 +175,7 @@ void InProcessRun::Settle() {
 
 void InProcessRun::Advance(int milliseconds) {
     const long long end = clock.now + milliseconds;
-    while (TickBefore(end)) {
-    }
+    while (TickBefore(end)) {}
     clock.now = std::max(clock.now, end);
 }
 
@@ -195,8 +188,8 @@ DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     DialogScript script = std::move(dialogs.front());
     dialogs.pop_front();
     if (script.name != name) {
-        ui.problems.push_back("the dialog " + name + " opened; the next script (line " +
-                              std::to_string(script.line) + ") is for " + script.name);
+        ui.problems.push_back("the dialog " + name + " opened; the next script (line " + std::to_string(script.line) +
+                              ") is for " + script.name);
         return DialogResult::Cancel;
     }
     // A dialog opened from within another one's script comes back to it when it closes.

@@ -87,8 +87,7 @@ bool PlaySteps(const Scenario& scenario, ScenarioRun& run) {
 
 void CheckNothingLeftOver(ScenarioRun& run) {
     for (const DialogScript& script : run.dialogs)
-        run.failures.push_back("line " + std::to_string(script.line) + ": the dialog " + script.name +
-                               " never opened");
+        run.failures.push_back("line " + std::to_string(script.line) + ": the dialog " + script.name + " never opened");
     if (!run.ui.answers.empty())
         run.Fail(std::to_string(run.ui.answers.size()) + " answer(s) given were never asked for");
 }
@@ -105,8 +104,7 @@ std::vector<std::string> RunScenario(const Scenario& scenario, ScenarioRun& run)
     return run.failures;
 }
 
-std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder,
-                                     const DrawingSink& atEnd) {
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder, const DrawingSink& atEnd) {
     InProcessRun run(folder);
     RunScenario(scenario, run);
     if (atEnd) atEnd(run.Drawing());

@@ -29,8 +29,7 @@ char Escape(std::string_view line, std::size_t& i, int number) {
         i += 2;
         return static_cast<char>(high * 16 + low);
     }
-    default:
-        throw ScenarioError(number, std::string("unknown escape \\") + c);
+    default: throw ScenarioError(number, std::string("unknown escape \\") + c);
     }
 }
 
@@ -41,10 +40,8 @@ std::vector<Word> SplitWords(std::string_view line, int number) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
         if (inQuotes) {
-            if (c == '"')
-                inQuotes = false;
-            else
-                words.back().text += c == '\\' ? Escape(line, i, number) : c;
+            if (c == '"') inQuotes = false;
+            else words.back().text += c == '\\' ? Escape(line, i, number) : c;
             continue;
         }
         if (c == ' ' || c == '\t') {

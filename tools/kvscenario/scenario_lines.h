@@ -22,7 +22,7 @@ private:
 
 struct Word {
     std::string text;
-    bool quoted = false;                // some part was written in quotes
+    bool quoted = false;                     // some part was written in quotes
     std::size_t equals = std::string::npos;  // an "=" before any quote: key=value
 };
 

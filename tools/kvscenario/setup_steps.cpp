@@ -72,10 +72,8 @@ Action LinetypeStep(Args& args, LineCursor&) {
     linetype.description = args.Option("description").value_or("");
     return [linetype](ScenarioRun& run) {
         sim::Drawing& drawing = run.StartingDrawing();
-        if (sim::Linetype* existing = drawing.FindLinetype(linetype.name))
-            *existing = linetype;
-        else
-            drawing.linetypes.push_back(linetype);
+        if (sim::Linetype* existing = drawing.FindLinetype(linetype.name)) *existing = linetype;
+        else drawing.linetypes.push_back(linetype);
     };
 }
 
@@ -93,7 +91,8 @@ Action BlockStep(Args& args, LineCursor& cursor) {
     const std::string name = args.Text("block name");
     if (const std::optional<std::string> file = args.Option("file")) {
         return [name, file = *file](ScenarioRun& run) {
-            const std::string error = sim::DefineBlockFromImport(run.StartingDrawing(), ReadScenarioDxf(run, file), name);
+            const std::string error =
+                sim::DefineBlockFromImport(run.StartingDrawing(), ReadScenarioDxf(run, file), name);
             if (!error.empty()) throw ScenarioError(run.line, error);
         };
     }

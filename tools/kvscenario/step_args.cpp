@@ -8,8 +8,8 @@ namespace kv::scenario {
 namespace {
 
 constexpr std::pair<std::string_view, int> kColorNames[] = {
-    {"BYBLOCK", 0}, {"RED", 1},     {"YELLOW", 2},  {"GREEN", 3},   {"CYAN", 4},
-    {"BLUE", 5},    {"MAGENTA", 6}, {"WHITE", 7},   {"BYLAYER", 256},
+    {"BYBLOCK", 0}, {"RED", 1},     {"YELLOW", 2}, {"GREEN", 3},     {"CYAN", 4},
+    {"BLUE", 5},    {"MAGENTA", 6}, {"WHITE", 7},  {"BYLAYER", 256},
 };
 
 }  // namespace
@@ -55,7 +55,8 @@ double Args::ToReal(std::string_view text, std::string_view what) const {
 
 Point3 Args::ToPoint(std::string_view text, std::string_view what) const {
     Point3 p;
-    if (!ParsePointText(text, p)) Error(std::string(what) + ": '" + std::string(text) + "' is not a point x,y or x,y,z");
+    if (!ParsePointText(text, p))
+        Error(std::string(what) + ": '" + std::string(text) + "' is not a point x,y or x,y,z");
     return p;
 }
 
