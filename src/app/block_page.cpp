@@ -10,9 +10,7 @@ namespace {
 using namespace page_rows;
 
 template <auto member>
-auto& On(F& f) {
-    return f.block.*member;
-}
+constexpr auto On = &Control<&F::block, member>;
 
 using B = BlockPage;
 

@@ -10,9 +10,7 @@ namespace {
 using namespace page_rows;
 
 template <auto member>
-auto& On(F& f) {
-    return f.main.*member;
-}
+constexpr auto On = &Control<&F::main, member>;
 
 ButtonControl& Undo(F& f) { return f.SpeedButtonUndo; }
 

@@ -9,6 +9,12 @@ using F = TFormKvaneMain;
 using Row = PaletteRow;
 using K = ControlKind;
 
+// The control `member` of the page `page` of the form.
+template <auto page, auto member>
+auto& Control(F& f) {
+    return (f.*page).*member;
+}
+
 inline constexpr int kRowHeight = 22;
 // The "↓"/"↑" button sits at the same place on every tab.
 inline constexpr PixelRect kHeightButton{307, 1, 20, kRowHeight};

@@ -10,9 +10,7 @@ namespace {
 using namespace page_rows;
 
 template <auto member>
-auto& On(F& f) {
-    return f.polyline.*member;
-}
+constexpr auto On = &Control<&F::polyline, member>;
 
 using P = PolylinePage;
 

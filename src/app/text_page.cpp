@@ -10,9 +10,7 @@ namespace {
 using namespace page_rows;
 
 template <auto member>
-auto& On(F& f) {
-    return f.text.*member;
-}
+constexpr auto On = &Control<&F::text, member>;
 
 constexpr auto kControls = std::to_array<Row>({
     Button("SpeedButton4", kHeightButton, On<&TextPage::SpeedButton4>, &F::SpeedButtonHeightClick),
