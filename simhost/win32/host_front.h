@@ -26,6 +26,7 @@ public:
     HostFront(HINSTANCE instance, HostFiles files);
     HostFront(const HostFront&) = delete;
     HostFront& operator=(const HostFront&) = delete;
+    ~HostFront() = default;
 
     // Creates and shows the windows; the error text when that fails.
     std::optional<std::string> Open(const FrontOptions& options, int showCommand);

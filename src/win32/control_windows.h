@@ -22,6 +22,7 @@ public:
     ControlWindows(std::vector<BoundControl> controls, Runner run);
     ControlWindows(const ControlWindows&) = delete;
     ControlWindows& operator=(const ControlWindows&) = delete;
+    ~ControlWindows() = default;
 
     // Control i goes into parentOf(i) with the id kFirstControlId + i; hints show in a
     // tooltip owned by `owner`.

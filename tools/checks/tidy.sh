@@ -20,10 +20,19 @@ tidy() {  # BUILD_DIR FILE_REGEX [EXTRA_ARGS...]
     run-clang-tidy-14 -quiet -j "$jobs" -p "$build" "$@" "$regex" >>"$log" 2>/dev/null
 }
 
+# The cross compiler's C++ library headers, which clang parsing for the same target does not find.
+cross_std_includes() {  # BUILD_DIR
+    local cxx
+    cxx=$(grep -m1 -o '"command": "[^ ]*' "$1/compile_commands.json" | cut -d'"' -f4)
+    "$cxx" -E -v -x c++ /dev/null 2>&1 | sed -n '/search starts here/,/End of search/p' | grep '/c++' |
+        sed 's/^ */-extra-arg=-isystem/'
+}
+
 status=0
 tidy "$native" "^$repo/(src|simhost)/" || status=1
 if [[ -n $mingw ]]; then
-    tidy "$mingw" "^$repo/(src|simhost)/win32/" -extra-arg=--target=x86_64-w64-mingw32 || status=1
+    mapfile -t std_includes < <(cross_std_includes "$mingw")
+    tidy "$mingw" "^$repo/(src|simhost)/win32/" -extra-arg=--target=x86_64-w64-mingw32 "${std_includes[@]}" || status=1
 fi
 warnings=$(sed -E "s/\x1b\[[0-9;]*m//g" "$log" | grep -E '^/.*: (warning|error): ' | sort -u)
 [[ -n $warnings ]] && echo "$warnings"
