@@ -70,4 +70,8 @@ std::string InsertFileCommand(std::string_view path) {
     return std::string("-INSERT *").append(path).append("\r").append(kInsertionPoint).append(" 1 0\r");
 }
 
+std::string MakeLayerCommand(std::string_view layer) { return "-LAYER M " + std::string(layer) + "\r\r"; }
+
+std::string CurrentLayerCommand(std::string_view layer) { return std::string(kCurrentLayerVariable) + " " + std::string(layer) + "\r"; }
+
 }  // namespace kv

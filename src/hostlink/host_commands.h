@@ -48,6 +48,11 @@ std::string BreakCommand(const Point3& pick, const Point3& first, const Point3& 
 // A block inserted at a point, scaled by the drawing's DIMSCALE text, not rotated.
 std::string MarkInsertCommand(std::string_view blockName, std::string_view dimScale, const Point3& at);
 
+// The layer made current (created when missing), and the current layer set back by name.
+inline constexpr std::string_view kCurrentLayerVariable = "CLAYER";
+std::string MakeLayerCommand(std::string_view layer);
+std::string CurrentLayerCommand(std::string_view layer);
+
 // What an export writes into the file: the previous selection set, or the last object drawn.
 // kStandard answers the prompts with Enter after "P"; the junction check of line drawing
 // cancels first and answers with blanks, as does the export of the last object.

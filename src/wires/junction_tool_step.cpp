@@ -8,7 +8,16 @@ namespace kv {
 
 namespace {
 
-void RestoreLayer(OpContext& op) { op.host.SendCommand("CLAYER " + op.SavedLayer + "\r"); }
+// Between the two, an error on the way types the saved layer back as well.
+void UseMarkLayer(OpContext& op, const JunctionOptions& options) {
+    op.host.SendCommand(MakeLayerCommand(options.EditKpLayer));
+    op.RememberRestore(kCurrentLayerVariable, CurrentLayerCommand(op.SavedLayer));
+}
+
+void RestoreLayer(OpContext& op) {
+    op.host.SendCommand(CurrentLayerCommand(op.SavedLayer));
+    op.ForgetRestore(kCurrentLayerVariable);
+}
 
 }  // namespace
 
@@ -28,7 +37,7 @@ void JunctionToggleStep(OpContext& op, const JunctionOptions& options) {
     if (op.host.SelectionCount() > 0) {
         op.host.SendCommand(kErasePrevious);
     } else if (!mark.empty()) {
-        if (options.FixedLayer()) op.host.SendCommand("-LAYER M " + options.EditKpLayer + "\r\r");
+        if (options.FixedLayer()) UseMarkLayer(op, options);
         op.host.SendCommand(MarkInsertCommand(mark, op.DimScaleText, p));
         op.host.SendCommand("\x03");
         if (options.FixedLayer()) RestoreLayer(op);

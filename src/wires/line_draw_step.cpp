@@ -111,7 +111,11 @@ void MarkJunctions(Segment& s, bool everyJunction) {
 
     const JunctionOptions& junction = s.options.junction;
     const double range = KpRange(s.header.DimScale, junction.EditKpRad);
-    if (junction.FixedLayer()) s.Send("\x03-LAYER M " + junction.EditKpLayer + "\r\r");
+    const std::string layerBack = CurrentLayerCommand(Trim(s.header.CLayer));
+    if (junction.FixedLayer()) {
+        s.Send("\x03" + MakeLayerCommand(junction.EditKpLayer));
+        s.op.RememberRestore(kCurrentLayerVariable, layerBack);
+    }
     const std::string mark = junction.MarkName();
     if (everyJunction) {
         const JunctionList junctions = JunctionsAlong(s.drawn, lines);
@@ -127,10 +131,8 @@ void MarkJunctions(Segment& s, bool everyJunction) {
         for (const Point3& end : {s.drawn.P1, s.drawn.P2})
             if (EndPointWantsMark(s, end, range)) s.Send(MarkInsertCommand(mark, s.header.DimScale, end));
     }
-    s.Send(
-        "\x03"
-        "CLAYER " +
-        Trim(s.header.CLayer) + "\r");
+    s.Send("\x03" + layerBack);
+    s.op.ForgetRestore(kCurrentLayerVariable);
 }
 
 // False when the line tool has to stop: the drawn segment could not be exported.
