@@ -122,7 +122,11 @@ Action BlockStep(Args& args, LineCursor& cursor) {
 Action LoadStep(Args& args, LineCursor&) {
     const std::string file = args.Text("DXF file");
     return [file](ScenarioRun& run) {
-        sim::InsertImportExploded(run.StartingDrawing(), ReadScenarioDxf(run, file), Point3{}, 1, 0);
+        const sim::DxfImportResult import = ReadScenarioDxf(run, file);
+        // The host would refuse such a file and insert nothing; a story must not pass on that silently.
+        if (const std::string cycle = sim::BlockCycleError(run.StartingDrawing(), import); !cycle.empty())
+            throw ScenarioError(run.line, file + ": " + cycle);
+        sim::InsertImportExploded(run.StartingDrawing(), import, Point3{}, 1, 0);
     };
 }
 
