@@ -53,19 +53,17 @@ void TFormKvaneMain::RestoreTitleUnlessBlockTab() {
 
 void TFormKvaneMain::SpeedButtonUndoClick() {
     SpeedButtonUndo.enabled = false;
-    // Ended before the host is touched, so no tick runs a queued button meanwhile;
-    // the undo takes over from a queued button as well.
-    op.EndOperation();
-    op.LastOp = QueueCode::kNone;
+    // The timer runs on: its next tick shows the title and starts a queued button.
+    op.OpState = kIdle;
     Caption = "Undo B";
     Guarded([this] {
         op.host.SendCommand("\x03UNDO B ");
-        if (Contains(op.host.ReadCommandLine(), kEverythingUndone)) {
-            op.host.SendCommand("\x03");
-            op.ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
-        }
-        // After the step back, which would otherwise undo them again.
+        const bool declined = Contains(op.host.ReadCommandLine(), kEverythingUndone);
+        if (declined) op.host.SendCommand("\x03");
+        // After the step back, which would otherwise undo them again, and before the message,
+        // during which a tick may already start the queued button.
         op.TypeBackRestores();
+        if (declined) op.ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
         op.host.BringHostToFront();
     });
 }
