@@ -35,8 +35,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM into) {
 // report it hung; a host reported hung is waited for only up to `hungLimitMs`. False when the
 // window is gone or the host hung. A send that timed out is still delivered: `message` must
 // be one the host may get twice.
-bool SendUntilAnswered(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result,
-                       DWORD hungLimitMs) {
+bool SendUntilAnswered(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result, DWORD hungLimitMs) {
     DWORD hungSince = 0;
     for (;;) {
         result = 0;
