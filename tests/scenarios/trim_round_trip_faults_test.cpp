@@ -85,12 +85,12 @@ TEST_F(TrimFaults, BlockTrimUndoneAfterASuccessfulPassLeavesUndoNothingToTakeBac
     FailRead(4);  // the second insert of the second pass
     Pick(&TFormKvaneMain::ButtonBCutClick, {50, 5, 0});
     ASSERT_EQ(2U, Lines().size());
-    ASSERT_TRUE(run.palette->main.SpeedButtonUndo.enabled);
+    ASSERT_TRUE(run.palette->SpeedButtonUndo.enabled);
 
     run.session.Pick({80, 5, 0});
     run.Settle();
     EXPECT_EQ(2U, Lines().size());
-    EXPECT_FALSE(run.palette->main.SpeedButtonUndo.enabled);
+    EXPECT_FALSE(run.palette->SpeedButtonUndo.enabled);
 }
 
 }  // namespace

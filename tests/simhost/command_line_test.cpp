@@ -114,7 +114,7 @@ TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLfAndAnOlderHostsTextsAreHalfW
     host.SendCommand("ID ");
     EXPECT_EQ(host.HistoryLines()[3], "ｺﾏﾝﾄﾞ: ID");
     host.SendCommand("\x03SELECT ");
-    EXPECT_EQ(host.LastHistoryLine(), "点を指定: *ｷｬﾝｾﾙ*");
+    EXPECT_EQ(host.HistoryLines()[4], "点を指定: *ｷｬﾝｾﾙ*");
     EXPECT_EQ(host.PromptLine(), "ｵﾌﾞｼﾞｪｸﾄを選択: ");
 }
 
