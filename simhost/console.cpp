@@ -199,7 +199,7 @@ bool Console::Switch(std::string_view argument) {
     std::string_view state =
         blank == std::string_view::npos ? std::string_view() : TrimView(argument.substr(blank + 1));
     HostSwitches& switches = host_.Switches();
-    bool* flag = name == "half-width-prompt" ? &switches.halfWidthIdlePrompt
+    bool* flag = name == "half-width-prompt" ? &switches.halfWidthTexts
                  : name == "dxfout-fails"    ? &switches.dxfoutWritesNothing
                  : name == "insert-fails"    ? &switches.insertFileMissing
                                              : nullptr;

@@ -8,10 +8,12 @@
 
 namespace kv::sim::text {
 
-// Idle prompt; the older half-width form is a host option.
+// Idle prompt and cancel word; an older host shows these and the object-selection prompt
+// in half-width katakana (a host option).
 inline constexpr std::string_view kIdle = "コマンド: ";
 inline constexpr std::string_view kIdleHalfWidth = "ｺﾏﾝﾄﾞ: ";
 inline constexpr std::string_view kCancelled = "*キャンセル*";
+inline constexpr std::string_view kCancelledHalfWidth = "*ｷｬﾝｾﾙ*";
 inline constexpr std::string_view kTransparentPrefix = ">>";
 
 // LINE and PLINE.
@@ -25,6 +27,7 @@ inline constexpr std::string_view kPlineNext =
 
 // Object selection.
 inline constexpr std::string_view kSelectObjects = "オブジェクトを選択: ";
+inline constexpr std::string_view kSelectObjectsHalfWidth = "ｵﾌﾞｼﾞｪｸﾄを選択: ";
 inline constexpr std::string_view kFoundPrefix = "認識された数: ";
 inline constexpr std::string_view kTotalPrefix = "、総数 ";
 inline constexpr std::string_view kFenceFirst = "フェンスの 1 点目: ";
@@ -83,7 +86,6 @@ inline constexpr std::string_view kDisplacement = "変位を指定 <0.0000, 0.00
 inline constexpr std::string_view kStretchIntro = "交差窓または交差ポリゴンで、ストレッチするオブジェクトを選択...";
 
 // BREAK.
-inline constexpr std::string_view kBreakObject = "オブジェクトを選択: ";
 inline constexpr std::string_view kBreakSecond = "2 点目を指定 または [1 点目(F)]: ";
 inline constexpr std::string_view kBreakFirstPoint = "1 点目を指定: ";
 inline constexpr std::string_view kBreakSecondPoint = "2 点目を指定: ";

@@ -35,7 +35,7 @@ void ReplaceGeometry(Drawing& drawing, Handle handle, std::vector<Geometry> piec
 }  // namespace
 
 Task<void> BreakCommand(Session& s) {
-    ObjectReply object = co_await GetObject(s, text::kBreakObject);
+    ObjectReply object = co_await GetObject(s, s.SelectObjectsPrompt());
     if (object.kind != ObjectReply::Kind::Object) co_return;
     Point3 first = object.point;
     PointRequest secondRequest{std::string(text::kBreakSecond)};

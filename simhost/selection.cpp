@@ -142,7 +142,7 @@ Task<SelectionResult> SelectObjects(Session& s) {
     bool single = false;
     bool nearest = false;
     for (;;) {
-        Answer a = co_await s.Ask(nearest ? text::kNearest : text::kSelectObjects, AnswerEnd::Word, !nearest);
+        Answer a = co_await s.Ask(nearest ? text::kNearest : s.SelectObjectsPrompt(), AnswerEnd::Word, !nearest);
         std::optional<std::vector<Handle>> found;
         if (a.window) {
             auto [first, second] = *a.window;

@@ -94,7 +94,11 @@ std::string Session::Decorate(std::string_view prompt) const {
 }
 
 std::string Session::IdlePrompt() const {
-    return std::string(switches_.halfWidthIdlePrompt ? text::kIdleHalfWidth : text::kIdle);
+    return std::string(switches_.halfWidthTexts ? text::kIdleHalfWidth : text::kIdle);
+}
+
+std::string_view Session::SelectObjectsPrompt() const {
+    return switches_.halfWidthTexts ? text::kSelectObjectsHalfWidth : text::kSelectObjects;
 }
 
 const Question* Session::CurrentQuestion() const { return frames_.empty() ? nullptr : &frames_.back()->question; }
@@ -246,7 +250,7 @@ void Session::EndTopFrame() {
 }
 
 void Session::CancelAll() {
-    Print(PromptLine() + std::string(text::kCancelled));
+    Print(PromptLine() + std::string(switches_.halfWidthTexts ? text::kCancelledHalfWidth : text::kCancelled));
     pending_.clear();
     if (frames_.empty()) return;
     while (!frames_.empty()) frames_.pop_back();

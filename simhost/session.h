@@ -49,7 +49,7 @@ HostFiles RealFiles();
 
 // Switches that make the host misbehave for reliability tests, and its options.
 struct HostSwitches {
-    bool halfWidthIdlePrompt = false;
+    bool halfWidthTexts = false;  // the older host: idle prompt, selection prompt, cancel word
     bool dxfoutWritesNothing = false;
     bool insertFileMissing = false;
 };
@@ -81,6 +81,8 @@ public:
     // A drawing opened in place of this one: its undo steps go with it.
     void ReplaceDrawing(Drawing drawing);
     HostSwitches& switches() { return switches_; }
+    // The object-selection prompt in the form the host's switches choose.
+    std::string_view SelectObjectsPrompt() const;
     const HostSwitches& switches() const { return switches_; }
     HostFiles& files() { return files_; }
     // Folder that relative file names are taken from.

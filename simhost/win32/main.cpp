@@ -21,7 +21,7 @@ constexpr int kUsageError = 2;
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace kv::sim::win;
     FrontOptions options;
-    bool halfWidthPrompt = false;
+    bool halfWidthTexts = false;
     for (int i = 1; i < __argc; ++i) {
         std::wstring arg = __wargv[i];
         if (arg == L"--load" && i + 1 < __argc) {
@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         } else if (arg == L"--text-window") {
             options.showTextWindow = true;
         } else if (arg == L"--half-width-prompt") {
-            halfWidthPrompt = true;
+            halfWidthTexts = true;
         } else {
             MessageBoxW(nullptr, (L"Unknown argument " + arg + L"\n\n" + kUsage).c_str(), kErrorCaption, MB_ICONERROR);
             return kUsageError;
@@ -37,7 +37,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     }
 
     HostFront front(instance, kv::sim::RealFiles());
-    front.Switches().halfWidthIdlePrompt = halfWidthPrompt;
+    front.Switches().halfWidthTexts = halfWidthTexts;
     front.SetWorkingFolder(kv::WideToUtf8(std::filesystem::current_path().wstring()));
     if (auto error = front.Open(options, showCommand)) {
         MessageBoxW(nullptr, kv::Utf8ToWide(*error).c_str(), kErrorCaption, MB_ICONERROR);

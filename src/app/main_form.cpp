@@ -14,6 +14,7 @@ constexpr std::string_view kAttributeEditor = "mikosu.exe";
 constexpr std::string_view kCollapsed = "↓";
 constexpr std::string_view kExpanded = "↑";
 constexpr std::string_view kBlockNotLoaded = "I_KOUTEN を定義できませんでした.  ";
+constexpr std::string_view kNotRestored = "AutoCAD の設定値 (SNAPMODE など) が戻っていない可能性があります.  ";
 
 // The executable's folder with its trailing separator.
 std::string FolderOf(std::string_view path) {
@@ -36,15 +37,17 @@ void TFormKvaneMain::Guarded(const std::function<void()>& body) {
 
 void TFormKvaneMain::EndAfterError(const std::string& message) {
     op.LastOp = QueueCode::kNone;
+    std::string shown = message;
     try {
         op.AbandonOperation();
     } catch (const std::exception&) {
         // The host failed again while its values were typed back; the palette still goes idle.
         op.EndOperation();
         op.ClearRestores();
+        shown.append("\n").append(kNotRestored);
     }
     RestoreTitleUnlessBlockTab();
-    op.ui.ShowMessage(message, MessageButtons::Ok);
+    op.ui.ShowMessage(shown, MessageButtons::Ok);
 }
 
 void TFormKvaneMain::RestoreTitleUnlessBlockTab() {
@@ -53,19 +56,17 @@ void TFormKvaneMain::RestoreTitleUnlessBlockTab() {
 
 void TFormKvaneMain::SpeedButtonUndoClick() {
     SpeedButtonUndo.enabled = false;
-    // Ended before the host is touched, so no tick runs a queued button meanwhile;
-    // the undo takes over from a queued button as well.
-    op.EndOperation();
-    op.LastOp = QueueCode::kNone;
+    // The timer runs on: its next tick shows the title and starts a queued button.
+    op.OpState = kIdle;
     Caption = "Undo B";
     Guarded([this] {
         op.host.SendCommand("\x03UNDO B ");
-        if (Contains(op.host.ReadCommandLine(), kEverythingUndone)) {
-            op.host.SendCommand("\x03");
-            op.ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
-        }
-        // After the step back, which would otherwise undo them again.
+        const bool declined = Contains(op.host.ReadCommandLine(), kEverythingUndone);
+        if (declined) op.host.SendCommand("\x03");
+        // After the step back, which would otherwise undo them again, and before the message,
+        // during which a tick may already start the queued button.
         op.TypeBackRestores();
+        if (declined) op.ui.ShowMessage(kUndoFailed, MessageButtons::Ok);
         op.host.BringHostToFront();
     });
 }

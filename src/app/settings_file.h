@@ -1,6 +1,7 @@
 // Where the palette keeps its options between runs: the executable's path with ".ini",
-// or, when the executable's folder cannot be written, a file of the same name in the
-// user's application-data folder. Whichever copy was written last is the one read.
+// or, when that file cannot be written, a copy of the same name in the user's
+// application-data folder. The file beside the executable is read whenever it exists and
+// can be written, so the user's edits there always count.
 #pragma once
 
 #include <functional>
@@ -23,17 +24,21 @@ public:
     const std::string& BesidePath() const { return beside_; }
     const std::string& FallbackPath() const { return fallback_; }
 
-    // The copy that holds the latest saved values.
-    IniFile ForReading() const;
+    // The copy that holds the current values (see Source).
+    IniFile ForReading() const { return IniFile(Source()); }
 
     // Runs `write` on the copy beside the executable when that can be written, else on the
-    // fallback copy. The copy written to starts from the latest values, so keys this writer
-    // does not touch are kept; a fallback made obsolete by a write beside the executable is
-    // removed. False when no copy could be written.
+    // fallback copy. The copy written to starts from the values read, so keys this writer
+    // does not touch are kept; the fallback is removed once the file beside the executable
+    // has been written. False when no copy could be written.
     bool Write(const std::function<bool(IniFile&)>& write);
 
 private:
     bool FallbackExists() const { return !fallback_.empty() && files_.Exists(fallback_); }
+    // The file beside the executable when it exists and can be written, else the fallback
+    // when that exists, else the (missing) file beside the executable.
+    std::string Source() const;
+    bool BesideWritable() const;
 
     Files& files_;
     std::string beside_;

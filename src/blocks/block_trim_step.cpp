@@ -23,7 +23,10 @@ void BlockTrimStep(OpContext& op, const CutOptions& options) {
         op.ui.ShowMessage(kPickBlockMessage, MessageButtons::Ok);
     } else {
         RoundTripPorts ports = StepPorts(op);
-        TrimAroundInsert(picked, inserts, options, ports, [&op] { return op.host.SelectionCount(); });
+        const TrimPassResult result =
+            TrimAroundInsert(picked, inserts, options, ports, [&op] { return op.host.SelectionCount(); });
+        // Its step back used up this pass's mark: a later Undo would take back the pass before.
+        if (result == TrimPassResult::kPiecesOnly) op.SpeedButtonUndo.enabled = false;
     }
     RestartSingleSelection(op, kBlockTrimState);
 }

@@ -8,7 +8,8 @@
 namespace kv {
 
 // One pass at the command prompt. Originals are erased only once their replacement is in the
-// drawing; a pass whose pieces went in without the edited export is undone to its mark.
+// drawing; a pass whose pieces went in without the edited export is undone to its mark, which
+// leaves Undo nothing of its own to take back.
 // A value in an export that should be a number and is not raises ConversionError.
 void BlockTrimStep(OpContext& op, const CutOptions& options);
 

@@ -47,10 +47,13 @@ std::string WithoutRemark(std::string value) {
 
 }  // namespace
 
+HostNotAnswering::HostNotAnswering() : std::runtime_error("AutoCAD が応答しません. 操作を中止しました.  ") {}
+
 void HostLink::SendCommand(std::string_view text) {
     const WindowHandle main = FindHostWindows();
     if (!IsLive(main)) return;
-    ws_.SendCopyData(main, kCommandInputTag, text);
+    // A host that quit meanwhile is no fault; one still there did not take the text.
+    if (!ws_.SendCopyData(main, kCommandInputTag, text) && IsLive(main)) throw HostNotAnswering();
     // The host's message loop may be idle in a wait; a posted message wakes it.
     ws_.PostNull(main);
 }

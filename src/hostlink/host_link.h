@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,13 @@ struct HostWindows {
     WindowHandle drawingView = kNoWindow;
 };
 
+// The host is there but hung before it took a command: whatever the palette was doing
+// cannot go on.
+class HostNotAnswering : public std::runtime_error {
+public:
+    HostNotAnswering();
+};
+
 class HostLink : public CommandChannel {
 public:
     explicit HostLink(WindowSystem& windows) : ws_(windows) {}
@@ -45,6 +53,7 @@ public:
     bool RaiseDialog(WindowHandle dialog);
 
     // The whole text in one message, whatever its length; nothing when no host runs.
+    // HostNotAnswering when the host is there but hung.
     void SendCommand(std::string_view text) override;
     std::string ReadCommandLine();
     std::string ReadTextWindow();

@@ -35,7 +35,8 @@ public:
 
     // WM_COPYDATA with the given tag; the receiver sees the text in the ANSI code page
     // followed by a NUL, whatever its length (the buffer is sized to the converted
-    // text, never truncated). Returns false when the window is gone.
+    // text, never truncated). Returns false when the window is gone or the receiver hung
+    // before it had taken the text; a busy receiver is waited for.
     virtual bool SendCopyData(WindowHandle target, std::uint32_t tag, std::string_view text) = 0;
     // A control's contents (WM_GETTEXTLENGTH / WM_GETTEXT), not its caption.
     virtual std::string ControlText(WindowHandle w) = 0;

@@ -11,9 +11,13 @@ namespace {
 // GetWindowTextA / GetClassNameA into 255 bytes: at most 254 characters take part in the
 // host window tests.
 constexpr int kNameBufferSize = 255;
-// The host answers every message synchronously; one that has stopped answering must not
-// freeze the palette with it.
-constexpr UINT kHostReplyTimeoutMs = 30000;
+// The host answers every message synchronously, and a long command (a large export) keeps it
+// busy for as long as it takes. Waits go in short slices so that a host that quits or hangs
+// meanwhile is noticed.
+constexpr UINT kReplySliceMs = 500;
+// A host that does not look for messages while it works is reported hung by the system after
+// a few seconds; only one reported hung this long is given up.
+constexpr DWORD kHungLimitMs = 5 * 60 * 1000;
 // The host briefly holds the clipboard while it puts its history there.
 constexpr int kClipboardTries = 10;
 constexpr DWORD kClipboardRetryMs = 20;
@@ -27,12 +31,43 @@ BOOL CALLBACK Collect(HWND window, LPARAM into) {
     return TRUE;
 }
 
-// SendMessageA with a bound on how long a hung receiver can keep us waiting; false when
-// the message was not answered.
-bool SendToHost(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
-    result = 0;
-    return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kHostReplyTimeoutMs,
-                               &result) != 0;
+// Sends until the host answers, in slices, while its window exists and the system does not
+// report it hung; a host reported hung is waited for only up to `hungLimitMs`. False when the
+// window is gone or the host hung. A send that timed out is still delivered: `message` must
+// be one the host may get twice.
+bool SendUntilAnswered(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result, DWORD hungLimitMs) {
+    DWORD hungSince = 0;
+    for (;;) {
+        result = 0;
+        if (SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kReplySliceMs,
+                                &result) != 0)
+            return true;
+        if (!::IsWindow(target)) return false;
+        if (!IsHungAppWindow(target)) {
+            hungSince = 0;
+            continue;
+        }
+        const DWORD now = GetTickCount();
+        if (hungSince == 0) hungSince = now;
+        if (now - hungSince >= hungLimitMs) return false;
+        // SMTO_ABORTIFHUNG returns at once for a hung window.
+        Sleep(kReplySliceMs);
+    }
+}
+
+// A read: a hung host gives nothing at once, and the next tick asks again.
+bool AskHost(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
+    return SendUntilAnswered(target, message, wParam, lParam, result, 0);
+}
+
+// A message the host must get exactly once: sent once; then a WM_NULL, which the host's thread
+// answers only after it has finished with the message, tells when the host is done with it.
+// A host already hung is not given the message.
+bool DeliverToHost(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsHungAppWindow(target)) return false;
+    DWORD_PTR ignored = 0;
+    if (SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL, kReplySliceMs, &ignored) != 0) return true;
+    return SendUntilAnswered(target, WM_NULL, 0, 0, ignored, kHungLimitMs);
 }
 
 bool OpenClipboardPatiently() {
@@ -83,17 +118,16 @@ bool Win32WindowSystem::SendCopyData(WindowHandle target, std::uint32_t tag, std
     data.dwData = tag;
     data.cbData = static_cast<DWORD>(bytes.size());
     data.lpData = bytes.data();
-    DWORD_PTR result = 0;
-    return SendToHost(Hwnd(target), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), result);
+    return DeliverToHost(Hwnd(target), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
 std::string Win32WindowSystem::ControlText(WindowHandle w) {
     if (!IsWindow(w)) return {};
     DWORD_PTR length = 0;
-    if (!SendToHost(Hwnd(w), WM_GETTEXTLENGTH, 0, 0, length) || length == 0) return {};
+    if (!AskHost(Hwnd(w), WM_GETTEXTLENGTH, 0, 0, length) || length == 0) return {};
     std::string buffer(length + 1, '\0');
     DWORD_PTR copied = 0;
-    if (!SendToHost(Hwnd(w), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), copied)) return {};
+    if (!AskHost(Hwnd(w), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), copied)) return {};
     // The text may have shrunk between the two messages.
     buffer.resize(copied < buffer.size() ? copied : buffer.size() - 1);
     return AnsiToUtf8(buffer);
@@ -103,12 +137,12 @@ void Win32WindowSystem::PostNull(WindowHandle w) { PostMessageA(Hwnd(w), WM_NULL
 
 void Win32WindowSystem::SendCommandMessage(WindowHandle w, std::uint32_t commandId) {
     DWORD_PTR result = 0;
-    SendToHost(Hwnd(w), WM_COMMAND, commandId, kHistoryCopyParam, result);
+    AskHost(Hwnd(w), WM_COMMAND, commandId, kHistoryCopyParam, result);
 }
 
 WindowHandle Win32WindowSystem::MdiActiveChild(WindowHandle mdiClient) {
     DWORD_PTR active = 0;
-    if (!IsWindow(mdiClient) || !SendToHost(Hwnd(mdiClient), WM_MDIGETACTIVE, 0, 0, active)) return kNoWindow;
+    if (!IsWindow(mdiClient) || !AskHost(Hwnd(mdiClient), WM_MDIGETACTIVE, 0, 0, active)) return kNoWindow;
     return static_cast<WindowHandle>(active);
 }
 

@@ -1,4 +1,5 @@
 #include "support/engine_fixture.h"
+#include "blocks/block_states.h"
 #include "wires/wire_states.h"
 
 namespace kv::test {
@@ -45,7 +46,7 @@ TEST_F(DrawLineTest, BadNumberFieldStopsBeforeTheSegmentIsTouched) {
     EXPECT_EQ(host.segments, 2);
 }
 
-TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndDropsAQueuedButton) {
+TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndTheNextTickRunsAQueuedButton) {
     form.ButtonDrawClick();
     DrawSegment(0, 0, 10, 0);
     Tick();
@@ -60,7 +61,9 @@ TEST_F(DrawLineTest, UndoStepsBackToTheMarkAndDropsAQueuedButton) {
     EXPECT_TRUE(host.undoMarks.empty());
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(form.SpeedButtonUndo.enabled);
-    EXPECT_EQ(Op(), "0/0 off Undo B");
+    EXPECT_EQ(Op(), "0/" + std::to_string(Number(QueueCode::kTrimBlock)) + " on Undo B");
+    Tick();
+    EXPECT_EQ(Op(), std::to_string(Number(kBlockTrimState)) + "/0 on Trim Block");
 }
 
 TEST_F(DrawLineTest, GarbledPromptKeepsWaitingWithoutTyping) {

@@ -133,7 +133,7 @@ TEST_F(EngineTest, FailureAnywhereIsShownAndLeavesThePaletteIdle) {
     form.ButtonDrawClick();
     failures = 100;
     form.ButtonBCutClick();
-    EXPECT_EQ(ui.messages.back(), "host link lost");
+    EXPECT_EQ(ui.messages.back(), "host link lost\nAutoCAD の設定値 (SNAPMODE など) が戻っていない可能性があります.  ");
     EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(Op(), "0/0 off -");
     failures = 0;

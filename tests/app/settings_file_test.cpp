@@ -226,6 +226,27 @@ TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
     EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
 }
 
+TEST_F(SettingsTest, FileBesideTheExecutableIsReadOverTheCopyUnlessItCannotBeWritten) {
+    const std::string beside = exeFolder / "kvane2k.ini";
+    const std::string copy = appData / "kvane2k.ini";
+    const std::string exe = exeFolder / "kvane2k.exe";
+    files.WriteText(beside, "[Edit]\r\nKpMark=EDITED\r\n[TxtBtn0]\r\nCaption=AC100V\r\n");
+    files.WriteText(copy, "[Edit]\r\nKpMark=OLD\r\n");
+
+    ReadOnlyFolderFiles readOnly(exeFolder.path());
+    form.LoadSettings(SettingsFile(readOnly, exe, appData.path()), kScreen);
+    EXPECT_EQ(form.main.EditKpMark.text, "OLD");
+
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(form.main.EditKpMark.text, "EDITED");
+    SettingsFile settings = Settings();
+    ASSERT_TRUE(form.SaveSettings(settings));
+    EXPECT_FALSE(files.Exists(copy));
+    const IniFile ini(beside);
+    EXPECT_EQ(ini.ReadString("Edit", "KpMark", ""), "EDITED");
+    EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
+}
+
 TEST(SettingsPathTest, ExtensionReplacedAndFallbackNamedAfterTheExecutable) {
     EXPECT_EQ(SettingsPathBeside("C:\\Tools\\kvane2k.exe"), "C:\\Tools\\kvane2k.ini");
     EXPECT_EQ(SettingsPathBeside("/opt/kv.d/kvane2k"), "/opt/kv.d/kvane2k.ini");

@@ -55,6 +55,17 @@ TEST_F(HostLinkTest, EverythingIsQuietWhileNoHostRuns) {
     EXPECT_EQ(ws_.clipboard, "the user's clipboard");
 }
 
+TEST_F(HostLinkTest, HostThatHungFailsTheSendWithAMessageSayingSo) {
+    ws_.At(host_.frame).hung = true;
+    try {
+        link_.SendCommand("LINE ");
+        ADD_FAILURE() << "no error";
+    } catch (const HostNotAnswering& e) {
+        EXPECT_STREQ(e.what(), "AutoCAD が応答しません. 操作を中止しました.  ");
+    }
+    EXPECT_TRUE(ws_.nullsPosted.empty());
+}
+
 TEST_F(HostLinkTest, ReadsFollowTheCommandLineUndockedDockedAndTheHostRestarted) {
     ws_.SetText(host_.textPrompt, "1 点目を指定: ");
     AddHistory("コマンド: LINE");

@@ -180,6 +180,13 @@ TEST(RunScenario, DisabledControlsCannotBeUsed) {
     EXPECT_EQ(failures[0], "line 2: ButtonLdrawN is disabled or hidden: it cannot be used");
 }
 
+TEST(RunScenario, ControlsBelowTheFormAreHiddenAndCannotBeUsed) {
+    const auto failures = RunStory(
+        "title t\nexpect control CheckMin hidden\nexpect control SpeedButton3 hidden\n"
+        "expect control CheckLine visible\nset CheckMin on\n");
+    EXPECT_EQ(failures, std::vector<std::string>{"line 5: CheckMin is disabled or hidden: it cannot be used"});
+}
+
 TEST(RunScenario, HostSwitchesChangeWhatThePaletteFinds) {
     EXPECT_TRUE(RunStory(R"(title t
 host floating

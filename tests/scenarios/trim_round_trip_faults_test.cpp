@@ -78,5 +78,20 @@ TEST_F(TrimFaults, BlockTrimWhoseEditedExportCannotBeInsertedIsUndone) {
     EXPECT_EQ(kBlockTrimState, run.palette->op.OpState);
 }
 
+TEST_F(TrimFaults, BlockTrimUndoneAfterASuccessfulPassLeavesUndoNothingToTakeBack) {
+    sim::Entity second;
+    second.geom = sim::InsertGeom{"CIRC", {80, 0, 0}};
+    run.session.drawing().Add(second);
+    FailRead(4);  // the second insert of the second pass
+    Pick(&TFormKvaneMain::ButtonBCutClick, {50, 5, 0});
+    ASSERT_EQ(2U, Lines().size());
+    ASSERT_TRUE(run.palette->SpeedButtonUndo.enabled);
+
+    run.session.Pick({80, 5, 0});
+    run.Settle();
+    EXPECT_EQ(2U, Lines().size());
+    EXPECT_FALSE(run.palette->SpeedButtonUndo.enabled);
+}
+
 }  // namespace
 }  // namespace kv::scenario

@@ -105,14 +105,17 @@ TEST(CommandLine, TypedTextShowsUntilTheAnswerEndsAndEscCancels) {
     EXPECT_EQ(host.PromptLine(), kIdle);
 }
 
-TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLfAndIdlePromptMayBeHalfWidth) {
+TEST(CommandLine, FinishedLinesMoveToHistoryWithCrLfAndAnOlderHostsTextsAreHalfWidth) {
     SimHost host;
     host.SendCommand("ID 10,20\r");
     EXPECT_EQ(host.HistoryText(), "コマンド: ID\r\n点を指定: 10,20\r\nX = 10.0000     Y = 20.0000     Z = 0.0000\r\n");
-    host.Switches().halfWidthIdlePrompt = true;
+    host.Switches().halfWidthTexts = true;
     EXPECT_EQ(host.PromptLine(), "ｺﾏﾝﾄﾞ: ");
     host.SendCommand("ID ");
     EXPECT_EQ(host.HistoryLines()[3], "ｺﾏﾝﾄﾞ: ID");
+    host.SendCommand("\x03SELECT ");
+    EXPECT_EQ(host.HistoryLines()[4], "点を指定: *ｷｬﾝｾﾙ*");
+    EXPECT_EQ(host.PromptLine(), "ｵﾌﾞｼﾞｪｸﾄを選択: ");
 }
 
 TEST(CommandLine, AnsiBytesAreConvertedAndStopAtNul) {

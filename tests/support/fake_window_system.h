@@ -21,6 +21,7 @@ public:
         std::string caption, className, text;
         std::uint32_t thread = 0;
         bool alive = true;
+        bool hung = false;  // takes no typed text
         std::vector<WindowHandle> children;
         WindowHandle mdiActive = kNoWindow;
     };
@@ -79,7 +80,7 @@ public:
     bool IsWindow(WindowHandle w) override { return windows_.count(w) && At(w).alive; }
     std::uint32_t WindowThread(WindowHandle w) override { return IsWindow(w) ? At(w).thread : 0; }
     bool SendCopyData(WindowHandle target, std::uint32_t tag, std::string_view text) override {
-        if (!IsWindow(target)) return false;
+        if (!IsWindow(target) || At(target).hung) return false;
         copyData.push_back({target, tag, std::string(text)});
         if (onCopyData) onCopyData(target, text);
         return true;

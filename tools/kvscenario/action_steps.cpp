@@ -12,7 +12,7 @@ namespace {
 
 // A user cannot press a button that is greyed out or hidden, nor tick such a box.
 void CheckUsable(ScenarioRun& run, const NamedControl& c) {
-    const ControlState state = run.Control(c);
+    const ControlState state = ShownControl(run, c);
     if (!state.enabled || !state.visible)
         throw ScenarioError(run.line, std::string(c.name()) + " is disabled or hidden: it cannot be used");
 }

@@ -220,8 +220,7 @@ Action CaptionCheck(Args& args) {
 bool ControlShows(const NamedControl& c, const ControlState& shown, const std::string& state) {
     const ControlKind kind = c.info->kind;
     if (state == "enabled" || state == "disabled") return shown.enabled == (state == "enabled");
-    if (kind == ControlKind::Button && (state == "visible" || state == "hidden"))
-        return shown.visible == (state == "visible");
+    if (state == "visible" || state == "hidden") return shown.visible == (state == "visible");
     if (kind == ControlKind::Check && (state == "on" || state == "off")) return shown.checked == (state == "on");
     return kind != ControlKind::Check && shown.text == state;
 }
@@ -230,7 +229,7 @@ Action ControlCheck(Args& args, std::string_view dialog) {
     const NamedControl c = ControlNamed(args, dialog);
     const std::string state = args.Text("state or text");
     return [c, state](ScenarioRun& run) {
-        if (!ControlShows(c, run.Control(c), state)) run.Fail(std::string(c.name()) + " is not " + Quoted(state));
+        if (!ControlShows(c, ShownControl(run, c), state)) run.Fail(std::string(c.name()) + " is not " + Quoted(state));
     };
 }
 

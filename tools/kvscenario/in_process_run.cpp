@@ -58,7 +58,7 @@ void InProcessRun::SwitchHost(const std::string& what) {
     } else if (what == "restart") {
         hostInstance = desktop.RestartHost(hostInstance);
     } else if (what == "half-width-prompt") {
-        session.switches().halfWidthIdlePrompt = true;
+        session.switches().halfWidthTexts = true;
     } else if (what == "dxfout-fails") {
         session.switches().dxfoutWritesNothing = true;
     } else if (what == "insert-fails") {

@@ -99,6 +99,12 @@ std::string ScenarioRun::ScenarioPath(const std::string& path) const {
     return p.is_absolute() ? path : (std::filesystem::path(scenarioFolder) / p).string();
 }
 
+ControlState ShownControl(ScenarioRun& run, const NamedControl& c) {
+    ControlState state = run.Control(c);
+    if (c.info->offPage) state.visible = false;
+    return state;
+}
+
 std::vector<std::string> RunScenario(const Scenario& scenario, ScenarioRun& run) {
     if (PlaySteps(scenario, run)) CheckNothingLeftOver(run);
     return run.failures;

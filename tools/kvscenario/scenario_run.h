@@ -92,6 +92,10 @@ public:
     int line = 0;
 };
 
+// The control as the user sees it: one placed below the form's client area is never visible,
+// whatever its window says.
+ControlState ShownControl(ScenarioRun& run, const NamedControl& c);
+
 // Failures as "line N: what went wrong"; empty when the story held.
 std::vector<std::string> RunScenario(const Scenario& scenario, ScenarioRun& run);
 
