@@ -1,5 +1,7 @@
 #include "dxf/line_edits.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -28,23 +30,27 @@ struct HandleHash {
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
 
-// Most LINEs of a large export carry no mark: a bit per hash slot, small enough to stay in the
-// first-level cache, turns most handles away before the map lookup.
+// Most LINEs of a large export carry no mark: a bit per hash slot turns most handles away
+// before the map lookup. Sixteen slots per handle keep one lookup in fifteen or so going on to
+// the map, however many edits there are.
 class HandleFilter {
 public:
+    explicit HandleFilter(size_t handles) : slots_(std::bit_ceil(std::max<size_t>(64, 16 * handles))) {
+        bits_.resize(slots_ / 64);
+    }
     void Add(size_t hash) { bits_[Slot(hash) / 64] |= Bit(hash); }
     bool MayHold(size_t hash) const { return bits_[Slot(hash) / 64] & Bit(hash); }
 
 private:
-    static constexpr size_t kSlots = size_t{1} << 17;
-    static size_t Slot(size_t hash) { return hash & (kSlots - 1); }
-    static uint64_t Bit(size_t hash) { return uint64_t{1} << (Slot(hash) % 64); }
-    std::vector<uint64_t> bits_ = std::vector<uint64_t>(kSlots / 64);
+    size_t Slot(size_t hash) const { return hash & (slots_ - 1); }
+    uint64_t Bit(size_t hash) const { return uint64_t{1} << (Slot(hash) % 64); }
+    size_t slots_;
+    std::vector<uint64_t> bits_;
 };
 
 struct EditPlan {
     std::unordered_map<std::string, HandleEdit, HandleHash, std::equal_to<>> byHandle;
-    HandleFilter filter;
+    HandleFilter filter{0};
 };
 
 bool IsMark(char c) { return c == static_cast<char>(LineEdit::kMoved) || c == static_cast<char>(LineEdit::kRemoved); }
@@ -65,6 +71,7 @@ EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
         edit.p1 = line.P1;
         edit.p2 = line.P2;
     }
+    plan.filter = HandleFilter(plan.byHandle.size());
     for (const auto& [handle, edit] : plan.byHandle) plan.filter.Add(HandleHash{}(handle));
     return plan;
 }

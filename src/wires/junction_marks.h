@@ -25,10 +25,8 @@ struct JunctionOptions {
     std::string MarkName() const;
 };
 
-// Growable list of junction points; a point within kJunctionTolerance of one already held
-// is not added again.
+// Junction points, none within kJunctionTolerance of an earlier one.
 using JunctionList = std::vector<Point3>;
-void AddJunction(JunctionList& list, const Point3& point);
 
 // The detection range: DIMSCALE (1.0 when it reads as zero or no number) times EditKpRad
 // (1.0 when empty). ConversionError when EditKpRad holds text that is no number.
