@@ -12,6 +12,7 @@
 #include "base/strings.h"
 #include "geometry/bounding_boxes.h"
 #include "geometry/geometry.h"
+#include "geometry/grid_cells.h"
 #include "geometry/intersections.h"
 
 namespace kv {
@@ -44,17 +45,17 @@ bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y)
 class NearPoints {
 public:
     void Add(const Point3& p, size_t id) {
-        if (IsFinite(p)) cells_[Key(CellOf(p.x), CellOf(p.y))].push_back({p, id});
+        if (IsFinite(p)) cells_[GridKey(GridCell(p.x, kCell), GridCell(p.y, kCell))].push_back({p, id});
     }
 
     // The lowest id of the held points near p; none when there is none.
     std::optional<size_t> FirstNear(const Point3& p) const {
         std::optional<size_t> first;
         if (!IsFinite(p)) return first;
-        const int64_t cx = CellOf(p.x), cy = CellOf(p.y);
+        const int64_t cx = GridCell(p.x, kCell), cy = GridCell(p.y, kCell);
         for (int64_t x = cx - 1; x <= cx + 1; ++x) {
             for (int64_t y = cy - 1; y <= cy + 1; ++y) {
-                auto found = cells_.find(Key(x, y));
+                auto found = cells_.find(GridKey(x, y));
                 if (found == cells_.end()) continue;
                 for (const Held& held : found->second)
                     if (Near(held.point, p) && (!first || held.id < *first)) first = held.id;
@@ -64,13 +65,7 @@ public:
     }
 
 private:
-    // Clamped far beyond any drawing; neighbouring cells stay neighbours.
-    static int64_t CellOf(double v) {
-        return static_cast<int64_t>(std::clamp(std::floor(v / (2 * kJunctionTolerance)), -1e15, 1e15));
-    }
-    static uint64_t Key(int64_t x, int64_t y) {
-        return static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(y);
-    }
+    static constexpr double kCell = 2 * kJunctionTolerance;
     struct Held {
         Point3 point;
         size_t id;
@@ -78,19 +73,8 @@ private:
     std::unordered_map<uint64_t, std::vector<Held>> cells_;
 };
 
-// The end-point test of one pair, a before b in the list.
-bool MeetNear(const TLineEnt& a, const TLineEnt& b, const Point3& p, double range) {
-    const std::optional<Point3> x = IntersectLines(a.P1, a.P2, b.P1, b.P2, false);
-    if (!x) return false;
-    // Infinite lines meet almost everywhere: only a meeting of the wires themselves,
-    // next to p, is a junction at p.
-    if (std::fabs(x->x - p.x) > range || std::fabs(x->y - p.y) > range) return false;
-    if (!OnWire(*x, a) || !OnWire(*x, b)) return false;
-    return !(NearAnEnd(*x, a) && NearAnEnd(*x, b));
-}
-
 bool MeetNearInOrder(const std::vector<TLineEnt>& lines, size_t i, size_t j, const Point3& p, double range) {
-    return i < j ? MeetNear(lines[i], lines[j], p, range) : MeetNear(lines[j], lines[i], p, range);
+    return i < j ? WiresMeetAt(lines[i], lines[j], p, range) : WiresMeetAt(lines[j], lines[i], p, range);
 }
 
 // The wires that can take part in a junction at p, sorted by direction: a junction lies within
@@ -191,9 +175,19 @@ bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double r
             for (size_t b : *axis)
                 if (MeetNearInOrder(lines, oblique[i], b, p, range)) return true;
         for (size_t j = i + 1; j < oblique.size(); ++j)
-            if (MeetNear(lines[oblique[i]], lines[oblique[j]], p, range)) return true;
+            if (WiresMeetAt(lines[oblique[i]], lines[oblique[j]], p, range)) return true;
     }
     return AxisWiresMeetNear(lines, near, p, range);
+}
+
+bool WiresMeetAt(const TLineEnt& a, const TLineEnt& b, const Point3& p, double range) {
+    const std::optional<Point3> x = IntersectLines(a.P1, a.P2, b.P1, b.P2, false);
+    if (!x) return false;
+    // Infinite lines meet almost everywhere: only a meeting of the wires themselves,
+    // next to p, is a junction at p.
+    if (std::fabs(x->x - p.x) > range || std::fabs(x->y - p.y) > range) return false;
+    if (!OnWire(*x, a) || !OnWire(*x, b)) return false;
+    return !(NearAnEnd(*x, a) && NearAnEnd(*x, b));
 }
 
 MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>& inserts, std::string_view markName) {

@@ -40,6 +40,8 @@ JunctionList JunctionsAlong(const TLineEnt& drawn, const std::vector<TLineEnt>& 
 // The end-point test around `p`: two of the wires found there really meet (not end to end),
 // at a point inside the square of half-side `range` round p and on both wires.
 bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double range);
+// The test of one pair of them, a coming first in the list.
+bool WiresMeetAt(const TLineEnt& a, const TLineEnt& b, const Point3& p, double range);
 
 struct MarkPlan {
     std::vector<Point3> insertAt;        // junctions without a mark, in list order
