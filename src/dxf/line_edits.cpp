@@ -6,7 +6,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "base/number_text.h"
 #include "base/strings.h"
@@ -25,44 +24,77 @@ struct HandleEdit {
     Point3 p2;
 };
 
-struct HandleHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
+uint64_t HashOf(std::string_view handle) { return std::hash<std::string_view>{}(handle); }
 
-// Most LINEs of a large export carry no mark: a bit per hash slot turns most handles away
-// before the map lookup. Sixteen slots per handle keep one lookup in fifteen or so going on to
-// the map, however many edits there are.
-class HandleFilter {
+// The marked handles in one open-addressed table, sized to them: most LINEs of a large export
+// carry no mark, and a bit per hash slot (eight per handle) turns most of those away before
+// the table is probed. The handles are held side by side, so that comparing them stays in a
+// few cache lines.
+class EditPlan {
 public:
-    explicit HandleFilter(size_t handles) : slots_(std::bit_ceil(std::max<size_t>(64, 16 * handles))) {
-        bits_.resize(slots_ / 64);
+    explicit EditPlan(size_t most)
+        : slots_(std::bit_ceil(std::max<size_t>(16, 2 * most))), filter_(std::bit_ceil(std::max<size_t>(64, 8 * most)) / 64) {}
+
+    bool Empty() const { return entries_.empty(); }
+
+    HandleEdit& Add(std::string_view handle) {
+        const uint64_t hash = HashOf(handle);
+        const size_t i = Probe(hash, handle);
+        if (slots_[i] != 0) return entries_[Entry(slots_[i])].edit;
+        entries_.push_back({static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(handle.size()), {}});
+        keys_ += handle;
+        slots_[i] = (hash >> 32 << 32) | entries_.size();
+        filter_[FilterSlot(hash) / 64] |= FilterBit(hash);
+        return entries_.back().edit;
     }
-    void Add(size_t hash) { bits_[Slot(hash) / 64] |= Bit(hash); }
-    bool MayHold(size_t hash) const { return bits_[Slot(hash) / 64] & Bit(hash); }
+
+    const HandleEdit* Find(std::string_view handle) const {
+        const uint64_t hash = HashOf(handle);
+        if (!(filter_[FilterSlot(hash) / 64] & FilterBit(hash))) return nullptr;
+        const uint64_t slot = slots_[Probe(hash, handle)];
+        return slot == 0 ? nullptr : &entries_[Entry(slot)].edit;
+    }
 
 private:
-    size_t Slot(size_t hash) const { return hash & (slots_ - 1); }
-    uint64_t Bit(size_t hash) const { return uint64_t{1} << (Slot(hash) % 64); }
-    size_t slots_;
-    std::vector<uint64_t> bits_;
-};
+    struct Keyed {
+        uint32_t keyStart;  // in keys_
+        uint32_t keyLength;
+        HandleEdit edit;
+    };
+    static size_t Entry(uint64_t slot) { return (slot & 0xFFFFFFFF) - 1; }
+    std::string_view Key(const Keyed& entry) const {
+        return std::string_view(keys_).substr(entry.keyStart, entry.keyLength);
+    }
 
-struct EditPlan {
-    std::unordered_map<std::string, HandleEdit, HandleHash, std::equal_to<>> byHandle;
-    HandleFilter filter{0};
+    // The slot holding handle, or the empty slot where it would go.
+    size_t Probe(uint64_t hash, std::string_view handle) const {
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint64_t slot = slots_[i];
+            if (slot == 0 || ((slot ^ hash) >> 32 == 0 && Key(entries_[Entry(slot)]) == handle)) return i;
+        }
+    }
+    size_t FilterSlot(uint64_t hash) const { return (hash >> 32 ^ hash) & (filter_.size() * 64 - 1); }
+    static uint64_t FilterBit(uint64_t hash) { return uint64_t{1} << ((hash >> 32 ^ hash) % 64); }
+
+    // The upper half of the handle's hash, then its entry index + 1; 0 is free. Probes compare
+    // the hash halves and read an entry only when they agree.
+    std::vector<uint64_t> slots_;
+    std::vector<Keyed> entries_;
+    std::string keys_;  // every handle, one after the other
+    std::vector<uint64_t> filter_;
 };
 
 bool IsMark(char c) { return c == static_cast<char>(LineEdit::kMoved) || c == static_cast<char>(LineEdit::kRemoved); }
 
 EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
-    EditPlan plan;
+    EditPlan plan(lines.size());
     for (const TLineEnt& line : lines) {
         const std::string& handle = line.Handle;
         if (handle.empty() || !IsMark(handle[0])) continue;
         const size_t keyStart = handle.find_first_not_of("+-");
         if (keyStart == std::string::npos) continue;
-        HandleEdit& edit = plan.byHandle[handle.substr(keyStart)];
+        HandleEdit& edit = plan.Add(std::string_view(handle).substr(keyStart));
         if (handle[0] == static_cast<char>(LineEdit::kRemoved)) {
             edit.removed = true;
             continue;
@@ -71,8 +103,6 @@ EditPlan PlanEdits(const std::vector<TLineEnt>& lines) {
         edit.p1 = line.P1;
         edit.p2 = line.P2;
     }
-    plan.filter = HandleFilter(plan.byHandle.size());
-    for (const auto& [handle, edit] : plan.byHandle) plan.filter.Add(HandleHash{}(handle));
     return plan;
 }
 
@@ -98,7 +128,7 @@ void EditMark(TLineEnt& line, LineEdit edit) {
 // export, so each record's scan touches only its own LINE.
 void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
     const EditPlan plan = PlanEdits(lines);
-    if (plan.byHandle.empty()) return;
+    if (plan.Empty()) return;
 
     std::vector<LineRange> erase;
     ForEachEntity(buffer, [&](const EntitySpan& e) {
@@ -107,11 +137,7 @@ void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
         for (size_t i = e.first + 1; i < e.end; ++i) {
             const int code = buffer.ShortCode(i);
             if (code == 5) {
-                const std::string_view handle = buffer.TrimmedValue(i);
-                const size_t hash = HandleHash{}(handle);
-                if (!plan.filter.MayHold(hash)) continue;
-                auto found = plan.byHandle.find(handle);
-                if (found != plan.byHandle.end()) match = &found->second;
+                if (const HandleEdit* found = plan.Find(buffer.TrimmedValue(i))) match = found;
             } else if (match && match->moved && !match->removed) {
                 SetCoordinate(buffer, i, code, *match);
             }
