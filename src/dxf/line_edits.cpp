@@ -33,7 +33,8 @@ uint64_t HashOf(std::string_view handle) { return std::hash<std::string_view>{}(
 class EditPlan {
 public:
     explicit EditPlan(size_t most)
-        : slots_(std::bit_ceil(std::max<size_t>(16, 2 * most))), filter_(std::bit_ceil(std::max<size_t>(64, 8 * most)) / 64) {}
+        : slots_(std::bit_ceil(std::max<size_t>(16, 2 * most))),
+          filter_(std::bit_ceil(std::max<size_t>(64, 8 * most)) / 64) {}
 
     bool Empty() const { return entries_.empty(); }
 
@@ -116,20 +117,10 @@ void SetCoordinate(DxfBuffer& buffer, size_t pair, int code, const HandleEdit& e
     }
 }
 
-}  // namespace
-
-void EditMark(TLineEnt& line, LineEdit edit) {
-    const char mark = static_cast<char>(edit);
-    if (edit == LineEdit::kMoved && StartsWith(line.Handle, "+")) return;
-    line.Handle.insert(line.Handle.begin(), mark);
-}
-
 // One walk over the entities gives what one scan per record would: handles are unique in an
 // export, so each record's scan touches only its own LINE.
-void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
-    const EditPlan plan = PlanEdits(lines);
+void ApplyPlan(const EditPlan& plan, DxfBuffer& buffer) {
     if (plan.Empty()) return;
-
     std::vector<LineRange> erase;
     ForEachEntity(buffer, [&](const EntitySpan& e) {
         if (e.type != "LINE") return;
@@ -145,6 +136,22 @@ void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
         if (match && match->removed) erase.push_back({2 * e.first, 2 * (e.end - e.first)});
     });
     buffer.EraseLineRanges(erase);
+}
+
+}  // namespace
+
+void EditMark(TLineEnt& line, LineEdit edit) {
+    const char mark = static_cast<char>(edit);
+    if (edit == LineEdit::kMoved && StartsWith(line.Handle, "+")) return;
+    line.Handle.insert(line.Handle.begin(), mark);
+}
+
+void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) { ApplyPlan(PlanEdits(lines), buffer); }
+
+void RemoveLinesByHandle(const std::vector<std::string_view>& handles, DxfBuffer& buffer) {
+    EditPlan plan(handles.size());
+    for (std::string_view handle : handles) plan.Add(handle).removed = true;
+    ApplyPlan(plan, buffer);
 }
 
 }  // namespace kv

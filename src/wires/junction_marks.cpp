@@ -1,12 +1,14 @@
 #include "wires/junction_marks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <set>
-#include <unordered_map>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "base/number_text.h"
 #include "base/strings.h"
@@ -39,38 +41,81 @@ bool OnWire(const Point3& p, const TLineEnt& line) {
 
 bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
-// Points bucketed in cells twice the tolerance wide: a point within the tolerance of p lies in
-// p's cell or in one next to it. A point with a coordinate that is no finite number is near
-// nothing and is not held.
+// Points bucketed in cells wider than twice the tolerance: the points within the tolerance of
+// p lie in at most two cells across and two down. The cells are an open-addressed table over
+// one array of held points, each chained to the one added before it in its cell. A point with
+// a coordinate that is no finite number is near nothing and is not held.
 class NearPoints {
 public:
+    explicit NearPoints(size_t expected) : cells_(std::bit_ceil(std::max<size_t>(16, 2 * expected))) {}
+
     void Add(const Point3& p, size_t id) {
-        if (IsFinite(p)) cells_[GridKey(GridCell(p.x, kCell), GridCell(p.y, kCell))].push_back({p, id});
+        if (!IsFinite(p)) return;
+        const uint64_t key = GridKey(GridCell(p.x, kCell), GridCell(p.y, kCell));
+        Cell* cell = &cells_[Probe(key)];
+        if (cell->last == kNone) {
+            if (2 * (used_ + 1) > cells_.size()) {
+                Grow();
+                cell = &cells_[Probe(key)];
+            }
+            ++used_;
+            cell->key = key;
+        }
+        held_.push_back({p, id, cell->last});
+        cell->last = static_cast<uint32_t>(held_.size() - 1);
     }
 
     // The lowest id of the held points near p; none when there is none.
     std::optional<size_t> FirstNear(const Point3& p) const {
         std::optional<size_t> first;
         if (!IsFinite(p)) return first;
-        const int64_t cx = GridCell(p.x, kCell), cy = GridCell(p.y, kCell);
-        for (int64_t x = cx - 1; x <= cx + 1; ++x) {
-            for (int64_t y = cy - 1; y <= cy + 1; ++y) {
-                auto found = cells_.find(GridKey(x, y));
-                if (found == cells_.end()) continue;
-                for (const Held& held : found->second)
+        // A little more than the tolerance either side, for the rounding of p +- tolerance.
+        const double reach = 1.1 * kJunctionTolerance;
+        const int64_t x1 = GridCell(p.x + reach, kCell), y0 = GridCell(p.y - reach, kCell);
+        const int64_t y1 = GridCell(p.y + reach, kCell);
+        for (int64_t x = GridCell(p.x - reach, kCell); x <= x1; ++x) {
+            for (int64_t y = y0; y <= y1; ++y) {
+                for (uint32_t h = cells_[Probe(GridKey(x, y))].last; h != kNone; h = held_[h].before) {
+                    const Held& held = held_[h];
                     if (Near(held.point, p) && (!first || held.id < *first)) first = held.id;
+                }
             }
         }
         return first;
     }
 
 private:
-    static constexpr double kCell = 2 * kJunctionTolerance;
+    static constexpr double kCell = 2.5 * kJunctionTolerance;
+    static constexpr uint32_t kNone = UINT32_MAX;
+    struct Cell {
+        uint64_t key = 0;
+        uint32_t last = kNone;  // the latest point added in the cell; kNone: a free slot
+    };
     struct Held {
         Point3 point;
         size_t id;
+        uint32_t before;  // the point added before it in its cell
     };
-    std::unordered_map<uint64_t, std::vector<Held>> cells_;
+
+    // The slot of the cell, or the free slot where it would go.
+    size_t Probe(uint64_t key) const {
+        const size_t mask = cells_.size() - 1;
+        uint64_t mixed = key * 0x9E3779B97F4A7C15ull;
+        size_t i = static_cast<size_t>(mixed ^ mixed >> 32) & mask;
+        while (cells_[i].last != kNone && cells_[i].key != key) i = (i + 1) & mask;
+        return i;
+    }
+
+    void Grow() {
+        std::vector<Cell> old(2 * cells_.size());
+        old.swap(cells_);
+        for (const Cell& cell : old)
+            if (cell.last != kNone) cells_[Probe(cell.key)] = cell;
+    }
+
+    std::vector<Cell> cells_;
+    size_t used_ = 0;
+    std::vector<Held> held_;
 };
 
 bool MeetNearInOrder(const std::vector<TLineEnt>& lines, size_t i, size_t j, const Point3& p, double range) {
@@ -107,30 +152,37 @@ NearWires WiresNearSquare(const std::vector<TLineEnt>& lines, const Point3& p, d
 // horizontal ones alive at its x (within the tolerance of their ends) whose y lies along it.
 bool AxisWiresMeetNear(const std::vector<TLineEnt>& lines, const NearWires& near, const Point3& p, double range) {
     const double slack = kJunctionTolerance + near.margin;
-    enum Kind { kEnter, kVertical, kLeave };
+    enum Kind : uint8_t { kEnter, kVertical, kLeave };
     struct Event {
         double x;
+        double y0, y1;  // a horizontal wire's y twice, a vertical wire's span
+        uint32_t line;
         Kind kind;
-        size_t line;
     };
     std::vector<Event> events;
+    events.reserve(2 * near.horizontal.size() + near.vertical.size());
     for (size_t h : near.horizontal) {
-        const Box box = SegmentBox(lines[h].P1, lines[h].P2);
-        events.push_back({box.min.x - slack, kEnter, h});
-        events.push_back({box.max.x + slack, kLeave, h});
+        const TLineEnt& line = lines[h];
+        const double y = line.P1.y;
+        const auto index = static_cast<uint32_t>(h);
+        events.push_back({std::min(line.P1.x, line.P2.x) - slack, y, y, index, kEnter});
+        events.push_back({std::max(line.P1.x, line.P2.x) + slack, y, y, index, kLeave});
     }
-    for (size_t v : near.vertical) events.push_back({lines[v].P1.x, kVertical, v});
-    std::sort(events.begin(), events.end(),
-              [](const Event& a, const Event& b) { return std::tie(a.x, a.kind, a.line) < std::tie(b.x, b.kind, b.line); });
+    for (size_t v : near.vertical) {
+        const TLineEnt& line = lines[v];
+        events.push_back({line.P1.x, std::min(line.P1.y, line.P2.y) - slack, std::max(line.P1.y, line.P2.y) + slack,
+                          static_cast<uint32_t>(v), kVertical});
+    }
+    std::sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return std::tie(a.x, a.kind, a.line) < std::tie(b.x, b.kind, b.line);
+    });
 
-    std::set<std::pair<double, size_t>> alive;  // y, line
+    std::set<std::pair<double, uint32_t>> alive;  // y, line
     for (const Event& e : events) {
-        const double y = lines[e.line].P1.y;
-        if (e.kind == kEnter) alive.insert({y, e.line});
-        if (e.kind == kLeave) alive.erase({y, e.line});
+        if (e.kind == kEnter) alive.insert({e.y0, e.line});
+        if (e.kind == kLeave) alive.erase({e.y0, e.line});
         if (e.kind != kVertical) continue;
-        const Box box = SegmentBox(lines[e.line].P1, lines[e.line].P2);
-        for (auto h = alive.lower_bound({box.min.y - slack, 0}); h != alive.end() && h->first <= box.max.y + slack; ++h)
+        for (auto h = alive.lower_bound({e.y0, 0}); h != alive.end() && h->first <= e.y1; ++h)
             if (MeetNearInOrder(lines, h->second, e.line, p, range)) return true;
     }
     return false;
@@ -152,7 +204,7 @@ double KpRange(std::string_view dimScaleText, std::string_view editKpRad) {
 
 JunctionList JunctionsAlong(const TLineEnt& drawn, const std::vector<TLineEnt>& lines) {
     JunctionList junctions;
-    NearPoints index;
+    NearPoints index(lines.size());
     for (const TLineEnt& line : lines) {
         if (IsCollinear(drawn.P1, drawn.P2, line.P1, line.P2)) continue;
         const std::optional<Point3> x = IntersectLines(drawn.P1, drawn.P2, line.P1, line.P2, false);
@@ -167,6 +219,7 @@ JunctionList JunctionsAlong(const TLineEnt& drawn, const std::vector<TLineEnt>& 
 }
 
 bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double range) {
+    if (std::isnan(range)) return false;
     const NearWires near = WiresNearSquare(lines, p, range);
     // Oblique wires are rare in a schematic: each is tried against every other near wire.
     const std::vector<size_t>& oblique = near.oblique;
@@ -195,7 +248,7 @@ MarkPlan PlanMarks(const JunctionList& junctions, const std::vector<TInsertEnt>&
     if (Trim(markName).empty()) return plan;
     const std::string name = Trim(markName);
     std::vector<const TInsertEnt*> marks;
-    NearPoints index;
+    NearPoints index(inserts.size());
     for (const TInsertEnt& insert : inserts) {
         if (!EqualsIgnoreCaseAscii(insert.Name, name)) continue;
         index.Add(insert.Point, marks.size());

@@ -38,7 +38,8 @@ double KpRange(std::string_view dimScaleText, std::string_view editKpRad);
 JunctionList JunctionsAlong(const TLineEnt& drawn, const std::vector<TLineEnt>& lines);
 
 // The end-point test around `p`: two of the wires found there really meet (not end to end),
-// at a point inside the square of half-side `range` round p and on both wires.
+// at a point inside the square of half-side `range` round p and on both wires. A range that
+// is no number has no square and finds none.
 bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double range);
 // The test of one pair of them, a coming first in the list.
 bool WiresMeetAt(const TLineEnt& a, const TLineEnt& b, const Point3& p, double range);

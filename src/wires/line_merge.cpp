@@ -84,7 +84,7 @@ std::pair<Point3, Point3> FarthestPair(const std::vector<Point3>& points) {
 
 int MergeCollinear(TLineEnt& currentLine, std::vector<TLineEnt>& records) {
     std::vector<Point3> points;
-    TLineEnt merged = currentLine;
+    const TLineEnt* last = nullptr;
     int count = 0;
     for (TLineEnt& record : records) {
         if (!IsCollinear(currentLine.P1, currentLine.P2, record.P1, record.P2)) {
@@ -93,31 +93,26 @@ int MergeCollinear(TLineEnt& currentLine, std::vector<TLineEnt>& records) {
         }
         points.push_back(record.P1);
         points.push_back(record.P2);
-        merged.Layer = record.Layer;
-        merged.Linetype = record.Linetype;
-        merged.Color = record.Color;
-        merged.LtScale = record.LtScale;
-        merged.Handle = record.Handle;
+        last = &record;
         ++count;
     }
     if (count == 0) return 0;
     points.push_back(currentLine.P1);
     points.push_back(currentLine.P2);
-    std::tie(merged.P1, merged.P2) = FarthestPair(points);
-    currentLine = merged;
+    std::tie(currentLine.P1, currentLine.P2) = FarthestPair(points);
+    currentLine.Layer = last->Layer;
+    currentLine.Linetype = last->Linetype;
+    currentLine.Color = last->Color;
+    currentLine.LtScale = last->LtScale;
+    currentLine.Handle = last->Handle;
     return count;
 }
 
-// One walk over the entities, not one scan per merged record.
 void RemoveMergedLines(DxfBuffer& buffer, const std::vector<TLineEnt>& records) {
-    std::vector<TLineEnt> removals;
-    for (const TLineEnt& record : records) {
-        if (record.Handle.empty()) continue;
-        TLineEnt& removal = removals.emplace_back();
-        removal.Handle = record.Handle;
-        EditMark(removal, LineEdit::kRemoved);
-    }
-    ApplyLineEdits(removals, buffer);
+    std::vector<std::string_view> handles;
+    for (const TLineEnt& record : records)
+        if (!record.Handle.empty()) handles.push_back(record.Handle);
+    RemoveLinesByHandle(handles, buffer);
 }
 
 }  // namespace kv

@@ -15,8 +15,7 @@ namespace {
 constexpr double kMostCells = 256;
 
 bool IsFinite(const Box& box) {
-    return std::isfinite(box.min.x) && std::isfinite(box.min.y) && std::isfinite(box.max.x) &&
-           std::isfinite(box.max.y);
+    return std::isfinite(box.min.x) && std::isfinite(box.min.y) && std::isfinite(box.max.x) && std::isfinite(box.max.y);
 }
 
 bool Overlap(const Box& a, const Box& b) {
@@ -39,12 +38,14 @@ Box PlacedBox(const TInsertEnt& insert, const BlockShapes& shapes) {
         for (const TLineBlk& line : *lines)
             MergeBox(box, SegmentBox(PlaceBlockPoint(insert, block, line.P1), PlaceBlockPoint(insert, block, line.P2)));
     for (const TCircleBlk& circle : shapes.circles)
-        MergeBox(box, CircleBox(PlaceBlockPoint(insert, block, circle.Center), PlaceBlockRadius(insert, circle.Radius)));
+        MergeBox(box,
+                 CircleBox(PlaceBlockPoint(insert, block, circle.Center), PlaceBlockRadius(insert, circle.Radius)));
     for (const auto* arcs : {&shapes.arcs, &shapes.polylineArcs})
         for (const TArcBlk& arc : *arcs)
             MergeBox(box, CircleBox(PlaceBlockPoint(insert, block, arc.Center), PlaceBlockRadius(insert, arc.Radius)));
     // Hits count within the touch tolerance of a shape; the rest covers rounding.
-    const double scale = std::max({std::fabs(box.min.x), std::fabs(box.min.y), std::fabs(box.max.x), std::fabs(box.max.y)});
+    const double scale =
+        std::max({std::fabs(box.min.x), std::fabs(box.min.y), std::fabs(box.max.x), std::fabs(box.max.y)});
     Grow(box, kTouchTolerance + 1e-6 * (1 + scale));
     return box;
 }
@@ -55,8 +56,7 @@ struct CellRange {
 };
 
 CellRange CellsOf(const Box& box, double cell) {
-    return {GridCell(box.min.x, cell), GridCell(box.min.y, cell), GridCell(box.max.x, cell),
-            GridCell(box.max.y, cell)};
+    return {GridCell(box.min.x, cell), GridCell(box.min.y, cell), GridCell(box.max.x, cell), GridCell(box.max.y, cell)};
 }
 
 }  // namespace
@@ -103,7 +103,8 @@ std::vector<const TInsertEnt*> SymbolIndex::Near(const TLineEnt& wire) const {
     found.erase(std::unique(found.begin(), found.end()), found.end());
     std::vector<const TInsertEnt*> near;
     for (uint32_t i : found)
-        if (!IsFinite(box) || !IsFinite(placed_[i].box) || Overlap(box, placed_[i].box)) near.push_back(placed_[i].insert);
+        if (!IsFinite(box) || !IsFinite(placed_[i].box) || Overlap(box, placed_[i].box))
+            near.push_back(placed_[i].insert);
     return near;
 }
 

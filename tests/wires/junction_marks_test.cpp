@@ -129,7 +129,8 @@ TEST(WiresMeetNearTest, SameAnswerAsTestingEveryPairOnGeneratedGrids) {
         const double range = grid.Pick(2) ? 0.625 : 2.5;
         bool expected = false;
         for (size_t i = 0; i < wires.size() && !expected; ++i)
-            for (size_t j = i + 1; j < wires.size() && !expected; ++j) expected = WiresMeetAt(wires[i], wires[j], p, range);
+            for (size_t j = i + 1; j < wires.size() && !expected; ++j)
+                expected = WiresMeetAt(wires[i], wires[j], p, range);
         ASSERT_EQ(WiresMeetNear(wires, p, range), expected) << "round " << round;
         meetings += expected;
     }
@@ -157,14 +158,16 @@ TEST(JunctionsAlongTest, JunctionsAndMarkPlansMatchTheListSearchOnGeneratedGrids
         std::vector<TInsertEnt> marks;
         for (int m = grid.Pick(12); m > 0; --m) marks.push_back(Mark(grid.Pick(2) ? "kp" : "KP", 0, 0));
         for (size_t m = 0; m < marks.size(); ++m) {
-            const Point3 at = expected.empty() || grid.Pick(3) == 0 ? grid.Point() : expected[grid.Pick(int(expected.size()))];
+            const Point3 at =
+                expected.empty() || grid.Pick(3) == 0 ? grid.Point() : expected[grid.Pick(int(expected.size()))];
             marks[m].Point = {at.x + grid.Nudge(), at.y + grid.Nudge(), 0};
             marks[m].Handle = std::to_string(m);
         }
         MarkPlan plan;
         std::vector<bool> kept(marks.size());
         for (const Point3& junction : junctions) {
-            auto mark = std::find_if(marks.begin(), marks.end(), [&](const TInsertEnt& m) { return near(m.Point, junction); });
+            auto mark =
+                std::find_if(marks.begin(), marks.end(), [&](const TInsertEnt& m) { return near(m.Point, junction); });
             if (mark == marks.end()) plan.insertAt.push_back(junction);
             else kept[size_t(mark - marks.begin())] = true;
         }

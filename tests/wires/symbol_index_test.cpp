@@ -33,8 +33,8 @@ TEST(SymbolIndex, CutsAtTheNearSymbolsAreTheCutsAtAll) {
         for (int i = pick(40); i > 0; --i) {
             const double s = 0.5 + pick(3) * 0.75;
             const char* names[] = {"SYM", "SYM", "SYM", "EMPTY", "NONE"};
-            inserts.push_back(InsertOf(names[pick(5)], {10.0 * pick(10), 10.0 * pick(10), 0}, 90.0 * pick(4) + pick(2) * 30,
-                                       {pick(2) ? -s : s, pick(2) ? -s : s, 1}));
+            inserts.push_back(InsertOf(names[pick(5)], {10.0 * pick(10), 10.0 * pick(10), 0},
+                                       90.0 * pick(4) + pick(2) * 30, {pick(2) ? -s : s, pick(2) ? -s : s, 1}));
         }
         const SymbolIndex index(inserts, shapes);
         for (int w = 0; w < 40; ++w) {

@@ -69,7 +69,7 @@ std::vector<TLineEnt> WiresThroughRelay(size_t count) {
         const double a = turn(rng), o = offset(rng), back = reach(rng), ahead = reach(rng);
         const Point3 through{o * -std::sin(a), o * std::cos(a), 0};
         wires.push_back(BenchWire(i, {through.x - back * std::cos(a), through.y - back * std::sin(a), 0},
-                             {through.x + ahead * std::cos(a), through.y + ahead * std::sin(a), 0}));
+                                  {through.x + ahead * std::cos(a), through.y + ahead * std::sin(a), 0}));
     }
     return wires;
 }

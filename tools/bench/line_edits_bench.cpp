@@ -81,7 +81,13 @@ void BM_ApplyLineEdits(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(text.size()) / (1 << 20);
     state.counters["lines"] = static_cast<double>(lineCount);
 }
-BENCHMARK(BM_ApplyLineEdits)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+BENCHMARK(BM_ApplyLineEdits)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseManualTime();
 
 }  // namespace
 }  // namespace kv

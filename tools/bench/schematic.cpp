@@ -54,7 +54,8 @@ std::vector<TLineEnt> CornerStaircase(size_t count) {
     for (size_t i = 0; wires.size() < count; ++i) {
         const double step = 5.0 * static_cast<double>(i);
         wires.push_back(BenchWire(wires.size(), {step, -step, 0}, {step + 5, -step, 0}));
-        if (wires.size() < count) wires.push_back(BenchWire(wires.size(), {step + 5, -step, 0}, {step + 5, -step - 5, 0}));
+        if (wires.size() < count)
+            wires.push_back(BenchWire(wires.size(), {step + 5, -step, 0}, {step + 5, -step - 5, 0}));
     }
     return wires;
 }
