@@ -100,8 +100,7 @@ private:
     // The slot of the cell, or the free slot where it would go.
     size_t Probe(uint64_t key) const {
         const size_t mask = cells_.size() - 1;
-        uint64_t mixed = key * 0x9E3779B97F4A7C15ull;
-        size_t i = static_cast<size_t>(mixed ^ mixed >> 32) & mask;
+        size_t i = GridSlot(key, mask);
         while (cells_[i].last != kNone && cells_[i].key != key) i = (i + 1) & mask;
         return i;
     }

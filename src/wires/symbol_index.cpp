@@ -1,6 +1,8 @@
 #include "wires/symbol_index.h"
 
 #include <algorithm>
+#include <bit>
+#include <utility>
 #include <cmath>
 
 #include "geometry/block_placement.h"
@@ -72,6 +74,7 @@ SymbolIndex::SymbolIndex(const std::vector<TInsertEnt>& inserts, const SymbolSha
     }
     // Cells about a symbol wide hold a few symbols each and see a wire through few cells.
     if (extents > 0) cell_ = extents / (2.0 * static_cast<double>(placed_.size()));
+    std::vector<std::pair<uint64_t, uint32_t>> inCells;  // cell key, reference
     for (uint32_t i = 0; i < placed_.size(); ++i) {
         const Box& box = placed_[i].box;
         if (box.min.x > box.max.x) continue;  // no shapes: never hit
@@ -81,8 +84,26 @@ SymbolIndex::SymbolIndex(const std::vector<TInsertEnt>& inserts, const SymbolSha
             continue;
         }
         for (int64_t x = cells.x0; x <= cells.x1; ++x)
-            for (int64_t y = cells.y0; y <= cells.y1; ++y) cells_[GridKey(x, y)].push_back(i);
+            for (int64_t y = cells.y0; y <= cells.y1; ++y) inCells.push_back({GridKey(x, y), i});
     }
+    std::sort(inCells.begin(), inCells.end());
+    cells_.resize(std::bit_ceil(std::max<size_t>(16, 2 * inCells.size())));
+    const size_t mask = cells_.size() - 1;
+    for (size_t first = 0; first < inCells.size();) {
+        const uint64_t key = inCells[first].first;
+        size_t slot = GridSlot(key, mask);
+        while (cells_[slot].begin != cells_[slot].end) slot = (slot + 1) & mask;
+        cells_[slot] = {key, static_cast<uint32_t>(ids_.size()), 0};
+        for (; first < inCells.size() && inCells[first].first == key; ++first) ids_.push_back(inCells[first].second);
+        cells_[slot].end = static_cast<uint32_t>(ids_.size());
+    }
+}
+
+const SymbolIndex::Cell* SymbolIndex::Find(uint64_t key) const {
+    const size_t mask = cells_.size() - 1;
+    for (size_t slot = GridSlot(key, mask); cells_[slot].begin != cells_[slot].end; slot = (slot + 1) & mask)
+        if (cells_[slot].key == key) return &cells_[slot];
+    return nullptr;
 }
 
 std::vector<const TInsertEnt*> SymbolIndex::Near(const TLineEnt& wire) const {
@@ -94,8 +115,8 @@ std::vector<const TInsertEnt*> SymbolIndex::Near(const TLineEnt& wire) const {
     } else {
         for (int64_t x = cells.x0; x <= cells.x1; ++x) {
             for (int64_t y = cells.y0; y <= cells.y1; ++y) {
-                auto cell = cells_.find(GridKey(x, y));
-                if (cell != cells_.end()) found.insert(found.end(), cell->second.begin(), cell->second.end());
+                if (const Cell* cell = Find(GridKey(x, y)))
+                    found.insert(found.end(), ids_.begin() + cell->begin, ids_.begin() + cell->end);
             }
         }
     }

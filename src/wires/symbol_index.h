@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "dxf/records.h"
@@ -29,7 +28,15 @@ private:
     };
     std::vector<Placed> placed_;
     std::vector<uint32_t> everywhere_;  // boxes too large or not finite: tried with every wire
-    std::unordered_map<uint64_t, std::vector<uint32_t>> cells_;
+    // The grid's cells, open-addressed, each naming its references as a stretch of ids_;
+    // an empty stretch is a free slot.
+    struct Cell {
+        uint64_t key = 0;
+        uint32_t begin = 0, end = 0;
+    };
+    const Cell* Find(uint64_t key) const;
+    std::vector<Cell> cells_;
+    std::vector<uint32_t> ids_;
     double cell_ = 1;
 };
 
