@@ -3,6 +3,7 @@
 #include <random>
 
 #include "support/cut_fixtures.h"
+#include "geometry/block_placement.h"
 #include "geometry/geometry.h"
 #include "wires/cut_engine.h"
 #include "wires/symbol_index.h"
@@ -19,6 +20,18 @@ BlockGeometry Blocks() {
     g.circles = {{"SYM", "0", {1, 1, 0}, 1.5}};
     g.arcs = {{"SYM", "0", {1, 1, 0}, 5, 200, 340}};
     return g;
+}
+
+// A wire beside one of the reference's lines, within the touch tolerance of its ends.
+template <typename Pick>
+TLineEnt AlongAnOutline(const TInsertEnt& insert, Pick& pick) {
+    const BlockGeometry blocks = Blocks();
+    const TLineBlk& line = blocks.lines[size_t(pick(2))];
+    const Point3 s = PlaceBlockPoint(insert, blocks.blocks[0], line.P1);
+    const Point3 t = PlaceBlockPoint(insert, blocks.blocks[0], line.P2);
+    const double angle = AngleOf(s, t), beside = pick(2) ? 0.009 : -0.006;
+    const Point3 from = PolarPoint(PolarPoint(s, beside, angle + kPi / 2), -pick(3), angle);
+    return WireOf(from, PolarPoint(from, Distance2D(s, t) + 2 * pick(3), angle));
 }
 
 // Symbols on a grid in every placement, wires along the grid, slanted, or passing just
@@ -42,7 +55,9 @@ TEST(SymbolIndex, CutsAtTheNearSymbolsAreTheCutsAtAll) {
             const Point3 a{10.0 * pick(10) + edge[pick(6)], 10.0 * pick(10) + edge[pick(6)], 0};
             const double length = 5.0 * (1 + pick(12));
             const double angle = pick(3) ? 90.0 * pick(4) : pick(360);
-            const TLineEnt wire = WireOf(a, PolarPoint(a, length, DegreesToRadians(angle)));
+            TLineEnt wire = WireOf(a, PolarPoint(a, length, DegreesToRadians(angle)));
+            if (!inserts.empty() && pick(3) == 0)
+                wire = AlongAnOutline(inserts[size_t(pick(int(inserts.size())))], pick);
             const GapList all = ComputeCuts(wire, inserts, shapes, {});
             const GapList near = ComputeCuts(wire, index.Near(wire), shapes, {});
             ASSERT_EQ(near.size(), all.size()) << "round " << round << " wire " << w;
