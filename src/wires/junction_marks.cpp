@@ -41,13 +41,14 @@ bool OnWire(const Point3& p, const TLineEnt& line) {
 
 bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
-// Points bucketed in cells wider than twice the tolerance: the points within the tolerance of
-// p lie in at most two cells across and two down. The cells are an open-addressed table over
+// Points bucketed in cells ten times the tolerance wide: the points within the tolerance of
+// p lie in at most two cells across and two down, mostly in one, and junctions are far enough
+// apart that a cell rarely holds two. The cells are an open-addressed table over
 // one array of held points, each chained to the one added before it in its cell. A point with
 // a coordinate that is no finite number is near nothing and is not held.
 class NearPoints {
 public:
-    explicit NearPoints(size_t expected) : cells_(std::bit_ceil(std::max<size_t>(16, 2 * expected))) {}
+    explicit NearPoints(size_t expected) : cells_(std::bit_ceil(std::max<size_t>(16, expected))) {}
 
     void Add(const Point3& p, size_t id) {
         if (!IsFinite(p)) return;
@@ -85,7 +86,7 @@ public:
     }
 
 private:
-    static constexpr double kCell = 2.5 * kJunctionTolerance;
+    static constexpr double kCell = 10 * kJunctionTolerance;
     static constexpr uint32_t kNone = UINT32_MAX;
     struct Cell {
         uint64_t key = 0;
