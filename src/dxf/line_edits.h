@@ -2,6 +2,7 @@
 // merged away, and the export is then rewritten in place and inserted again.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "dxf/dxf_buffer.h"
@@ -24,5 +25,8 @@ void EditMark(TLineEnt& line, LineEdit edit);
 // matches nothing changes nothing. Linetype names stay as they are: SaveDxfBuffer gives them
 // their "_" form.
 void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer);
+
+// Deletes the LINE entities of the ENTITIES section whose handles are listed (exact text).
+void RemoveLinesByHandle(const std::vector<std::string_view>& handles, DxfBuffer& buffer);
 
 }  // namespace kv

@@ -5,15 +5,16 @@
 
 namespace kv {
 
-bool LayerIsOn(std::string_view name, const LayerList& layers) {
+std::unordered_set<std::string> SwitchedOffLayers(const LayerList& layers) {
+    std::unordered_set<std::string> off;
     for (const std::string& item : layers) {
         const std::vector<std::string> parts = Split(item, ',');
-        if (parts.size() != 3 || parts[0] != name) continue;
+        if (parts.size() != 3) continue;
         int color = 0;
         if (!TryParseInt(parts[2], color)) color = 0;
-        if (color < 0) return false;
+        if (color < 0) off.insert(parts[0]);
     }
-    return true;
+    return off;
 }
 
 }  // namespace kv

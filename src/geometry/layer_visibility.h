@@ -1,14 +1,16 @@
-// Whether a layer is switched on, from the detailed layer list ("name,flags,color" items).
+// Which layers are switched off, from the detailed layer list ("name,flags,color" items).
 #pragma once
 
-#include <string_view>
+#include <string>
+#include <unordered_set>
 
 #include "dxf/records.h"
 
 namespace kv {
 
-// False only when an item of exactly three parts names the layer (exact comparison) and
-// its color is negative; an unreadable color counts as 0. The frozen flag is not consulted.
-bool LayerIsOn(std::string_view name, const LayerList& layers);
+// The layers named (exact comparison) by an item of exactly three parts whose color is
+// negative; an unreadable color counts as 0. The frozen flag is not consulted. Read once per
+// list: every shape of every block asks about its layer.
+std::unordered_set<std::string> SwitchedOffLayers(const LayerList& layers);
 
 }  // namespace kv

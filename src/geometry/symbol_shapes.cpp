@@ -8,11 +8,11 @@ namespace kv {
 namespace {
 
 template <typename Shapes, typename Record>
-void AddVisible(Shapes& byName, const LayerList& layers, const std::vector<Record>& records,
+void AddVisible(Shapes& byName, const std::unordered_set<std::string>& off, const std::vector<Record>& records,
                 std::vector<Record> BlockShapes::*target) {
     for (const Record& record : records) {
         auto found = byName.find(record.BlockName);
-        if (found == byName.end() || !LayerIsOn(record.Layer, layers)) continue;
+        if (found == byName.end() || off.contains(record.Layer)) continue;
         (found->second.*target).push_back(record);
     }
 }
@@ -31,11 +31,12 @@ SymbolShapes::SymbolShapes(const BlockGeometry& geometry) {
     polylines.vertices = geometry.vertices;
     ExplodePolylines(polylines);
 
-    AddVisible(byName_, geometry.layers, geometry.lines, &BlockShapes::lines);
-    AddVisible(byName_, geometry.layers, geometry.circles, &BlockShapes::circles);
-    AddVisible(byName_, geometry.layers, geometry.arcs, &BlockShapes::arcs);
-    AddVisible(byName_, geometry.layers, polylines.lines, &BlockShapes::polylineLines);
-    AddVisible(byName_, geometry.layers, polylines.arcs, &BlockShapes::polylineArcs);
+    const std::unordered_set<std::string> off = SwitchedOffLayers(geometry.layers);
+    AddVisible(byName_, off, geometry.lines, &BlockShapes::lines);
+    AddVisible(byName_, off, geometry.circles, &BlockShapes::circles);
+    AddVisible(byName_, off, geometry.arcs, &BlockShapes::arcs);
+    AddVisible(byName_, off, polylines.lines, &BlockShapes::polylineLines);
+    AddVisible(byName_, off, polylines.arcs, &BlockShapes::polylineArcs);
 }
 
 const BlockShapes* SymbolShapes::Find(std::string_view blockName) const {

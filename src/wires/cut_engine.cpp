@@ -130,9 +130,9 @@ Point3 Midpoint(const GapRec& gap) { return PointMul(PointAdd(gap.A, gap.B), {0.
 
 // Indices of the inserts by the distance of their insertion points from p, nearest first,
 // equal distances in array order.
-std::vector<size_t> NearestFirst(const std::vector<TInsertEnt>& inserts, const Point3& p) {
+std::vector<size_t> NearestFirst(const std::vector<const TInsertEnt*>& inserts, const Point3& p) {
     std::vector<double> distance(inserts.size());
-    for (size_t i = 0; i < inserts.size(); ++i) distance[i] = Distance2D(inserts[i].Point, p);
+    for (size_t i = 0; i < inserts.size(); ++i) distance[i] = Distance2D(inserts[i]->Point, p);
     std::vector<size_t> order(inserts.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return distance[a] < distance[b]; });
@@ -178,6 +178,14 @@ HitList SymbolHits(const ExtendedWire& wire, const TInsertEnt& insert, const Blo
 
 GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts, const SymbolShapes& shapes,
                     const CutOptions& options) {
+    std::vector<const TInsertEnt*> all;
+    all.reserve(inserts.size());
+    for (const TInsertEnt& insert : inserts) all.push_back(&insert);
+    return ComputeCuts(currentLine, all, shapes, options);
+}
+
+GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<const TInsertEnt*>& inserts,
+                    const SymbolShapes& shapes, const CutOptions& options) {
     GapList gaps;
     const Point3& p1 = currentLine.P1;
     const Point3& p2 = currentLine.P2;
@@ -186,7 +194,7 @@ GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& 
 
     const ExtendedWire wire = ExtendWire(currentLine);
     for (size_t i : NearestFirst(inserts, p1)) {
-        const TInsertEnt& insert = inserts[i];
+        const TInsertEnt& insert = *inserts[i];
         if (!IsSymbol(insert, options)) continue;
         const BlockShapes* symbol = shapes.Find(insert.Name);
         if (!symbol) continue;

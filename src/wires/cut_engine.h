@@ -60,5 +60,8 @@ constexpr double kClampTolerance = 1e-5;
 // their midpoints. References without a block definition are no symbols.
 GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<TInsertEnt>& inserts, const SymbolShapes& shapes,
                     const CutOptions& options);
+// The same over a choice of the references (SymbolIndex::Near), in their array order.
+GapList ComputeCuts(const TLineEnt& currentLine, const std::vector<const TInsertEnt*>& inserts,
+                    const SymbolShapes& shapes, const CutOptions& options);
 
 }  // namespace kv

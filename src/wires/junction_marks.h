@@ -25,10 +25,8 @@ struct JunctionOptions {
     std::string MarkName() const;
 };
 
-// Growable list of junction points; a point within kJunctionTolerance of one already held
-// is not added again.
+// Junction points, none within kJunctionTolerance of an earlier one.
 using JunctionList = std::vector<Point3>;
-void AddJunction(JunctionList& list, const Point3& point);
 
 // The detection range: DIMSCALE (1.0 when it reads as zero or no number) times EditKpRad
 // (1.0 when empty). ConversionError when EditKpRad holds text that is no number.
@@ -40,8 +38,11 @@ double KpRange(std::string_view dimScaleText, std::string_view editKpRad);
 JunctionList JunctionsAlong(const TLineEnt& drawn, const std::vector<TLineEnt>& lines);
 
 // The end-point test around `p`: two of the wires found there really meet (not end to end),
-// at a point inside the square of half-side `range` round p and on both wires.
+// at a point inside the square of half-side `range` round p and on both wires. A range that
+// is no number has no square and finds none.
 bool WiresMeetNear(const std::vector<TLineEnt>& lines, const Point3& p, double range);
+// The test of one pair of them, a coming first in the list.
+bool WiresMeetAt(const TLineEnt& a, const TLineEnt& b, const Point3& p, double range);
 
 struct MarkPlan {
     std::vector<Point3> insertAt;        // junctions without a mark, in list order

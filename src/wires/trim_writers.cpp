@@ -8,6 +8,7 @@
 #include "dxf/linetype_names.h"
 #include "operation/step_round_trip.h"
 #include "geometry/geometry.h"
+#include "wires/symbol_index.h"
 #include "wires/wire_pieces.h"
 
 namespace kv {
@@ -63,9 +64,10 @@ std::vector<RoundTripFile> TrimmedLineFiles(std::vector<TLineEnt>& lines, const 
                                             const SymbolShapes& shapes, const CutOptions& options, DxfBuffer& exported,
                                             Clock& clock) {
     std::vector<std::string> items;
+    const SymbolIndex symbols(inserts, shapes);
     for (TLineEnt& record : lines) {
         const TLineEnt currentLine = record;
-        const GapList gaps = ComputeCuts(currentLine, inserts, shapes, options);
+        const GapList gaps = ComputeCuts(currentLine, symbols.Near(currentLine), shapes, options);
         if (gaps.empty()) continue;
         std::vector<WirePiece> pieces = WirePieces(currentLine, gaps);
         const bool keepsStart = !pieces.empty() && pieces.front().from == currentLine.P1 &&

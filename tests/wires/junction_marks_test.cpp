@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "base/number_text.h"
+#include "geometry/geometry.h"
 #include "wires/junction_marks.h"
 
 namespace kv {
@@ -86,6 +90,93 @@ TEST(PlanMarksTest, AnEmptyBlockNamePlansNothing) {
     const MarkPlan plan = PlanMarks({{0, 0, 0}}, {Mark("I_KOUTEN", 5, 5)}, " ");
     EXPECT_TRUE(plan.insertAt.empty());
     EXPECT_TRUE(plan.staleMarks.empty());
+}
+
+// Wires on a unit grid in a small field: along the axes, slanted, nearly level, without
+// length; ends moved off the grid by about the tolerance.
+struct GridWires {
+    std::mt19937 rng{17};
+    int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    double Nudge() {
+        const double nudges[] = {0, 0, 0, 0.005, -0.0099, 0.012, 1e-9};
+        return nudges[Pick(7)];
+    }
+    Point3 Point() { return {double(Pick(7)) + Nudge(), double(Pick(7)) + Nudge(), 0}; }
+    TLineEnt Next() {
+        const Point3 a = Point();
+        const double length = Pick(5) * (Pick(2) ? 1 : -1);
+        switch (Pick(5)) {
+        case 0:
+        case 1: return Wire(a.x, a.y, a.x + length, a.y);
+        case 2: return Wire(a.x, a.y, a.x, a.y + length);
+        case 3: return Wire(a.x, a.y, a.x + length, a.y + Nudge());
+        default: return Wire(a.x, a.y, a.x + length, a.y + Pick(3) - 1);
+        }
+    }
+    std::vector<TLineEnt> Many(int most) {
+        std::vector<TLineEnt> wires;
+        for (int n = Pick(most + 1); n > 0; --n) wires.push_back(Next());
+        return wires;
+    }
+};
+
+TEST(WiresMeetNearTest, SameAnswerAsTestingEveryPairOnGeneratedGrids) {
+    GridWires grid;
+    int meetings = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const std::vector<TLineEnt> wires = grid.Many(10);
+        const Point3 p = grid.Point();
+        const double range = grid.Pick(2) ? 0.625 : 2.5;
+        bool expected = false;
+        for (size_t i = 0; i < wires.size() && !expected; ++i)
+            for (size_t j = i + 1; j < wires.size() && !expected; ++j)
+                expected = WiresMeetAt(wires[i], wires[j], p, range);
+        ASSERT_EQ(WiresMeetNear(wires, p, range), expected) << "round " << round;
+        meetings += expected;
+    }
+    EXPECT_GT(meetings, 1000);
+    EXPECT_LT(meetings, 18000);
+}
+
+// Junctions kept in order, each dropped when within the tolerance of one before it; a junction
+// takes the first mark within the tolerance.
+TEST(JunctionsAlongTest, JunctionsAndMarkPlansMatchTheListSearchOnGeneratedGrids) {
+    GridWires grid;
+    auto near = [](const Point3& a, const Point3& b) { return Distance2D(a, b) < kJunctionTolerance; };
+    for (int round = 0; round < 3000; ++round) {
+        const TLineEnt drawn = grid.Next();
+        const std::vector<TLineEnt> wires = grid.Many(30);
+        JunctionList expected;
+        for (const TLineEnt& wire : wires) {
+            for (const Point3& x : JunctionsAlong(drawn, {wire}))
+                if (std::none_of(expected.begin(), expected.end(), [&](const Point3& held) { return near(held, x); }))
+                    expected.push_back(x);
+        }
+        const JunctionList junctions = JunctionsAlong(drawn, wires);
+        ASSERT_EQ(junctions, expected) << "round " << round;
+
+        std::vector<TInsertEnt> marks;
+        for (int m = grid.Pick(12); m > 0; --m) marks.push_back(Mark(grid.Pick(2) ? "kp" : "KP", 0, 0));
+        for (size_t m = 0; m < marks.size(); ++m) {
+            const Point3 at =
+                expected.empty() || grid.Pick(3) == 0 ? grid.Point() : expected[grid.Pick(int(expected.size()))];
+            marks[m].Point = {at.x + grid.Nudge(), at.y + grid.Nudge(), 0};
+            marks[m].Handle = std::to_string(m);
+        }
+        MarkPlan plan;
+        std::vector<bool> kept(marks.size());
+        for (const Point3& junction : junctions) {
+            auto mark =
+                std::find_if(marks.begin(), marks.end(), [&](const TInsertEnt& m) { return near(m.Point, junction); });
+            if (mark == marks.end()) plan.insertAt.push_back(junction);
+            else kept[size_t(mark - marks.begin())] = true;
+        }
+        const MarkPlan fast = PlanMarks(junctions, marks, "KP");
+        ASSERT_EQ(fast.insertAt, plan.insertAt) << "round " << round;
+        ASSERT_EQ(fast.staleMarks.size(), size_t(std::count(kept.begin(), kept.end(), false))) << "round " << round;
+        for (size_t m = 0, stale = 0; m < marks.size(); ++m)
+            if (!kept[m]) ASSERT_EQ(fast.staleMarks[stale++].Handle, marks[m].Handle) << "round " << round;
+    }
 }
 
 TEST(KpRangeTest, DimScaleTimesFactorWithDefaults) {

@@ -13,6 +13,8 @@
 #include "base/number_text.h"
 #include "dxf/dxf_buffer.h"
 #include "dxf/read_entities.h"
+#include "growth.h"
+#include "schematic.h"
 #include "wires/trim_writers.h"
 
 namespace kv {
@@ -47,18 +49,6 @@ public:
 
 constexpr const char* kScratch = "kvane2k.dxf";
 
-// A relay coil: a box with leads, a circle and an arc, centred on the origin.
-BlockGeometry RelayBlock() {
-    BlockGeometry g;
-    g.blocks.push_back({"RELAY", "0", {}});
-    g.lines = {{"RELAY", "0", {-10, -5, 0}, {10, -5, 0}}, {"RELAY", "0", {10, -5, 0}, {10, 5, 0}},
-               {"RELAY", "0", {10, 5, 0}, {-10, 5, 0}},   {"RELAY", "0", {-10, 5, 0}, {-10, -5, 0}},
-               {"RELAY", "0", {0, 5, 0}, {0, 12, 0}},     {"RELAY", "0", {0, -5, 0}, {0, -12, 0}}};
-    g.circles = {{"RELAY", "0", {0, 0, 0}, 3}};
-    g.arcs = {{"RELAY", "0", {0, 0, 0}, 8, 20, 160}};
-    return g;
-}
-
 // A long terminal strip: 2 high, `width` long.
 BlockGeometry StripBlock(double width) {
     BlockGeometry g;
@@ -70,31 +60,6 @@ BlockGeometry StripBlock(double width) {
     return g;
 }
 
-std::string ExportOf(const std::vector<TLineEnt>& wires) {
-    std::string out =
-        "  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$DIMSCALE\r\n 40\r\n1.0\r\n  0\r\nENDSEC\r\n"
-        "  0\r\nSECTION\r\n  2\r\nTABLES\r\n  0\r\nTABLE\r\n  2\r\nLTYPE\r\n 70\r\n1\r\n  0\r\nLTYPE\r\n"
-        "  2\r\nCONTINUOUS\r\n 70\r\n0\r\n  3\r\nSolid line\r\n 72\r\n65\r\n 73\r\n0\r\n 40\r\n0.0\r\n"
-        "  0\r\nENDTAB\r\n  0\r\nENDSEC\r\n  0\r\nSECTION\r\n  2\r\nENTITIES\r\n";
-    for (const TLineEnt& w : wires) {
-        out += "  0\r\nLINE\r\n  5\r\n" + w.Handle +
-               "\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\nWIRE\r\n100\r\nAcDbLine\r\n";
-        const double values[] = {w.P1.x, w.P1.y, 0, w.P2.x, w.P2.y, 0};
-        const char* codes[] = {" 10", " 20", " 30", " 11", " 21", " 31"};
-        for (int i = 0; i < 6; ++i) out += std::string(codes[i]) + "\r\n" + FormatReal(values[i]) + "\r\n";
-    }
-    return out + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
-}
-
-TLineEnt Wire(size_t n, Point3 p1, Point3 p2) {
-    TLineEnt w;
-    w.Handle = std::to_string(0x100 + n);
-    w.Layer = "WIRE";
-    w.P1 = p1;
-    w.P2 = p2;
-    return w;
-}
-
 // Wires through the relay at every angle, some ending inside it.
 std::vector<TLineEnt> WiresThroughRelay(size_t count) {
     std::mt19937 rng(3);
@@ -103,8 +68,8 @@ std::vector<TLineEnt> WiresThroughRelay(size_t count) {
     for (size_t i = 0; i < count; ++i) {
         const double a = turn(rng), o = offset(rng), back = reach(rng), ahead = reach(rng);
         const Point3 through{o * -std::sin(a), o * std::cos(a), 0};
-        wires.push_back(Wire(i, {through.x - back * std::cos(a), through.y - back * std::sin(a), 0},
-                             {through.x + ahead * std::cos(a), through.y + ahead * std::sin(a), 0}));
+        wires.push_back(BenchWire(i, {through.x - back * std::cos(a), through.y - back * std::sin(a), 0},
+                                  {through.x + ahead * std::cos(a), through.y + ahead * std::sin(a), 0}));
     }
     return wires;
 }
@@ -138,7 +103,7 @@ void BM_FenceExport(benchmark::State& state) {
     const size_t count = static_cast<size_t>(state.range(0));
     std::vector<TLineEnt> wires;
     for (size_t i = 0; i < count; ++i)
-        wires.push_back(Wire(i, {0.5 + double(i), -40, 0}, {0.5 + double(i), i % 4 ? 40 : 0.5, 0}));
+        wires.push_back(BenchWire(i, {0.5 + double(i), -40, 0}, {0.5 + double(i), i % 4 ? 40 : 0.5, 0}));
     TInsertEnt strip;
     strip.Name = "STRIP";
     RunTrimPass(state, StripBlock(double(count) + 1), strip, ExportOf(wires));
@@ -155,7 +120,7 @@ void BM_LineTrimAcrossSymbols(benchmark::State& state) {
         relay.Rotation = double(i % 4) * 90;
         inserts.push_back(relay);
     }
-    const TLineEnt wire = Wire(0, {0, 0.5, 0}, {40.0 * double(count + 1), 0.5, 0});
+    const TLineEnt wire = BenchWire(0, {0, 0.5, 0}, {40.0 * double(count + 1), 0.5, 0});
     const SymbolShapes shapes(RelayBlock());
     DxfBuffer source;
     source.Load(ExportOf({wire}));
@@ -168,6 +133,34 @@ void BM_LineTrimAcrossSymbols(benchmark::State& state) {
     state.counters["symbols"] = static_cast<double>(count);
 }
 BENCHMARK(BM_LineTrimAcrossSymbols)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// A ladder's wires trimmed at relays on every fourth rung segment, all in one pass: the
+// cutting, the pieces' file and the edited export.
+void BM_TrimLadder(benchmark::State& state) {
+    const std::vector<TLineEnt> ladder = LadderWires(static_cast<size_t>(state.range(0)));
+    const std::vector<TInsertEnt> relays = RelaysOnLadder(ladder);
+    const std::string text = ExportOf(ladder);
+    const SymbolShapes shapes(RelayBlock());
+    MemoryFiles files;
+    NoWait clock;
+    DxfBuffer exported;
+    std::vector<TLineEnt> lines;
+    TimeGrowth(
+        state, "TrimLadder",
+        [&] {
+            exported.Load(text);
+            lines.clear();
+            ReadLines(exported, lines);
+        },
+        [&] {
+            bool written = true;
+            for (const RoundTripFile& file : TrimmedLineFiles(lines, relays, shapes, {}, exported, clock))
+                written = file.write(files, kScratch) && written;
+            benchmark::DoNotOptimize(written);
+        });
+    state.counters["symbols"] = static_cast<double>(relays.size());
+}
+BENCHMARK(BM_TrimLadder)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kv
