@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "support/fake_ports.h"
+#include "support/counting_clock.h"
 #include "support/cut_fixtures.h"
 #include "blocks/trim_around_insert.h"
 
@@ -58,7 +59,7 @@ class TrimPass : public testing::Test {
 protected:
     MemoryFiles files;
     WireHost host{files};
-    StillClock clock;
+    test::CountingClock clock;
     RoundTripPorts ports{host, files, clock, kScratch};
 
     // The export of one picked reference of a block drawn by `body`.
