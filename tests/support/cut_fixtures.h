@@ -70,16 +70,9 @@ public:
         return Pair(0, "BLOCK").Pair(8, "0").Pair(2, name).Point(10, base);
     }
     ExportText& EndBlock() { return Pair(0, "ENDBLK").Pair(8, "0"); }
-    ExportText& Circle(const Point3& c, double r, const std::string& layer = "0") {
-        return Pair(0, "CIRCLE").Pair(8, layer).Point(10, c).Real(40, r);
-    }
     ExportText& EndSection() { return Pair(0, "ENDSEC"); }
 
     ExportText& BeginEntities() { return Pair(0, "SECTION").Pair(2, "ENTITIES"); }
-    ExportText& Insert(const TInsertEnt& insert, const std::string& handle = "90") {
-        Pair(0, "INSERT").Pair(5, handle).Pair(8, insert.Layer).Pair(2, insert.Name).Point(10, insert.Point);
-        return Real(41, insert.Scale.x).Real(42, insert.Scale.y).Real(43, insert.Scale.z).Real(50, insert.Rotation);
-    }
     ExportText& Wire(const TLineEnt& line) {
         Pair(0, "LINE").Pair(5, line.Handle).Pair(100, "AcDbEntity").Pair(8, line.Layer);
         if (line.Linetype != "BYLAYER") Pair(6, line.Linetype);

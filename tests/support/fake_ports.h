@@ -1,14 +1,11 @@
-// Test doubles for the ports the round trip talks to: files held in memory and a host that
-// records what was typed (and may answer an export by producing the file).
+// Files held in memory, for the writers and the round trip.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "platform/command_channel.h"
 #include "platform/files.h"
 
 namespace kv {
@@ -34,17 +31,6 @@ public:
         return !failWrites;
     }
     std::vector<FolderEntry> ListFolder(std::string_view) override { return {}; }
-};
-
-class RecordingHost : public CommandChannel {
-public:
-    std::vector<std::string> sent;
-    std::function<void(const std::string&)> onCommand;
-
-    void SendCommand(std::string_view text) override {
-        sent.emplace_back(text);
-        if (onCommand) onCommand(sent.back());
-    }
 };
 
 }  // namespace kv
