@@ -1,5 +1,4 @@
 #include "dxf/dxf_frame.h"
-#include "dxf/dxf_line_entity.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/round_trip.h"
 
@@ -92,28 +91,6 @@ TEST(CopyLtypeTable, MissingOrUnfinishedTableGivesAnEmptyTable) {
         CopyLtypeTable(source, items);
         EXPECT_EQ(Joined(items), DxfText({"  2", "LTYPE", " 70", "     0", "  0", "ENDTAB"}));
     }
-}
-
-TEST(AppendLineEntity, TwoDimensionalFormOmitsZ) {
-    TLineEnt line;
-    line.Layer = "WIRE";
-    line.Color = -7;
-    line.Linetype = "DOT_2";
-    line.LtScale = 0.5;
-    line.P1 = {0.1 + 0.2, -1e-7, 4};
-    line.P2 = {1e20, 12.5, 5};
-    std::vector<std::string> items;
-    AppendLineEntity(line, LineForm::k2D, items);
-    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "WIRE", " 62", "-7", "  6", "DOT_2", " 48", "0.5", " 10",
-                                      "0.3", " 20", "-1E-7", " 11", "1E20", " 21", "12.5"}));
-    line = TLineEnt{};
-    line.Layer = "0";
-    line.P1 = {1, 2, 3};
-    line.P2 = {4, 5, 6};
-    items.clear();
-    AppendLineEntity(line, LineForm::k3D, items);
-    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "0",   " 62", "256", "  6", "BYLAYER", " 48", "1",   " 10",
-                                      "1",   " 20",  "2",   " 30", "3",   " 11", "4",   " 21",     "5",   " 31", "6"}));
 }
 
 // A write that fails must leave no old file behind to be inserted; an old file that cannot be

@@ -47,7 +47,6 @@ TEST_F(DesktopTest, TextIsDeliveredAsTheHostReadsAnsiBytes) {
 
 TEST_F(DesktopTest, HistoryLastLineComesThroughTheClipboard) {
     desktop.StartHost(session);
-    desktop.SetClipboardText("the user's own clipboard");
     link.SendCommand("ID ");
     session.Pick({10, 20, 0});
     EXPECT_EQ(link.CopyHistoryLastLine(), "X = 10.0000     Y = 20.0000     Z = 0.0000");
