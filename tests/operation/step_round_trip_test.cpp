@@ -1,6 +1,7 @@
 // The insert check reads the host's history as the host link delivers it.
 #include <gtest/gtest.h>
 
+#include "support/fake_ports.h"
 #include "support/fake_window_system.h"
 #include "operation/step_round_trip.h"
 
@@ -50,6 +51,18 @@ TEST_F(InsertArrivedTest, HistoryWithoutTheFileNameMeansNothingArrived) {
     ws.Destroy(windows.frame);
     ws.Destroy(windows.textWindow);
     EXPECT_FALSE(InsertArrived(host, kPath));
+}
+
+// Only the first file of a round trip is typed after a cancel; a file that is not there is never typed.
+TEST(InsertDxf, InsertsOnlyAFileThatExistsWithOrWithoutALeadingCancel) {
+    MemoryFiles files;
+    RecordingHost host;
+    EXPECT_FALSE(InsertDxf(host, files, kPath));
+    EXPECT_TRUE(host.sent.empty());
+    files.texts[kPath] = "x";
+    EXPECT_TRUE(InsertDxf(host, files, kPath));
+    EXPECT_TRUE(InsertDxf(host, files, kPath, InsertForm::kNoCancel));
+    EXPECT_EQ(host.sent, (std::vector<std::string>{"\x03" + InsertFileCommand(kPath), InsertFileCommand(kPath)}));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Files held in memory, for the writers and the round trip.
+// Test doubles for the ports the round trip talks to: files held in memory and a host that
+// records what was typed.
 #pragma once
 
 #include <map>
@@ -6,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/command_channel.h"
 #include "platform/files.h"
 
 namespace kv {
@@ -31,6 +33,13 @@ public:
         return !failWrites;
     }
     std::vector<FolderEntry> ListFolder(std::string_view) override { return {}; }
+};
+
+class RecordingHost : public CommandChannel {
+public:
+    std::vector<std::string> sent;
+
+    void SendCommand(std::string_view text) override { sent.emplace_back(text); }
 };
 
 }  // namespace kv
