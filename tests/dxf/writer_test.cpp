@@ -18,47 +18,17 @@ std::string Joined(const std::vector<std::string>& items) {
 
 // The LTYPE table as an R2000 export writes it, with the groups an R12 table does not know.
 DxfBuffer ExportWithLinetypes() {
-    return DxfOf({"  0", "SECTION",
-                  "  2", "TABLES",
-                  "  0", "TABLE",
-                  "  2", "VPORT",
-                  "  5", "8",
-                  " 70", "     1",
-                  "  0", "ENDTAB",
-                  "  0", "TABLE",
-                  "  2", "LTYPE",
-                  "  5", "5",
-                  "330", "0",
-                  "100", "AcDbSymbolTable",
-                  " 70", "     2",
-                  "  0", "LTYPE",
-                  "  5", "14",
-                  "330", "5",
-                  "100", "AcDbSymbolTableRecord",
-                  "100", "AcDbLinetypeTableRecord",
-                  "  2", "CONTINUOUS",
-                  " 70", "     0",
-                  "  3", "Solid line",
-                  " 72", "    65",
-                  " 73", "     0",
-                  " 40", "0.0",
-                  "  0", "LTYPE",
-                  "  2", "DOT.2",
-                  " 70", "     0",
-                  "  3", ". . .",
-                  " 72", "    65",
-                  " 73", "     2",
-                  " 40", "0.25",
-                  " 49", "0.0",
-                  " 74", "     0",
-                  " 49", "-0.25",
-                  " 74", "     0",
-                  "  0", "ENDTAB",
-                  "  0", "TABLE",
-                  "  2", "LAYER",
-                  "  0", "ENDTAB",
-                  "  0", "ENDSEC",
-                  "  0", "EOF"});
+    DxfBuffer b;
+    b.Load(
+        DxfText({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "VPORT", "  5", "8", " 70", "     1"}) +
+        DxfText({"  0", "ENDTAB", "  0", "TABLE", "  2", "LTYPE", "  5", "5", "330", "0"}) +
+        DxfText({"100", "AcDbSymbolTable", " 70", "     2", "  0", "LTYPE", "  5", "14", "330", "5"}) +
+        DxfText({"100", "AcDbSymbolTableRecord", "100", "AcDbLinetypeTableRecord", "  2", "CONTINUOUS"}) +
+        DxfText({" 70", "     0", "  3", "Solid line", " 72", "    65", " 73", "     0", " 40", "0.0"}) +
+        DxfText({"  0", "LTYPE", "  2", "DOT.2", " 70", "     0", "  3", ". . .", " 72", "    65", " 73", "     2"}) +
+        DxfText({" 40", "0.25", " 49", "0.0", " 74", "     0", " 49", "-0.25", " 74", "     0", "  0", "ENDTAB"}) +
+        DxfText({"  0", "TABLE", "  2", "LAYER", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "EOF"}));
+    return b;
 }
 
 TEST(DxfFrame, WrapsEntitiesInTheR12FrameWithTheFilteredLinetypeTable) {
