@@ -4,7 +4,6 @@
 // switches of reliability tests.
 #pragma once
 
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +18,10 @@ public:
     explicit SimHost(HostFiles files = RealFiles());
 
     // --- command channel: one whole command text per message ---
-    // UTF-8 text; false (and nothing happens) when the host is gone.
-    bool SendCommand(std::string_view text);
+    // UTF-8 text.
+    void SendCommand(std::string_view text);
     // What WM_COPYDATA carries: ANSI bytes, up to the first NUL.
-    bool SendAnsi(std::string_view bytes);
+    void SendAnsi(std::string_view bytes);
     // Every text that came through the command channel, in order (UTF-8).
     const std::vector<std::string>& SentCommands() const { return sent_; }
 
@@ -35,7 +34,6 @@ public:
     void PressEscape();
 
     // --- inspection ---
-    // Empty while the host is gone.
     std::string PromptLine() const;
     std::vector<std::string> HistoryLines() const;
     // The history as the text window holds it and copies it: each line ends with CR LF.
@@ -56,24 +54,10 @@ public:
     // --- options and fault switches ---
     HostSwitches& Switches() { return session_.switches(); }
     void SetWorkingFolder(std::string folder) { session_.workingFolder = std::move(folder); }
-    // Command texts take effect only after this many ticks (0: at once).
-    void SetAnswerDelay(int ticks) { delayTicks_ = ticks; }
-    void Tick();
-    // The host has gone away (closed or crashed): it takes and shows nothing.
-    void SetGone(bool gone) { gone_ = gone; }
-    bool Running() const { return !gone_; }
 
 private:
-    struct Delayed {
-        std::string text;
-        int ticksLeft;
-    };
-
     Session session_;
     std::vector<std::string> sent_;
-    std::deque<Delayed> delayed_;
-    int delayTicks_ = 0;
-    bool gone_ = false;
 };
 
 }  // namespace kv::sim

@@ -53,11 +53,9 @@ public:
 
     // A window of the palette's own thread (its main form, a dialog).
     WindowHandle AddPaletteWindow(std::string caption, std::string className);
-    std::uint32_t PaletteThread() const { return kPaletteThread; }
 
     // Every text the host received as typed input, in order, as the host read it.
     const std::vector<std::string>& TypedTexts() const { return typed_; }
-    void SetClipboardText(std::string text) { clipboard_ = std::move(text); }
 
     // --- WindowSystem
     std::vector<WindowHandle> TopLevelWindows() override;

@@ -13,11 +13,6 @@ TEST(Encoding, JapaneseRoundTripsThroughCodePage932) {
     EXPECT_EQ(AnsiToUtf8(ansi), text);
 }
 
-TEST(Encoding, AsciiIsUnchanged) {
-    EXPECT_EQ(Utf8ToAnsi("LINE 0,0\r"), "LINE 0,0\r");
-    EXPECT_EQ(AnsiToUtf8("-INSERT *C:\\a.dxf"), "-INSERT *C:\\a.dxf");
-}
-
 // One '?' per character the code page lacks or per broken sequence; what follows survives.
 TEST(Encoding, EachBadUtf8SequenceBecomesOneQuestionMark) {
     const std::pair<std::string, std::string> cases[] = {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/expect_throw_message.h"
+
 namespace kv {
 namespace {
 
@@ -45,14 +47,8 @@ TEST(ParseReal, AcceptsBlanksSignsAndExponents) {
 }
 
 TEST(ParseReal, RejectsWhatIsNotANumberWithTheStandardMessage) {
-    for (const char* bad : {"abc", "", "  ", "1.2.3", "10,5", "1e", "inf", "nan", "--1", "0x10", "1 2"}) {
-        try {
-            ParseReal(bad);
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const ConversionError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid floating point value");
-        }
-    }
+    for (const std::string bad : {"abc", "", "  ", "1.2.3", "10,5", "1e", "inf", "nan", "--1", "0x10", "1 2"})
+        EXPECT_THROW_MESSAGE(ParseReal(bad), ConversionError, "'" + bad + "' is not a valid floating point value");
 }
 
 TEST(ParseInt, ReadsDecimalIntegersOnly) {
@@ -62,12 +58,7 @@ TEST(ParseInt, ReadsDecimalIntegersOnly) {
     EXPECT_FALSE(TryParseInt("1.5", v));
     EXPECT_FALSE(TryParseInt("99999999999", v));
     EXPECT_EQ(v, 5);
-    EXPECT_THROW(ParseInt("x"), ConversionError);
-    try {
-        ParseInt("x");
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'x' is not a valid integer value");
-    }
+    EXPECT_THROW_MESSAGE(ParseInt("x"), ConversionError, "'x' is not a valid integer value");
 }
 
 }  // namespace

@@ -28,13 +28,5 @@ TEST(ViewPixel, ViewWithoutSizeOrPointFarOffGivesNothing) {
     EXPECT_FALSE(ViewPixel({{0, 0, 0}, 600, 400, 1e-9}, {1e9, 0, 0}));
 }
 
-TEST(CaptureRect, FortyNinePixelsWithThePointAtTheCentre) {
-    const ScreenRect r = CaptureRect({100, 200});
-    EXPECT_EQ(77, r.left);
-    EXPECT_EQ(177, r.top);
-    EXPECT_EQ(49, r.right - r.left);
-    EXPECT_EQ(49, r.bottom - r.top);
-}
-
 }  // namespace
 }  // namespace kv

@@ -68,7 +68,7 @@ def check_frame(path, with_linetypes):
         return
     flat, raised = lines
     check(flat.dxf.layer == "配線", f"{name}: layer {flat.dxf.layer!r}")
-    check(flat.dxf.color == 1, f"{name}: colour of the 2D line")
+    check(flat.dxf.color == 1 and flat.dxf.ltscale == 2.5, f"{name}: colour and linetype scale of the 2D line")
     if with_linetypes:
         check(flat.dxf.linetype == "DOT_2", f"{name}: linetype of the 2D line")
     check(close(flat.dxf.start, (1.25, -2, 0)) and close(flat.dxf.end, (1e-7, 1234567.125, 0)),

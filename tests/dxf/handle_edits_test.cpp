@@ -18,25 +18,6 @@ DxfBuffer Export() {
                   "  0", "LINE",    "  5", "C3",       " 10", "4",    "  0", "ENDSEC", "  0", "EOF"});
 }
 
-TEST(PatchLineByHandle, OverwritesBothPointsOfThatLineOnly) {
-    DxfBuffer buffer = Export();
-    ASSERT_TRUE(PatchLineByHandle(buffer, "A1", {1.5, -2, 3}, {0.1, 1e-9, -4}));
-    const std::string text = buffer.Text();
-    EXPECT_NE(text.find(DxfText({"  5", "A1", " 10", "1.5", " 20", "-2", " 30", "3", " 11", "0.1", " 21", "1E-9", " 31",
-                                 "-4", "  0", "ARC"})),
-              std::string::npos);
-    EXPECT_NE(text.find(DxfText({"  0", "ARC", "  5", "A1", " 10", "7"})), std::string::npos);
-    EXPECT_NE(text.find(DxfText({"  5", "C3", " 10", "4"})), std::string::npos);
-}
-
-TEST(PatchArcByHandle, OverwritesCentreAndAnglesButNotTheRadius) {
-    DxfBuffer buffer = Export();
-    ASSERT_TRUE(PatchArcByHandle(buffer, "B2", {6, 7, 0}, 45, 180.5));
-    EXPECT_NE(buffer.Text().find(DxfText({"  5", "B2", "  8", "WIRE", " 10", "6", " 20", "7", " 30", "0", " 40", "2.5",
-                                          "100", "AcDbArc", " 50", "45", " 51", "180.5"})),
-              std::string::npos);
-}
-
 TEST(DeleteEntityByHandle, RemovesTheEntityUpToTheNextGroupZeroOrTheEnd) {
     DxfBuffer buffer = Export();
     ASSERT_TRUE(DeleteEntityByHandle(buffer, "ARC", "B2"));

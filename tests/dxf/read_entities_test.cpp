@@ -4,6 +4,7 @@
 
 #include "base/number_text.h"
 #include "support/dxf_text.h"
+#include "support/expect_throw_message.h"
 
 namespace kv {
 namespace {
@@ -36,12 +37,8 @@ TEST(ReadLines, AnOddTrailingLineIsNeverRead) {
 TEST(ReadLines, ANonNumberNamesItsLine) {
     DxfBuffer b = DxfOf({"2", "ENTITIES", "0", "LINE", "10", "1", "20", "abc"});
     std::vector<TLineEnt> lines;
-    try {
-        ReadLines(b, lines);
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "line 8, group 20: 'abc' is not a valid floating point value");
-    }
+    EXPECT_THROW_MESSAGE(ReadLines(b, lines), ConversionError,
+                         "line 8, group 20: 'abc' is not a valid floating point value");
     b = DxfOf({"2", "ENTITIES", "0", "LINE", "62", "red"});
     EXPECT_THROW(ReadLines(b, lines), ConversionError);
 }

@@ -1,5 +1,4 @@
 #include "dxf/dxf_frame.h"
-#include "dxf/dxf_line_entity.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/round_trip.h"
 
@@ -19,47 +18,17 @@ std::string Joined(const std::vector<std::string>& items) {
 
 // The LTYPE table as an R2000 export writes it, with the groups an R12 table does not know.
 DxfBuffer ExportWithLinetypes() {
-    return DxfOf({"  0", "SECTION",
-                  "  2", "TABLES",
-                  "  0", "TABLE",
-                  "  2", "VPORT",
-                  "  5", "8",
-                  " 70", "     1",
-                  "  0", "ENDTAB",
-                  "  0", "TABLE",
-                  "  2", "LTYPE",
-                  "  5", "5",
-                  "330", "0",
-                  "100", "AcDbSymbolTable",
-                  " 70", "     2",
-                  "  0", "LTYPE",
-                  "  5", "14",
-                  "330", "5",
-                  "100", "AcDbSymbolTableRecord",
-                  "100", "AcDbLinetypeTableRecord",
-                  "  2", "CONTINUOUS",
-                  " 70", "     0",
-                  "  3", "Solid line",
-                  " 72", "    65",
-                  " 73", "     0",
-                  " 40", "0.0",
-                  "  0", "LTYPE",
-                  "  2", "DOT.2",
-                  " 70", "     0",
-                  "  3", ". . .",
-                  " 72", "    65",
-                  " 73", "     2",
-                  " 40", "0.25",
-                  " 49", "0.0",
-                  " 74", "     0",
-                  " 49", "-0.25",
-                  " 74", "     0",
-                  "  0", "ENDTAB",
-                  "  0", "TABLE",
-                  "  2", "LAYER",
-                  "  0", "ENDTAB",
-                  "  0", "ENDSEC",
-                  "  0", "EOF"});
+    DxfBuffer b;
+    b.Load(
+        DxfText({"  0", "SECTION", "  2", "TABLES", "  0", "TABLE", "  2", "VPORT", "  5", "8", " 70", "     1"}) +
+        DxfText({"  0", "ENDTAB", "  0", "TABLE", "  2", "LTYPE", "  5", "5", "330", "0"}) +
+        DxfText({"100", "AcDbSymbolTable", " 70", "     2", "  0", "LTYPE", "  5", "14", "330", "5"}) +
+        DxfText({"100", "AcDbSymbolTableRecord", "100", "AcDbLinetypeTableRecord", "  2", "CONTINUOUS"}) +
+        DxfText({" 70", "     0", "  3", "Solid line", " 72", "    65", " 73", "     0", " 40", "0.0"}) +
+        DxfText({"  0", "LTYPE", "  2", "DOT.2", " 70", "     0", "  3", ". . .", " 72", "    65", " 73", "     2"}) +
+        DxfText({" 40", "0.25", " 49", "0.0", " 74", "     0", " 49", "-0.25", " 74", "     0", "  0", "ENDTAB"}) +
+        DxfText({"  0", "TABLE", "  2", "LAYER", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "EOF"}));
+    return b;
 }
 
 TEST(DxfFrame, WrapsEntitiesInTheR12FrameWithTheFilteredLinetypeTable) {
@@ -92,28 +61,6 @@ TEST(CopyLtypeTable, MissingOrUnfinishedTableGivesAnEmptyTable) {
         CopyLtypeTable(source, items);
         EXPECT_EQ(Joined(items), DxfText({"  2", "LTYPE", " 70", "     0", "  0", "ENDTAB"}));
     }
-}
-
-TEST(AppendLineEntity, TwoDimensionalFormOmitsZ) {
-    TLineEnt line;
-    line.Layer = "WIRE";
-    line.Color = -7;
-    line.Linetype = "DOT_2";
-    line.LtScale = 0.5;
-    line.P1 = {0.1 + 0.2, -1e-7, 4};
-    line.P2 = {1e20, 12.5, 5};
-    std::vector<std::string> items;
-    AppendLineEntity(line, LineForm::k2D, items);
-    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "WIRE", " 62", "-7", "  6", "DOT_2", " 48", "0.5", " 10",
-                                      "0.3", " 20", "-1E-7", " 11", "1E20", " 21", "12.5"}));
-    line = TLineEnt{};
-    line.Layer = "0";
-    line.P1 = {1, 2, 3};
-    line.P2 = {4, 5, 6};
-    items.clear();
-    AppendLineEntity(line, LineForm::k3D, items);
-    EXPECT_EQ(Joined(items), DxfText({"  0", "LINE", "  8", "0",   " 62", "256", "  6", "BYLAYER", " 48", "1",   " 10",
-                                      "1",   " 20",  "2",   " 30", "3",   " 11", "4",   " 21",     "5",   " 31", "6"}));
 }
 
 // A write that fails must leave no old file behind to be inserted; an old file that cannot be

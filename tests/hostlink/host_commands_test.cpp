@@ -7,21 +7,12 @@
 namespace kv {
 namespace {
 
-TEST(HostCommands, SelectionsEditsAndInsertsAroundPoints) {
+TEST(HostCommands, PointsWindowsAndTheFileInsert) {
     const Point3 a{10, 20, 5}, b{-1.5, 0.25, 0};
     const std::pair<std::string, std::string> cases[] = {
         {PointArg({12.5, -3, 7}), "12.5,-3"},
-        {FenceAlongCommand(a, b), "SELECT F 10,20 -1.5,0.25\r\r\r\x03"},
-        {SquareFenceCommand({10, 20, 0}, 0.5), "SELECT F 10.5,20.5\r9.5,20.5\r9.5,19.5\r10.5,19.5\r10.5,20.5\r\r\r"},
         {WindowCommand(a, b), "SELECT W 10,20 -1.5,0.25\r\r"},
         {SquareWindowCommand({10, 20, 0}, 0.5), "SELECT W 10.5,20.5\r9.5,19.5\r\r"},
-        {EraseNearestCommand(a),
-         "\x03"
-         "ERASE SINGLE NEA 10,20\r\x03"},
-        {BreakCommand(a, b, {3, 4, 0}),
-         "\x03"
-         "BREAK NEA 10,20\rF -1.5,0.25\r3,4\r\x03"},
-        {MarkInsertCommand("I_KOUTEN", " 2.5", {10, -3.5, 0}), "-INSERT I_KOUTEN\rS 2.5 R 0\r10,-3.5\r"},
         {InsertFileCommand("C:\\kv\\kvane2k.dxf"), "-INSERT *C:\\kv\\kvane2k.dxf\r0,0 1 0\r"},
     };
     for (const auto& [typed, expected] : cases) EXPECT_EQ(typed, expected);

@@ -1,7 +1,6 @@
 // The insert check reads the host's history as the host link delivers it.
 #include <gtest/gtest.h>
 
-#include "support/dxf_text.h"
 #include "support/fake_ports.h"
 #include "support/fake_window_system.h"
 #include "operation/step_round_trip.h"
@@ -54,32 +53,7 @@ TEST_F(InsertArrivedTest, HistoryWithoutTheFileNameMeansNothingArrived) {
     EXPECT_FALSE(InsertArrived(host, kPath));
 }
 
-// Answers an export by writing the file, as the real host does, unless told not to; the old
-// file must be gone by then.
-struct ExportingHost : RecordingHost {
-    bool fileWasGoneAtExport = false;
-    ExportingHost(MemoryFiles& files, bool answers) {
-        onCommand = [this, &files, answers](const std::string& command) {
-            if (command.rfind("DXFOUT ", 0) != 0) return;
-            fileWasGoneAtExport = !files.Exists(kPath);
-            if (answers) files.texts[kPath] = DxfText({"  0", "EOF"});
-        };
-    }
-};
-
-TEST(ExportPrevious, LoadsOnlyAFileWrittenAfterTheOldOneWasDeleted) {
-    for (const bool answers : {true, false}) {
-        MemoryFiles files;
-        files.texts[kPath] = "stale";
-        ExportingHost host(files, answers);
-        DxfBuffer buffer = DxfOf({"old", "content"});
-        EXPECT_EQ(ExportPrevious(host, files, kPath, buffer, ExportForm::kJunctionCheck), answers);
-        EXPECT_EQ(host.sent, DxfOutCommands(kPath, ExportForm::kJunctionCheck));
-        EXPECT_TRUE(host.fileWasGoneAtExport);
-        EXPECT_EQ(buffer.Text(), answers ? DxfText({"  0", "EOF"}) : "");
-    }
-}
-
+// Only the first file of a round trip is typed after a cancel; a file that is not there is never typed.
 TEST(InsertDxf, InsertsOnlyAFileThatExistsWithOrWithoutALeadingCancel) {
     MemoryFiles files;
     RecordingHost host;

@@ -2,6 +2,7 @@
 
 #include "scenario_lines.h"
 #include "step_args.h"
+#include "support/expect_throw_message.h"
 
 namespace kv::scenario {
 namespace {
@@ -38,18 +39,13 @@ TEST(SplitScenarioLines, OptionsAreSeenBeforeAnyQuote) {
 }
 
 TEST(SplitScenarioLines, MistakesNameTheLine) {
-    const auto message = [](std::string_view text) {
-        try {
-            SplitScenarioLines(text);
-        } catch (const ScenarioError& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
+    const std::pair<const char*, const char*> cases[] = {
+        {"title x\ntype \"open", "line 2: a quoted text is not closed"},
+        {"type \"\\q\"", "line 1: unknown escape \\q"},
+        {"type \"\\x3\"", "line 1: \\x needs two hexadecimal digits"},
+        {"type \"\\", "line 1: a backslash ends the line"},
     };
-    EXPECT_EQ(message("title x\ntype \"open"), "line 2: a quoted text is not closed");
-    EXPECT_EQ(message("type \"\\q\""), "line 1: unknown escape \\q");
-    EXPECT_EQ(message("type \"\\x3\""), "line 1: \\x needs two hexadecimal digits");
-    EXPECT_EQ(message("type \"\\"), "line 1: a backslash ends the line");
+    for (const auto& [text, message] : cases) EXPECT_THROW_MESSAGE(SplitScenarioLines(text), ScenarioError, message);
 }
 
 Args ArgsOf(std::string_view text) { return Args(SplitScenarioLines(text).at(0), 1); }
@@ -68,25 +64,20 @@ TEST(Args, TakesPositionalsOptionsAndFlags) {
 }
 
 TEST(Args, BadValuesSayWhatWasExpected) {
-    const auto message = [](std::string_view text, auto take) {
-        try {
-            Args args = ArgsOf(text);
-            take(args);
-            args.Done();
-        } catch (const ScenarioError& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
+    const auto take = [](std::string_view text, auto read) {
+        Args args = ArgsOf(text);
+        read(args);
+        args.Done();
     };
-    EXPECT_EQ(message("pick 1;2", [](Args& a) { a.Point("point"); }),
-              "line 1: point: '1;2' is not a point x,y or x,y,z");
-    EXPECT_EQ(message("pick", [](Args& a) { a.Point("point"); }), "line 1: missing point");
-    EXPECT_EQ(message("line color=257", [](Args& a) { a.ColorOption("color"); }),
-              "line 1: color=: '257' is not a colour (0 to 256 or a name such as bylayer, red)");
-    EXPECT_EQ(message("line color=Red", [](Args& a) { return a.ColorOption("color"); }), "no error");
-    EXPECT_EQ(message("wait 1 2", [](Args& a) { a.Int("ms"); }), "line 1: unexpected '2'");
-    EXPECT_EQ(message("x a=1 a=2", [](Args&) {}), "line 1: option a= is given twice");
-    EXPECT_EQ(message("x colour=1", [](Args&) {}), "line 1: unknown option colour=");
+    EXPECT_THROW_MESSAGE(take("pick 1;2", [](Args& a) { a.Point("point"); }), ScenarioError,
+                         "line 1: point: '1;2' is not a point x,y or x,y,z");
+    EXPECT_THROW_MESSAGE(take("pick", [](Args& a) { a.Point("point"); }), ScenarioError, "line 1: missing point");
+    EXPECT_THROW_MESSAGE(take("line color=257", [](Args& a) { a.ColorOption("color"); }), ScenarioError,
+                         "line 1: color=: '257' is not a colour (0 to 256 or a name such as bylayer, red)");
+    EXPECT_NO_THROW(take("line color=Red", [](Args& a) { a.ColorOption("color"); }));
+    EXPECT_THROW_MESSAGE(take("wait 1 2", [](Args& a) { a.Int("ms"); }), ScenarioError, "line 1: unexpected '2'");
+    EXPECT_THROW_MESSAGE(take("x a=1 a=2", [](Args&) {}), ScenarioError, "line 1: option a= is given twice");
+    EXPECT_THROW_MESSAGE(take("x colour=1", [](Args&) {}), ScenarioError, "line 1: unknown option colour=");
 }
 
 }  // namespace

@@ -9,44 +9,38 @@
 #include "polyline/rectangle_edit_form.h"
 #include "scenario.h"
 #include "scenario_lines.h"
+#include "support/expect_throw_message.h"
 
 namespace kv::scenario {
 namespace {
-
-std::string CompileError(std::string_view text) {
-    try {
-        CompileScenario(text);
-    } catch (const ScenarioError& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 std::vector<std::string> RunStory(std::string_view text, const std::string& folder = ".") {
     return RunScenario(CompileScenario(text), folder);
 }
 
 TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
-    EXPECT_EQ(CompileError("line 0,0 1,1"), "line 1: the scenario has no title line");
-    EXPECT_EQ(CompileError("title t\nfrobnicate"), "line 2: unknown step 'frobnicate'");
-    EXPECT_EQ(CompileError("title t\nclick ButtonNope"), "line 2: the palette has no control ButtonNope");
-    EXPECT_EQ(CompileError("title t\nclick EditKpRad"), "line 2: EditKpRad is not a button or a check box");
-    EXPECT_EQ(CompileError("title t\nset CheckLine maybe"), "line 2: a check box is set 'on' or 'off', not 'maybe'");
-    EXPECT_EQ(CompileError("title t\nline 0,0 1,1 colour=1"), "line 2: unknown option colour=");
-    EXPECT_EQ(CompileError("title t\nblock B\n  circle 0,0 r=1\n"), "line 2: \"block\" has no \"end\"");
-    EXPECT_EQ(CompileError("title t\nblock B\n  pick 0,0\nend"), "line 3: a block holds entity lines only, not 'pick'");
-    EXPECT_EQ(CompileError("title t\ndialog TFormSenban\n  ok\nend"), "line 2: the palette has no dialog TFormSenban");
-    EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  set Edit1 1\nend"),
-              "line 2: the dialog script must end with a step that closes the dialog");
-    EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  click ButtonDraw\nend"),
-              "line 3: the dialog TFormRecEd has no control ButtonDraw");
-    EXPECT_EQ(CompileError("title t\ndialog TFormRecEd\n  click Button2\n  wait\nend"),
-              "line 4: nothing can follow the step that closes the dialog");
-    EXPECT_EQ(CompileError("title t\narc 0,0 r=1"), "line 2: the drawing needs from=");
-    EXPECT_EQ(CompileError("title t\nsysvar VIEWSIZE 10"), "line 2: VIEWSIZE is read-only in the host");
-    EXPECT_EQ(CompileError("title t\nexpect count lines 2"),
-              "line 2: 'lines' is not an entity kind (line, arc, circle, pline, polyline, insert, text, solid or "
-              "all)");
+    const std::pair<const char*, const char*> cases[] = {
+        {"line 0,0 1,1", "line 1: the scenario has no title line"},
+        {"title t\nfrobnicate", "line 2: unknown step 'frobnicate'"},
+        {"title t\nclick ButtonNope", "line 2: the palette has no control ButtonNope"},
+        {"title t\nclick EditKpRad", "line 2: EditKpRad is not a button or a check box"},
+        {"title t\nset CheckLine maybe", "line 2: a check box is set 'on' or 'off', not 'maybe'"},
+        {"title t\nline 0,0 1,1 colour=1", "line 2: unknown option colour="},
+        {"title t\nblock B\n  circle 0,0 r=1\n", "line 2: \"block\" has no \"end\""},
+        {"title t\nblock B\n  pick 0,0\nend", "line 3: a block holds entity lines only, not 'pick'"},
+        {"title t\ndialog TFormSenban\n  ok\nend", "line 2: the palette has no dialog TFormSenban"},
+        {"title t\ndialog TFormRecEd\n  set Edit1 1\nend",
+         "line 2: the dialog script must end with a step that closes the dialog"},
+        {"title t\ndialog TFormRecEd\n  click ButtonDraw\nend",
+         "line 3: the dialog TFormRecEd has no control ButtonDraw"},
+        {"title t\ndialog TFormRecEd\n  click Button2\n  wait\nend",
+         "line 4: nothing can follow the step that closes the dialog"},
+        {"title t\narc 0,0 r=1", "line 2: the drawing needs from="},
+        {"title t\nsysvar VIEWSIZE 10", "line 2: VIEWSIZE is read-only in the host"},
+        {"title t\nexpect count lines 2",
+         "line 2: 'lines' is not an entity kind (line, arc, circle, pline, polyline, insert, text, solid or all)"},
+    };
+    for (const auto& [text, message] : cases) EXPECT_THROW_MESSAGE(CompileScenario(text), ScenarioError, message);
 }
 
 TEST(RunScenario, DrawingChecksUseTheToleranceAndCatchDuplicates) {

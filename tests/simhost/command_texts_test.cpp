@@ -102,20 +102,6 @@ TEST_F(CommandTexts, ExportFormsWriteTheSelectionWithItsHandles) {
     EXPECT_NE(file.find("AC1009"), std::string::npos);
 }
 
-TEST_F(CommandTexts, ExplodedInsertOfAPaletteFileThenErasePrevious) {
-    std::string path = WritePaletteFile("kvane2k.dxf");
-    host.SendCommand("SELECT SINGLE 5,0\r");
-    host.SendCommand("\x03-INSERT *" + path + "\r0,0 1 0\r");
-    EXPECT_EQ(Last().layer, "WIRE");
-    EXPECT_NE(host.GetDrawing().FindLayer("WIRE"), nullptr);
-    host.SendCommand("-INSERT *" + path + "\r0,0 1 0\r");
-    host.SendCommand(
-        "\x03"
-        "ERASE P\r\r");
-    ExpectIdle();
-    EXPECT_EQ(ShapeTexts(host.GetDrawing()), (Shapes{"LINE 0,10 100,10", "LINE 200,0 210,0", "LINE 200,0 210,0"}));
-}
-
 TEST_F(CommandTexts, CopyThroughAScriptRestoresFileDialogWhileCopyWaits) {
     std::string script = (folder / "kvane2k.scr").string();
     std::ofstream(script, std::ios::binary) << "COPY SINGLE P 0,0\r\n'FILEDIA 1\r\n";
@@ -182,36 +168,10 @@ TEST_F(CommandTexts, SymbolInsertWithPresetScalesAtAPickOrAtTheViewCentre) {
     EXPECT_EQ(host.GetDrawing().Entities().size(), 3u);
 }
 
-TEST_F(CommandTexts, JunctionMarkOnAFixedLayerAtAnIdPoint) {
-    host.SetupDrawing().blocks.push_back(BlockDef{"KP", {}, {LineEntity(-1, 0, 1, 0)}});
-    host.SendCommand("\x03ID ");
-    host.Pick({50, 10, 0});
-    EXPECT_EQ(host.LastHistoryLine(), "X = 50.0000     Y = 10.0000     Z = 0.0000");
-    host.SendCommand("-LAYER M KP\r\r");
-    host.SendCommand("-INSERT KP\rS 2 R 0\r50,10\r");
-    host.SendCommand("\x03");
-    host.SendCommand("CLAYER \"0\"\r");
-    ExpectIdle();
-    EXPECT_EQ(Last().layer, "KP");
-    EXPECT_EQ(std::get<InsertGeom>(Last().geom).xScale, 2);
-    EXPECT_EQ(host.Variable("CLAYER"), "\"0\"");
-}
-
 TEST_F(CommandTexts, MissingEnterLeavesTheHostSelecting) {
     host.SendCommand("SELECT SINGLE 5,0\r");
     EXPECT_TRUE(Export("V 2000 O P\r16\r").empty());
     EXPECT_EQ(host.PromptLine(), "オブジェクトを選択: ");
-}
-
-TEST_F(CommandTexts, FaultSwitchesDropTheExportAndTheInsertFile) {
-    std::string path = WritePaletteFile("kvane2k.dxf");
-    host.Switches().insertFileMissing = true;
-    host.SendCommand("\x03-INSERT *" + path + "\r0,0 1 0\r");
-    EXPECT_EQ(host.GetDrawing().Entities().size(), 2u);
-    fs::remove(path);
-    host.Switches().dxfoutWritesNothing = true;
-    EXPECT_TRUE(Export("V 2000 O SINGLE LAST 16 ").empty());
-    ExpectIdle();
 }
 
 }  // namespace

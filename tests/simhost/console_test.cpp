@@ -24,11 +24,18 @@ HostFiles MemoryFiles(std::map<std::string, std::string>& store) {
     return files;
 }
 
-TEST(ConsoleMessage, RunsEachLineAndRepliesWithWhatTheyPrinted) {
+class ConsoleMessage : public ::testing::Test {
+protected:
+    ConsoleReply Run(std::string_view message) {
+        return RunConsoleMessage(host, MemoryFiles(store), message, "simhost");
+    }
+
     std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
-    ConsoleReply reply =
-        RunConsoleMessage(host, MemoryFiles(store), "LINE \r\n:pick 0,0\n:pick 10,0\n:enter\n", "simhost");
+    SimHost host{MemoryFiles(store)};
+};
+
+TEST_F(ConsoleMessage, RunsEachLineAndRepliesWithWhatTheyPrinted) {
+    ConsoleReply reply = Run("LINE \r\n:pick 0,0\n:pick 10,0\n:enter\n");
     EXPECT_TRUE(reply.ok);
     EXPECT_EQ(reply.text,
               "1 点目を指定: \n次の点を指定 または [元に戻す(U)]: \n次の点を指定 または [元に戻す(U)]: "
@@ -36,38 +43,21 @@ TEST(ConsoleMessage, RunsEachLineAndRepliesWithWhatTheyPrinted) {
     ASSERT_EQ(host.GetDrawing().Entities().size(), 1u);
 }
 
-TEST(ConsoleMessage, AFailedLineIsReportedInPlaceAndTheRestStillRuns) {
-    std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
-    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store), ":pick nowhere\n:var CLAYER", "simhost");
+TEST_F(ConsoleMessage, AFailedLineIsReportedInPlaceAndTheRestStillRuns) {
+    ConsoleReply reply = Run(":pick nowhere\n:var CLAYER");
     EXPECT_FALSE(reply.ok);
     EXPECT_EQ(reply.text, "simhost: :pick wants a point x,y\nコマンド: \nCLAYER = \"0\"\nコマンド: \n");
 }
 
-TEST(ConsoleMessage, DumpWritesTheWholeDrawingAndLoadReadsItBack) {
-    std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
-    ConsoleReply drawn = RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump all.dxf", "simhost");
-    ASSERT_TRUE(drawn.ok) << drawn.text;
-    ASSERT_TRUE(store.count("all.dxf"));
-    SimHost other(MemoryFiles(store));
-    ConsoleReply loaded = RunConsoleMessage(other, MemoryFiles(store), ":load all.dxf\n:entities", "simhost");
-    ASSERT_TRUE(loaded.ok) << loaded.text;
-    EXPECT_NE(loaded.text.find("LINE 0 (0,0,0)-(5,5,0)"), std::string::npos) << loaded.text;
-}
-
-TEST(ConsoleMessage, SetupLinesSetVariablesAndSwitchesWithoutTouchingTheHistory) {
-    std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
-    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store),
-                                           ":set snapmode 1\n:switch dxfout-fails on\n:var SNAPMODE", "simhost");
+TEST_F(ConsoleMessage, SetupLinesSetVariablesAndSwitchesWithoutTouchingTheHistory) {
+    ConsoleReply reply = Run(":set snapmode 1\n:switch dxfout-fails on\n:var SNAPMODE");
     EXPECT_TRUE(reply.ok) << reply.text;
     EXPECT_NE(reply.text.find("SNAPMODE = 1"), std::string::npos) << reply.text;
     EXPECT_TRUE(host.Switches().dxfoutWritesNothing);
     EXPECT_TRUE(host.HistoryLines().empty());
     for (const char* bad :
          {":set VIEWSIZE 5", ":set SNAPMODE", ":set SNAPMODE x", ":switch dxfout-fails", ":switch nothing on"}) {
-        ConsoleReply refused = RunConsoleMessage(host, MemoryFiles(store), bad, "simhost");
+        ConsoleReply refused = Run(bad);
         EXPECT_FALSE(refused.ok) << bad;
     }
     EXPECT_TRUE(host.Switches().dxfoutWritesNothing);
@@ -75,28 +65,22 @@ TEST(ConsoleMessage, SetupLinesSetVariablesAndSwitchesWithoutTouchingTheHistory)
 
 // A driver compares what the palette sent with what it expected, so texts come back
 // exactly, control characters included.
-TEST(ConsoleMessage, TypedListsTheCommandChannelTextsEscaped) {
-    std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
+TEST_F(ConsoleMessage, TypedListsTheCommandChannelTextsEscaped) {
     host.SendAnsi(std::string("\x03UNDO M \0ignored", 17));
     host.SendAnsi("LINE \\x\r");
-    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store), ":typed", "simhost");
+    ConsoleReply reply = Run(":typed");
     EXPECT_EQ(reply.text, "\\x03UNDO M \nLINE \\\\x\\r\n1 点目を指定: \n");
     EXPECT_EQ(UnescapeConsoleText("\\x03UNDO M "), "\x03UNDO M ");
 }
 
-TEST(ConsoleMessage, LoadStartsAFreshDrawingThatUndoCannotLeave) {
-    std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
-    ASSERT_TRUE(RunConsoleMessage(host, MemoryFiles(store), "LINE 0,0 5,5 \\r\n:dump one.dxf", "simhost").ok);
-    ASSERT_TRUE(RunConsoleMessage(host, MemoryFiles(store), "ERASE L \\r\n:load one.dxf\nUNDO 5 ", "simhost").ok);
+TEST_F(ConsoleMessage, LoadStartsAFreshDrawingThatUndoCannotLeave) {
+    ASSERT_TRUE(Run("LINE 0,0 5,5 \\r\n:dump one.dxf").ok);
+    ASSERT_TRUE(Run("ERASE L \\r\n:load one.dxf\nUNDO 5 ").ok);
     EXPECT_EQ(host.GetDrawing().Entities().size(), 1u);
 }
 
-TEST(ConsoleMessage, EmptyMessageDoesNothing) {
-    std::map<std::string, std::string> store;
-    SimHost host(MemoryFiles(store));
-    ConsoleReply reply = RunConsoleMessage(host, MemoryFiles(store), "", "simhost");
+TEST_F(ConsoleMessage, EmptyMessageDoesNothing) {
+    ConsoleReply reply = Run("");
     EXPECT_TRUE(reply.ok);
     EXPECT_EQ(reply.text, "");
 }

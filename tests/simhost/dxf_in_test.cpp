@@ -64,25 +64,6 @@ TEST(DxfIn, TablesSectionsThePaletteLeavesUnfinishedOrEmpty) {
     }
 }
 
-TEST(DxfIn, BlocksOnlyFileGivesItsDefinition) {
-    std::string file =
-        Dxf({"  0", "SECTION", "  2", "HEADER", "  9", "$ACADVER", "  1", "AC1009",   "  0", "ENDSEC", "  0", "SECTION",
-             "  2", "BLOCKS",  "  0", "BLOCK",  "  8", "0",        "  2", "I_KOUTEN", " 70", "0",      " 10", "0.0",
-             " 20", "0.0",     " 30", "0.0",    "  3", "I_KOUTEN", "  1", ""});
-    for (const char* radius : {"0.1", "0.2", "0.3"}) {
-        file += Dxf({"  0", "CIRCLE", "  8", "0", " 62", "0", " 10", "0.0", " 20", "0.0", " 30", "0.0", " 40", radius});
-    }
-    file += Dxf({"  0", "ENDBLK", "  0", "ENDSEC", "  0", "EOF"});
-    DxfImportResult r = ReadDxfFile(file);
-    ASSERT_EQ(r.error, "");
-    EXPECT_TRUE(r.entities.empty());
-    ASSERT_EQ(r.blocks.size(), 1u);
-    EXPECT_EQ(r.blocks[0].name, "I_KOUTEN");
-    ASSERT_EQ(r.blocks[0].entities.size(), 3u);
-    EXPECT_EQ(r.blocks[0].entities[0].color, kColorByBlock);
-    EXPECT_EQ(std::get<CircleGeom>(r.blocks[0].entities[2].geom).radius, 0.3);
-}
-
 TEST(DxfIn, PaperSpaceAndUnknownKindsArePassedOver) {
     std::string file = Dxf({"  0", "SECTION", "  2", "ENTITIES", "  0", "MTEXT",  "  8", "0",     "  1", "x",
                             "  0", "LINE",    " 67", "1",        "  8", "0",      "  0", "POINT", " 10", "1",

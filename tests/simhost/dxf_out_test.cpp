@@ -60,16 +60,6 @@ TEST(DxfOut, HeaderCarriesReleaseCodePageAndCurrentSettings) {
     EXPECT_EQ(HeaderValue(Pairs(WriteDxfOut(d, {}, DxfVersion::R12, 16)), "$ACADVER"), "AC1009");
 }
 
-TEST(DxfOut, OnlySelectedEntitiesInDrawingOrderWithTheirHandles) {
-    Drawing d = SampleDrawing();
-    std::vector<Handle> all = AllHandles(d);
-    std::vector<Handle> selection = {all[3], all[0]};
-    auto entities = Section(Pairs(WriteDxfOut(d, selection, DxfVersion::R2000, 16)), "ENTITIES");
-    EXPECT_EQ(ValuesOf(entities, 0), (std::vector<std::string>{"LINE", "CIRCLE"}));
-    EXPECT_EQ(ValuesOf(entities, 5), (std::vector<std::string>{HandleText(all[0]), HandleText(all[3])}));
-    EXPECT_EQ(ValuesOf(entities, 330), (std::vector<std::string>{"1F", "1F"}));
-}
-
 TEST(DxfOut, HandlesAreUniqueAndBelowTheSeed) {
     Drawing d = SampleDrawing();
     auto pairs = Pairs(WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, 16));
@@ -82,26 +72,6 @@ TEST(DxfOut, HandlesAreUniqueAndBelowTheSeed) {
         EXPECT_TRUE(seen.insert(p.value).second) << "duplicate handle " << p.value;
         EXPECT_LT(*ParseHandle(p.value), seed);
     }
-}
-
-TEST(DxfOut, BlocksHoldLayoutsFirstThenEveryDefinitionTheExportUses) {
-    Drawing d = SampleDrawing();
-    std::vector<Handle> all = AllHandles(d);
-    auto blockNames = [&](const std::vector<Handle>& selection) {
-        auto blocks = Section(Pairs(WriteDxfOut(d, selection, DxfVersion::R2000, 16)), "BLOCKS");
-        std::vector<std::string> names;
-        for (size_t i = 0; i + 1 < blocks.size(); ++i) {
-            if (blocks[i].code == 0 && blocks[i].value == "BLOCK") {
-                for (size_t j = i + 1; j < blocks.size() && blocks[j].code != 0; ++j) {
-                    if (blocks[j].code == 2) names.push_back(blocks[j].value);
-                }
-            }
-        }
-        return names;
-    };
-    // The exported INSERT uses OUTER, which nests INNER; UNUSED stays out.
-    EXPECT_EQ(blockNames({all[9]}), (std::vector<std::string>{"*Model_Space", "*Paper_Space", "INNER", "OUTER"}));
-    EXPECT_EQ(blockNames({all[0]}), (std::vector<std::string>{"*Model_Space", "*Paper_Space"}));
 }
 
 TEST(DxfOut, R12HasNoSubclassMarkersOwnersOrLightPolylines) {
@@ -130,13 +100,6 @@ TEST(DxfOut, RealsKeepTheRequestedDecimalPlaces) {
     }
     auto entities = Section(Pairs(WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, 3)), "ENTITIES");
     EXPECT_EQ(ValuesOf(entities, 10)[1], "0.333");
-}
-
-TEST(DxfOut, TextsAreWrittenInTheAnsiCodePage) {
-    Drawing d = SampleDrawing();
-    std::string file = WriteDxfOut(d, AllHandles(d), DxfVersion::R2000, 16);
-    EXPECT_NE(file.find(Utf8ToAnsi("\r\n配線 A-1 \r\n")), std::string::npos);
-    EXPECT_EQ(file.find("配線"), std::string::npos);  // no UTF-8 left
 }
 
 // Writes every variant into $KV_DXF_OUT_DIR for the ezdxf check (tests/simhost/dxf_ezdxf_check.py).

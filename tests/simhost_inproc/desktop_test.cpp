@@ -23,36 +23,6 @@ protected:
     std::string LastHistoryLine() const { return session.History().empty() ? std::string() : session.History().back(); }
 };
 
-TEST_F(DesktopTest, NothingIsFoundWhileNoHostRuns) {
-    desktop.AddPaletteWindow("Korvane2K Ver.1.75", "TFormKvaneMain");
-    EXPECT_EQ(link.FindHostWindows(), kNoWindow);
-    EXPECT_EQ(link.FindTextWindow(), kNoWindow);
-    EXPECT_EQ(link.FindDrawingView(), kNoWindow);
-    EXPECT_FALSE(link.BringHostToFront());
-    link.SendCommand("LINE ");
-    EXPECT_EQ(link.ReadCommandLine(), "");
-    EXPECT_EQ(link.ReadTextWindow(), "");
-    EXPECT_EQ(link.GetSysVar("SNAPMODE"), "");
-    EXPECT_EQ(link.SelectionCount(), 0);
-    EXPECT_TRUE(desktop.TypedTexts().empty());
-}
-
-TEST_F(DesktopTest, DockedCommandLineIsFoundInsideTheFrame) {
-    const int host = desktop.StartHost(session);
-    const HostWindowSet& w = desktop.HostWindows(host);
-    EXPECT_EQ(link.FindHostWindows(), w.frame);
-    EXPECT_EQ(link.Windows().mainThread, w.thread);
-    EXPECT_EQ(link.ReadCommandLine(), kIdle);
-    EXPECT_EQ(link.Windows().promptControl, w.prompt);
-    EXPECT_EQ(link.Windows().commandLineSecond, w.historyPane);
-    EXPECT_EQ(link.FindCommandLineWindow(), kNoWindow);
-    EXPECT_EQ(link.FindTextWindow(), w.textWindow);
-    EXPECT_EQ(link.FindDrawingView(), w.view);
-    EXPECT_EQ(link.Windows().activeDrawing, w.drawingWindow);
-    EXPECT_TRUE(StartsWith(desktop.Caption(w.textWindow), "AutoCAD "));
-    EXPECT_EQ(desktop.WindowThread(w.textWindow), w.thread);
-}
-
 TEST_F(DesktopTest, FloatingCommandLineIsFollowedWhenItMoves) {
     const int host = desktop.StartHost(session, CommandLinePlace::Floating);
     EXPECT_EQ(link.ReadCommandLine(), kIdle);
@@ -66,19 +36,6 @@ TEST_F(DesktopTest, FloatingCommandLineIsFollowedWhenItMoves) {
     EXPECT_EQ(link.Windows().promptControl, desktop.HostWindows(host).prompt);
 }
 
-TEST_F(DesktopTest, TypedCommandIsAnsweredBeforeTheSendReturns) {
-    desktop.StartHost(session);
-    link.SendCommand("LINE ");
-    EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
-    EXPECT_TRUE(EndsWith(link.ReadTextWindow(), "コマンド: LINE"));
-    link.SendCommand("0,0 10,0 ");
-    EXPECT_EQ(link.ReadCommandLine(), "次の点を指定 または [元に戻す(U)]: ");
-    link.SendCommand("\r");
-    EXPECT_EQ(link.ReadCommandLine(), kIdle);
-    ASSERT_EQ(session.drawing().Entities().size(), 1u);
-    EXPECT_EQ(desktop.TypedTexts(), (std::vector<std::string>{"LINE ", "0,0 10,0 ", "\r"}));
-}
-
 TEST_F(DesktopTest, TextIsDeliveredAsTheHostReadsAnsiBytes) {
     desktop.StartHost(session);
     // Up to the NUL, and with what the code page cannot hold turned into '?'.
@@ -88,34 +45,8 @@ TEST_F(DesktopTest, TextIsDeliveredAsTheHostReadsAnsiBytes) {
     EXPECT_EQ(desktop.TypedTexts().back(), "\x03-LAYER M 配線?\r\r");
 }
 
-TEST_F(DesktopTest, SystemVariablesAreReadAndLeftUnchanged) {
-    desktop.StartHost(session);
-    session.drawing().vars.snapMode = 1;
-    EXPECT_EQ(link.GetSysVar("SNAPMODE"), "1");
-    EXPECT_EQ(link.ReadCommandLine(), kIdle);
-    EXPECT_EQ(session.drawing().vars.snapMode, 1);
-    EXPECT_EQ(link.GetSysVar("CLAYER"), "\"0\"");
-    // Read-only: the answer comes from the history.
-    Point3 center;
-    ASSERT_TRUE(ParsePoint(link.GetSysVar("VIEWCTR"), center));
-    EXPECT_DOUBLE_EQ(center.x, session.drawing().vars.viewCtr.x);
-    EXPECT_DOUBLE_EQ(center.y, session.drawing().vars.viewCtr.y);
-    EXPECT_EQ(link.ReadCommandLine(), kIdle);
-}
-
-TEST_F(DesktopTest, SelectionCountFollowsASinglePick) {
-    desktop.StartHost(session);
-    link.SendCommand("LINE 0,0 100,0 \r");
-    link.SendCommand("SELECT SINGLE ");
-    EXPECT_EQ(link.SelectionCount(), 0);  // still asking
-    session.Pick({50, 0, 0});
-    EXPECT_EQ(link.ReadCommandLine(), kIdle);
-    EXPECT_EQ(link.SelectionCount(), 1);
-}
-
 TEST_F(DesktopTest, HistoryLastLineComesThroughTheClipboard) {
     desktop.StartHost(session);
-    desktop.SetClipboardText("the user's own clipboard");
     link.SendCommand("ID ");
     session.Pick({10, 20, 0});
     EXPECT_EQ(link.CopyHistoryLastLine(), "X = 10.0000     Y = 20.0000     Z = 0.0000");

@@ -1,5 +1,5 @@
 // Test helpers for the cut engine: records built in code, DXF exports built as text (as the
-// host writes them), library symbols wrapped into block definitions, a still clock.
+// host writes them), library symbols wrapped into block definitions.
 #pragma once
 
 #include <algorithm>
@@ -14,7 +14,6 @@
 #include "dxf/dxf_buffer.h"
 #include "dxf/read_entities.h"
 #include "dxf/records.h"
-#include "platform/clock.h"
 
 namespace kv {
 
@@ -71,19 +70,9 @@ public:
         return Pair(0, "BLOCK").Pair(8, "0").Pair(2, name).Point(10, base);
     }
     ExportText& EndBlock() { return Pair(0, "ENDBLK").Pair(8, "0"); }
-    ExportText& Circle(const Point3& c, double r, const std::string& layer = "0") {
-        return Pair(0, "CIRCLE").Pair(8, layer).Point(10, c).Real(40, r);
-    }
-    ExportText& Solid(const Point3& a, const Point3& b, const Point3& c, const Point3& d) {
-        return Pair(0, "SOLID").Pair(8, "0").Point(10, a).Point(11, b).Point(12, c).Point(13, d);
-    }
     ExportText& EndSection() { return Pair(0, "ENDSEC"); }
 
     ExportText& BeginEntities() { return Pair(0, "SECTION").Pair(2, "ENTITIES"); }
-    ExportText& Insert(const TInsertEnt& insert, const std::string& handle = "90") {
-        Pair(0, "INSERT").Pair(5, handle).Pair(8, insert.Layer).Pair(2, insert.Name).Point(10, insert.Point);
-        return Real(41, insert.Scale.x).Real(42, insert.Scale.y).Real(43, insert.Scale.z).Real(50, insert.Rotation);
-    }
     ExportText& Wire(const TLineEnt& line) {
         Pair(0, "LINE").Pair(5, line.Handle).Pair(100, "AcDbEntity").Pair(8, line.Layer);
         if (line.Linetype != "BYLAYER") Pair(6, line.Linetype);
@@ -135,11 +124,5 @@ inline std::vector<TLineEnt> LinesOf(const std::string& dxfText) {
     ReadLines(buffer, lines);
     return lines;
 }
-
-class StillClock : public Clock {
-public:
-    std::vector<int> sleeps;
-    void Sleep(int milliseconds) override { sleeps.push_back(milliseconds); }
-};
 
 }  // namespace kv

@@ -1,8 +1,7 @@
 // Test doubles for the ports the round trip talks to: files held in memory and a host that
-// records what was typed (and may answer an export by producing the file).
+// records what was typed.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -39,12 +38,8 @@ public:
 class RecordingHost : public CommandChannel {
 public:
     std::vector<std::string> sent;
-    std::function<void(const std::string&)> onCommand;
 
-    void SendCommand(std::string_view text) override {
-        sent.emplace_back(text);
-        if (onCommand) onCommand(sent.back());
-    }
+    void SendCommand(std::string_view text) override { sent.emplace_back(text); }
 };
 
 }  // namespace kv

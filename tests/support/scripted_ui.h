@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/ui.h"
+#include "support/counting_clock.h"
 
 namespace kv::test {
 
@@ -34,12 +34,6 @@ public:
         launched.emplace_back(path, parameters);
         return true;
     }
-};
-
-class CountingClock : public Clock {
-public:
-    int sleptMilliseconds = 0;
-    void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
 };
 
 }  // namespace kv::test

@@ -6,60 +6,35 @@
 namespace kv {
 namespace {
 
-void ExpectNear(const Point3& expected, const Point3& actual) {
-    EXPECT_NEAR(expected.x, actual.x, 1e-9);
-    EXPECT_NEAR(expected.y, actual.y, 1e-9);
-}
-
-TEST(FindBreakPoints, NearestSymbolOnEachSideOfThePick) {
+TEST(FindBreakPoints, NearestSymbolFootOnEachSideOfThePickOrTheWireEnd) {
+    struct Case {
+        const char* what;
+        TLineEnt wire;
+        Point3 pick;
+        std::vector<Point3> symbols;
+        Point3 p1, p2;
+    };
     const TLineEnt wire = WireOf({0, 0, 0}, {100, 0, 0});
-    const std::vector<TInsertEnt> symbols{InsertOf("A", {10, 0, 0}), InsertOf("A", {70, 0, 0}),
-                                          InsertOf("A", {30, 0, 0}), InsertOf("A", {90, 0, 0})};
-    const BreakPoints breaks = FindBreakPoints(wire, {50, 3, 0}, symbols);
-    ExpectNear({30, 0, 0}, breaks.P1);
-    ExpectNear({70, 0, 0}, breaks.P2);
-}
-
-TEST(FindBreakPoints, SideWithoutSymbolRunsToTheWireEnd) {
-    const TLineEnt wire = WireOf({0, 0, 0}, {100, 0, 0});
-    BreakPoints breaks = FindBreakPoints(wire, {50, 0, 0}, {InsertOf("A", {30, 0, 0})});
-    ExpectNear({30, 0, 0}, breaks.P1);
-    ExpectNear({100, 0, 0}, breaks.P2);
-
-    breaks = FindBreakPoints(wire, {50, 0, 0}, {});
-    ExpectNear({0, 0, 0}, breaks.P1);
-    ExpectNear({100, 0, 0}, breaks.P2);
-}
-
-TEST(FindBreakPoints, SymbolsBeyondTheWireEndsDoNotCount) {
-    const TLineEnt wire = WireOf({0, 0, 0}, {100, 0, 0});
-    const BreakPoints breaks =
-        FindBreakPoints(wire, {50, 0, 0}, {InsertOf("A", {-20, 0, 0}), InsertOf("A", {130, 5, 0})});
-    ExpectNear({0, 0, 0}, breaks.P1);
-    ExpectNear({100, 0, 0}, breaks.P2);
-}
-
-TEST(FindBreakPoints, InsertionPointsBesideASlantedWireBreakAtTheirFeet) {
-    // Wire along y = x; a symbol at (20,40) has its foot at (30,30), one at (80,60) at (70,70).
-    const TLineEnt wire = WireOf({100, 100, 0}, {0, 0, 0});
-    const BreakPoints breaks =
-        FindBreakPoints(wire, {50, 50, 0}, {InsertOf("A", {20, 40, 0}), InsertOf("A", {80, 60, 0})});
-    ExpectNear({70, 70, 0}, breaks.P1);
-    ExpectNear({30, 30, 0}, breaks.P2);
-}
-
-TEST(FindBreakPoints, SymbolAtThePickFootBreaksNothing) {
-    const TLineEnt wire = WireOf({0, 0, 0}, {100, 0, 0});
-    const BreakPoints breaks = FindBreakPoints(wire, {50, 4, 0}, {InsertOf("A", {50, -2, 0})});
-    ExpectNear({50, 0, 0}, breaks.P1);
-    ExpectNear({50, 0, 0}, breaks.P2);
-}
-
-TEST(FindBreakPoints, WireOfNoLengthKeepsItsEnds) {
-    const TLineEnt wire = WireOf({5, 5, 0}, {5, 5, 0});
-    const BreakPoints breaks = FindBreakPoints(wire, {5, 5, 0}, {InsertOf("A", {5, 5, 0})});
-    ExpectNear({5, 5, 0}, breaks.P1);
-    ExpectNear({5, 5, 0}, breaks.P2);
+    const Case cases[] = {
+        {"nearest each side", wire, {50, 3}, {{10, 0}, {70, 0}, {30, 0}, {90, 0}}, {30, 0}, {70, 0}},
+        {"one side empty", wire, {50, 0}, {{30, 0}}, {30, 0}, {100, 0}},
+        {"no symbols", wire, {50, 0}, {}, {0, 0}, {100, 0}},
+        {"beyond the ends", wire, {50, 0}, {{-20, 0}, {130, 5}}, {0, 0}, {100, 0}},
+        // Along y = x: (20,40) has its foot at (30,30), (80,60) at (70,70).
+        {"slanted wire", WireOf({100, 100, 0}, {0, 0, 0}), {50, 50}, {{20, 40}, {80, 60}}, {70, 70}, {30, 30}},
+        {"symbol at the pick foot", wire, {50, 4}, {{50, -2}}, {50, 0}, {50, 0}},
+        {"wire of no length", WireOf({5, 5, 0}, {5, 5, 0}), {5, 5}, {{5, 5}}, {5, 5}, {5, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<TInsertEnt> inserts;
+        for (const Point3& at : c.symbols) inserts.push_back(InsertOf("A", at));
+        const BreakPoints breaks = FindBreakPoints(c.wire, c.pick, inserts);
+        EXPECT_NEAR(breaks.P1.x, c.p1.x, 1e-9);
+        EXPECT_NEAR(breaks.P1.y, c.p1.y, 1e-9);
+        EXPECT_NEAR(breaks.P2.x, c.p2.x, 1e-9);
+        EXPECT_NEAR(breaks.P2.y, c.p2.y, 1e-9);
+    }
 }
 
 }  // namespace

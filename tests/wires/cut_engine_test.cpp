@@ -65,44 +65,6 @@ TEST(ComputeCuts, CircleSymbolsClampedToWireEndsInWireOrder) {
     }
 }
 
-// A quarter arc (0..90 degrees) closed by a vertical stroke through the centre.
-BlockGeometry Quarter(double endAngle = 90) {
-    BlockGeometry g = Block("Q");
-    g.arcs.push_back({"Q", "0", {}, 5, 0, endAngle});
-    g.lines.push_back({"Q", "0", {0, -5}, {0, 5}});
-    return g;
-}
-
-TEST(ComputeCuts, LinesTouchingTheWireArcsTurnedAndMirroredAndSolidOutlines) {
-    BlockGeometry leads = Block("R");
-    leads.lines.push_back({"R", "0", {-10, 0.005}, {-6, 0.005}});  // running along the wire
-    leads.lines.push_back({"R", "0", {4, 3}, {4, 0}});             // ending on it
-    EXPECT_EQ(Cuts(WireOf({-50, 0}, {50, 0}), {InsertOf("R", {})}, leads), (Gaps{{-10, 0, 4, 0}}));
-
-    const TLineEnt wire = WireOf({-20, 3}, {20, 3});
-    EXPECT_EQ(Cuts(wire, {InsertOf("Q", {})}, Quarter()), (Gaps{{0, 3, 4, 3}}));
-    EXPECT_EQ(Cuts(wire, {InsertOf("Q", {}, 0, {-1, 1, 1})}, Quarter()), (Gaps{{-4, 3, 0, 3}}));
-    EXPECT_EQ(Cuts(wire, {InsertOf("Q", {}, 180, {1, -1, 1})}, Quarter()), (Gaps{{-4, 3, 0, 3}}));
-    EXPECT_EQ(Cuts(wire, {InsertOf("Q", {}, 0, {-1, -1, 1})}, Quarter()), Gaps{});  // half round: below
-    // Turned by -30: the arc runs from -30 to 30 degrees.
-    const Gaps turned = Cuts(WireOf({-20, -1.5}, {20, -1.5}), {InsertOf("Q", {}, -30)}, Quarter(60));
-    ASSERT_EQ(turned.size(), 1u);
-    EXPECT_NEAR(turned[0][2], std::sqrt(25 - 1.5 * 1.5), 1e-6);
-    BlockGeometry solid;
-    ReadBlocks(ExportText()
-                   .BeginBlocks()
-                   .Block("FILL")
-                   .Solid({-2, -2}, {2, -2}, {-2, 2}, {2, 2})
-                   .EndBlock()
-                   .EndSection()
-                   .Buffer(),
-               solid);
-    EXPECT_EQ(Cuts(WireOf({-10, 1}, {10, 1}), {InsertOf("FILL", {})}, solid), (Gaps{{-2, 1, 2, 1}}));
-    CutOptions noLines;
-    noLines.CheckLine = false;
-    EXPECT_EQ(Cuts(WireOf({-10, 1}, {10, 1}), {InsertOf("FILL", {})}, solid, noLines), Gaps{});
-}
-
 TEST(ComputeCuts, LayerAndBlockFiltersIgnoreCaseAndSwitchedOffLayersDoNotCut) {
     const TLineEnt wire = WireOf({0, 0}, {100, 0});
     BlockGeometry r1 = Lamp();

@@ -54,13 +54,6 @@ TEST(JunctionsAlongTest, CornersCollinearAndParallelWiresAreNoJunctions) {
                     .empty());
 }
 
-TEST(JunctionsAlongTest, PointsWithinTheToleranceAreOneJunction) {
-    const JunctionList junctions =
-        JunctionsAlong(Wire(0, 0, 100, 0), {Wire(50, -10, 50, 10), Wire(50.005, -10, 50.005, 10)});
-    ASSERT_EQ(junctions.size(), 1u);
-    ExpectPoint(junctions[0], 50, 0);
-}
-
 TEST(WiresMeetNearTest, WiresMeetingAtThePointButNotEndToEnd) {
     const Point3 p{0, 50, 0};
     EXPECT_TRUE(WiresMeetNear({Wire(0, 0, 0, 100), Wire(0, 50, 150, 50)}, p, 0.625));  // tee

@@ -40,19 +40,6 @@ TEST(MergeCollinearTest, OverlappedWireGivesTheSpanAndItsAttributes) {
     EXPECT_EQ(records[1].Handle, "2A");
 }
 
-TEST(MergeCollinearTest, SeveralWiresTheLastOneLendsItsAttributes) {
-    TLineEnt current = Wire("", 40, 0, 60, 0);
-    TLineEnt left = Wire("10", 0, 0, 45, 0);
-    left.Layer = "A";
-    TLineEnt right = Wire("11", 100, 0, 55, 0);
-    right.Layer = "B";
-    std::vector<TLineEnt> records = {left, right};
-    EXPECT_EQ(MergeCollinear(current, records), 2);
-    EXPECT_EQ(current.P1, (Point3{0, 0, 0}));
-    EXPECT_EQ(current.P2, (Point3{100, 0, 0}));
-    EXPECT_EQ(current.Layer, "B");
-}
-
 TEST(MergeCollinearTest, NothingOnTheLineLeavesTheDrawnWireAlone) {
     TLineEnt current = Wire("", 0, 0, 10, 0);
     current.Layer = "0";

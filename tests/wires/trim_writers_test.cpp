@@ -2,11 +2,13 @@
 // palette's reader.
 #include <gtest/gtest.h>
 
-#include "support/fake_ports.h"
 #include "base/number_text.h"
 #include "dxf/dxf_frame.h"
 #include "dxf/dxf_writer.h"
+#include "support/counting_clock.h"
 #include "support/cut_fixtures.h"
+#include "support/expect_throw_message.h"
+#include "support/fake_ports.h"
 #include "wires/trim_writers.h"
 
 namespace kv {
@@ -31,7 +33,7 @@ DxfBuffer WiresExport(const std::vector<TLineEnt>& wires) {
 class TrimWriters : public testing::Test {
 protected:
     MemoryFiles files;
-    StillClock clock;
+    test::CountingClock clock;
     DxfBuffer noWires = WiresExport({});
 
     std::string Written(const RoundTripFile& file) {
@@ -55,24 +57,6 @@ TEST_F(TrimWriters, WireNothingCutsIsWrittenWholeIn2DForm) {
               std::string::npos);
 }
 
-TEST_F(TrimWriters, CutWireKeepsPiecesPastTheMinimumAndIsWholeWhenNothingCuts) {
-    const TLineEnt line = WireOf({0, 0}, {100, 0});
-    const GapList gaps{{{3, 0, 0}, {10, 0, 0}}, {{50, 0, 0}, {99.995, 0, 0}}};
-    std::string text = Written(CutWireItems(line, gaps, PieceMinimumOf(false, "abc", {})));
-    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{0, 0, 3, 0}, {10, 0, 50, 0}}));  // not the 0.005
-    EXPECT_EQ(text.find(" 30\r\n"), std::string::npos);
-    HeaderVars header;
-    header.DimScale = "10";
-    text = Written(CutWireItems(line, gaps, PieceMinimumOf(true, "0.5", header)));
-    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{10, 0, 50, 0}}));
-
-    const SymbolShapes shapes(LampBlock());
-    text = Written(CutWireFile(line, {InsertOf("LAMP", {50, 0})}, shapes, {}, {}, noWires));
-    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{0, 0, 45, 0}, {55, 0, 100, 0}}));
-    text = Written(CutWireFile(line, {InsertOf("LAMP", {50, 30})}, shapes, {}, {}, noWires));
-    EXPECT_EQ(Rounded(LinesOf(text)), (Segments{{0, 0, 100, 0}}));
-}
-
 TEST(PieceMinimum, EditMinTimesDimScaleAndTheStandardErrorForText) {
     HeaderVars header;
     EXPECT_DOUBLE_EQ(PieceMinimumOf(true, "5.0", header).minimum, 5.0);
@@ -81,12 +65,8 @@ TEST(PieceMinimum, EditMinTimesDimScaleAndTheStandardErrorForText) {
     EXPECT_TRUE(KeepsPiece(PieceMinimumOf(true, "1.0", header), 10));
     EXPECT_FALSE(KeepsPiece(PieceMinimumOf(false, "", header), 0.01));
     EXPECT_TRUE(KeepsPiece(PieceMinimumOf(false, "", header), 0.0101));
-    try {
-        PieceMinimumOf(true, "abc", header);
-        FAIL() << "no error";
-    } catch (const ConversionError& error) {
-        EXPECT_STREQ(error.what(), "'abc' is not a valid floating point value");
-    }
+    EXPECT_THROW_MESSAGE(PieceMinimumOf(true, "abc", header), ConversionError,
+                         "'abc' is not a valid floating point value");
 }
 
 // Four wires around a lamp at (50,0): through it, across it, starting inside it, clear of it.
@@ -106,7 +86,7 @@ TEST_F(TrimWriters, TrimmedLinesGiveTheNewPiecesThenTheEditedExport) {
     ASSERT_EQ(written.size(), 2u);
     EXPECT_EQ(written[1].insert, InsertForm::kNoCancel);
     const std::vector<std::string> inserted{Written(written[0]), Written(written[1])};
-    EXPECT_EQ(clock.sleeps, (std::vector<int>{kTrimFileWaitMs, kTrimFileWaitMs}));
+    EXPECT_EQ(clock.sleptMilliseconds, 2 * kTrimFileWaitMs);
 
     const std::vector<TLineEnt> pieces = LinesOf(inserted[0]);
     const double y = std::round(std::sqrt(21.0) * 1e6) / 1e6;
