@@ -99,18 +99,6 @@ TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
     }
 }
 
-TEST(PaletteLayout, CommandButtonsFillTheFirstRowsOfTheMainTab) {
-    for (std::string_view name :
-         {"SpeedButtonUndo", "SpeedButton2", "ButtonDraw", "ButtonLdrawN", "ButtonSelect", "ButtonLpick",
-          "ButtonBErase", "ButtonBMove", "ButtonBCopy", "ButtonBCut", "ButtonKpMark", "ButtonCStretch", "ButtonLJoint",
-          "ButtonTW", "ButtonSealed", "ButtonText", "SpeedButtonHeight"}) {
-        const PaletteSlot* s = Find(name);
-        ASSERT_NE(s, nullptr) << name;
-        EXPECT_EQ(s->page, PalettePage::Main) << name;
-        EXPECT_LE(s->row->info.rect.Bottom(), kCollapsedPageHeight) << name;
-    }
-}
-
 TEST(PaletteLayout, RightButtonStartsExactlyTheSixButtonsWithMouseDownHandlers) {
     std::set<std::string_view> withMouseDown;
     for (const PaletteSlot& s : PaletteLayout())
@@ -143,14 +131,6 @@ TEST(PaletteLayout, PagesAndTheAreaBelowTheClientHoldTheirControls) {
         ExpectLaidOut(OnPage(p, true), below);
     }
     EXPECT_EQ(OnPage(PalettePage::Main, true).size() + OnPage(PalettePage::Block, true).size(), 9u);
-}
-
-TEST(PaletteLayout, TheFourTabsInTheirOrder) {
-    EXPECT_EQ(kPaletteTabNames[0], "Main");
-    EXPECT_EQ(kPaletteTabNames[1], "文字");
-    EXPECT_EQ(kPaletteTabNames[2], "ﾌﾞﾛｯｸ");
-    EXPECT_EQ(kPaletteTabNames[3], "15PL");
-    EXPECT_EQ(static_cast<int>(PalettePage::Block), kBlockTabIndex);
 }
 
 TEST(DialogLayouts, RectangleEditHoldsItsControlsAndClosesByItsTwoButtons) {

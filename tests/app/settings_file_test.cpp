@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/palette_layout.h"
+#include "base/strings.h"
 #include "support/engine_fixture.h"
 
 namespace kv::test {
@@ -92,6 +93,7 @@ protected:
 
     TempFolder exeFolder;
     TempFolder appData;
+    NativeFiles& files = run.files;
 };
 
 TEST_F(SettingsTest, FirstStartWithoutFileGivesTheDefaults) {
@@ -107,7 +109,7 @@ TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStartButTheUnreadOnes) {
     SettingsFile settings = Settings();
     ASSERT_TRUE(form.SaveSettings(settings));
 
-    TFormKvaneMain next{ws, ui, clock, files, exeFolder / "kvane2k.exe"};
+    TFormKvaneMain next{run.desktop, ui, run.clock, files, exeFolder / "kvane2k.exe"};
     next.LoadSettings(Settings(), kScreen);
     // CheckMin, CheckActive and CheckMouse are written but never read; FilletAll is never written.
     form.main.CheckMin.checked = form.main.CheckActive.checked = form.main.CheckMouse.checked = false;
@@ -189,7 +191,7 @@ TEST_F(SettingsTest, MissingExecutableFolderFallsBackToApplicationData) {
     ASSERT_TRUE(form.SaveSettings(settings));
     EXPECT_TRUE(files.Exists(appData / "kvane2k.ini"));
 
-    TFormKvaneMain next{ws, ui, clock, files, exe};
+    TFormKvaneMain next{run.desktop, ui, run.clock, files, exe};
     next.LoadSettings(SettingsFile(files, exe, appData.path()), kScreen);
     EXPECT_EQ(next.main.EditKpMark.text, form.main.EditKpMark.text);
     EXPECT_FALSE(next.main.CheckLine.checked);
