@@ -90,24 +90,6 @@ TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     EXPECT_EQ(vars.snapMode, 1);
 }
 
-TEST_F(EngineTest, PickerReplacesTheRunningOperationKeepingItsSnapMode) {
-    vars.snapMode = 1;
-    form.ButtonBEraseClick();
-    ASSERT_EQ(form.op.SavedSnapMode, "1");
-    form.ButtonDrawClick();
-    ASSERT_EQ(form.op.LastOp, QueueCode::kDrawLine);
-    Typed();
-    form.SpeedButtonGetLayClick();
-    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 0 ", "SELECT SINGLE "}));
-    EXPECT_EQ(form.op.OpState, kLayerPickState);
-    EXPECT_EQ(form.op.LastOp, QueueCode::kNone);
-    EXPECT_EQ(form.op.SavedSnapMode, "1");
-
-    form.SpeedButton3Click();  // the picture capture reads the snap mode every time
-    EXPECT_EQ(form.op.SavedSnapMode, "0");
-    EXPECT_EQ(form.op.OpState, kPictureCaptureState);
-}
-
 // A file dialog open in the host swallows the palette's reading of the snap mode.
 TEST_F(EngineTest, UnreadableSnapModeIsNeverTypedBack) {
     host.Type("DXFOUT ");
