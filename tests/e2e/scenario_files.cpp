@@ -36,7 +36,13 @@ std::vector<std::string> RunFile(const std::filesystem::path& file, HostUnderTes
 CheckTally RunScenarioFiles(const std::vector<std::wstring>& files, const std::wstring& paletteExe,
                             const std::wstring& snapshotFolder) {
     HostUnderTest host;
-    WaitUntil([&] { return (host.windows = FindHostWindows()).frame != nullptr; }, kHostTimeoutMs);
+    // The frame shows before its command line and text window are made in it.
+    WaitUntil(
+        [&] {
+            host.windows = FindHostWindows();
+            return host.windows.prompt && host.windows.textHistory;
+        },
+        kHostTimeoutMs);
     CheckTally tally;
     for (const std::wstring& name : files) {
         const std::filesystem::path file(name);
