@@ -90,6 +90,15 @@ TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     EXPECT_EQ(vars.snapMode, 1);
 }
 
+// Unlike the other pick buttons, the picture capture reads the snap mode anew over a running tool.
+TEST_F(EngineTest, PictureCaptureReadsTheSnapModeAnew) {
+    vars.snapMode = 1;
+    form.ButtonBEraseClick();  // switches snapping off
+    form.SpeedButton3Click();
+    EXPECT_EQ(form.op.SavedSnapMode, "0");
+    EXPECT_EQ(form.op.OpState, kPictureCaptureState);
+}
+
 // A file dialog open in the host swallows the palette's reading of the snap mode.
 TEST_F(EngineTest, UnreadableSnapModeIsNeverTypedBack) {
     host.Type("DXFOUT ");
