@@ -1,5 +1,8 @@
 #include "app/keyword_watcher.h"
 
+#include <functional>
+#include <utility>
+
 #include "blocks/block_states.h"
 #include "support/engine_fixture.h"
 #include "wires/wire_states.h"
@@ -49,112 +52,39 @@ protected:
     }
 };
 
-TEST_F(KeywordWatcherTest, EveryKeywordPressesItsButton) {
-    form.main.EditKpMark.text = "I_KOUTEN";
-    struct Case {
-        const char* typed;
-        State state;
-        const char* caption;
-    };
-    const Case table[] = {
-        {"ld.", kDrawLineState, "Draw Line"},     {"lt.", kLineTrimState, "Trim Line"},
-        {"bt.", kBlockTrimState, "Trim Block"},   {"bm.", kBlockMoveState, "Move Block"},
-        {"bc.", kBlockCopyState, "Copy Block"},   {"be.", kBlockEraseState, "Erase Block"},
-        {"le.", kLineCutState, "Erase Line"},     {"im.", kJunctionPointState, "IMark"},
-        {"cs.", kStretchState, "Stretch C"},      {"lj.", kLineJointState, "Joint Line"},
-        {"ldn.", kDrawLineNState, "Draw Line"},   {"tw.", kTwistState, "to TwistWire"},
-        {"sw.", kShieldState, "Draw SealedWire"},
-    };
-    for (const Case& k : table) {
-        form.op.AbandonOperation();
-        host.PressEscape();
-        TypeAtHost(k.typed);
-        Watch();
-        EXPECT_EQ(Op(), std::to_string(Number(k.state)) + "/0 on " + k.caption);
-        const Texts typed = Typed();
-        ASSERT_FALSE(typed.empty()) << k.typed;
-        EXPECT_EQ(typed.front(), "\x03") << k.typed;  // throws the keyword away in the host
-        EXPECT_FALSE(Contains(UpperAscii(host.Prompt()), UpperAscii(k.typed))) << k.typed;
-    }
-}
-
-TEST_F(KeywordWatcherTest, UndoKeywordRunsWhateverTheButtonsState) {
-    ASSERT_FALSE(form.SpeedButtonUndo.enabled);
-    host.Type("\x03UNDO M ");  // a mark to go back to
-    TypeAtHost("un.");
-    Watch();
-    EXPECT_EQ(Typed().front(), "\x03UNDO B ");
-    EXPECT_TRUE(host.undoMarks.empty());
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(KeywordWatcherTest, WatcherOffOperationRunningOrHostGonePressesNothing) {
+// A keyword left on the idle host's line while an operation runs is pressed at the first
+// tick after the operation has ended.
+TEST_F(KeywordWatcherTest, KeywordWaitsForTheRunningOperation) {
     TypeAtHost("lt.");
-    form.main.CheckCmdLine.checked = false;
-    Watch(3);
-    EXPECT_TRUE(Typed().empty());
-
-    form.main.CheckCmdLine.checked = true;
-    form.op.OpState = kBlockTrimState;  // an operation waits while the keyword is on the idle host's line
+    form.op.OpState = kBlockTrimState;
     Watch(3);
     EXPECT_TRUE(Typed().empty());
     EXPECT_EQ(form.op.OpState, kBlockTrimState);
-
-    // The first tick after the operation has ended finds the keyword still there.
     form.op.AbandonOperation();
     Watch();
     EXPECT_EQ(form.op.OpState, kLineTrimState);
-
-    form.op.AbandonOperation();
-    host.PressEscape();
-    TypeAtHost("bt.");
-    host.Quit();
-    Watch(3);
-    EXPECT_EQ(form.op.OpState, kIdle);
-    EXPECT_TRUE(Typed().empty());
-    EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(KeywordWatcherTest, RefusedButtonIsNotPressedAgainUntilTheLineChanges) {
-    form.main.CheckLine.checked = form.main.CheckCircle.checked = form.main.CheckArc.checked = false;
-    TypeAtHost("lt.");
-    Watch(5);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "検出するﾌﾞﾛｯｸの図形がﾁｪｯｸされていません.  ");
-    EXPECT_TRUE(Typed().empty());
-
-    // Checking a box is not enough: the user types the keyword again.
-    form.main.CheckLine.checked = true;
-    Watch(2);
-    EXPECT_EQ(form.op.OpState, kIdle);
-    host.PressEscape();
-    Watch();
-    TypeAtHost("lt.");
-    Watch();
-    EXPECT_EQ(form.op.OpState, kLineTrimState);
-    EXPECT_EQ(ui.messages.size(), 1u);
-}
+// A message box lets the timers through, as the real one's modal loop does.
+class TickingUi : public scenario::ScriptedUi {
+public:
+    std::function<void()> inside;
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override {
+        if (inside) std::exchange(inside, nullptr)();
+        return ScriptedUi::ShowMessage(text, buttons);
+    }
+};
 
 TEST_F(KeywordWatcherTest, RefusalMessageDoesNotLetTheWatcherPressAgainInsideIt) {
+    TickingUi ticking;
+    TFormKvaneMain palette{run.desktop, ticking, run.clock, run.files, form.op.executablePath};
     TypeAtHost("im.");  // no junction-mark block set
-    int ticksInside = 0;
-    ui.whileShown = [&] {
-        if (++ticksInside == 1) Watch(3);
+    ticking.inside = [&] {
+        for (int i = 0; i < 3; ++i) palette.Timer2Timer();
     };
-    Watch();
-    EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
-    EXPECT_EQ(form.op.OpState, kIdle);
-}
-
-TEST_F(KeywordWatcherTest, TerminatorComesFromTheEditBox) {
-    form.main.EditLastChar.text = ",";
-    TypeAtHost("lt.");
-    Watch();
-    EXPECT_EQ(form.op.OpState, kIdle);
-    host.PressEscape();
-    TypeAtHost("lt,");
-    Watch();
-    EXPECT_EQ(form.op.OpState, kLineTrimState);
+    palette.Timer2Timer();
+    EXPECT_EQ(ticking.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
+    EXPECT_EQ(palette.op.OpState, kIdle);
 }
 
 }  // namespace

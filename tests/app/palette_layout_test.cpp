@@ -19,12 +19,6 @@ std::vector<const ControlInfo*> OnPage(PalettePage page, bool offPage = false) {
     return found;
 }
 
-const PaletteSlot* Find(std::string_view name) {
-    for (const PaletteSlot& s : PaletteLayout())
-        if (s.row->info.name == name) return &s;
-    return nullptr;
-}
-
 bool Overlap(const PixelRect& a, const PixelRect& b) {
     return a.x < b.Right() && b.x < a.Right() && a.y < b.Bottom() && b.y < a.Bottom();
 }
@@ -99,40 +93,12 @@ TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
     }
 }
 
-TEST(PaletteLayout, CommandButtonsFillTheFirstRowsOfTheMainTab) {
-    for (std::string_view name :
-         {"SpeedButtonUndo", "SpeedButton2", "ButtonDraw", "ButtonLdrawN", "ButtonSelect", "ButtonLpick",
-          "ButtonBErase", "ButtonBMove", "ButtonBCopy", "ButtonBCut", "ButtonKpMark", "ButtonCStretch", "ButtonLJoint",
-          "ButtonTW", "ButtonSealed", "ButtonText", "SpeedButtonHeight"}) {
-        const PaletteSlot* s = Find(name);
-        ASSERT_NE(s, nullptr) << name;
-        EXPECT_EQ(s->page, PalettePage::Main) << name;
-        EXPECT_LE(s->row->info.rect.Bottom(), kCollapsedPageHeight) << name;
-    }
-}
-
 TEST(PaletteLayout, RightButtonStartsExactlyTheSixButtonsWithMouseDownHandlers) {
     std::set<std::string_view> withMouseDown;
     for (const PaletteSlot& s : PaletteLayout())
         if (s.row->mouseDown) withMouseDown.insert(s.row->info.name);
     EXPECT_EQ(withMouseDown, (std::set<std::string_view>{"ButtonDraw", "ButtonSelect", "ButtonBErase", "ButtonBMove",
                                                          "ButtonBCopy", "ButtonBCut"}));
-}
-
-TEST(PaletteLayout, EveryTabHasItsHeightButtonAtTheSamePlace) {
-    const std::pair<std::string_view, PalettePage> buttons[] = {{"SpeedButtonHeight", PalettePage::Main},
-                                                                {"SpeedButton4", PalettePage::Text},
-                                                                {"SpeedButton6", PalettePage::Block},
-                                                                {"SpeedButton17", PalettePage::Polyline}};
-    const PixelRect first = Find("SpeedButtonHeight")->row->info.rect;
-    for (const auto& [name, page] : buttons) {
-        const PaletteSlot* s = Find(name);
-        ASSERT_NE(s, nullptr) << name;
-        EXPECT_EQ(s->page, page);
-        EXPECT_EQ(s->row->click, &TFormKvaneMain::SpeedButtonHeightClick);
-        const PixelRect r = s->row->info.rect;
-        EXPECT_TRUE(r.x == first.x && r.y == first.y && r.width == first.width && r.height == first.height) << name;
-    }
 }
 
 TEST(PaletteLayout, PagesAndTheAreaBelowTheClientHoldTheirControls) {
@@ -143,14 +109,6 @@ TEST(PaletteLayout, PagesAndTheAreaBelowTheClientHoldTheirControls) {
         ExpectLaidOut(OnPage(p, true), below);
     }
     EXPECT_EQ(OnPage(PalettePage::Main, true).size() + OnPage(PalettePage::Block, true).size(), 9u);
-}
-
-TEST(PaletteLayout, TheFourTabsInTheirOrder) {
-    EXPECT_EQ(kPaletteTabNames[0], "Main");
-    EXPECT_EQ(kPaletteTabNames[1], "文字");
-    EXPECT_EQ(kPaletteTabNames[2], "ﾌﾞﾛｯｸ");
-    EXPECT_EQ(kPaletteTabNames[3], "15PL");
-    EXPECT_EQ(static_cast<int>(PalettePage::Block), kBlockTabIndex);
 }
 
 TEST(DialogLayouts, RectangleEditHoldsItsControlsAndClosesByItsTwoButtons) {

@@ -4,7 +4,6 @@
 
 #include "support/engine_fixture.h"
 #include "text/text_states.h"
-#include "wires/wire_states.h"
 
 namespace kv::test {
 namespace {
@@ -40,67 +39,26 @@ TEST_F(PointStateTest, PickedPointMovesToTheNextStateAnythingElseEndsTheOperatio
     StartPointState();
     Tick();
     EXPECT_EQ(form.op.OpState, kWireNumberPointState);  // the host still asks for the point
-    host.Pick(12.5, -3);
+    host.Pick({12.5, -3, 0});
     Tick();
     EXPECT_EQ(form.op.PickedPoint, (Point3{12.5, -3, 0}));
     EXPECT_EQ(Op(), "1402/0 on -");
 
-    host.idAnswer = "点が見つかりません";
     for (const bool cancel : {true, false}) {
         form.op.AbandonOperation();
         StartPointState();
-        cancel ? host.PressEscape() : host.Pick(1, 1);
+        cancel ? host.PressEscape() : host.Type("\r");
         Tick();
         EXPECT_EQ(Op(), "0/0 off -") << cancel;
     }
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(PointStateTest, ConversionErrorIsShownAndEndsTheOperationCleanly) {
-    form.op.SaveSnapMode();  // as a step that selects would
-    form.op.SwitchSnapOff();
-    ASSERT_EQ(host.vars["SNAPMODE"], "0");
-    StartPointState();
-    form.op.LastOp = QueueCode::kDrawLineN;
-    host.idAnswer = "X = abc     Y = 2.0000     Z = 0.0000";
-    host.Pick(1, 2);
-    Typed();
-    Tick();
-    EXPECT_EQ(ui.messages, Texts{"'abc' is not a valid floating point value"});
-    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
-    EXPECT_EQ(host.vars["SNAPMODE"], "1");
-    EXPECT_EQ(Op(), "0/0 off -");
-
-    form.ButtonDrawClick();  // the palette stays usable
-    EXPECT_EQ(form.op.OpState, kDrawLineState);
-}
-
-TEST_F(PointStateTest, JunctionMarkReadsScaleAndLayerAndAsksForAPoint) {
-    form.ButtonKpMarkClick();
-    EXPECT_EQ(ui.messages, Texts{"交点用ﾌﾞﾛｯｸ名が登録されていません.  "});
-    EXPECT_EQ(Op(), "0/0 off -");
-    EXPECT_TRUE(Typed().empty());
-
-    form.main.EditKpMark.text = "I_KOUTEN";
-    form.SpeedButtonUndo.enabled = true;
-    form.ButtonKpMarkClick();
-    EXPECT_FALSE(form.SpeedButtonUndo.enabled);
-    EXPECT_EQ(Op(), "11/0 on IMark");
-    EXPECT_EQ(form.op.DimScaleText, "2.5");
-    EXPECT_EQ(form.op.SavedLayer, "\"0\"");
-    host.Pick(4, 5);
-    Tick();
-    EXPECT_EQ(form.op.PickedPoint, (Point3{4, 5, 0}));
-    EXPECT_EQ(form.op.OpState, kJunctionToggleState);
-}
-
-TEST_F(PointStateTest, DimScaleThatIsEmptyZeroOrNotANumberCountsAsOne) {
-    for (const char* value : {"0", "0.0", "abc", "1,5"}) {
-        host.vars["DIMSCALE"] = value;
-        form.RunQueued(QueueCode::kWireNumberAtPoint);
-        EXPECT_EQ(form.op.DimScaleText, "1.0") << value;
-    }
-    host.Quit();
+TEST_F(PointStateTest, DimScaleOfZeroOrUnreadCountsAsOne) {
+    vars.dimScale = 0;
+    form.RunQueued(QueueCode::kWireNumberAtPoint);
+    EXPECT_EQ(form.op.DimScaleText, "1.0");
+    QuitHost();
     form.RunQueued(QueueCode::kWireNumberAlongLine);
     EXPECT_EQ(form.op.DimScaleText, "1.0");
     EXPECT_TRUE(ui.messages.empty());

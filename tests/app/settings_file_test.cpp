@@ -1,11 +1,10 @@
 #include "app/settings_file.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 
 #include "app/palette_layout.h"
+#include "base/strings.h"
 #include "support/engine_fixture.h"
 
 namespace kv::test {
@@ -13,23 +12,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder the settings can be written to, removed with the test.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "kvsettings-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
+// A folder of the run's own, removed with it.
+struct Folder {
+    std::string path;
+    std::string operator/(std::string_view name) const { return path + "/" + std::string(name); }
 };
+
+Folder MadeIn(const fs::path& parent, std::string_view name) {
+    fs::create_directory(parent / name);
+    return {(parent / name).string()};
+}
 
 // Files of a folder that can be read but not written, as for a user without rights there.
 class ReadOnlyFolderFiles : public Files {
@@ -56,7 +48,7 @@ constexpr int kCentredTop = (1080 - 101) / 2;
 
 class SettingsTest : public EngineTest {
 protected:
-    SettingsFile Settings() { return SettingsFile(files, exeFolder / "kvane2k.exe", appData.path()); }
+    SettingsFile Settings() { return SettingsFile(files, exeFolder / "kvane2k.exe", appData.path); }
 
     // Every option away from its default, so a load that skips a key shows.
     void ChangeEverything(TFormKvaneMain& f) {
@@ -90,8 +82,9 @@ protected:
         return text + " " + checks + (f.main.ButtonLdrawN.enabled ? " LdrawN" : "");
     }
 
-    TempFolder exeFolder;
-    TempFolder appData;
+    Folder exeFolder = MadeIn(run.workFolder, "exe");
+    Folder appData = MadeIn(run.workFolder, "appdata");
+    NativeFiles& files = run.files;
 };
 
 TEST_F(SettingsTest, FirstStartWithoutFileGivesTheDefaults) {
@@ -107,7 +100,7 @@ TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStartButTheUnreadOnes) {
     SettingsFile settings = Settings();
     ASSERT_TRUE(form.SaveSettings(settings));
 
-    TFormKvaneMain next{ws, ui, clock, files, exeFolder / "kvane2k.exe"};
+    TFormKvaneMain next{run.desktop, ui, run.clock, files, exeFolder / "kvane2k.exe"};
     next.LoadSettings(Settings(), kScreen);
     // CheckMin, CheckActive and CheckMouse are written but never read; FilletAll is never written.
     form.main.CheckMin.checked = form.main.CheckActive.checked = form.main.CheckMouse.checked = false;
@@ -185,12 +178,12 @@ TEST_F(SettingsTest, LineBreaksInATextCannotAddKeys) {
 TEST_F(SettingsTest, MissingExecutableFolderFallsBackToApplicationData) {
     const std::string exe = exeFolder / "gone/kvane2k.exe";
     ChangeEverything(form);
-    SettingsFile settings(files, exe, appData.path());
+    SettingsFile settings(files, exe, appData.path);
     ASSERT_TRUE(form.SaveSettings(settings));
     EXPECT_TRUE(files.Exists(appData / "kvane2k.ini"));
 
-    TFormKvaneMain next{ws, ui, clock, files, exe};
-    next.LoadSettings(SettingsFile(files, exe, appData.path()), kScreen);
+    TFormKvaneMain next{run.desktop, ui, run.clock, files, exe};
+    next.LoadSettings(SettingsFile(files, exe, appData.path), kScreen);
     EXPECT_EQ(next.main.EditKpMark.text, form.main.EditKpMark.text);
     EXPECT_FALSE(next.main.CheckLine.checked);
 
@@ -202,13 +195,13 @@ TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
     const std::string beside = exeFolder / "kvane2k.ini";
     const std::string installed = "[TxtBtn0]\r\nCaption=AC100V\r\n\r\n[Check]\r\nSelect=1\r\n";
     files.WriteText(beside, installed);
-    ReadOnlyFolderFiles readOnly(exeFolder.path());
+    ReadOnlyFolderFiles readOnly(exeFolder.path);
     const std::string exe = exeFolder / "kvane2k.exe";
 
-    form.LoadSettings(SettingsFile(readOnly, exe, appData.path()), kScreen);
+    form.LoadSettings(SettingsFile(readOnly, exe, appData.path), kScreen);
     EXPECT_TRUE(form.main.CheckSelect.checked);
     form.main.EditKpMark.text = "DOT";
-    SettingsFile settings(readOnly, exe, appData.path());
+    SettingsFile settings(readOnly, exe, appData.path);
     ASSERT_TRUE(form.SaveSettings(settings));
     EXPECT_EQ(files.ReadText(beside), installed);
 
@@ -218,7 +211,7 @@ TEST_F(SettingsTest, ReadOnlyFolderKeepsItsFileAndTheFallbackStartsFromIt) {
 
     // Once the folder can be written again, the latest values move back beside the executable.
     form.main.EditKpMark.text = "DOT2";
-    SettingsFile writable(files, exe, appData.path());
+    SettingsFile writable(files, exe, appData.path);
     ASSERT_TRUE(form.SaveSettings(writable));
     EXPECT_FALSE(files.Exists(appData / "kvane2k.ini"));
     const IniFile ini(beside);
@@ -233,8 +226,8 @@ TEST_F(SettingsTest, FileBesideTheExecutableIsReadOverTheCopyUnlessItCannotBeWri
     files.WriteText(beside, "[Edit]\r\nKpMark=EDITED\r\n[TxtBtn0]\r\nCaption=AC100V\r\n");
     files.WriteText(copy, "[Edit]\r\nKpMark=OLD\r\n");
 
-    ReadOnlyFolderFiles readOnly(exeFolder.path());
-    form.LoadSettings(SettingsFile(readOnly, exe, appData.path()), kScreen);
+    ReadOnlyFolderFiles readOnly(exeFolder.path);
+    form.LoadSettings(SettingsFile(readOnly, exe, appData.path), kScreen);
     EXPECT_EQ(form.main.EditKpMark.text, "OLD");
 
     form.LoadSettings(Settings(), kScreen);

@@ -1,5 +1,7 @@
 #include "app/step_table.h"
 
+#include <gtest/gtest.h>
+
 #include <set>
 #include <vector>
 
@@ -7,7 +9,6 @@
 #include "blocks/block_states.h"
 #include "library/library_states.h"
 #include "polyline/polyline_states.h"
-#include "support/engine_fixture.h"
 #include "text/text_states.h"
 #include "wires/wire_states.h"
 
@@ -38,22 +39,6 @@ TEST(StepTable, EveryNamedStateHasOneStepAndEveryStepANamedState) {
     for (const Operation& operation : Operations()) {
         if (operation.queueCode == QueueCode::kNone) continue;
         EXPECT_NE(StepOf(operation.firstState), nullptr) << Number(operation.queueCode);
-    }
-}
-
-TEST_F(EngineTest, EveryButtonEntersAStateWithAStep) {
-    form.main.EditKpMark.text = "I_KOUTEN";
-    std::vector<void (TFormKvaneMain::*)()> buttons = {
-        &TFormKvaneMain::SpeedButtonGetLayClick, &TFormKvaneMain::SpeedButton1Click,
-        &TFormKvaneMain::SpeedButtonKpMarkClick, &TFormKvaneMain::SpeedButton3Click};
-    for (const Operation& operation : Operations())
-        if (operation.button) buttons.push_back(operation.button);
-    for (const auto button : buttons) {
-        form.op.AbandonOperation();
-        (form.*button)();
-        if (button == &TFormKvaneMain::SpeedButtonUndoClick) continue;
-        EXPECT_NE(form.op.OpState, kIdle);
-        EXPECT_NE(StepOf(form.op.OpState), nullptr) << Number(form.op.OpState);
     }
 }
 

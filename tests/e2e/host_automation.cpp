@@ -1,7 +1,5 @@
 #include "host_automation.h"
 
-#include <sstream>
-
 #include "simhost/window_names.h"
 
 namespace kv::e2e {
@@ -56,27 +54,6 @@ AutomationReply HostAutomation::Run(HWND frame, const std::string& lines) {
     result.ok = answer == sim::kAutomationOk;
     result.text = reply_;
     return result;
-}
-
-bool ListsLine(const std::string& entities, const std::string& a, const std::string& b) {
-    std::istringstream in(entities);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.find(" LINE ") == std::string::npos) continue;
-        if (line.find("(" + a + ")-(" + b + ")") != std::string::npos) return true;
-        if (line.find("(" + b + ")-(" + a + ")") != std::string::npos) return true;
-    }
-    return false;
-}
-
-int CountKind(const std::string& entities, const std::string& kind) {
-    std::istringstream in(entities);
-    std::string line;
-    int count = 0;
-    while (std::getline(in, line)) {
-        if (line.find(" " + kind + " ") != std::string::npos) ++count;
-    }
-    return count;
 }
 
 }  // namespace kv::e2e

@@ -33,8 +33,4 @@ private:
     bool replied_ = false;
 };
 
-// Entities of a ":entities" reply line: whether a LINE from a to b (either way) is listed.
-bool ListsLine(const std::string& entities, const std::string& a, const std::string& b);
-int CountKind(const std::string& entities, const std::string& kind);
-
 }  // namespace kv::e2e

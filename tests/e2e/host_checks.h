@@ -1,6 +1,6 @@
-// Checks on simhost.exe as the palette meets it: the windows its searches find, the
-// prompt and history it reads, the clipboard copy, the view variables, a click in the
-// view, and the automation channel the later checks act through.
+// Checks on simhost.exe that no story makes: its drawing view, the view variables against
+// the view's real size, a mouse click in the view, and its exit. The stories run under
+// Wine find its windows, type into it and read it as the palette does.
 #pragma once
 
 #include <windows.h>
@@ -31,12 +31,9 @@ struct HostUnderTest {
     // The finished history lines as the text window holds them.
     std::string History() const { return ControlTextA(windows.textHistory); }
     std::string LastHistoryLine() const;
-    // The drawing as ":entities" lists it; empty when the channel failed.
-    std::string Entities();
 };
 
-std::vector<Check> HostWindowChecks(HostUnderTest& host);
-std::vector<Check> HostChannelChecks(HostUnderTest& host);
+std::vector<Check> HostChecks(HostUnderTest& host);
 std::vector<Check> HostCloseChecks(HostUnderTest& host);
 
 }  // namespace kv::e2e

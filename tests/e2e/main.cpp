@@ -68,8 +68,7 @@ int wmain(int argc, wchar_t** argv) {
     Append(checks, PaletteWindowChecks(palette));
     Append(checks, JapaneseFontChecks());
     if (withHost) {
-        Append(checks, HostWindowChecks(host));
-        Append(checks, HostChannelChecks(host));
+        Append(checks, HostChecks(host));
         if (!snapshotFolder.empty()) {
             checks.push_back(
                 {"screenshot of simhost and the palette", [&] { return RequestSnapshot(snapshotFolder, L"simhost"); }});
@@ -79,7 +78,6 @@ int wmain(int argc, wchar_t** argv) {
         checks.push_back({"screenshot of the palette", [&] { return RequestSnapshot(snapshotFolder, L"palette"); }});
     }
     Append(checks, PaletteControlChecks(palette, snapshotFolder));
-    Append(checks, PaletteMouseChecks(palette));
     Append(checks, PaletteCloseChecks(palette));
     if (withHost) Append(checks, HostCloseChecks(host));
 

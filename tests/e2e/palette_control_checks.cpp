@@ -270,18 +270,6 @@ CheckResult CheckTab(const PaletteUnderTest& palette, const std::wstring& folder
     return {};
 }
 
-CheckResult CheckRightClick(const PaletteUnderTest& palette) {
-    if (!palette.window) return kNoWindow;
-    if (CheckResult r = SelectTab(palette.window, 0); !r.empty()) return r;
-    const std::optional<ChildControl> draw = VisibleControl(palette.window, L"線分");
-    if (!draw) return "no single visible button \"線分\"";
-    PostMessageW(draw->window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-    PostMessageW(draw->window, WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
-    if (!WaitUntil([&] { return TextOf(palette.window) == L"Draw Line"; }, kReactTimeoutMs))
-        return Joined("the caption is ", Quoted(TextOf(palette.window))) + ", expected \"Draw Line\"";
-    return {};
-}
-
 }  // namespace
 
 std::vector<Check> PaletteControlChecks(PaletteUnderTest& palette, const std::wstring& snapshotFolder) {
@@ -297,10 +285,6 @@ std::vector<Check> PaletteControlChecks(PaletteUnderTest& palette, const std::ws
                           [&palette, snapshotFolder, tab] { return CheckTab(palette, snapshotFolder, tab); }});
     }
     return checks;
-}
-
-std::vector<Check> PaletteMouseChecks(PaletteUnderTest& palette) {
-    return {{"right button on \"線分\" starts Draw Line", [&] { return CheckRightClick(palette); }}};
 }
 
 }  // namespace kv::e2e

@@ -13,7 +13,5 @@
 namespace kv::e2e {
 
 std::vector<Check> PaletteControlChecks(PaletteUnderTest& palette, const std::wstring& snapshotFolder);
-// Starts an operation (no host runs, so it waits): run these last.
-std::vector<Check> PaletteMouseChecks(PaletteUnderTest& palette);
 
 }  // namespace kv::e2e

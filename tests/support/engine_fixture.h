@@ -1,5 +1,5 @@
-// The palette's main form against the scripted host, with helpers to tick it and
-// to look at what it typed.
+// The palette's main form on the stand-in host in process, built as the story runner
+// builds them, with helpers to tick it by hand and to look at what it typed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,25 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
-#include "platform/native_files.h"
-#include "support/scripted_host.h"
-#include "support/scripted_ui.h"
+#include "in_process_run.h"
 
 namespace kv::test {
 
+using Texts = std::vector<std::string>;
+
 class EngineTest : public ::testing::Test {
 protected:
-    EngineTest() { host.Start(); }
-
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) form.Timer1Timer();
     }
 
     // Texts typed since the last call.
-    std::vector<std::string> Typed() {
-        const std::vector<std::string> all = ws.TypedTexts();
-        std::vector<std::string> fresh(all.begin() + static_cast<long>(seen_), all.end());
+    Texts Typed() {
+        const Texts& all = run.desktop.TypedTexts();
+        Texts fresh(all.begin() + static_cast<long>(seen_), all.end());
         seen_ = all.size();
         return fresh;
     }
@@ -36,25 +33,16 @@ protected:
                (form.Timer1.enabled ? " on " : " off ") + (form.Caption == kAppTitle ? "-" : form.Caption);
     }
 
-    // Draws one segment in the host and lets the palette see it.
-    void DrawSegment(double x1, double y1, double x2, double y2) {
-        host.Pick(x1, y1);
-        Tick();
-        host.Pick(x2, y2);
-        Tick();
-    }
+    void QuitHost() { run.desktop.CloseHost(run.hostInstance); }
 
-    FakeWindowSystem ws;
-    ScriptedHost host{ws};
-    ScriptedUi ui;
-    CountingClock clock;
-    NativeFiles files;
-    TFormKvaneMain form{ws, ui, clock, files, "/opt/kv/kvane2k.exe"};
+    scenario::InProcessRun run{"."};
+    TFormKvaneMain& form = *run.palette;
+    sim::Session& host = run.session;
+    sim::DrawingVars& vars = host.drawing().vars;
+    scenario::ScriptedUi& ui = run.ui;
 
 private:
     size_t seen_ = 0;
 };
-
-using Texts = std::vector<std::string>;
 
 }  // namespace kv::test

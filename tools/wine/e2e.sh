@@ -21,10 +21,11 @@ out="$repo/out"
 driver_timeout=300
 stories_timeout=900
 # The stories that run end to end too: every tool, message boxes, failures switched on in the
-# host, queueing, cancel and undo. Any story that sets up its drawing before its first action
-# can run this way (all but block_trim_library_symbols do).
+# host, queueing, cancel and undo, keywords. Any story that sets up its drawing before its first
+# action and leaves the host's windows alone can run this way.
 stories=(
-    draw_line_button_draw draw_line_button_ldrawn keyword_draw_line draw_line_cancel undo_to_mark
+    draw_line_button_draw draw_line_button_ldrawn keyword_draw_line keyword_options half_width_prompt
+    draw_line_cancel undo_to_mark block_figures_unchecked line_draw_bad_numbers
     queue_other_button block_trim_circle block_trim_filters block_trim_insert_fails block_trim_messages
     line_trim line_cut_junctions line_draw_junction_marks line_draw_merge_collinear line_draw_stale_marks
     junction_tool junction_block_pick demo_small_circuit half_width_host_block_trim
