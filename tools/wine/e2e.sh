@@ -27,7 +27,8 @@ stories=(
     draw_line_button_draw draw_line_button_ldrawn keyword_draw_line draw_line_cancel undo_to_mark
     queue_other_button block_trim_circle block_trim_filters block_trim_insert_fails block_trim_messages
     line_trim line_cut_junctions line_draw_junction_marks line_draw_merge_collinear line_draw_stale_marks
-    junction_tool junction_block_pick demo_small_circuit
+    junction_tool junction_block_pick block_erase_join_wire block_move_along_wire block_move_cancel
+    block_copy_onto_wire demo_small_circuit
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
