@@ -63,14 +63,14 @@ TEST_F(EngineTest, EveryQueueCodeStartsItsOperation) {
 // Until its tool is built, a state ends at its first tick as if cancelled, and lets a queued
 // button run.
 TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
-    form.ButtonBMoveClick();
+    form.ButtonLJointClick();
     ASSERT_EQ(host.vars["SNAPMODE"], "0");
     Typed();
     Tick();
     EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
     EXPECT_EQ(Op(), "0/0 off -");
 
-    form.ButtonBEraseClick();
+    form.ButtonLJointClick();
     form.ButtonDrawClick();
     EXPECT_EQ(form.op.LastOp, QueueCode::kDrawLine);
     Tick();
