@@ -59,6 +59,9 @@ void JunctionBlockPick(F& f) {
 void LineCut(F& f) { LineCutStep(f.op, {f.main.EditKpMark.text, f.main.EditKpRad.text}); }
 void LineTrim(F& f) { LineTrimStep(f.op, {TrimOptions(f), f.main.CheckMin.checked, f.main.EditMin.text}); }
 void BlockTrim(F& f) { BlockTrimStep(f.op, TrimOptions(f)); }
+void LayerPick(F& f) { BlockPickStep(f.op, BlockPickField::kLayer, f.main.EditLayer.text); }
+void BlockNamePick(F& f) { BlockPickStep(f.op, BlockPickField::kName, f.main.EditBlock.text); }
+void PictureCapture(F& f) { PictureCaptureStep(f.op, f.block.Image1, f.block.Label8.caption); }
 
 BlockToolOptions BlockToolOptionsOf(const F& f) { return {f.main.CheckSelect.checked, TrimOptions(f)}; }
 void BlockErase(F& f) { BlockEraseStep(f.op, BlockToolOptionsOf(f)); }
@@ -72,9 +75,6 @@ template <BlockDrag drag>
 void BlockDragDone(F& f) {
     BlockDragDoneStep(f.op, drag, f.blockDrag, BlockToolOptionsOf(f));
 }
-void LayerPick(F& f) { BlockPickStep(f.op, BlockPickField::kLayer, f.main.EditLayer.text); }
-void BlockNamePick(F& f) { BlockPickStep(f.op, BlockPickField::kName, f.main.EditBlock.text); }
-void PictureCapture(F& f) { PictureCaptureStep(f.op, f.block.Image1, f.block.Label8.caption); }
 
 template <State segment>
 void SegmentWait(F& f) {
