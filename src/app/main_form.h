@@ -11,6 +11,7 @@
 #include "app/polyline_page.h"
 #include "app/settings_file.h"
 #include "app/text_page.h"
+#include "blocks/block_drag_step.h"
 #include "operation/op_context.h"
 #include "platform/form_controls.h"
 #include "polyline/rectangle_edit_form.h"
@@ -70,6 +71,8 @@ public:
 
     // The running operation; the steps of the timer states work on it.
     OpContext op;
+    // The block move or copy between its pick and its destination.
+    BlockDragMemory blockDrag;
 
     // The view calls LoadSettings once right after creating the form, before showing it,
     // and SaveSettings once when the window is destroyed, after copying its position into

@@ -4,6 +4,7 @@
 
 #include "app/main_form.h"
 #include "blocks/block_states.h"
+#include "hostlink/host_commands.h"
 #include "text/text_states.h"
 #include "wires/wire_states.h"
 
@@ -15,8 +16,6 @@ using F = TFormKvaneMain;
 using Q = QueueCode;
 using enum SavedValues;
 
-constexpr std::string_view kSelectSingle = "SELECT SINGLE ";
-constexpr std::string_view kSelectMany = "SELECT ";
 constexpr std::string_view kLine = "LINE ";
 
 // Queue code, caption, first state, host values saved, first command (and with CheckSelect),

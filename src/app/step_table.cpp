@@ -3,6 +3,8 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "blocks/block_drag_step.h"
+#include "blocks/block_erase_step.h"
 #include "blocks/block_pick_step.h"
 #include "blocks/block_states.h"
 #include "blocks/block_trim_step.h"
@@ -61,6 +63,19 @@ void LayerPick(F& f) { BlockPickStep(f.op, BlockPickField::kLayer, f.main.EditLa
 void BlockNamePick(F& f) { BlockPickStep(f.op, BlockPickField::kName, f.main.EditBlock.text); }
 void PictureCapture(F& f) { PictureCaptureStep(f.op, f.block.Image1, f.block.Label8.caption); }
 
+BlockToolOptions BlockToolOptionsOf(const F& f) { return {f.main.CheckSelect.checked, TrimOptions(f)}; }
+void BlockErase(F& f) { BlockEraseStep(f.op, BlockToolOptionsOf(f)); }
+
+template <BlockDrag drag>
+void BlockDragPick(F& f) {
+    BlockDragPickStep(f.op, drag, f.blockDrag, BlockToolOptionsOf(f));
+}
+
+template <BlockDrag drag>
+void BlockDragDone(F& f) {
+    BlockDragDoneStep(f.op, drag, f.blockDrag, BlockToolOptionsOf(f));
+}
+
 template <State segment>
 void SegmentWait(F& f) {
     WaitForSegmentStep(f.op, segment);
@@ -94,11 +109,11 @@ constexpr auto kSteps = std::to_array<Step>({
     {kLayerPickState, LayerPick},
     {kPictureCaptureState, PictureCapture},
     {kBlockNamePickState, BlockNamePick},
-    {kBlockEraseState, NotBuilt},
-    {kBlockMoveState, NotBuilt},
-    {kBlockMoveDragState, NotBuilt},
-    {kBlockCopyState, NotBuilt},
-    {kBlockCopyDragState, NotBuilt},
+    {kBlockEraseState, BlockErase},
+    {kBlockMoveState, BlockDragPick<BlockDrag::kMove>},
+    {kBlockMoveDragState, BlockDragDone<BlockDrag::kMove>},
+    {kBlockCopyState, BlockDragPick<BlockDrag::kCopy>},
+    {kBlockCopyDragState, BlockDragDone<BlockDrag::kCopy>},
     {kBlockTrimState, BlockTrim},
 
     {kWireNumberPointState, PointRead<kWireNumberAtPointState>},

@@ -44,6 +44,12 @@ std::string BreakCommand(const Point3& pick, const Point3& first, const Point3& 
            PointArg(pick) + "\rF " + PointArg(first) + "\r" + PointArg(second) + "\r\x03";
 }
 
+std::string MovePreviousCommand(const Point3& base) { return "MOVE P \r" + PointArg(base) + "\r"; }
+
+std::string CopyPreviousScript(const Point3& base) { return "COPY SINGLE P " + PointArg(base) + "\r\n'FILEDIA 1\r\n"; }
+
+std::string ScriptCommand(std::string_view path) { return std::string("SCRIPT ").append(path).append("\r"); }
+
 std::string MarkInsertCommand(std::string_view blockName, std::string_view dimScale, const Point3& at) {
     return "-INSERT " + std::string(blockName) + "\rS " + Trim(dimScale) + " R 0\r" + PointArg(at) + "\r";
 }
@@ -51,7 +57,12 @@ std::string MarkInsertCommand(std::string_view blockName, std::string_view dimSc
 std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form) {
     const std::string dxfout = std::string("DXFOUT ").append(path);
     switch (form) {
-    case ExportForm::kStandard: return {"FILEDIA 0 ", dxfout + "\rV 2000 O P\r\r16\r", "'FILEDIA 1 "};
+    case ExportForm::kStandard:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O P\r\r16\r", std::string(kFileDialogsOn)};
+    case ExportForm::kMovedBlock:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE P 16 ", std::string(kFileDialogsOn)};
+    case ExportForm::kCopiedBlock:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE LAST 16 ", std::string(kFileDialogsOn)};
     case ExportForm::kJunctionCheck:
         return {
             "\x03"

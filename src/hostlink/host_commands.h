@@ -26,6 +26,15 @@ std::string WindowCommand(const Point3& a, const Point3& b);
 // The window over the square of half side r about p, each corner answered by Enter.
 std::string SquareWindowCommand(const Point3& p, double r);
 
+// The selection of the pick tools: one object, or any number ended by the user.
+inline constexpr std::string_view kSelectSingle = "SELECT SINGLE ";
+inline constexpr std::string_view kSelectMany = "SELECT ";
+
+// The mark UNDO B goes back to.
+inline constexpr std::string_view kUndoMark =
+    "\x03"
+    "UNDO M ";
+
 // ERASE of the previous selection set: "P" ended by Enter, or after a cancel by a blank.
 inline constexpr std::string_view kErasePrevious = "ERASE P\r\r";
 inline constexpr std::string_view kCancelErasePrevious =
@@ -42,6 +51,17 @@ std::string EraseNearestCommand(const Point3& pick);
 // Brings back what the last ERASE took.
 inline constexpr std::string_view kRestoreErased = "OOPS ";
 
+// MOVE of the previous selection set from base; the host then asks for the destination.
+std::string MovePreviousCommand(const Point3& base);
+// The script that copies the previous selection set from base: COPY asks for the destination
+// once the script has ended, and the file dialogs, off for SCRIPT, are on again meanwhile.
+// Lines end in CR LF.
+std::string CopyPreviousScript(const Point3& base);
+// SCRIPT of a file, typed while the file dialogs are off.
+std::string ScriptCommand(std::string_view path);
+inline constexpr std::string_view kFileDialogsOff = "FILEDIA 0 ";
+inline constexpr std::string_view kFileDialogsOn = "'FILEDIA 1 ";
+
 // BREAK of the object nearest pick between two points.
 std::string BreakCommand(const Point3& pick, const Point3& first, const Point3& second);
 
@@ -55,8 +75,9 @@ std::string CurrentLayerCommand(std::string_view layer);
 
 // What an export writes into the file: the previous selection set, or the last object drawn.
 // kStandard answers the prompts with Enter after "P"; the junction check of line drawing
-// cancels first and answers with blanks, as does the export of the last object.
-enum class ExportForm { kStandard, kJunctionCheck, kLastObject };
+// cancels first and answers with blanks, as does the export of the last object. The block move
+// and copy export one object of the previous set or the last object without a cancel first.
+enum class ExportForm { kStandard, kJunctionCheck, kLastObject, kMovedBlock, kCopiedBlock };
 
 // DXFOUT of a selection into path, as R2000 with 16 decimals, the file dialogs off around it.
 std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form);

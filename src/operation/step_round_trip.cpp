@@ -55,11 +55,13 @@ bool InsertArrived(HostLink& host, std::string_view path) {
     return true;
 }
 
-void RestartSingleSelection(OpContext& op, State state) {
+void RestartSingleSelection(OpContext& op, State state) { RestartSelection(op, state, kSelectSingle); }
+
+void RestartSelection(OpContext& op, State state, std::string_view selection) {
     op.host.SendCommand("\x03SNAPMODE 0 ");
     int snapMode = 0;
     if (TryParseInt(op.SavedSnapMode, snapMode)) op.RememberRestore("SNAPMODE", "SNAPMODE " + op.SavedSnapMode + "\r");
-    op.host.SendCommand("SELECT SINGLE ");
+    op.host.SendCommand(selection);
     op.OpState = state;
     op.Timer1.enabled = true;
 }

@@ -42,5 +42,7 @@ bool TakeFinishedPick(OpContext& op);
 // "\x03SNAPMODE 0 " and "SELECT SINGLE ": the next pick of a one-object-at-a-time tool in
 // `state`, with Timer1 running.
 void RestartSingleSelection(OpContext& op, State state);
+// The same with another selection command.
+void RestartSelection(OpContext& op, State state, std::string_view selection);
 
 }  // namespace kv

@@ -75,14 +75,14 @@ TEST_F(EngineTest, EveryOperationStartsWithItsFirstCommands) {
 // button run.
 TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     vars.snapMode = 1;
-    form.ButtonBMoveClick();
+    form.ButtonLJointClick();
     ASSERT_EQ(vars.snapMode, 0);
     Typed();
     Tick();
     EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
     EXPECT_EQ(Op(), "0/0 off -");
 
-    form.ButtonBEraseClick();
+    form.ButtonLJointClick();
     form.ButtonDrawClick();
     EXPECT_EQ(form.op.LastOp, QueueCode::kDrawLine);
     Tick();

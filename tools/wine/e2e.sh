@@ -28,7 +28,8 @@ stories=(
     draw_line_cancel undo_to_mark block_figures_unchecked line_draw_bad_numbers
     queue_other_button block_trim_circle block_trim_filters block_trim_insert_fails block_trim_messages
     line_trim line_cut_junctions line_draw_junction_marks line_draw_merge_collinear line_draw_stale_marks
-    junction_tool junction_block_pick demo_small_circuit half_width_host_block_trim
+    junction_tool junction_block_pick block_erase_join_wire block_move_along_wire block_move_cancel
+    block_copy_onto_wire demo_small_circuit half_width_host_block_trim
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
