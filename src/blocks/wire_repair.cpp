@@ -1,6 +1,6 @@
 #include "blocks/wire_repair.h"
 
-#include "blocks/collinear_join.h"
+#include "wires/collinear_join.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/line_edits.h"
 #include "dxf/read_blocks.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "blocks/collinear_join.h"
+#include "wires/collinear_join.h"
 
 namespace kv {
 namespace {

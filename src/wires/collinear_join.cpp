@@ -1,4 +1,4 @@
-#include "blocks/collinear_join.h"
+#include "wires/collinear_join.h"
 
 #include <optional>
 
