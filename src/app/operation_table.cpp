@@ -57,7 +57,7 @@ constexpr std::array<Operation, 16> kOperations{{
      &F::ButtonBEraseClick},
     {Q::kEraseLine, "Erase Line", kLineCutState, kSnapModeSwitchedOff, kSelectSingle, "", {"LE"}, &F::ButtonLpickClick},
     {Q::kJunctionMark, "IMark", kJunctionPointState, kDimScaleAndLayer, "\x03ID ", "", {"IM"}, &F::ButtonKpMarkClick},
-    {Q::kStretch, "Stretch C", kStretchState, kNothing, "STRETCH C\r", "", {"CS"}, &F::ButtonCStretchClick},
+    {Q::kStretch, "Stretch C", kStretchState, kNothing, kStretchCrossing, "", {"CS"}, &F::ButtonCStretchClick},
     // Never queued: it takes over from whatever runs, and its handler does all the work.
     {Q::kNone, "", kIdle, kNothing, "", "", {"UN"}, &F::SpeedButtonUndoClick},
     {Q::kJointLine,

@@ -18,7 +18,9 @@
 #include "wires/junction_tool_step.h"
 #include "wires/line_cut_step.h"
 #include "wires/line_draw_step.h"
+#include "wires/line_joint_step.h"
 #include "wires/line_trim_step.h"
+#include "wires/stretch_step.h"
 #include "wires/wire_states.h"
 
 namespace kv {
@@ -56,6 +58,8 @@ void JunctionBlockPick(F& f) {
     if (!choice->EditKpRad.empty()) f.main.EditKpRad.text = choice->EditKpRad;
 }
 
+void Stretch(F& f) { StretchStep(f.op); }
+void LineJoint(F& f) { LineJointStep(f.op); }
 void LineCut(F& f) { LineCutStep(f.op, {f.main.EditKpMark.text, f.main.EditKpRad.text}); }
 void LineTrim(F& f) { LineTrimStep(f.op, {TrimOptions(f), f.main.CheckMin.checked, f.main.EditMin.text}); }
 void BlockTrim(F& f) { BlockTrimStep(f.op, TrimOptions(f)); }
@@ -92,7 +96,7 @@ void NotBuilt(F& f) { f.op.AbandonOperation(); }
 constexpr auto kSteps = std::to_array<Step>({
     {kJunctionPointState, JunctionPoint},
     {kJunctionToggleState, JunctionToggle},
-    {kStretchState, NotBuilt},
+    {kStretchState, Stretch},
     {kDrawLineState, SegmentWait<kDrawLineSegmentState>},
     {kDrawLineSegmentState, LineDrawSegment},
     {kDrawLineNState, SegmentWait<kDrawLineNSegmentState>},
@@ -100,7 +104,7 @@ constexpr auto kSteps = std::to_array<Step>({
     {kLineCutState, LineCut},
     {kLineTrimState, LineTrim},
     {kJunctionBlockPickState, JunctionBlockPick},
-    {kLineJointState, NotBuilt},
+    {kLineJointState, LineJoint},
     {kTwistState, SegmentWait<kTwistSegmentState>},
     {kTwistSegmentState, NotBuilt},
     {kShieldState, SegmentWait<kShieldSegmentState>},

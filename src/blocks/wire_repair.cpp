@@ -1,14 +1,10 @@
 #include "blocks/wire_repair.h"
 
-#include "wires/collinear_join.h"
-#include "dxf/dxf_writer.h"
-#include "dxf/line_edits.h"
 #include "dxf/read_blocks.h"
-#include "dxf/read_entities.h"
 #include "geometry/block_extents.h"
 #include "hostlink/host_commands.h"
-#include "operation/round_trip_pass.h"
 #include "operation/step_round_trip.h"
+#include "wires/line_joint_step.h"
 
 namespace kv {
 
@@ -27,15 +23,7 @@ void AskForNextBlock(OpContext& op, State state, const BlockToolOptions& options
 void RejoinWiresAcross(OpContext& op, const FenceCorners& outline) {
     op.host.SendCommand(ClosedFenceCommand(outline));
     if (op.host.SelectionCount() <= 0) return;
-    std::vector<TLineEnt> lines;
-    const RoundTripResult trip = RunRoundTrip(op, [&lines](DxfBuffer& fenced) -> std::vector<RoundTripFile> {
-        if (ReadLines(fenced, lines) < 1 || JoinCollinearLines(lines) < 1) return {};
-        return {{[&lines, &fenced](Files& files, std::string_view path) {
-            ApplyLineEdits(lines, fenced);
-            return SaveDxfBuffer(files, path, fenced);
-        }}};
-    });
-    if (trip == RoundTripResult::kInserted) op.host.SendCommand(kCancelErasePrevious);
+    JoinSelectedLines(op);
 }
 
 }  // namespace kv

@@ -30,6 +30,9 @@ std::string SquareWindowCommand(const Point3& p, double r);
 inline constexpr std::string_view kSelectSingle = "SELECT SINGLE ";
 inline constexpr std::string_view kSelectMany = "SELECT ";
 
+// STRETCH with a crossing window; the host then asks for the window's corners.
+inline constexpr std::string_view kStretchCrossing = "STRETCH C\r";
+
 // The mark UNDO B goes back to.
 inline constexpr std::string_view kUndoMark =
     "\x03"

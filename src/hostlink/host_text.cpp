@@ -34,6 +34,10 @@ bool IsCommandPrompt(std::string_view prompt) {
     return prompt == kCommandPromptHalfWidth || prompt == kCommandPromptFullWidth;
 }
 
+bool IsSelectObjectsPrompt(std::string_view prompt) {
+    return prompt == kSelectObjectsPromptHalfWidth || prompt == kSelectObjectsPromptFullWidth;
+}
+
 std::string TextBetween(std::string_view left, std::string_view right, std::string_view text) {
     if (left.empty() || right.empty() || text.find(left) == std::string_view::npos) return {};
     // Cut through every occurrence in turn: overlapping markers ("<<<") end up

@@ -16,6 +16,12 @@ inline constexpr std::string_view kCommandPromptFullWidth = "コマンド: ";
 
 bool IsCommandPrompt(std::string_view prompt);
 
+// The host asks for more objects of a selection (both widths).
+inline constexpr std::string_view kSelectObjectsPromptHalfWidth = "ｵﾌﾞｼﾞｪｸﾄを選択: ";
+inline constexpr std::string_view kSelectObjectsPromptFullWidth = "オブジェクトを選択: ";
+
+bool IsSelectObjectsPrompt(std::string_view prompt);
+
 // Trimmed text between the last `left` and the first `right` after it; empty when
 // either is missing or nothing stands between them.
 std::string TextBetween(std::string_view left, std::string_view right, std::string_view text);

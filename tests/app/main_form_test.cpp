@@ -2,6 +2,7 @@
 
 #include "base/strings.h"
 #include "blocks/block_states.h"
+#include "polyline/polyline_states.h"
 #include "support/engine_fixture.h"
 #include "text/text_states.h"
 #include "wires/wire_states.h"
@@ -75,7 +76,9 @@ TEST_F(EngineTest, EveryOperationStartsWithItsFirstCommands) {
 // button run.
 TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     vars.snapMode = 1;
+    // A tool still to come stands in for a state the joint's start leads into.
     form.ButtonLJointClick();
+    form.op.OpState = kAngledPolylineState;
     ASSERT_EQ(vars.snapMode, 0);
     Typed();
     Tick();
@@ -83,6 +86,7 @@ TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     EXPECT_EQ(Op(), "0/0 off -");
 
     form.ButtonLJointClick();
+    form.op.OpState = kAngledPolylineState;
     form.ButtonDrawClick();
     EXPECT_EQ(form.op.LastOp, QueueCode::kDrawLine);
     Tick();
