@@ -16,12 +16,10 @@ using F = TFormKvaneMain;
 using Q = QueueCode;
 using enum SavedValues;
 
-constexpr std::string_view kLine = "LINE ";
-
 // Queue code, caption, first state, host values saved, first command (and with CheckSelect),
 // keyword, button.
 constexpr std::array<Operation, 16> kOperations{{
-    {Q::kDrawLine, "Draw Line", kDrawLineState, kSnapMode, kLine, "", {"LD.", true}, &F::ButtonDrawClick},
+    {Q::kDrawLine, "Draw Line", kDrawLineState, kSnapMode, kStartLine, "", {"LD.", true}, &F::ButtonDrawClick},
     {Q::kTrimLine, "Trim Line", kLineTrimState, kSnapModeSwitchedOff, kSelectSingle, "", {"LT"}, &F::ButtonSelectClick},
     {Q::kTrimBlock,
      "Trim Block",
@@ -68,9 +66,9 @@ constexpr std::array<Operation, 16> kOperations{{
      "",
      {"LJ"},
      &F::ButtonLJointClick},
-    {Q::kDrawLineN, "Draw Line", kDrawLineNState, kSnapMode, kLine, "", {"LDN"}, &F::ButtonLdrawNClick},
-    {Q::kTwist, "to TwistWire", kTwistState, kNothing, kLine, "", {"TW"}, &F::ButtonTWClick},
-    {Q::kShield, "Draw SealedWire", kShieldState, kNothing, kLine, "", {"SW"}, &F::ButtonSealedClick},
+    {Q::kDrawLineN, "Draw Line", kDrawLineNState, kSnapMode, kStartLine, "", {"LDN"}, &F::ButtonLdrawNClick},
+    {Q::kTwist, "to TwistWire", kTwistState, kNothing, kStartLine, "", {"TW"}, &F::ButtonTWClick},
+    {Q::kShield, "Draw SealedWire", kShieldState, kNothing, kStartLine, "", {"SW"}, &F::ButtonSealedClick},
     // The wire-number operation queued again restarts without its dialog.
     {Q::kWireNumberAtPoint, "", kWireNumberPointState, kDimScale, "\x03ID ", "", {}, nullptr},
     {Q::kWireNumberAlongLine, "", kWireNumberLineState, kDimScale, "\x03LINE ", "", {}, nullptr},

@@ -14,6 +14,7 @@
 #include "operation/segment_wait.h"
 #include "polyline/polyline_states.h"
 #include "text/text_states.h"
+#include "wires/cable_mark_step.h"
 #include "wires/junction_block.h"
 #include "wires/junction_tool_step.h"
 #include "wires/line_cut_step.h"
@@ -80,6 +81,11 @@ void BlockDragDone(F& f) {
     BlockDragDoneStep(f.op, drag, f.blockDrag, BlockToolOptionsOf(f));
 }
 
+template <CableMark mark>
+void CableMarkAt(F& f) {
+    CableMarkStep(f.op, mark);
+}
+
 template <State segment>
 void SegmentWait(F& f) {
     WaitForSegmentStep(f.op, segment);
@@ -106,9 +112,9 @@ constexpr auto kSteps = std::to_array<Step>({
     {kJunctionBlockPickState, JunctionBlockPick},
     {kLineJointState, LineJoint},
     {kTwistState, SegmentWait<kTwistSegmentState>},
-    {kTwistSegmentState, NotBuilt},
+    {kTwistSegmentState, CableMarkAt<CableMark::kTwist>},
     {kShieldState, SegmentWait<kShieldSegmentState>},
-    {kShieldSegmentState, NotBuilt},
+    {kShieldSegmentState, CableMarkAt<CableMark::kShield>},
 
     {kLayerPickState, LayerPick},
     {kPictureCaptureState, PictureCapture},

@@ -11,6 +11,10 @@ std::string FenceAlongCommand(const Point3& from, const Point3& to) {
     return "SELECT F " + PointArg(from) + " " + PointArg(to) + "\r\r\r\x03";
 }
 
+std::string LineCommand(const Point3& from, const Point3& to) {
+    return "\x03LINE " + PointArg(from) + "\r" + PointArg(to) + "\r\r";
+}
+
 std::string ClosedFenceCommand(std::span<const Point3> corners) {
     std::string command = "SELECT F ";
     for (const Point3& corner : corners) command += PointArg(corner) + "\r";
@@ -83,6 +87,8 @@ std::string InsertFileCommand(std::string_view path) {
 
 std::string MakeLayerCommand(std::string_view layer) { return "-LAYER M " + std::string(layer) + "\r\r"; }
 
-std::string CurrentLayerCommand(std::string_view layer) { return std::string(kCurrentLayerVariable) + " " + std::string(layer) + "\r"; }
+std::string CurrentLayerCommand(std::string_view layer) {
+    return std::string(kCurrentLayerVariable) + " " + std::string(layer) + "\r";
+}
 
 }  // namespace kv

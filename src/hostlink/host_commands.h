@@ -17,6 +17,10 @@ std::string PointArg(const Point3& p);
 
 // A fence along a segment; the cancel after it leaves the host at its command prompt.
 std::string FenceAlongCommand(const Point3& from, const Point3& to);
+// LINE, waiting for the user's points.
+inline constexpr std::string_view kStartLine = "LINE ";
+// A LINE of one segment, ended at once.
+std::string LineCommand(const Point3& from, const Point3& to);
 // A fence round a closed outline: each corner, then the first again, answered by Enter.
 std::string ClosedFenceCommand(std::span<const Point3> corners);
 // The closed fence round the square of half side r about p.

@@ -9,6 +9,7 @@
 #include "dxf/read_tables.h"
 #include "dxf/round_trip.h"
 #include "hostlink/host_commands.h"
+#include "wires/drawn_segment.h"
 #include "wires/junction_check.h"
 #include "wires/line_merge.h"
 #include "geometry/symbol_shapes.h"
@@ -31,16 +32,6 @@ struct Segment {
 
     void Send(std::string_view command) { op.host.SendCommand(command); }
 };
-
-// The last object (the drawn segment) is exported and erased: it comes back written by the
-// palette, or by OOPS when that fails. False when no export came back.
-bool ExportAndEraseDrawn(Segment& s, DxfBuffer& buffer) {
-    s.ports.files.Delete(s.ports.scratchPath);
-    for (const std::string& command : DxfOutCommands(s.ports.scratchPath, ExportForm::kLastObject)) s.Send(command);
-    s.Send(kEraseLast);
-    s.op.SetUndoMark();
-    return LoadExport(s.ports.files, s.ports.scratchPath, buffer);
-}
 
 // Erases the marks in the square round p; anything else there keeps them all.
 void EraseMarksAround(Segment& s, const Point3& p, double range) {
@@ -138,7 +129,7 @@ void MarkJunctions(Segment& s, bool everyJunction) {
 // False when the line tool has to stop: the drawn segment could not be exported.
 bool ProcessSegment(Segment& s, bool everyJunction) {
     DxfBuffer buffer;
-    if (!ExportAndEraseDrawn(s, buffer)) {
+    if (!ExportAndEraseLastDrawn(s.op, buffer)) {
         s.Send(kRestoreErased);
         return false;
     }

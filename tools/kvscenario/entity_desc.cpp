@@ -10,9 +10,10 @@ namespace kv::scenario {
 namespace {
 
 constexpr std::pair<std::string_view, sim::EntityKind> kKinds[] = {
-    {"line", sim::EntityKind::Line},        {"arc", sim::EntityKind::Arc},       {"circle", sim::EntityKind::Circle},
-    {"pline", sim::EntityKind::LwPolyline}, {"insert", sim::EntityKind::Insert}, {"text", sim::EntityKind::Text},
-    {"solid", sim::EntityKind::Solid},
+    {"line", sim::EntityKind::Line},     {"arc", sim::EntityKind::Arc},
+    {"circle", sim::EntityKind::Circle}, {"pline", sim::EntityKind::LwPolyline},
+    {"insert", sim::EntityKind::Insert}, {"text", sim::EntityKind::Text},
+    {"solid", sim::EntityKind::Solid},   {"polyline", sim::EntityKind::Polyline},
 };
 
 bool Near(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
@@ -51,6 +52,7 @@ void ParseGeometry(EntityDesc& desc, Args& args) {
         desc.radius = args.RealOption("r");
         break;
     case sim::EntityKind::LwPolyline:
+    case sim::EntityKind::Polyline:
         while (args.NextIsPoint()) desc.points.push_back(args.Point("vertex"));
         if (desc.points.size() < 2) args.Error("a pline needs at least two vertices");
         desc.bulges = args.RealListOption("bulges");
@@ -81,7 +83,6 @@ void ParseGeometry(EntityDesc& desc, Args& args) {
         while (args.NextIsPoint()) desc.points.push_back(args.Point("corner"));
         if (desc.points.size() < 3 || desc.points.size() > 4) args.Error("a solid has three or four corners");
         break;
-    case sim::EntityKind::Polyline: break;
     }
 }
 
@@ -185,7 +186,17 @@ bool GeometryMatches(const EntityDesc& s, const sim::Entity& e, double tol) {
             if (!Near(g.corners[i], s.points[std::min(i, s.points.size() - 1)], tol)) return false;
         return true;
     }
-    case sim::EntityKind::Polyline: break;
+    case sim::EntityKind::Polyline: {
+        const auto& g = std::get<sim::PolylineGeom>(e.geom);
+        if (g.vertices.size() != s.points.size()) return false;
+        if (s.closed && *s.closed != g.closed) return false;
+        for (std::size_t i = 0; i < g.vertices.size(); ++i) {
+            if (!Near(g.vertices[i].point.x, s.points[i].x, tol) || !Near(g.vertices[i].point.y, s.points[i].y, tol))
+                return false;
+            if (s.bulges && !Near(g.vertices[i].bulge, i < s.bulges->size() ? (*s.bulges)[i] : 0, tol)) return false;
+        }
+        return true;
+    }
     }
     return false;
 }
@@ -254,6 +265,10 @@ std::string Describe(const sim::Entity& e) {
                 for (const Point3& p : g.corners) text += " " + PointText(p);
             } else if constexpr (std::is_same_v<G, sim::PolylineGeom>) {
                 for (const sim::PolyVertex& v : g.vertices) text += " " + PointText(v.point);
+                if (g.closed) text += " closed";
+                text += " bulges=";
+                for (std::size_t i = 0; i < g.vertices.size(); ++i)
+                    text += (i == 0 ? "" : ",") + FormatReal(g.vertices[i].bulge);
             }
         },
         e.geom);

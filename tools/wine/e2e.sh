@@ -30,6 +30,7 @@ stories=(
     line_trim line_cut_junctions line_draw_junction_marks line_draw_merge_collinear line_draw_stale_marks
     junction_tool junction_block_pick block_erase_join_wire block_move_along_wire block_move_cancel
     block_copy_onto_wire demo_small_circuit half_width_host_block_trim
+    line_joint_pieces stretch_repeat twist_two_wires shield_three_wires
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
