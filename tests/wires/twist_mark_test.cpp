@@ -91,20 +91,5 @@ TEST(TwistDetourTest, ArcsTouchApexAndWireAndLegsLeanFifteenDegrees) {
     }
 }
 
-TEST(TwistItemsTest, TwoDetoursOfSevenEntitiesEachInTheirWiresLook) {
-    TLineEnt w1 = WireOf({0, 0}, {100, 0});
-    w1.Layer = "PAIR";
-    TLineEnt w2 = WireOf({0, 10}, {100, 10});
-    w2.Layer = "OTHER";
-    const std::vector<std::string> items = TwistItems(WireOf({50, -5}, {50, 15}), w1, w2);
-    std::vector<std::string> layers;
-    for (size_t i = 0; i < items.size(); ++i)
-        if (items[i].rfind("  0\r\n", 0) == 0) layers.push_back(items[i + 1]);
-    std::vector<std::string> expected(7, "  8\r\nOTHER");
-    expected.resize(14, "  8\r\nPAIR");
-    EXPECT_EQ(layers, expected);
-    EXPECT_TRUE(TwistItems(WireOf({0, 5}, {100, 5}), w1, w2).empty());
-}
-
 }  // namespace
 }  // namespace kv
