@@ -1,6 +1,7 @@
 #include "dxf/dxf_buffer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -11,7 +12,7 @@
 
 #include "base/encoding.h"
 #include "base/number_text.h"
-#include "dxf/huge_pages.h"
+#include "platform/huge_pages.h"
 
 namespace kv {
 
@@ -24,37 +25,60 @@ constexpr size_t kMaxTextBytes = 0x7FFFFFFFu;
 
 fs::path FsPath(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
-// Exports are nearly always pure ASCII; checking eight bytes at a time keeps the
-// code-page conversion off the common path.
-bool IsAscii(std::string_view s) {
-    constexpr uint64_t kHighBits = 0x8080808080808080ull;
-    size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+bool IsAscii(const char* p, const char* end) {
+    for (; end - p >= 8; p += 8) {
         uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
+        std::memcpy(&word, p, 8);
         if (word & kHighBits) return false;
     }
-    for (; i < s.size(); ++i)
-        if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
+    for (; p < end; ++p)
+        if (static_cast<unsigned char>(*p) >= 0x80) return false;
     return true;
 }
 
-// Counts the "\n" bytes eight at a time: the per-byte loop costs more than the rest of the load.
-size_t CountLineBreaks(std::string_view s) {
+struct TextCensus {
+    size_t lineBreaks = 0;
+    bool ascii = true;  // exports nearly always are: the code page then costs nothing
+};
+
+// Counts the "\n" bytes and looks for bytes outside ASCII, eight bytes at a time: a per-byte loop
+// costs more than the rest of the load.
+TextCensus TakeCensus(const char* p, const char* end) {
     constexpr uint64_t kOnes = 0x0101010101010101ull;
     constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    size_t count = 0;
-    size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
+    TextCensus census;
+    uint64_t high = 0;
+    for (; end - p >= 8; p += 8) {
         uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
+        std::memcpy(&word, p, 8);
+        high |= word;
         const uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a line break was
         // Exact per byte, unlike the cheaper zero-byte test that may flag the byte after a zero.
         const uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7);
-        count += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
+        census.lineBreaks += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
     }
-    for (; i < s.size(); ++i) count += s[i] == '\n';
-    return count;
+    for (; p < end; ++p) {
+        high |= static_cast<unsigned char>(*p);
+        census.lineBreaks += *p == '\n';
+    }
+    census.ascii = (high & kHighBits) == 0;
+    return census;
+}
+
+// The line from `from` up to its "\n" at `lineEnd` without one CR before it.
+std::string_view LineText(const char* from, const char* lineEnd) {
+    size_t length = static_cast<size_t>(lineEnd - from);
+    if (length > 0 && from[length - 1] == '\r') --length;
+    return std::string_view(from, length);
+}
+
+// Stores a line and its "\n" at `to`, which may overlap the line's old place before it.
+char* StoreLine(char* to, std::string_view line) {
+    std::memmove(to, line.data(), line.size());
+    to[line.size()] = '\n';
+    return to + line.size() + 1;
 }
 
 // Plain decimals ("-12.5", "3", up to 16 digits as exports write coordinates) computed directly:
@@ -130,79 +154,80 @@ std::vector<LineRange> SortedClippedRanges(const std::vector<LineRange>& ranges,
     return merged;
 }
 
-bool ReadWholeFile(const fs::path& path, std::string& out, std::string& error) {
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) {
-        error = "cannot read '" + path.string() + "': " + ec.message();
-        return false;
-    }
-    if (size >= kMaxTextBytes) {
-        error = "cannot read '" + path.string() + "': file is 2 GiB or larger";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open '" + path.string() + "'";
-        return false;
-    }
-    out.reserve(static_cast<size_t>(size) + 1);  // room for the final line break
-    AdviseHugePages(out.data(), out.capacity());
-    out.resize(static_cast<size_t>(size));
-    in.read(out.data(), static_cast<std::streamsize>(out.size()));
-    if (in.gcount() != static_cast<std::streamsize>(out.size())) {
-        error = "cannot read '" + path.string() + "': short read";
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
-bool DxfBuffer::LoadFile(std::string_view path, std::string* error) {
+void DxfBuffer::LoadAnsi(ByteBlock bytes) {
+    if (bytes.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
     Clear();
-    std::string bytes;
-    std::string why;
-    if (!ReadWholeFile(FsPath(path), bytes, why)) {
-        if (error) *error = why;
-        return false;
+    data_ = std::move(bytes);
+    if (data_.empty()) return;
+    if (data_.data()[data_.size() - 1] != '\n') {
+        data_.Resize(data_.size() + 1);
+        data_.data()[data_.size() - 1] = '\n';
     }
-    if (!IsAscii(bytes)) bytes = AnsiToUtf8(bytes);
-    if (bytes.size() >= kMaxTextBytes) {
-        if (error) *error = std::string("cannot read '").append(path).append("': file is 2 GiB or larger");
-        return false;
-    }
-    Load(std::move(bytes));
-    return true;
+    IndexPairs(true);
 }
 
-void DxfBuffer::Load(std::string text) {
+void DxfBuffer::Load(std::string_view text) {
     if (text.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
     Clear();
-    data_ = std::move(text);
-    if (data_.empty()) return;
-    if (data_.back() != '\n') data_.push_back('\n');
-    IndexPairs();
+    if (text.empty()) return;
+    const bool ends = text.back() == '\n';
+    data_ = ByteBlock(text.size() + (ends ? 0 : 1));
+    std::memcpy(data_.data(), text.data(), text.size());
+    if (!ends) data_.data()[text.size()] = '\n';
+    IndexPairs(false);
 }
 
-void DxfBuffer::IndexPairs() {
-    const char* text = data_.data();
-    const char* end = text + data_.size();
-    lineCount_ = CountLineBreaks(data_);
+// The stored form is never longer than the text it comes from, so it is written over that text
+// as the pass goes: one block, no copy. A pair converted from the code page may grow; it is
+// stored in place when the lines dropped before it left room, else in the side table.
+void DxfBuffer::IndexPairs(bool ansi) {
+    char* const text = data_.data();
+    const char* const end = text + data_.size();
+    const TextCensus census = TakeCensus(text, end);
+    const bool convert = ansi && !census.ascii;
+    lineCount_ = census.lineBreaks;
     const size_t pairs = (lineCount_ + 1) / 2;
-    pairStarts_.reserve(pairs);
-    AdviseHugePages(pairStarts_.data(), pairStarts_.capacity() * sizeof(uint32_t));
-    pairStarts_.resize(pairs);
-    codes_.reserve(pairs);
-    AdviseHugePages(codes_.data(), codes_.capacity());
-    codes_.resize(pairs);
-    const char* p = text;
-    for (size_t i = 0; i < pairs; ++i) {
-        pairStarts_[i] = static_cast<uint32_t>(p - text);
-        p = ScanCodeLine(p, codes_[i]) + 1;
-        if (p == end) break;  // an odd last line has no value line
-        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p))) + 1;
+    ReserveRecords(pairStarts_, pairs);
+    ReserveRecords(codes_, pairs);
+    codeKept_.assign((pairs + 63) / 64, 0);
+    char* to = text;
+    const char* from = text;
+    for (size_t pair = 0; pair < pairs; ++pair) {
+        uint8_t code = kOtherCode;
+        bool aligned = false;
+        const char* codeEnd = ScanCodeLine(from, code, aligned);
+        const bool hasValue = codeEnd + 1 != end;
+        const char* valueEnd =
+            hasValue ? static_cast<const char*>(std::memchr(codeEnd + 1, '\n', static_cast<size_t>(end - codeEnd - 1)))
+                     : codeEnd;
+        std::string_view codeLine = LineText(from, codeEnd);
+        std::string_view value = hasValue ? LineText(codeEnd + 1, valueEnd) : std::string_view();
+        codes_.push_back(code);
+        std::string convertedCode, convertedValue;
+        if (convert && !IsAscii(from, valueEnd)) {
+            convertedCode = AnsiToUtf8(codeLine);
+            convertedValue = AnsiToUtf8(value);
+            codeLine = convertedCode;
+            value = convertedValue;
+            const size_t room = static_cast<size_t>(valueEnd + 1 - to);
+            if ((aligned ? 0 : codeLine.size() + 1) + value.size() + 1 > room) {
+                edited_.push_back({convertedCode, convertedValue});
+                pairStarts_.push_back(kEditedFlag | static_cast<uint32_t>(edited_.size() - 1));
+                from = valueEnd + 1;
+                continue;
+            }
+        }
+        if (!aligned) {
+            to = StoreLine(to, codeLine);
+            codeKept_[pair / 64] |= uint64_t{1} << (pair % 64);
+        }
+        pairStarts_.push_back(static_cast<uint32_t>(to - text));
+        if (hasValue) to = StoreLine(to, value);
+        from = valueEnd + 1;
     }
+    data_.Resize(static_cast<size_t>(to - text));
 }
 
 std::string DxfBuffer::Text() const {
@@ -217,7 +242,7 @@ std::string DxfBuffer::Text() const {
 
 bool DxfBuffer::SaveFile(std::string_view path) const {
     std::string text = Text();
-    if (!IsAscii(text)) text = Utf8ToAnsi(text);
+    if (!IsAscii(text.data(), text.data() + text.size())) text = Utf8ToAnsi(text);
     std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -226,9 +251,10 @@ bool DxfBuffer::SaveFile(std::string_view path) const {
 }
 
 void DxfBuffer::Clear() {
-    data_ = std::string();
+    data_ = ByteBlock();
     pairStarts_ = std::vector<uint32_t>();
     codes_ = std::vector<uint8_t>();
+    codeKept_ = std::vector<uint64_t>();
     lineCount_ = 0;
     edited_.clear();
 }
@@ -239,6 +265,28 @@ void DxfBuffer::ThrowConversionError(size_t pair, const std::string& message) co
 }
 
 void DxfBuffer::ThrowPastEnd(size_t i) { throw std::out_of_range("DXF line " + std::to_string(i) + " past the end"); }
+
+std::string_view DxfBuffer::AlignedCodeLine(uint8_t code) {
+    using Column = std::array<char, 3>;
+    static constexpr std::array<Column, kOtherCode> kLines = [] {
+        std::array<Column, kOtherCode> lines{};
+        for (int c = 0; c < kOtherCode; ++c) {
+            const auto digit = [](int d) { return static_cast<char>('0' + d); };
+            lines[c] = {c >= 100 ? digit(c / 100) : ' ', c >= 10 ? digit(c / 10 % 10) : ' ', digit(c % 10)};
+        }
+        return lines;
+    }();
+    return std::string_view(kLines[code].data(), 3);
+}
+
+// A kept code line ends just before its value line.
+std::string_view DxfBuffer::KeptCodeLine(uint32_t valueStart) const {
+    const char* text = data_.data();
+    const char* end = text + valueStart - 1;
+    const char* p = end;
+    while (p > text && p[-1] != '\n') --p;
+    return std::string_view(p, static_cast<size_t>(end - p));
+}
 
 std::string_view DxfBuffer::EditedLine(size_t i) const {
     const EditedPair& p = edited_[pairStarts_[i / 2] & ~kEditedFlag];
@@ -270,10 +318,7 @@ void DxfBuffer::EraseLineRanges(const std::vector<LineRange>& ranges) {
     }
     size_t out = 0;
     size_t in = 0;
-    const auto keep = [&] {
-        pairStarts_[out] = pairStarts_[in];
-        codes_[out++] = codes_[in];
-    };
+    const auto keep = [&] { KeepPair(in, out++); };
     for (const LineRange& r : sorted) {
         for (; in < r.first / 2; ++in) keep();
         in = (r.first + r.count + 1) / 2;
@@ -282,6 +327,14 @@ void DxfBuffer::EraseLineRanges(const std::vector<LineRange>& ranges) {
     for (; in < pairStarts_.size(); ++in) keep();
     pairStarts_.resize(out);
     codes_.resize(out);
+    codeKept_.resize((out + 63) / 64);
+}
+
+void DxfBuffer::KeepPair(size_t from, size_t to) {
+    pairStarts_[to] = pairStarts_[from];
+    codes_[to] = codes_[from];
+    const uint64_t bit = uint64_t{1} << (to % 64);
+    codeKept_[to / 64] = CodeKept(from) ? codeKept_[to / 64] | bit : codeKept_[to / 64] & ~bit;
 }
 
 void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
@@ -297,7 +350,7 @@ void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
         text += Line(i);
         text += '\n';
     }
-    Load(std::move(text));
+    Load(text);
 }
 
 int DxfBuffer::ParseGroupCode(std::string_view t) {
@@ -334,8 +387,11 @@ const char* DxfBuffer::ScanAlignedCode(const char* p, uint8_t& code) {
 }
 
 // CodeByte of the line at `p`, read in the one pass that finds the line's end, which it returns.
-const char* DxfBuffer::ScanCodeLine(const char* p, uint8_t& code) {
-    if (const char* end = ScanAlignedCode(p, code)) return end;
+const char* DxfBuffer::ScanCodeLine(const char* p, uint8_t& code, bool& aligned) {
+    if (const char* end = ScanAlignedCode(p, code)) {
+        aligned = code != kOtherCode;
+        return end;
+    }
     constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
     while (blank(*p)) ++p;
@@ -377,8 +433,6 @@ bool DxfBuffer::PlainRealValue(size_t pair, double& out) const {
     if (start & kEditedFlag) return false;
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
     const char* p = data_.data() + start;
-    while (*p != '\n') ++p;  // the code line
-    ++p;
     while (blank(*p)) ++p;
     p = ScanPlainDecimal(p, out);
     if (!p) return false;

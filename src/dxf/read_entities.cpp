@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "dxf/entity_walk.h"
-#include "dxf/huge_pages.h"
+#include "platform/huge_pages.h"
 #include "dxf/linetype_names.h"
 #include "dxf/pair_fields.h"
 

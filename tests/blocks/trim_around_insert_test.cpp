@@ -7,6 +7,8 @@
 #include "support/fake_ports.h"
 #include "support/cut_fixtures.h"
 #include "blocks/trim_around_insert.h"
+#include "dxf/round_trip.h"
+#include "platform/native_files.h"
 
 namespace kv {
 namespace {
@@ -130,8 +132,9 @@ TEST_F(TrimPass, AFailedWriteLeavesTheOriginalWiresInPlace) {
 
 TEST_F(TrimPass, LibraryResistorTurnedUpright) {
     if (!LibraryInstalled()) GTEST_SKIP() << "symbol library not installed";
+    NativeFiles files;
     DxfBuffer symbol;
-    ASSERT_TRUE(symbol.LoadFile(LibrarySymbolPath("resistor/r1.dxf")));
+    ASSERT_TRUE(LoadExport(files, LibrarySymbolPath("resistor/r1.dxf"), symbol));
     host.drawing = {WireOf({200, 50}, {200, 200}, "B1"), WireOf({150, 110}, {250, 110}, "B2"),
                     WireOf({150, 130}, {250, 130}, "B3")};
     const TrimPassResult result =

@@ -17,6 +17,8 @@
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
 #include "support/dxf_text.h"
+#include "dxf/round_trip.h"
+#include "platform/native_files.h"
 
 namespace kv {
 namespace {
@@ -160,13 +162,14 @@ std::vector<std::filesystem::path> LibraryFiles(size_t limit) {
 TEST(ReaderAgreement, FastReadersMatchTheReferenceOnLibrarySymbols) {
     const auto files = LibraryFiles(400);
     if (files.empty()) GTEST_SKIP() << "librecad-data is not installed";
+    NativeFiles native;
     for (const auto& path : files) {
         std::ifstream in(path, std::ios::binary);
         std::string text((std::istreambuf_iterator<char>(in)), {});
         if (!std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
             continue;  // the reference reads bytes; the buffer converts the code page
         DxfBuffer b;
-        ASSERT_TRUE(b.LoadFile(path.string()));
+        ASSERT_TRUE(LoadExport(native, path.string(), b));
         ExpectAgreement(b, text, path.string());
     }
 }

@@ -9,7 +9,7 @@
 
 namespace kv {
 
-void AdviseHugePages(const void* p, size_t bytes);
+void AdviseHugePages(void* p, size_t bytes);
 
 // emplace_back that grows the array itself, so that the fresh part is advised before it is touched.
 template <typename T>
