@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -9,6 +10,8 @@
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
+#include <unordered_map>
+#include <utility>
 
 #include "base/encoding.h"
 #include "base/number_text.h"
@@ -38,33 +41,21 @@ bool IsAscii(const char* p, const char* end) {
     return true;
 }
 
-struct TextCensus {
-    size_t lineBreaks = 0;
-    bool ascii = true;  // exports nearly always are: the code page then costs nothing
-};
-
-// Counts the "\n" bytes and looks for bytes outside ASCII, eight bytes at a time: a per-byte loop
-// costs more than the rest of the load.
-TextCensus TakeCensus(const char* p, const char* end) {
+// Counts the "\n" bytes eight at a time: the per-byte loop costs more than the rest of the load.
+size_t CountLineBreaks(const char* p, const char* end) {
     constexpr uint64_t kOnes = 0x0101010101010101ull;
     constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    TextCensus census;
-    uint64_t high = 0;
+    size_t count = 0;
     for (; end - p >= 8; p += 8) {
         uint64_t word;
         std::memcpy(&word, p, 8);
-        high |= word;
         const uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a line break was
         // Exact per byte, unlike the cheaper zero-byte test that may flag the byte after a zero.
         const uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7);
-        census.lineBreaks += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
+        count += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
     }
-    for (; p < end; ++p) {
-        high |= static_cast<unsigned char>(*p);
-        census.lineBreaks += *p == '\n';
-    }
-    census.ascii = (high & kHighBits) == 0;
-    return census;
+    for (; p < end; ++p) count += *p == '\n';
+    return count;
 }
 
 // The line from `from` up to its "\n" at `lineEnd` without one CR before it.
@@ -79,6 +70,57 @@ char* StoreLine(char* to, std::string_view line) {
     std::memmove(to, line.data(), line.size());
     to[line.size()] = '\n';
     return to + line.size() + 1;
+}
+
+struct MovedLine {
+    char* to;          // past the stored "\n"
+    const char* next;  // past the line's "\n" in the text
+    bool ascii;
+};
+
+// Moves the line at `from` down to `to` without one CR before its "\n" and tells whether it holds
+// bytes outside ASCII: the one pass over each value. Eight bytes at a time while a whole word may
+// be written, that is while nothing unread lies within a word above `to` (or `to` is `from`, and
+// the bytes are written back where they are); the text ends with "\n" at `end`.
+MovedLine MoveLine(char* to, const char* from, const char* end) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    const auto gap = from - to;
+    size_t k = 0;
+    uint64_t high = 0;
+    char last = '\0';  // the byte before the word being read
+    if (gap == 0 || gap >= 8) {
+        for (; end - (from + k) >= 8; k += 8) {
+            uint64_t word;
+            std::memcpy(&word, from + k, 8);
+            std::memcpy(to + k, &word, 8);
+            const uint64_t x = word ^ (kOnes * '\n');
+            // The cheap zero-byte test: exact for the lowest zero byte, the first "\n" in the text.
+            const uint64_t breaks = (x - kOnes) & ~x & kHighBits;
+            if (!breaks) {
+                high |= word;
+                last = static_cast<char>(word >> 56);
+                continue;
+            }
+            const int at = std::countr_zero(breaks) / 8;
+            if (at > 0) {
+                high |= word & (~uint64_t{0} >> (64 - 8 * at));
+                last = static_cast<char>(word >> (8 * (at - 1)));
+            }
+            size_t length = k + static_cast<size_t>(at);
+            if (length > 0 && last == '\r') --length;
+            to[length] = '\n';
+            return {to + length + 1, from + k + static_cast<size_t>(at) + 1, (high & kHighBits) == 0};
+        }
+    }
+    // The rest byte by byte; the words already moved may have overwritten the start of the line.
+    const char* lineEnd = static_cast<const char*>(std::memchr(from + k, '\n', static_cast<size_t>(end - from - k)));
+    const bool ascii = (high & kHighBits) == 0 && IsAscii(from + k, lineEnd);
+    const char before = lineEnd > from + k ? lineEnd[-1] : last;
+    size_t length = static_cast<size_t>(lineEnd - from);
+    std::memmove(to + k, from + k, length - k);
+    if (length > 0 && before == '\r') --length;
+    to[length] = '\n';
+    return {to + length + 1, lineEnd + 1, ascii};
 }
 
 // Plain decimals ("-12.5", "3", up to 16 digits as exports write coordinates) computed directly:
@@ -154,6 +196,19 @@ std::vector<LineRange> SortedClippedRanges(const std::vector<LineRange>& ranges,
     return merged;
 }
 
+// Lines ending in "\n", converted from the code page in one call. A conversion that merged or
+// split lines (a lead byte before a break) is redone line by line, so that lines stay lines.
+std::string ConvertLines(const std::string& ansi) {
+    std::string utf8 = AnsiToUtf8(ansi);
+    if (std::count(utf8.begin(), utf8.end(), '\n') == std::count(ansi.begin(), ansi.end(), '\n')) return utf8;
+    utf8.clear();
+    for (size_t start = 0, end; start < ansi.size(); start = end + 1) {
+        end = ansi.find('\n', start);
+        utf8.append(AnsiToUtf8(std::string_view(ansi).substr(start, end - start))).push_back('\n');
+    }
+    return utf8;
+}
+
 }  // namespace
 
 void DxfBuffer::LoadAnsi(ByteBlock bytes) {
@@ -180,54 +235,95 @@ void DxfBuffer::Load(std::string_view text) {
 }
 
 // The stored form is never longer than the text it comes from, so it is written over that text
-// as the pass goes: one block, no copy. A pair converted from the code page may grow; it is
-// stored in place when the lines dropped before it left room, else in the side table.
+// as the pass goes: one block, no copy. Pairs holding code-page bytes are stored as they are and
+// converted after the pass, all in one conversion.
 void DxfBuffer::IndexPairs(bool ansi) {
     char* const text = data_.data();
     const char* const end = text + data_.size();
-    const TextCensus census = TakeCensus(text, end);
-    const bool convert = ansi && !census.ascii;
-    lineCount_ = census.lineBreaks;
+    lineCount_ = CountLineBreaks(text, end);
     const size_t pairs = (lineCount_ + 1) / 2;
     ReserveRecords(pairStarts_, pairs);
     ReserveRecords(codes_, pairs);
     codeKept_.assign((pairs + 63) / 64, 0);
+    std::vector<size_t> foreign;
     char* to = text;
     const char* from = text;
     for (size_t pair = 0; pair < pairs; ++pair) {
         uint8_t code = kOtherCode;
         bool aligned = false;
         const char* codeEnd = ScanCodeLine(from, code, aligned);
-        const bool hasValue = codeEnd + 1 != end;
-        const char* valueEnd =
-            hasValue ? static_cast<const char*>(std::memchr(codeEnd + 1, '\n', static_cast<size_t>(end - codeEnd - 1)))
-                     : codeEnd;
-        std::string_view codeLine = LineText(from, codeEnd);
-        std::string_view value = hasValue ? LineText(codeEnd + 1, valueEnd) : std::string_view();
         codes_.push_back(code);
-        std::string convertedCode, convertedValue;
-        if (convert && !IsAscii(from, valueEnd)) {
-            convertedCode = AnsiToUtf8(codeLine);
-            convertedValue = AnsiToUtf8(value);
-            codeLine = convertedCode;
-            value = convertedValue;
-            const size_t room = static_cast<size_t>(valueEnd + 1 - to);
-            if ((aligned ? 0 : codeLine.size() + 1) + value.size() + 1 > room) {
-                edited_.push_back({convertedCode, convertedValue});
-                pairStarts_.push_back(kEditedFlag | static_cast<uint32_t>(edited_.size() - 1));
-                from = valueEnd + 1;
-                continue;
-            }
-        }
+        bool ascii = true;
         if (!aligned) {
-            to = StoreLine(to, codeLine);
+            const std::string_view line = LineText(from, codeEnd);
+            ascii = IsAscii(line.data(), line.data() + line.size());
+            to = StoreLine(to, line);
             codeKept_[pair / 64] |= uint64_t{1} << (pair % 64);
         }
         pairStarts_.push_back(static_cast<uint32_t>(to - text));
-        if (hasValue) to = StoreLine(to, value);
-        from = valueEnd + 1;
+        from = codeEnd + 1;
+        if (from != end) {
+            const MovedLine value = MoveLine(to, from, end);
+            to = value.to;
+            from = value.next;
+            ascii = ascii && value.ascii;
+        }
+        if (ansi && !ascii) foreign.push_back(pair);
     }
-    data_.Resize(static_cast<size_t>(to - text));
+    data_.Resize(ConvertPairs(foreign, static_cast<size_t>(to - text)));
+}
+
+// The lines of the given pairs converted from the code page and stored after the first `used`
+// bytes of the block, where the pairs then point; returns the bytes used in all. The same layer
+// names and labels come again and again: each distinct line is converted once, and pairs whose
+// code line is not kept share one stored value.
+size_t DxfBuffer::ConvertPairs(const std::vector<size_t>& pairs, size_t used) {
+    if (pairs.empty()) return used;
+    constexpr uint32_t kNone = UINT32_MAX;
+    std::unordered_map<std::string_view, uint32_t> ids;
+    std::string ansi;
+    const auto id = [&](std::string_view line) {
+        const auto [found, added] = ids.emplace(line, static_cast<uint32_t>(ids.size()));
+        if (added) ansi.append(line).push_back('\n');
+        return found->second;
+    };
+    std::vector<std::pair<uint32_t, uint32_t>> lineIds;  // per pair: its code line's, its value's
+    lineIds.reserve(pairs.size());
+    for (size_t pair : pairs) {
+        const uint32_t code = CodeKept(pair) ? id(Line(2 * pair)) : kNone;
+        lineIds.emplace_back(code, 2 * pair + 1 < lineCount_ ? id(Line(2 * pair + 1)) : kNone);
+    }
+    const std::string utf8 = ConvertLines(ansi);
+    std::vector<std::string_view> converted;
+    converted.reserve(ids.size());
+    for (size_t start = 0, end; start < utf8.size(); start = end + 1) {
+        end = utf8.find('\n', start);
+        converted.push_back(std::string_view(utf8).substr(start, end - start));
+    }
+    std::vector<uint32_t> sharedValue(converted.size(), kNone);
+    size_t size = used;
+    for (const auto& [code, value] : lineIds) {
+        if (code != kNone) size += converted[code].size() + 1;
+        if (value != kNone && (code != kNone || sharedValue[value] == kNone)) size += converted[value].size() + 1;
+        if (value != kNone && code == kNone) sharedValue[value] = 0;
+    }
+    if (size >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
+    if (size > data_.size()) data_.Resize(size);
+    std::fill(sharedValue.begin(), sharedValue.end(), kNone);
+    char* const text = data_.data();
+    char* to = text + used;
+    for (size_t k = 0; k < pairs.size(); ++k) {
+        const auto [code, value] = lineIds[k];
+        if (code != kNone) to = StoreLine(to, converted[code]);
+        if (code == kNone && value != kNone && sharedValue[value] != kNone) {
+            pairStarts_[pairs[k]] = sharedValue[value];
+            continue;
+        }
+        pairStarts_[pairs[k]] = static_cast<uint32_t>(to - text);
+        if (code == kNone && value != kNone) sharedValue[value] = pairStarts_[pairs[k]];
+        if (value != kNone) to = StoreLine(to, converted[value]);
+    }
+    return size;
 }
 
 std::string DxfBuffer::Text() const {

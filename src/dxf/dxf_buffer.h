@@ -125,6 +125,7 @@ private:
     // Turns the file text in data_ into the stored form in one pass; `ansi`: pairs holding bytes
     // outside ASCII are converted from the code page.
     void IndexPairs(bool ansi);
+    size_t ConvertPairs(const std::vector<size_t>& pairs, size_t used);
     void KeepPair(size_t from, size_t to);
     // Erasing an odd number of lines from inside the buffer re-pairs every line after it.
     void RebuildWithout(const std::vector<LineRange>& sortedRanges);

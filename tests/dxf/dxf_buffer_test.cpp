@@ -310,8 +310,8 @@ TEST(DxfBuffer, FilesAreCrLfInTheAnsiCodePageAndAsciiLoadsByteForByte) {
     EXPECT_FALSE(b.SaveFile(TempPath("no-such-folder/x.dxf")));
 }
 
-// Only the pairs holding code-page bytes are converted, in place where the lines dropped before
-// them left room, else in the side table; the lines must come out as converting the whole file.
+// Only the pairs holding code-page bytes are converted, together after the load; the lines must
+// come out as converting the whole file would give them.
 TEST(DxfBuffer, CodePageBytesLoadAsIfTheWholeFileWereConverted) {
     const std::string texts[] = {
         "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n     7\r\n",
