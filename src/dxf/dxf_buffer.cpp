@@ -41,22 +41,9 @@ bool IsAscii(const char* p, const char* end) {
     return true;
 }
 
-// Counts the "\n" bytes eight at a time: the per-byte loop costs more than the rest of the load.
-size_t CountLineBreaks(const char* p, const char* end) {
-    constexpr uint64_t kOnes = 0x0101010101010101ull;
-    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    size_t count = 0;
-    for (; end - p >= 8; p += 8) {
-        uint64_t word;
-        std::memcpy(&word, p, 8);
-        const uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a line break was
-        // Exact per byte, unlike the cheaper zero-byte test that may flag the byte after a zero.
-        const uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7);
-        count += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
-    }
-    for (; p < end; ++p) count += *p == '\n';
-    return count;
-}
+// A plain count, which compilers turn into vector code: the per-byte loop costs more than the rest
+// of the load.
+size_t CountLineBreaks(const char* p, const char* end) { return static_cast<size_t>(std::count(p, end, '\n')); }
 
 // The line from `from` up to its "\n" at `lineEnd` without one CR before it.
 std::string_view LineText(const char* from, const char* lineEnd) {
@@ -70,6 +57,48 @@ char* StoreLine(char* to, std::string_view line) {
     std::memmove(to, line.data(), line.size());
     to[line.size()] = '\n';
     return to + line.size() + 1;
+}
+
+// Exports right-align codes in three columns ("  0", " 10", "330") before CR LF or LF; this reads
+// that form without loops. The code, and `end` at the line's "\n"; -1 for any other line.
+int AlignedCode(const char* p, const char*& end) {
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
+    // Each test stops at the line's "\n", so no byte past it is read.
+    const auto column = [&](char c) { return c == ' ' || digit(c) <= 9; };
+    if (!column(p[0]) || !column(p[1]) || digit(p[2]) > 9) return -1;
+    end = p[3] == '\n' ? p + 3 : p[3] == '\r' && p[4] == '\n' ? p + 4 : nullptr;
+    if (!end) return -1;
+    int value = 0;
+    if (p[0] != ' ') {  // three digits: no leading zero
+        if (p[0] == '0' || p[1] == ' ') return -1;
+        value = 100 * static_cast<int>(digit(p[0])) + 10 * static_cast<int>(digit(p[1]));
+    } else if (p[1] != ' ') {
+        if (p[1] == '0') return -1;
+        value = 10 * static_cast<int>(digit(p[1]));
+    }
+    return value + static_cast<int>(digit(p[2]));
+}
+
+// Any code line: the code when the trimmed line is a plain decimal of at most three digits, -1
+// otherwise; `end` at the line's "\n", found in the same pass.
+int LooseCode(const char* p, const char*& end) {
+    constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
+    while (blank(*p)) ++p;
+    const char* digits = p;
+    int value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        if (p - digits < kMaxDigits) value = value * 10 + (*p - '0');
+    const long digitCount = p - digits;
+    while (blank(*p)) ++p;
+    if (*p != '\n') {
+        while (*p != '\n') ++p;
+        end = p;
+        return -1;
+    }
+    end = p;
+    if (digitCount == 0 || digitCount > kMaxDigits || (digitCount > 1 && *digits == '0')) return -1;
+    return value;
 }
 
 struct MovedLine {
@@ -249,10 +278,11 @@ void DxfBuffer::IndexPairs(bool ansi) {
     char* to = text;
     const char* from = text;
     for (size_t pair = 0; pair < pairs; ++pair) {
-        uint8_t code = kOtherCode;
-        bool aligned = false;
-        const char* codeEnd = ScanCodeLine(from, code, aligned);
-        codes_.push_back(code);
+        const char* codeEnd = nullptr;
+        int value = AlignedCode(from, codeEnd);
+        const bool aligned = value >= 0 && value < kOtherCode;
+        if (value < 0) value = LooseCode(from, codeEnd);
+        codes_.push_back(value >= 0 && value < kOtherCode ? static_cast<uint8_t>(value) : kOtherCode);
         bool ascii = true;
         if (!aligned) {
             const std::string_view line = LineText(from, codeEnd);
@@ -458,53 +488,6 @@ int DxfBuffer::ParseGroupCode(std::string_view t) {
         code = code * 10 + (c - '0');
     }
     return code;
-}
-
-// Exports right-align codes in three columns ("  0", " 10", "330") before CR LF or LF; this reads
-// that form without loops. Null for any other line, which the general scan then reads.
-const char* DxfBuffer::ScanAlignedCode(const char* p, uint8_t& code) {
-    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
-    // Each test stops at the line's "\n", so no byte past it is read.
-    const auto column = [&](char c) { return c == ' ' || digit(c) <= 9; };
-    if (!column(p[0]) || !column(p[1]) || digit(p[2]) > 9) return nullptr;
-    const char* end = p[3] == '\n' ? p + 3 : p[3] == '\r' && p[4] == '\n' ? p + 4 : nullptr;
-    if (!end) return nullptr;
-    int value = 0;
-    if (p[0] != ' ') {  // three digits: no leading zero
-        if (p[0] == '0' || p[1] == ' ') return nullptr;
-        value = 100 * static_cast<int>(digit(p[0])) + 10 * static_cast<int>(digit(p[1]));
-    } else if (p[1] != ' ') {
-        if (p[1] == '0') return nullptr;
-        value = 10 * static_cast<int>(digit(p[1]));
-    }
-    value += static_cast<int>(digit(p[2]));
-    code = value < kOtherCode ? static_cast<uint8_t>(value) : kOtherCode;
-    return end;
-}
-
-// CodeByte of the line at `p`, read in the one pass that finds the line's end, which it returns.
-const char* DxfBuffer::ScanCodeLine(const char* p, uint8_t& code, bool& aligned) {
-    if (const char* end = ScanAlignedCode(p, code)) {
-        aligned = code != kOtherCode;
-        return end;
-    }
-    constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
-    while (blank(*p)) ++p;
-    const char* digits = p;
-    int value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        if (p - digits < kMaxDigits) value = value * 10 + (*p - '0');
-    const long digitCount = p - digits;
-    while (blank(*p)) ++p;
-    code = kOtherCode;
-    if (*p != '\n') {
-        while (*p != '\n') ++p;
-        return p;
-    }
-    if (digitCount == 0 || digitCount > kMaxDigits || (digitCount > 1 && *digits == '0')) return p;
-    if (value < kOtherCode) code = static_cast<uint8_t>(value);
-    return p;
 }
 
 uint8_t DxfBuffer::CodeByte(std::string_view codeLine) {

@@ -98,9 +98,6 @@ private:
     }
     static int ParseGroupCode(std::string_view trimmed);
     static uint8_t CodeByte(std::string_view codeLine);
-    // `aligned`: the line is in the three-column form and its code below 255.
-    static const char* ScanCodeLine(const char* p, uint8_t& code, bool& aligned);
-    static const char* ScanAlignedCode(const char* p, uint8_t& code);
     // The common case of RealValue read straight from the text: false when the value is no plain
     // decimal of at most 19 digits in an unedited pair (the general conversion then decides).
     bool PlainRealValue(size_t pair, double& out) const;
