@@ -279,10 +279,10 @@ void DxfBuffer::IndexPairs(bool ansi) {
     const char* from = text;
     for (size_t pair = 0; pair < pairs; ++pair) {
         const char* codeEnd = nullptr;
-        int value = AlignedCode(from, codeEnd);
-        const bool aligned = value >= 0 && value < kOtherCode;
-        if (value < 0) value = LooseCode(from, codeEnd);
-        codes_.push_back(value >= 0 && value < kOtherCode ? static_cast<uint8_t>(value) : kOtherCode);
+        int code = AlignedCode(from, codeEnd);
+        const bool aligned = code >= 0 && code < kOtherCode;
+        if (code < 0) code = LooseCode(from, codeEnd);
+        codes_.push_back(code >= 0 && code < kOtherCode ? static_cast<uint8_t>(code) : kOtherCode);
         bool ascii = true;
         if (!aligned) {
             const std::string_view line = LineText(from, codeEnd);
@@ -293,10 +293,10 @@ void DxfBuffer::IndexPairs(bool ansi) {
         pairStarts_.push_back(static_cast<uint32_t>(to - text));
         from = codeEnd + 1;
         if (from != end) {
-            const MovedLine value = MoveLine(to, from, end);
-            to = value.to;
-            from = value.next;
-            ascii = ascii && value.ascii;
+            const MovedLine moved = MoveLine(to, from, end);
+            to = moved.to;
+            from = moved.next;
+            ascii = ascii && moved.ascii;
         }
         if (ansi && !ascii) foreign.push_back(pair);
     }
@@ -358,7 +358,7 @@ size_t DxfBuffer::ConvertPairs(const std::vector<size_t>& pairs, size_t used) {
 
 std::string DxfBuffer::Text() const {
     std::string out;
-    out.reserve(data_.size() + LineCount() + 16);
+    out.reserve(data_.size() + 3 * LineCount() + 16);  // the code lines not kept, the CRs dropped
     for (size_t i = 0; i < LineCount(); ++i) {
         out += Line(i);
         out += "\r\n";

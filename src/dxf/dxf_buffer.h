@@ -119,8 +119,8 @@ private:
         std::string value;
     };
 
-    // Turns the file text in data_ into the stored form in one pass; `ansi`: pairs holding bytes
-    // outside ASCII are converted from the code page.
+    // Turns the file text in data_ into the stored form; `ansi`: pairs holding bytes outside ASCII
+    // are converted from the code page.
     void IndexPairs(bool ansi);
     size_t ConvertPairs(const std::vector<size_t>& pairs, size_t used);
     void KeepPair(size_t from, size_t to);

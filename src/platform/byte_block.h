@@ -16,9 +16,7 @@ class ByteBlock {
 public:
     ByteBlock() = default;
     // `size` bytes of unspecified content. Throws std::bad_alloc.
-    explicit ByteBlock(size_t size) : bytes_(Allocate(size)), size_(size) {
-        AdviseHugePages(bytes_.get(), size);
-    }
+    explicit ByteBlock(size_t size) : bytes_(Allocate(size)), size_(size) { AdviseHugePages(bytes_.get(), size); }
     ByteBlock(const ByteBlock& other) : ByteBlock(other.size_) {
         if (size_) std::memcpy(bytes_.get(), other.bytes_.get(), size_);
     }

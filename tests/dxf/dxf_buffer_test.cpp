@@ -316,9 +316,9 @@ TEST(DxfBuffer, CodePageBytesLoadAsIfTheWholeFileWereConverted) {
     const std::string texts[] = {
         "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n     7\r\n",
         "  0\nLAYER\n  2\n\x95\xb6\x8e\x9a\n 70\n0\n",
-        "  1\r\n\xb1\xb2\xb3\xb4\r\n  0\r\nEOF\r\n",         // half-width kana: three times longer
-        "8\r\n\x95\xb6\r\n\x95\xb6\r\nx\r\n",               // codes kept as they stand
-        "  1\r\nab\x81\r\n  2\r\n\x81\n  0\r\n\x8a\r\n\x95", // lead bytes before breaks; odd last line
+        "  1\r\n\xb1\xb2\xb3\xb4\r\n  0\r\nEOF\r\n",          // half-width kana: three times longer
+        "8\r\n\x95\xb6\r\n\x95\xb6\r\nx\r\n",                 // codes kept as they stand
+        "  1\r\nab\x81\r\n  2\r\n\x81\n  0\r\n\x8a\r\n\x95",  // lead bytes before breaks; odd last line
     };
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);

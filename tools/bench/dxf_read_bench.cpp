@@ -29,7 +29,7 @@ namespace {
 constexpr size_t kSchematicLines = 230000;
 constexpr size_t kSchematicInserts = 46000;
 constexpr int kSchematicBlocks = 40;
-constexpr const char* kTextLayer = "\x95\xB6\x8E\x9A";              // 文字
+constexpr const char* kTextLayer = "\x95\xB6\x8E\x9A";                      // 文字
 constexpr const char* kJapaneseLabel = "\x93\x64\x8C\xB9\x89\xF1\x98\x48";  // 電源回路
 const std::vector<std::string> kSchematicLayers = {"0", "WIRE", "SYMBOL", "ATTR", kTextLayer};
 
@@ -79,7 +79,9 @@ private:
 };
 
 // Coordinates with many digits, as a 16-decimal export writes them.
-double Coord(size_t i, size_t k) { return static_cast<double>((i * 7919 + k * 104729) % 100000) / 7.0 + 0.123456789012345; }
+double Coord(size_t i, size_t k) {
+    return static_cast<double>((i * 7919 + k * 104729) % 100000) / 7.0 + 0.123456789012345;
+}
 
 void WriteHeaderAndTables(ExportWriter& w) {
     w.Pair(0, "SECTION");

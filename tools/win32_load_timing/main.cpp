@@ -85,8 +85,8 @@ int Run(const std::string& path, int runs) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
         return 1;
     }
-    const double bytes =
-        static_cast<double>((static_cast<unsigned long long>(attributes.nFileSizeHigh) << 32) | attributes.nFileSizeLow);
+    const double bytes = static_cast<double>((static_cast<unsigned long long>(attributes.nFileSizeHigh) << 32) |
+                                             attributes.nFileSizeLow);
     const double peakBefore = PeakWorkingSet();
     Clocks load{1e9, 1e9}, count{1e9, 1e9};
     size_t lines = 0, newlines = 0;
