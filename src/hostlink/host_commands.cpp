@@ -83,6 +83,8 @@ std::string InsertFileCommand(std::string_view path) {
 
 std::string MakeLayerCommand(std::string_view layer) { return "-LAYER M " + std::string(layer) + "\r\r"; }
 
-std::string CurrentLayerCommand(std::string_view layer) { return std::string(kCurrentLayerVariable) + " " + std::string(layer) + "\r"; }
+std::string CurrentLayerCommand(std::string_view layer) {
+    return std::string(kCurrentLayerVariable) + " " + std::string(layer) + "\r";
+}
 
 }  // namespace kv
