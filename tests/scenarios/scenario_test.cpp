@@ -40,7 +40,7 @@ TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
         {"title t\nexpect count lines 2",
          "line 2: 'lines' is not an entity kind (line, arc, circle, pline, polyline, insert, text, solid or all)"},
     };
-    for (const auto& [text, message] : cases) EXPECT_THROW_MESSAGE(CompileScenario(text), ScenarioError, message);
+    for (const auto& c : cases) EXPECT_THROW_MESSAGE(CompileScenario(c.first), ScenarioError, c.second);
 }
 
 TEST(RunScenario, DrawingChecksUseTheToleranceAndCatchDuplicates) {
