@@ -22,11 +22,11 @@ struct BlockDragMemory {
     FenceCorners OldFenceCorners{};        // the first one's outline before the move
 };
 
-// States 701 and 801: at the command prompt after the pick, MOVE or COPY is started from the
+// kBlockMoveState and kBlockCopyState: at the command prompt after the pick, MOVE or COPY is started from the
 // first reference's insertion point.
 void BlockDragPickStep(OpContext& op, BlockDrag drag, BlockDragMemory& memory, const BlockToolOptions& options);
 
-// States 702 and 802: at the command prompt after the destination, the wires are repaired.
+// kBlockMoveDragState and kBlockCopyDragState: at the command prompt after the destination, the wires are repaired.
 // A cancelled MOVE or COPY ends the tool with the wires untouched.
 // A value in an export that should be a number and is not raises ConversionError.
 void BlockDragDoneStep(OpContext& op, BlockDrag drag, BlockDragMemory& memory, const BlockToolOptions& options);

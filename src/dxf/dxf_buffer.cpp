@@ -1,6 +1,8 @@
 #include "dxf/dxf_buffer.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -8,10 +10,12 @@
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
+#include <unordered_map>
+#include <utility>
 
 #include "base/encoding.h"
 #include "base/number_text.h"
-#include "dxf/huge_pages.h"
+#include "platform/huge_pages.h"
 
 namespace kv {
 
@@ -24,37 +28,128 @@ constexpr size_t kMaxTextBytes = 0x7FFFFFFFu;
 
 fs::path FsPath(std::string_view utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
-// Exports are nearly always pure ASCII; checking eight bytes at a time keeps the
-// code-page conversion off the common path.
-bool IsAscii(std::string_view s) {
-    constexpr uint64_t kHighBits = 0x8080808080808080ull;
-    size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+bool IsAscii(const char* p, const char* end) {
+    for (; end - p >= 8; p += 8) {
         uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
+        std::memcpy(&word, p, 8);
         if (word & kHighBits) return false;
     }
-    for (; i < s.size(); ++i)
-        if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
+    for (; p < end; ++p)
+        if (static_cast<unsigned char>(*p) >= 0x80) return false;
     return true;
 }
 
-// Counts the "\n" bytes eight at a time: the per-byte loop costs more than the rest of the load.
-size_t CountLineBreaks(std::string_view s) {
-    constexpr uint64_t kOnes = 0x0101010101010101ull;
-    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-    size_t count = 0;
-    size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
-        const uint64_t x = word ^ (kOnes * '\n');  // a zero byte where a line break was
-        // Exact per byte, unlike the cheaper zero-byte test that may flag the byte after a zero.
-        const uint64_t zeros = ~(((x & kLow7) + kLow7) | x | kLow7);
-        count += static_cast<size_t>(((zeros >> 7) * kOnes) >> 56);  // sum of the eight 0/1 bytes
+// A plain count, which compilers turn into vector code: the per-byte loop costs more than the rest
+// of the load.
+size_t CountLineBreaks(const char* p, const char* end) { return static_cast<size_t>(std::count(p, end, '\n')); }
+
+// The line from `from` up to its "\n" at `lineEnd` without one CR before it.
+std::string_view LineText(const char* from, const char* lineEnd) {
+    size_t length = static_cast<size_t>(lineEnd - from);
+    if (length > 0 && from[length - 1] == '\r') --length;
+    return std::string_view(from, length);
+}
+
+// Stores a line and its "\n" at `to`, which may overlap the line's old place before it.
+char* StoreLine(char* to, std::string_view line) {
+    std::memmove(to, line.data(), line.size());
+    to[line.size()] = '\n';
+    return to + line.size() + 1;
+}
+
+// Exports right-align codes in three columns ("  0", " 10", "330") before CR LF or LF; this reads
+// that form without loops. The code, and `end` at the line's "\n"; -1 for any other line.
+int AlignedCode(const char* p, const char*& end) {
+    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
+    // Each test stops at the line's "\n", so no byte past it is read.
+    const auto column = [&](char c) { return c == ' ' || digit(c) <= 9; };
+    if (!column(p[0]) || !column(p[1]) || digit(p[2]) > 9) return -1;
+    end = p[3] == '\n' ? p + 3 : p[3] == '\r' && p[4] == '\n' ? p + 4 : nullptr;
+    if (!end) return -1;
+    int value = 0;
+    if (p[0] != ' ') {  // three digits: no leading zero
+        if (p[0] == '0' || p[1] == ' ') return -1;
+        value = 100 * static_cast<int>(digit(p[0])) + 10 * static_cast<int>(digit(p[1]));
+    } else if (p[1] != ' ') {
+        if (p[1] == '0') return -1;
+        value = 10 * static_cast<int>(digit(p[1]));
     }
-    for (; i < s.size(); ++i) count += s[i] == '\n';
-    return count;
+    return value + static_cast<int>(digit(p[2]));
+}
+
+// Any code line: the code when the trimmed line is a plain decimal of at most three digits, -1
+// otherwise; `end` at the line's "\n", found in the same pass.
+int LooseCode(const char* p, const char*& end) {
+    constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
+    while (blank(*p)) ++p;
+    const char* digits = p;
+    int value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        if (p - digits < kMaxDigits) value = value * 10 + (*p - '0');
+    const long digitCount = p - digits;
+    while (blank(*p)) ++p;
+    if (*p != '\n') {
+        while (*p != '\n') ++p;
+        end = p;
+        return -1;
+    }
+    end = p;
+    if (digitCount == 0 || digitCount > kMaxDigits || (digitCount > 1 && *digits == '0')) return -1;
+    return value;
+}
+
+struct MovedLine {
+    char* to;          // past the stored "\n"
+    const char* next;  // past the line's "\n" in the text
+    bool ascii;
+};
+
+// Moves the line at `from` down to `to` without one CR before its "\n" and tells whether it holds
+// bytes outside ASCII: the one pass over each value. Eight bytes at a time while a whole word may
+// be written, that is while nothing unread lies within a word above `to` (or `to` is `from`, and
+// the bytes are written back where they are); the text ends with "\n" at `end`.
+MovedLine MoveLine(char* to, const char* from, const char* end) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    const auto gap = from - to;
+    size_t k = 0;
+    uint64_t high = 0;
+    char last = '\0';  // the byte before the word being read
+    if (gap == 0 || gap >= 8) {
+        for (; end - (from + k) >= 8; k += 8) {
+            uint64_t word;
+            std::memcpy(&word, from + k, 8);
+            std::memcpy(to + k, &word, 8);
+            const uint64_t x = word ^ (kOnes * '\n');
+            // The cheap zero-byte test: exact for the lowest zero byte, the first "\n" in the text.
+            const uint64_t breaks = (x - kOnes) & ~x & kHighBits;
+            if (!breaks) {
+                high |= word;
+                last = static_cast<char>(word >> 56);
+                continue;
+            }
+            const int at = std::countr_zero(breaks) / 8;
+            if (at > 0) {
+                high |= word & (~uint64_t{0} >> (64 - 8 * at));
+                last = static_cast<char>(word >> (8 * (at - 1)));
+            }
+            size_t length = k + static_cast<size_t>(at);
+            if (length > 0 && last == '\r') --length;
+            to[length] = '\n';
+            return {to + length + 1, from + k + static_cast<size_t>(at) + 1, (high & kHighBits) == 0};
+        }
+    }
+    // The rest byte by byte; the words already moved may have overwritten the start of the line.
+    const char* lineEnd = static_cast<const char*>(std::memchr(from + k, '\n', static_cast<size_t>(end - from - k)));
+    const bool ascii = (high & kHighBits) == 0 && IsAscii(from + k, lineEnd);
+    const char before = lineEnd > from + k ? lineEnd[-1] : last;
+    size_t length = static_cast<size_t>(lineEnd - from);
+    std::memmove(to + k, from + k, length - k);
+    if (length > 0 && before == '\r') --length;
+    to[length] = '\n';
+    return {to + length + 1, lineEnd + 1, ascii};
 }
 
 // Plain decimals ("-12.5", "3", up to 16 digits as exports write coordinates) computed directly:
@@ -130,84 +225,140 @@ std::vector<LineRange> SortedClippedRanges(const std::vector<LineRange>& ranges,
     return merged;
 }
 
-bool ReadWholeFile(const fs::path& path, std::string& out, std::string& error) {
-    std::error_code ec;
-    const auto size = fs::file_size(path, ec);
-    if (ec) {
-        error = "cannot read '" + path.string() + "': " + ec.message();
-        return false;
+// Lines ending in "\n", converted from the code page in one call. A conversion that merged or
+// split lines (a lead byte before a break) is redone line by line, so that lines stay lines.
+std::string ConvertLines(const std::string& ansi) {
+    std::string utf8 = AnsiToUtf8(ansi);
+    if (std::count(utf8.begin(), utf8.end(), '\n') == std::count(ansi.begin(), ansi.end(), '\n')) return utf8;
+    utf8.clear();
+    for (size_t start = 0, end; start < ansi.size(); start = end + 1) {
+        end = ansi.find('\n', start);
+        utf8.append(AnsiToUtf8(std::string_view(ansi).substr(start, end - start))).push_back('\n');
     }
-    if (size >= kMaxTextBytes) {
-        error = "cannot read '" + path.string() + "': file is 2 GiB or larger";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open '" + path.string() + "'";
-        return false;
-    }
-    out.reserve(static_cast<size_t>(size) + 1);  // room for the final line break
-    AdviseHugePages(out.data(), out.capacity());
-    out.resize(static_cast<size_t>(size));
-    in.read(out.data(), static_cast<std::streamsize>(out.size()));
-    if (in.gcount() != static_cast<std::streamsize>(out.size())) {
-        error = "cannot read '" + path.string() + "': short read";
-        return false;
-    }
-    return true;
+    return utf8;
 }
 
 }  // namespace
 
-bool DxfBuffer::LoadFile(std::string_view path, std::string* error) {
+void DxfBuffer::LoadAnsi(ByteBlock bytes) {
+    if (bytes.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
     Clear();
-    std::string bytes;
-    std::string why;
-    if (!ReadWholeFile(FsPath(path), bytes, why)) {
-        if (error) *error = why;
-        return false;
+    data_ = std::move(bytes);
+    if (data_.empty()) return;
+    if (data_.data()[data_.size() - 1] != '\n') {
+        data_.Resize(data_.size() + 1);
+        data_.data()[data_.size() - 1] = '\n';
     }
-    if (!IsAscii(bytes)) bytes = AnsiToUtf8(bytes);
-    if (bytes.size() >= kMaxTextBytes) {
-        if (error) *error = std::string("cannot read '").append(path).append("': file is 2 GiB or larger");
-        return false;
-    }
-    Load(std::move(bytes));
-    return true;
+    IndexPairs(true);
 }
 
-void DxfBuffer::Load(std::string text) {
+void DxfBuffer::Load(std::string_view text) {
     if (text.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
     Clear();
-    data_ = std::move(text);
-    if (data_.empty()) return;
-    if (data_.back() != '\n') data_.push_back('\n');
-    IndexPairs();
+    if (text.empty()) return;
+    const bool ends = text.back() == '\n';
+    data_ = ByteBlock(text.size() + (ends ? 0 : 1));
+    std::memcpy(data_.data(), text.data(), text.size());
+    if (!ends) data_.data()[text.size()] = '\n';
+    IndexPairs(false);
 }
 
-void DxfBuffer::IndexPairs() {
-    const char* text = data_.data();
-    const char* end = text + data_.size();
-    lineCount_ = CountLineBreaks(data_);
+// The stored form is never longer than the text it comes from, so it is written over that text
+// as the pass goes: one block, no copy. Pairs holding code-page bytes are stored as they are and
+// converted after the pass, all in one conversion.
+void DxfBuffer::IndexPairs(bool ansi) {
+    char* const text = data_.data();
+    const char* const end = text + data_.size();
+    lineCount_ = CountLineBreaks(text, end);
     const size_t pairs = (lineCount_ + 1) / 2;
-    pairStarts_.reserve(pairs);
-    AdviseHugePages(pairStarts_.data(), pairStarts_.capacity() * sizeof(uint32_t));
-    pairStarts_.resize(pairs);
-    codes_.reserve(pairs);
-    AdviseHugePages(codes_.data(), codes_.capacity());
-    codes_.resize(pairs);
-    const char* p = text;
-    for (size_t i = 0; i < pairs; ++i) {
-        pairStarts_[i] = static_cast<uint32_t>(p - text);
-        p = ScanCodeLine(p, codes_[i]) + 1;
-        if (p == end) break;  // an odd last line has no value line
-        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p))) + 1;
+    ReserveRecords(pairStarts_, pairs);
+    ReserveRecords(codes_, pairs);
+    codeKept_.assign((pairs + 63) / 64, 0);
+    std::vector<size_t> foreign;
+    char* to = text;
+    const char* from = text;
+    for (size_t pair = 0; pair < pairs; ++pair) {
+        const char* codeEnd = nullptr;
+        int code = AlignedCode(from, codeEnd);
+        const bool aligned = code >= 0 && code < kOtherCode;
+        if (code < 0) code = LooseCode(from, codeEnd);
+        codes_.push_back(code >= 0 && code < kOtherCode ? static_cast<uint8_t>(code) : kOtherCode);
+        bool ascii = true;
+        if (!aligned) {
+            const std::string_view line = LineText(from, codeEnd);
+            ascii = IsAscii(line.data(), line.data() + line.size());
+            to = StoreLine(to, line);
+            codeKept_[pair / 64] |= uint64_t{1} << (pair % 64);
+        }
+        pairStarts_.push_back(static_cast<uint32_t>(to - text));
+        from = codeEnd + 1;
+        if (from != end) {
+            const MovedLine moved = MoveLine(to, from, end);
+            to = moved.to;
+            from = moved.next;
+            ascii = ascii && moved.ascii;
+        }
+        if (ansi && !ascii) foreign.push_back(pair);
     }
+    data_.Resize(ConvertPairs(foreign, static_cast<size_t>(to - text)));
+}
+
+// The lines of the given pairs converted from the code page and stored after the first `used`
+// bytes of the block, where the pairs then point; returns the bytes used in all. The same layer
+// names and labels come again and again: each distinct line is converted once, and pairs whose
+// code line is not kept share one stored value.
+size_t DxfBuffer::ConvertPairs(const std::vector<size_t>& pairs, size_t used) {
+    if (pairs.empty()) return used;
+    constexpr uint32_t kNone = UINT32_MAX;
+    std::unordered_map<std::string_view, uint32_t> ids;
+    std::string ansi;
+    const auto id = [&](std::string_view line) {
+        const auto [found, added] = ids.emplace(line, static_cast<uint32_t>(ids.size()));
+        if (added) ansi.append(line).push_back('\n');
+        return found->second;
+    };
+    std::vector<std::pair<uint32_t, uint32_t>> lineIds;  // per pair: its code line's, its value's
+    lineIds.reserve(pairs.size());
+    for (size_t pair : pairs) {
+        const uint32_t code = CodeKept(pair) ? id(Line(2 * pair)) : kNone;
+        lineIds.emplace_back(code, 2 * pair + 1 < lineCount_ ? id(Line(2 * pair + 1)) : kNone);
+    }
+    const std::string utf8 = ConvertLines(ansi);
+    std::vector<std::string_view> converted;
+    converted.reserve(ids.size());
+    for (size_t start = 0, end; start < utf8.size(); start = end + 1) {
+        end = utf8.find('\n', start);
+        converted.push_back(std::string_view(utf8).substr(start, end - start));
+    }
+    std::vector<uint32_t> sharedValue(converted.size(), kNone);
+    size_t size = used;
+    for (const auto& [code, value] : lineIds) {
+        if (code != kNone) size += converted[code].size() + 1;
+        if (value != kNone && (code != kNone || sharedValue[value] == kNone)) size += converted[value].size() + 1;
+        if (value != kNone && code == kNone) sharedValue[value] = 0;
+    }
+    if (size >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
+    if (size > data_.size()) data_.Resize(size);
+    std::fill(sharedValue.begin(), sharedValue.end(), kNone);
+    char* const text = data_.data();
+    char* to = text + used;
+    for (size_t k = 0; k < pairs.size(); ++k) {
+        const auto [code, value] = lineIds[k];
+        if (code != kNone) to = StoreLine(to, converted[code]);
+        if (code == kNone && value != kNone && sharedValue[value] != kNone) {
+            pairStarts_[pairs[k]] = sharedValue[value];
+            continue;
+        }
+        pairStarts_[pairs[k]] = static_cast<uint32_t>(to - text);
+        if (code == kNone && value != kNone) sharedValue[value] = pairStarts_[pairs[k]];
+        if (value != kNone) to = StoreLine(to, converted[value]);
+    }
+    return size;
 }
 
 std::string DxfBuffer::Text() const {
     std::string out;
-    out.reserve(data_.size() + LineCount() + 16);
+    out.reserve(data_.size() + 3 * LineCount() + 16);  // the code lines not kept, the CRs dropped
     for (size_t i = 0; i < LineCount(); ++i) {
         out += Line(i);
         out += "\r\n";
@@ -217,7 +368,7 @@ std::string DxfBuffer::Text() const {
 
 bool DxfBuffer::SaveFile(std::string_view path) const {
     std::string text = Text();
-    if (!IsAscii(text)) text = Utf8ToAnsi(text);
+    if (!IsAscii(text.data(), text.data() + text.size())) text = Utf8ToAnsi(text);
     std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -226,9 +377,10 @@ bool DxfBuffer::SaveFile(std::string_view path) const {
 }
 
 void DxfBuffer::Clear() {
-    data_ = std::string();
+    data_ = ByteBlock();
     pairStarts_ = std::vector<uint32_t>();
     codes_ = std::vector<uint8_t>();
+    codeKept_ = std::vector<uint64_t>();
     lineCount_ = 0;
     edited_.clear();
 }
@@ -239,6 +391,28 @@ void DxfBuffer::ThrowConversionError(size_t pair, const std::string& message) co
 }
 
 void DxfBuffer::ThrowPastEnd(size_t i) { throw std::out_of_range("DXF line " + std::to_string(i) + " past the end"); }
+
+std::string_view DxfBuffer::AlignedCodeLine(uint8_t code) {
+    using Column = std::array<char, 3>;
+    static constexpr std::array<Column, kOtherCode> kLines = [] {
+        std::array<Column, kOtherCode> lines{};
+        for (int c = 0; c < kOtherCode; ++c) {
+            const auto digit = [](int d) { return static_cast<char>('0' + d); };
+            lines[c] = {c >= 100 ? digit(c / 100) : ' ', c >= 10 ? digit(c / 10 % 10) : ' ', digit(c % 10)};
+        }
+        return lines;
+    }();
+    return std::string_view(kLines[code].data(), 3);
+}
+
+// A kept code line ends just before its value line.
+std::string_view DxfBuffer::KeptCodeLine(uint32_t valueStart) const {
+    const char* text = data_.data();
+    const char* end = text + valueStart - 1;
+    const char* p = end;
+    while (p > text && p[-1] != '\n') --p;
+    return std::string_view(p, static_cast<size_t>(end - p));
+}
 
 std::string_view DxfBuffer::EditedLine(size_t i) const {
     const EditedPair& p = edited_[pairStarts_[i / 2] & ~kEditedFlag];
@@ -270,10 +444,7 @@ void DxfBuffer::EraseLineRanges(const std::vector<LineRange>& ranges) {
     }
     size_t out = 0;
     size_t in = 0;
-    const auto keep = [&] {
-        pairStarts_[out] = pairStarts_[in];
-        codes_[out++] = codes_[in];
-    };
+    const auto keep = [&] { KeepPair(in, out++); };
     for (const LineRange& r : sorted) {
         for (; in < r.first / 2; ++in) keep();
         in = (r.first + r.count + 1) / 2;
@@ -282,6 +453,14 @@ void DxfBuffer::EraseLineRanges(const std::vector<LineRange>& ranges) {
     for (; in < pairStarts_.size(); ++in) keep();
     pairStarts_.resize(out);
     codes_.resize(out);
+    codeKept_.resize((out + 63) / 64);
+}
+
+void DxfBuffer::KeepPair(size_t from, size_t to) {
+    pairStarts_[to] = pairStarts_[from];
+    codes_[to] = codes_[from];
+    const uint64_t bit = uint64_t{1} << (to % 64);
+    codeKept_[to / 64] = CodeKept(from) ? codeKept_[to / 64] | bit : codeKept_[to / 64] & ~bit;
 }
 
 void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
@@ -297,7 +476,7 @@ void DxfBuffer::RebuildWithout(const std::vector<LineRange>& sortedRanges) {
         text += Line(i);
         text += '\n';
     }
-    Load(std::move(text));
+    Load(text);
 }
 
 int DxfBuffer::ParseGroupCode(std::string_view t) {
@@ -309,50 +488,6 @@ int DxfBuffer::ParseGroupCode(std::string_view t) {
         code = code * 10 + (c - '0');
     }
     return code;
-}
-
-// Exports right-align codes in three columns ("  0", " 10", "330") before CR LF or LF; this reads
-// that form without loops. Null for any other line, which the general scan then reads.
-const char* DxfBuffer::ScanAlignedCode(const char* p, uint8_t& code) {
-    const auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
-    // Each test stops at the line's "\n", so no byte past it is read.
-    const auto column = [&](char c) { return c == ' ' || digit(c) <= 9; };
-    if (!column(p[0]) || !column(p[1]) || digit(p[2]) > 9) return nullptr;
-    const char* end = p[3] == '\n' ? p + 3 : p[3] == '\r' && p[4] == '\n' ? p + 4 : nullptr;
-    if (!end) return nullptr;
-    int value = 0;
-    if (p[0] != ' ') {  // three digits: no leading zero
-        if (p[0] == '0' || p[1] == ' ') return nullptr;
-        value = 100 * static_cast<int>(digit(p[0])) + 10 * static_cast<int>(digit(p[1]));
-    } else if (p[1] != ' ') {
-        if (p[1] == '0') return nullptr;
-        value = 10 * static_cast<int>(digit(p[1]));
-    }
-    value += static_cast<int>(digit(p[2]));
-    code = value < kOtherCode ? static_cast<uint8_t>(value) : kOtherCode;
-    return end;
-}
-
-// CodeByte of the line at `p`, read in the one pass that finds the line's end, which it returns.
-const char* DxfBuffer::ScanCodeLine(const char* p, uint8_t& code) {
-    if (const char* end = ScanAlignedCode(p, code)) return end;
-    constexpr int kMaxDigits = 3;  // a fourth makes the code 1000 or more, or gives it a leading zero
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
-    while (blank(*p)) ++p;
-    const char* digits = p;
-    int value = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-        if (p - digits < kMaxDigits) value = value * 10 + (*p - '0');
-    const long digitCount = p - digits;
-    while (blank(*p)) ++p;
-    code = kOtherCode;
-    if (*p != '\n') {
-        while (*p != '\n') ++p;
-        return p;
-    }
-    if (digitCount == 0 || digitCount > kMaxDigits || (digitCount > 1 && *digits == '0')) return p;
-    if (value < kOtherCode) code = static_cast<uint8_t>(value);
-    return p;
 }
 
 uint8_t DxfBuffer::CodeByte(std::string_view codeLine) {
@@ -377,8 +512,6 @@ bool DxfBuffer::PlainRealValue(size_t pair, double& out) const {
     if (start & kEditedFlag) return false;
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\n'; };
     const char* p = data_.data() + start;
-    while (*p != '\n') ++p;  // the code line
-    ++p;
     while (blank(*p)) ++p;
     p = ScanPlainDecimal(p, out);
     if (!p) return false;

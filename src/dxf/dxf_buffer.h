@@ -1,8 +1,11 @@
 // The DXF file being read or edited, as text lines read in (group code, value) pairs:
 // pair i is line 2i (code) and line 2i+1 (value); an odd trailing line is never read.
-// Representation: the whole UTF-8 text in one byte buffer plus one uint32 offset per pair (its code
-// line; the value line follows it) and one byte per pair holding its group code, so that scans test
-// codes without reading the text; a rewritten pair lives in a side table, erasing splices both.
+// Representation, a fraction of the file's size: one byte block holding the value lines, each
+// ending in "\n" (one CR before it dropped), one uint32 offset per pair (its value line) and one
+// byte per pair holding its group code, so that scans test codes without reading the text. A code
+// line in the three-column form exports write ("  0", " 10", "330") below 255 is not kept: it is
+// spelled again from its code; any other code line is kept in the block just before its value. A
+// rewritten pair lives in a side table, erasing splices the index.
 #pragma once
 
 #include <cstddef>
@@ -11,6 +14,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/byte_block.h"
 
 namespace kv {
 
@@ -21,12 +26,12 @@ struct LineRange {
 
 class DxfBuffer {
 public:
-    // Reads a file held in the ANSI code page; CR LF and LF line breaks both end a line.
-    // False when the file cannot be read (missing, unreadable, 2 GiB or larger): the buffer is
-    // then empty and `error`, when given, says why.
-    bool LoadFile(std::string_view path, std::string* error = nullptr);
-    // Takes UTF-8 text, split into lines as LoadFile does.
-    void Load(std::string text);
+    // Takes a file's bytes in the ANSI code page; CR LF and LF line breaks both end a line. Only the
+    // pairs holding bytes outside ASCII are converted to UTF-8. Throws std::length_error for 2 GiB
+    // or more.
+    void LoadAnsi(ByteBlock bytes);
+    // Takes UTF-8 text, split into lines as LoadAnsi does.
+    void Load(std::string_view text);
     // Writes every line followed by CR LF, in the ANSI code page. False when writing failed.
     bool SaveFile(std::string_view path) const;
     // Every line followed by CR LF, UTF-8.
@@ -37,17 +42,11 @@ public:
     // Without its line break. The view lives until the line is changed or the buffer reloaded.
     std::string_view Line(size_t i) const {
         if (i >= lineCount_) ThrowPastEnd(i);
-        const uint32_t start = pairStarts_[i / 2];
+        const size_t pair = i / 2;
+        const uint32_t start = pairStarts_[pair];
         if (start & kEditedFlag) return EditedLine(i);
-        const char* p = data_.data() + start;
-        if (i % 2) {
-            while (*p != '\n') ++p;  // the text always ends with "\n"
-            ++p;
-        }
-        const char* end = p;
-        while (*end != '\n') ++end;
-        if (end > p && end[-1] == '\r') --end;
-        return std::string_view(p, static_cast<size_t>(end - p));
+        if (i % 2) return LineFrom(data_.data() + start);
+        return CodeKept(pair) ? KeptCodeLine(start) : AlignedCodeLine(codes_[pair]);
     }
     void SetLine(size_t i, std::string_view text);
     // Ranges past the end are clipped.
@@ -99,11 +98,18 @@ private:
     }
     static int ParseGroupCode(std::string_view trimmed);
     static uint8_t CodeByte(std::string_view codeLine);
-    static const char* ScanCodeLine(const char* p, uint8_t& code);
-    static const char* ScanAlignedCode(const char* p, uint8_t& code);
     // The common case of RealValue read straight from the text: false when the value is no plain
     // decimal of at most 19 digits in an unedited pair (the general conversion then decides).
     bool PlainRealValue(size_t pair, double& out) const;
+    // The stored line starting at p, up to its "\n".
+    static std::string_view LineFrom(const char* p) {
+        const char* end = p;
+        while (*end != '\n') ++end;
+        return std::string_view(p, static_cast<size_t>(end - p));
+    }
+    static std::string_view AlignedCodeLine(uint8_t code);
+    std::string_view KeptCodeLine(uint32_t valueStart) const;
+    bool CodeKept(size_t pair) const { return (codeKept_[pair / 64] >> (pair % 64)) & 1u; }
     [[noreturn]] static void ThrowPastEnd(size_t i);
     [[noreturn]] void ThrowConversionError(size_t pair, const std::string& message) const;
     std::string_view EditedLine(size_t i) const;
@@ -113,13 +119,18 @@ private:
         std::string value;
     };
 
-    void IndexPairs();
+    // Turns the file text in data_ into the stored form; `ansi`: pairs holding bytes outside ASCII
+    // are converted from the code page.
+    void IndexPairs(bool ansi);
+    size_t ConvertPairs(const std::vector<size_t>& pairs, size_t used);
+    void KeepPair(size_t from, size_t to);
     // Erasing an odd number of lines from inside the buffer re-pairs every line after it.
     void RebuildWithout(const std::vector<LineRange>& sortedRanges);
 
-    std::string data_;                  // ends with "\n" unless empty: a line end is found by scanning
-    std::vector<uint32_t> pairStarts_;  // offset of a code line, or kEditedFlag | index into edited_
+    ByteBlock data_;                    // every stored line ends with "\n": a line end is found by scanning
+    std::vector<uint32_t> pairStarts_;  // offset of a value line, or kEditedFlag | index into edited_
     std::vector<uint8_t> codes_;        // per pair: its group code, or kOtherCode
+    std::vector<uint64_t> codeKept_;    // per pair one bit: its code line is stored before its value
     size_t lineCount_ = 0;              // odd: the last entry of pairStarts_ holds only a code line
     std::deque<EditedPair> edited_;     // deque: views of earlier edits stay valid
 };

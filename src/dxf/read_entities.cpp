@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "dxf/entity_walk.h"
-#include "dxf/huge_pages.h"
+#include "platform/huge_pages.h"
 #include "dxf/linetype_names.h"
 #include "dxf/pair_fields.h"
 
@@ -16,14 +16,20 @@ namespace {
 template <typename Record, typename FieldFn>
 void ReadKind(const DxfBuffer& buffer, std::string_view kind, std::vector<Record>& records, FieldFn field) {
     records.clear();
-    size_t count = 0;
-    ForEachEntity(buffer, [&](const EntitySpan& e) { count += e.type == kind; });
-    ReserveRecords(records, count);
+    // One walk finds them; the records are then made in one block of the exact size.
+    struct Body {
+        size_t first;  // the pair after the entity's group 0
+        size_t end;
+    };
+    std::vector<Body> bodies;
     ForEachEntity(buffer, [&](const EntitySpan& e) {
-        if (e.type != kind) return;
-        Record& record = AppendRecord(records);
-        for (size_t i = e.first + 1; i < e.end; ++i) field(record, i, buffer.ShortCode(i));
+        if (e.type == kind) bodies.push_back({e.first + 1, e.end});
     });
+    ReserveRecords(records, bodies.size());
+    for (const Body& body : bodies) {
+        Record& record = records.emplace_back();
+        for (size_t i = body.first; i < body.end; ++i) field(record, i, buffer.ShortCode(i));
+    }
 }
 
 // Handle, layer, linetype, colour and linetype scale, the same groups on LINE and ARC.

@@ -15,10 +15,10 @@ std::string ScratchDxfPath(std::string_view executablePath) {
 bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
     buffer.Clear();
     if (!files.Exists(path)) return false;
-    std::optional<std::string> text = files.ReadText(path);
-    if (!text) return false;
+    std::optional<ByteBlock> bytes = files.ReadBytes(path);
+    if (!bytes) return false;
     try {
-        buffer.Load(std::move(*text));
+        buffer.LoadAnsi(std::move(*bytes));
     } catch (const std::length_error&) {  // too large to index; treated like an unreadable file
         return false;
     }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/byte_block.h"
+
 namespace kv {
 
 struct FolderEntry {
@@ -23,6 +25,9 @@ public:
     virtual bool Delete(std::string_view path) = 0;
     // The whole file, converted from the ANSI code page; nothing when it cannot be read.
     virtual std::optional<std::string> ReadText(std::string_view path) = 0;
+    // The whole file as it is on disk, for readers that convert only the few values they take
+    // out as text; nothing when it cannot be read.
+    virtual std::optional<ByteBlock> ReadBytes(std::string_view path) = 0;
     virtual bool WriteText(std::string_view path, std::string_view text) = 0;
     virtual std::vector<FolderEntry> ListFolder(std::string_view path) = 0;
 };

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "base/encoding.h"
@@ -32,12 +31,22 @@ bool NativeFiles::Delete(std::string_view path) {
 }
 
 std::optional<std::string> NativeFiles::ReadText(std::string_view path) {
+    std::optional<ByteBlock> bytes = ReadBytes(path);
+    if (!bytes) return std::nullopt;
+    return AnsiToUtf8(std::string_view(bytes->data(), bytes->size()));
+}
+
+std::optional<ByteBlock> NativeFiles::ReadBytes(std::string_view path) {
+    std::error_code ec;
+    const auto size = fs::file_size(FsPath(path), ec);
+    if (ec) return std::nullopt;
     std::ifstream in(FsPath(path), std::ios::binary);
     if (!in) return std::nullopt;
-    std::stringstream ss;
-    ss << in.rdbuf();
+    ByteBlock bytes(static_cast<size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
     if (in.bad()) return std::nullopt;
-    return AnsiToUtf8(ss.str());
+    bytes.Resize(static_cast<size_t>(in.gcount()));  // the file shrank while it was read
+    return bytes;
 }
 
 bool NativeFiles::WriteText(std::string_view path, std::string_view text) {

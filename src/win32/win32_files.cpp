@@ -60,19 +60,25 @@ bool Win32Files::Exists(std::string_view path) {
 bool Win32Files::Delete(std::string_view path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
 std::optional<std::string> Win32Files::ReadText(std::string_view path) {
+    std::optional<ByteBlock> bytes = ReadBytes(path);
+    if (!bytes) return std::nullopt;
+    return AnsiToUtf8(std::string_view(bytes->data(), bytes->size()));
+}
+
+std::optional<ByteBlock> Win32Files::ReadBytes(std::string_view path) {
     ScopedFile file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
-    // One ReadFile call takes at most 4 GB; no text file of ours comes near.
+    // One ReadFile call takes at most 4 GB; no file of ours comes near.
     if (size.QuadPart > std::numeric_limits<DWORD>::max()) return std::nullopt;
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    ByteBlock bytes(static_cast<size_t>(size.QuadPart));
     DWORD read = 0;
     if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
         return std::nullopt;
-    bytes.resize(read);
-    return AnsiToUtf8(bytes);
+    bytes.Resize(read);  // the file shrank while it was read
+    return bytes;
 }
 
 bool Win32Files::WriteText(std::string_view path, std::string_view text) {

@@ -104,7 +104,7 @@ void MarkJunctions(Segment& s, bool everyJunction) {
     const double range = KpRange(s.header.DimScale, junction.EditKpRad);
     const std::string layerBack = CurrentLayerCommand(Trim(s.header.CLayer));
     if (junction.FixedLayer()) {
-        s.Send("\x03" + MakeLayerCommand(junction.EditKpLayer));
+        s.Send(std::string("\x03").append(MakeLayerCommand(junction.EditKpLayer)));
         s.op.RememberRestore(kCurrentLayerVariable, layerBack);
     }
     const std::string mark = junction.MarkName();
@@ -122,7 +122,7 @@ void MarkJunctions(Segment& s, bool everyJunction) {
         for (const Point3& end : {s.drawn.P1, s.drawn.P2})
             if (EndPointWantsMark(s, end, range)) s.Send(MarkInsertCommand(mark, s.header.DimScale, end));
     }
-    s.Send("\x03" + layerBack);
+    s.Send(std::string("\x03").append(layerBack));
     s.op.ForgetRestore(kCurrentLayerVariable);
 }
 

@@ -78,11 +78,11 @@ SymbolIndex::SymbolIndex(const std::vector<TInsertEnt>& inserts, const SymbolSha
     for (uint32_t i = 0; i < placed_.size(); ++i) {
         const Box& box = placed_[i].box;
         if (box.min.x > box.max.x) continue;  // no shapes: never hit
-        const CellRange cells = CellsOf(box, cell_);
-        if (!IsFinite(box) || cells.Count() > kMostCells) {
+        if (!IsFinite(box) || CellsOf(box, cell_).Count() > kMostCells) {
             everywhere_.push_back(i);
             continue;
         }
+        const CellRange cells = CellsOf(box, cell_);
         for (int64_t x = cells.x0; x <= cells.x1; ++x)
             for (int64_t y = cells.y0; y <= cells.y1; ++y) inCells.push_back({GridKey(x, y), i});
     }
@@ -109,10 +109,10 @@ const SymbolIndex::Cell* SymbolIndex::Find(uint64_t key) const {
 std::vector<const TInsertEnt*> SymbolIndex::Near(const TLineEnt& wire) const {
     const Box box = SegmentBox(wire.P1, wire.P2);
     std::vector<uint32_t> found = everywhere_;
-    const CellRange cells = CellsOf(box, cell_);
-    if (!IsFinite(box) || cells.Count() > static_cast<double>(placed_.size())) {
+    if (!IsFinite(box) || CellsOf(box, cell_).Count() > static_cast<double>(placed_.size())) {
         for (uint32_t i = 0; i < placed_.size(); ++i) found.push_back(i);
     } else {
+        const CellRange cells = CellsOf(box, cell_);
         for (int64_t x = cells.x0; x <= cells.x1; ++x) {
             for (int64_t y = cells.y0; y <= cells.y1; ++y) {
                 if (const Cell* cell = Find(GridKey(x, y)))

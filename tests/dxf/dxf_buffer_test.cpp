@@ -9,7 +9,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/encoding.h"
 #include "base/number_text.h"
+#include "dxf/round_trip.h"
+#include "platform/native_files.h"
 #include "support/expect_throw_message.h"
 
 namespace kv {
@@ -39,6 +42,7 @@ TEST(DxfBuffer, LineBreaksEmptyLinesAndTheFinalBreak) {
         {"  0\nLINE\n  8\nWIRE\n", {"  0", "LINE", "  8", "WIRE"}},
         {"  0\r\nLINE\n  8\r\nWIRE", {"  0", "LINE", "  8", "WIRE"}},
         {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a\r\r\n 10 \r\nb", {"a\r", " 10 ", "b"}},
         {"", {}},
         {"\n", {""}},
     };
@@ -215,27 +219,46 @@ TEST(DxfBuffer, FilesAreCrLfInTheAnsiCodePageAndAsciiLoadsByteForByte) {
     ASSERT_TRUE(b.SaveFile(path));
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n");
+    NativeFiles files;
     DxfBuffer again;
-    ASSERT_TRUE(again.LoadFile(path));
+    ASSERT_TRUE(LoadExport(files, path, again));
     EXPECT_EQ(Lines(again), (Strings{"  8", "画層", " 62"}));
 
     const std::string ascii = "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nEOF\r\n";
     std::ofstream(path, std::ios::binary) << ascii;
-    ASSERT_TRUE(again.LoadFile(path));
+    ASSERT_TRUE(LoadExport(files, path, again));
     EXPECT_EQ(again.Text(), ascii);
     std::remove(path.c_str());
+    EXPECT_FALSE(LoadExport(files, path, again));
+    EXPECT_EQ(again.LineCount(), 0u);
+    EXPECT_FALSE(b.SaveFile(TempPath("no-such-folder/x.dxf")));
 }
 
-TEST(DxfBuffer, FileThatCannotBeReadOrWrittenFailsAndLeavesTheBufferEmpty) {
-    DxfBuffer b;
-    b.Load("0\nLINE\n");
-    std::string error;
-    EXPECT_FALSE(b.LoadFile(TempPath("does-not-exist.dxf"), &error));
-    EXPECT_EQ(b.LineCount(), 0u);
-    EXPECT_NE(error.find("does-not-exist.dxf"), std::string::npos);
-    EXPECT_FALSE(b.LoadFile(std::filesystem::temp_directory_path().string(), &error));
-    b.Load("0\nEOF\n");
-    EXPECT_FALSE(b.SaveFile(TempPath("no-such-folder/x.dxf")));
+// Only the pairs holding code-page bytes are converted, together after the load; the lines must
+// come out as converting the whole file would give them.
+TEST(DxfBuffer, CodePageBytesLoadAsIfTheWholeFileWereConverted) {
+    const std::string texts[] = {
+        "  8\r\n\x89\xe6\x91\x77\r\n 62\r\n     7\r\n",
+        "  0\nLAYER\n  2\n\x95\xb6\x8e\x9a\n 70\n0\n",
+        "  1\r\n\xb1\xb2\xb3\xb4\r\n  0\r\nEOF\r\n",          // half-width kana: three times longer
+        "8\r\n\x95\xb6\r\n\x95\xb6\r\nx\r\n",                 // codes kept as they stand
+        "  1\r\nab\x81\r\n  2\r\n\x81\n  0\r\n\x8a\r\n\x95",  // lead bytes before breaks; odd last line
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        ByteBlock bytes(text.size());
+        text.copy(bytes.data(), text.size());
+        DxfBuffer ansi, reference;
+        ansi.LoadAnsi(std::move(bytes));
+        reference.Load(AnsiToUtf8(text));
+        EXPECT_EQ(Lines(ansi), Lines(reference));
+        EXPECT_EQ(Codes(ansi), Codes(reference));
+        ansi.SetLine(1, "x");
+        ansi.EraseLines(0, 1);
+        reference.SetLine(1, "x");
+        reference.EraseLines(0, 1);
+        EXPECT_EQ(ansi.Text(), reference.Text());
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "dxf/line_edits.h"
 #include "dxf/read_entities.h"
 #include "platform/native_files.h"
+#include "dxf/round_trip.h"
 
 namespace kv {
 namespace {
@@ -23,7 +24,7 @@ TEST(WriterSamples, WritesFramesAndEditedExportsForTheIndependentCheck) {
     const std::string dir = std::string(folder) + "/";
     NativeFiles files;
     DxfBuffer source;
-    ASSERT_TRUE(source.LoadFile(dir + "export.dxf"));
+    ASSERT_TRUE(LoadExport(files, dir + "export.dxf", source));
     std::vector<TLineEnt> lines;
     ASSERT_GE(ReadLines(source, lines), 3);
 
@@ -51,7 +52,7 @@ TEST(WriterSamples, WritesFramesAndEditedExportsForTheIndependentCheck) {
 
     // The export with its first line moved and its second removed.
     DxfBuffer edited;
-    ASSERT_TRUE(edited.LoadFile(dir + "export.dxf"));
+    ASSERT_TRUE(LoadExport(files, dir + "export.dxf", edited));
     lines[0].P1 = {100, 200, 0};
     lines[0].P2 = {300, 400, 0};
     EditMark(lines[0], LineEdit::kMoved);
@@ -61,7 +62,7 @@ TEST(WriterSamples, WritesFramesAndEditedExportsForTheIndependentCheck) {
 
     // The export with its third line and first arc patched and its first circle deleted.
     DxfBuffer patched;
-    ASSERT_TRUE(patched.LoadFile(dir + "export.dxf"));
+    ASSERT_TRUE(LoadExport(files, dir + "export.dxf", patched));
     std::vector<TArcEnt> arcs;
     ASSERT_GE(ReadArcs(patched, arcs), 1);
     ASSERT_TRUE(PatchLineByHandle(patched, lines[2].Handle, {-1, -2, -3}, {4, 5, 6}));

@@ -45,7 +45,7 @@ TEST(SplitScenarioLines, MistakesNameTheLine) {
         {"type \"\\x3\"", "line 1: \\x needs two hexadecimal digits"},
         {"type \"\\", "line 1: a backslash ends the line"},
     };
-    for (const auto& [text, message] : cases) EXPECT_THROW_MESSAGE(SplitScenarioLines(text), ScenarioError, message);
+    for (const auto& c : cases) EXPECT_THROW_MESSAGE(SplitScenarioLines(c.first), ScenarioError, c.second);
 }
 
 Args ArgsOf(std::string_view text) { return Args(SplitScenarioLines(text).at(0), 1); }

@@ -40,7 +40,7 @@ TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
         {"title t\nexpect count lines 2",
          "line 2: 'lines' is not an entity kind (line, arc, circle, pline, polyline, insert, text, solid or all)"},
     };
-    for (const auto& [text, message] : cases) EXPECT_THROW_MESSAGE(CompileScenario(text), ScenarioError, message);
+    for (const auto& c : cases) EXPECT_THROW_MESSAGE(CompileScenario(c.first), ScenarioError, c.second);
 }
 
 TEST(RunScenario, DrawingChecksUseTheToleranceAndCatchDuplicates) {
@@ -113,6 +113,16 @@ TEST(RunScenario, DxfFilesAreLoadedFromTheScenarioFolder) {
     const auto missing = RunStory("title t\nload nothing.dxf\n", folder.string());
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_NE(missing[0].find("cannot read"), std::string::npos);
+
+    // Two files whose blocks insert each other: the host refuses the second, and so must the story.
+    for (const auto& [block, inner] : {std::pair{"A", "B"}, std::pair{"B", "A"}})
+        std::ofstream(folder / (std::string(block) + ".dxf"))
+            << "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\n"
+            << block << "\n10\n0\n20\n0\n30\n0\n0\nINSERT\n2\n"
+            << inner << "\n10\n0\n20\n0\n30\n0\n0\nENDBLK\n0\nENDSEC\n0\nEOF\n";
+    const auto cycle = RunStory("title t\nload A.dxf\nload B.dxf\n", folder.string());
+    ASSERT_EQ(cycle.size(), 1u);
+    EXPECT_NE(cycle[0].find("line 3: B.dxf: "), std::string::npos) << cycle[0];
     std::filesystem::remove_all(folder);
 }
 

@@ -79,9 +79,7 @@ TEST_F(TrimFaults, BlockTrimWhoseEditedExportCannotBeInsertedIsUndone) {
 }
 
 TEST_F(TrimFaults, BlockTrimUndoneAfterASuccessfulPassLeavesUndoNothingToTakeBack) {
-    sim::Entity second;
-    second.geom = sim::InsertGeom{"CIRC", {80, 0, 0}};
-    run.session.drawing().Add(second);
+    run.session.drawing().Add(sim::Entity{.geom = sim::InsertGeom{"CIRC", {80, 0, 0}}});
     FailRead(4);  // the second insert of the second pass
     Pick(&TFormKvaneMain::ButtonBCutClick, {50, 5, 0});
     ASSERT_EQ(2U, Lines().size());

@@ -2,11 +2,14 @@
 // records what was typed.
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "base/encoding.h"
 #include "platform/command_channel.h"
 #include "platform/files.h"
 
@@ -27,6 +30,15 @@ public:
         auto found = texts.find(std::string(path));
         if (found == texts.end()) return std::nullopt;
         return found->second;
+    }
+    // As the file would be on disk: texts are held as UTF-8, files in the code page.
+    std::optional<ByteBlock> ReadBytes(std::string_view path) override {
+        const std::optional<std::string> text = ReadText(path);
+        if (!text) return std::nullopt;
+        const std::string bytes = Utf8ToAnsi(*text);
+        ByteBlock block(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), block.data());
+        return block;
     }
     bool WriteText(std::string_view path, std::string_view text) override {
         texts[std::string(path)] = std::string(failWrites ? text.substr(0, text.size() / 2) : text);

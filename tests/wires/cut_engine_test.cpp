@@ -13,6 +13,8 @@
 #include "wires/cut_engine.h"
 #include "geometry/geometry.h"
 #include "wires/wire_pieces.h"
+#include "dxf/round_trip.h"
+#include "platform/native_files.h"
 
 namespace kv {
 namespace {
@@ -243,8 +245,9 @@ TEST(ComputeCutsProperties, GeneratedSymbolInEveryPlacement) {
 
 // A library symbol file's drawing as the block definition `name`, read by the block reader.
 BlockGeometry LibraryBlock(const std::string& relative, const std::string& name) {
+    NativeFiles files;
     DxfBuffer symbol;
-    EXPECT_TRUE(symbol.LoadFile(LibrarySymbolPath(relative)));
+    EXPECT_TRUE(LoadExport(files, LibrarySymbolPath(relative), symbol));
     BlockGeometry geometry;
     DxfBuffer block = ExportText().BeginBlocks().Block(name).EntitiesOf(symbol).EndBlock().EndSection().Buffer();
     ReadBlocks(block, geometry);

@@ -35,6 +35,13 @@ public:
         if (found == texts.end()) return std::nullopt;
         return found->second;
     }
+    std::optional<ByteBlock> ReadBytes(std::string_view path) override {
+        auto found = texts.find(path);
+        if (found == texts.end()) return std::nullopt;
+        ByteBlock bytes(found->second.size());
+        found->second.copy(bytes.data(), bytes.size());
+        return bytes;
+    }
     bool WriteText(std::string_view path, std::string_view text) override {
         texts[std::string(path)] = std::string(text);
         return true;

@@ -11,8 +11,10 @@
 #include "dxf/read_blocks.h"
 #include "dxf/read_entities.h"
 #include "dxf/read_tables.h"
+#include "dxf/round_trip.h"
 #include "json_writer.h"
 #include "geometry/block_extents.h"
+#include "platform/native_files.h"
 
 namespace kv {
 namespace {
@@ -233,9 +235,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: dxfdump FILE\n");
         return 2;
     }
+    kv::NativeFiles files;
     kv::DxfBuffer buffer;
-    std::string error;
-    if (!buffer.LoadFile(argv[1], &error)) return kv::Fail(error);
+    if (!kv::LoadExport(files, argv[1], buffer)) return kv::Fail(std::string("cannot read '") + argv[1] + "'");
     kv::Dump dump;
     try {
         kv::Read(buffer, dump);

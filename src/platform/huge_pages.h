@@ -3,24 +3,12 @@
 // remove most of those faults. Only a hint: no effect elsewhere.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <vector>
 
 namespace kv {
 
-void AdviseHugePages(const void* p, size_t bytes);
-
-// emplace_back that grows the array itself, so that the fresh part is advised before it is touched.
-template <typename T>
-T& AppendRecord(std::vector<T>& v) {
-    constexpr size_t kFirstCapacity = 64;
-    if (v.size() == v.capacity()) {
-        v.reserve(std::max(kFirstCapacity, v.capacity() * 2));
-        AdviseHugePages(v.data() + v.size(), (v.capacity() - v.size()) * sizeof(T));
-    }
-    return v.emplace_back();
-}
+void AdviseHugePages(void* p, size_t bytes);
 
 // Makes an emptied array hold `count` records without growing: a fresh block, advised as a whole
 // before anything is written to it (growing by doubling copies every record and touches the new

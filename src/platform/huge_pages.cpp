@@ -1,4 +1,4 @@
-#include "dxf/huge_pages.h"
+#include "platform/huge_pages.h"
 
 #include <cstdint>
 
@@ -8,7 +8,7 @@
 
 namespace kv {
 
-void AdviseHugePages(const void* p, size_t bytes) {
+void AdviseHugePages(void* p, size_t bytes) {
 #if defined(__linux__)
     constexpr uintptr_t kPage = 4096;
     const uintptr_t begin = (reinterpret_cast<uintptr_t>(p) + kPage - 1) & ~(kPage - 1);
