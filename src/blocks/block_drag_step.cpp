@@ -63,20 +63,18 @@ std::string ScriptPath(std::string_view executablePath) {
 }
 
 void BlockDragPickStep(OpContext& op, BlockDrag drag, BlockDragMemory& memory, const BlockToolOptions& options) {
-    if (!TakeFinishedPick(op)) return;
-    DxfBuffer picked;
-    if (!ExportSelection(op, picked)) return;
-    std::vector<TInsertEnt> inserts;
-    if (ReadInserts(picked, inserts) < 1) {
+    std::optional<PickedBlocks> picked = ExportFinishedPick(op);
+    if (!picked) return;
+    if (picked->inserts.empty()) {
         op.ui.ShowMessage(kPickBlockAgainMessage, MessageButtons::Ok);
         AskForNextBlock(op, PickState(drag), options);
         return;
     }
-    const std::optional<FenceCorners> outline = BlockOutline(picked, inserts.front());
+    const std::optional<FenceCorners> outline = BlockOutline(picked->exported, picked->inserts.front());
     if (!outline) return;
 
-    const Point3 base = inserts.front().Point;
-    memory = {std::move(picked), std::move(inserts), *outline};
+    const Point3 base = picked->inserts.front().Point;
+    memory = {std::move(picked->exported), std::move(picked->inserts), *outline};
     if (drag == BlockDrag::kMove) {
         op.host.SendCommand(MovePreviousCommand(base));
         op.OpState = kBlockMoveDragState;

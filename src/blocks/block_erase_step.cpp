@@ -10,16 +10,13 @@
 namespace kv {
 
 void BlockEraseStep(OpContext& op, const BlockToolOptions& options) {
-    if (!TakeFinishedPick(op)) return;
-    DxfBuffer picked;
-    if (!ExportSelection(op, picked)) return;
-
-    std::vector<TInsertEnt> inserts;
-    if (ReadInserts(picked, inserts) < 1) {
+    const std::optional<PickedBlocks> picked = ExportFinishedPick(op);
+    if (!picked) return;
+    if (picked->inserts.empty()) {
         op.ui.ShowMessage(kPickBlockAgainMessage, MessageButtons::Ok);
     } else {
         op.host.SendCommand(kCancelErasePrevious);
-        if (const std::optional<FenceCorners> outline = BlockOutline(picked, inserts.front()))
+        if (const std::optional<FenceCorners> outline = BlockOutline(picked->exported, picked->inserts.front()))
             RejoinWiresAcross(op, *outline);
     }
     // No second undo mark here: it would leave the first Undo after a pass nothing to take back.

@@ -14,17 +14,14 @@ constexpr std::string_view kPickBlockMessage = "ﾌﾞﾛｯｸを選択して�
 }  // namespace
 
 void BlockTrimStep(OpContext& op, const CutOptions& options) {
-    if (!TakeFinishedPick(op)) return;
-    DxfBuffer picked;
-    if (!ExportSelection(op, picked)) return;
-
-    std::vector<TInsertEnt> inserts;
-    if (ReadInserts(picked, inserts) < 1) {
+    std::optional<PickedBlocks> picked = ExportFinishedPick(op);
+    if (!picked) return;
+    if (picked->inserts.empty()) {
         op.ui.ShowMessage(kPickBlockMessage, MessageButtons::Ok);
     } else {
         RoundTripPorts ports = StepPorts(op);
-        const TrimPassResult result =
-            TrimAroundInsert(picked, inserts, options, ports, [&op] { return op.host.SelectionCount(); });
+        const TrimPassResult result = TrimAroundInsert(picked->exported, picked->inserts, options, ports,
+                                                       [&op] { return op.host.SelectionCount(); });
         // Its step back used up this pass's mark: a later Undo would take back the pass before.
         if (result == TrimPassResult::kPiecesOnly) op.SpeedButtonUndo.enabled = false;
     }

@@ -76,4 +76,12 @@ bool TakeFinishedPick(OpContext& op) {
     return true;
 }
 
+std::optional<PickedBlocks> ExportFinishedPick(OpContext& op) {
+    if (!TakeFinishedPick(op)) return std::nullopt;
+    PickedBlocks picked;
+    if (!ExportSelection(op, picked.exported)) return std::nullopt;
+    ReadInserts(picked.exported, picked.inserts);
+    return picked;
+}
+
 }  // namespace kv

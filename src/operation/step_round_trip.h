@@ -2,8 +2,11 @@
 // and the check that it reached the drawing; and the round-trip ports of a wire-tool step.
 #pragma once
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "dxf/read_entities.h"
 #include "dxf/round_trip.h"
 #include "hostlink/host_commands.h"
 #include "operation/op_context.h"
@@ -38,6 +41,14 @@ bool InsertArrived(HostLink& host, std::string_view path);
 // ticking and SNAPMODE is typed back. True when something was picked; the undo mark is then
 // set, before the step changes the drawing.
 bool TakeFinishedPick(OpContext& op);
+
+// The block references of a finished pick, read from its export; nothing while the pick goes on
+// or when no export came back. `inserts` is empty when the pick held no block reference.
+struct PickedBlocks {
+    DxfBuffer exported;
+    std::vector<TInsertEnt> inserts;
+};
+std::optional<PickedBlocks> ExportFinishedPick(OpContext& op);
 
 // "\x03SNAPMODE 0 " and "SELECT SINGLE ": the next pick of a one-object-at-a-time tool in
 // `state`, with Timer1 running.
