@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "base/paths.h"
 #include "base/strings.h"
 #include "operation/step_round_trip.h"
 #include "wires/junction_block.h"
@@ -15,12 +16,6 @@ constexpr std::string_view kCollapsed = "↓";
 constexpr std::string_view kExpanded = "↑";
 constexpr std::string_view kBlockNotLoaded = "I_KOUTEN を定義できませんでした.  ";
 constexpr std::string_view kNotRestored = "AutoCAD の設定値 (SNAPMODE など) が戻っていない可能性があります.  ";
-
-// The executable's folder with its trailing separator.
-std::string FolderOf(std::string_view path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
-}
 
 }  // namespace
 

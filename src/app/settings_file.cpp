@@ -2,34 +2,15 @@
 
 #include <optional>
 
+#include "base/paths.h"
+
 namespace kv {
 
-namespace {
-
-size_t NameStart(std::string_view path) {
-    const size_t folderEnd = path.find_last_of("\\/");
-    return folderEnd == std::string_view::npos ? 0 : folderEnd + 1;
-}
-
-// Joined with the separator the folder already uses, so a Windows folder stays in its form.
-std::string JoinPath(std::string_view folder, std::string_view name) {
-    if (folder.empty()) return {};
-    std::string path(folder);
-    if (path.back() != '\\' && path.back() != '/') path += folder.find('\\') != std::string_view::npos ? '\\' : '/';
-    return path.append(name);
-}
-
-}  // namespace
-
-std::string SettingsPathBeside(std::string_view executablePath) {
-    const size_t dot = executablePath.rfind('.');
-    const bool hasExtension = dot != std::string_view::npos && dot >= NameStart(executablePath) + 1;
-    return std::string(executablePath.substr(0, hasExtension ? dot : executablePath.size())) + ".ini";
-}
+std::string SettingsPathBeside(std::string_view executablePath) { return WithExtension(executablePath, ".ini"); }
 
 SettingsFile::SettingsFile(Files& files, std::string_view executablePath, std::string_view appDataFolder)
     : files_(files), beside_(SettingsPathBeside(executablePath)) {
-    fallback_ = JoinPath(appDataFolder, std::string_view(beside_).substr(NameStart(beside_)));
+    fallback_ = JoinPath(appDataFolder, std::string_view(beside_).substr(FolderOf(beside_).size()));
 }
 
 std::string SettingsFile::Source() const {

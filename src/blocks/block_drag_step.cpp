@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/paths.h"
 #include "blocks/block_states.h"
 #include "blocks/trim_around_insert.h"
 #include "dxf/read_entities.h"
@@ -57,10 +58,7 @@ bool StartCopy(OpContext& op, const Point3& base) {
 
 }  // namespace
 
-std::string ScriptPath(std::string_view executablePath) {
-    std::string path = ScratchDxfPath(executablePath);
-    return path.replace(path.size() - std::string_view(".dxf").size(), std::string::npos, ".scr");
-}
+std::string ScriptPath(std::string_view executablePath) { return WithExtension(executablePath, ".scr"); }
 
 void BlockDragPickStep(OpContext& op, BlockDrag drag, BlockDragMemory& memory, const BlockToolOptions& options) {
     std::optional<PickedBlocks> picked = ExportFinishedPick(op);

@@ -2,15 +2,11 @@
 
 #include <stdexcept>
 
+#include "base/paths.h"
+
 namespace kv {
 
-std::string ScratchDxfPath(std::string_view executablePath) {
-    const size_t folderEnd = executablePath.find_last_of("\\/");
-    const size_t nameStart = folderEnd == std::string_view::npos ? 0 : folderEnd + 1;
-    const size_t dot = executablePath.rfind('.');
-    const bool hasExtension = dot != std::string_view::npos && dot > nameStart;
-    return std::string(executablePath.substr(0, hasExtension ? dot : executablePath.size())) + ".dxf";
-}
+std::string ScratchDxfPath(std::string_view executablePath) { return WithExtension(executablePath, ".dxf"); }
 
 bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
     buffer.Clear();

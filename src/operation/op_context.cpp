@@ -4,6 +4,7 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
+#include "hostlink/host_commands.h"
 #include "hostlink/host_text.h"
 
 namespace kv {
@@ -41,7 +42,7 @@ bool OpContext::HistoryShowsCancel() { return IsCancelLine(host.CopyHistoryLastL
 
 void OpContext::SetUndoMark() {
     SpeedButtonUndo.enabled = true;
-    host.SendCommand("\x03UNDO M ");
+    host.SendCommand(kUndoMark);
 }
 
 void OpContext::SaveSnapMode() { SavedSnapMode = host.GetSysVar(kSnapMode); }

@@ -94,13 +94,5 @@ TEST(SaveDxfBuffer, GivesLinetypeDefinitionsTheNamesTheirReferencesCarry) {
                        "  3", "D.",     "  0", "ENDTAB", "  0", "LINE",  "  2", "X.Y",   "  6", "DOT_2"}));
 }
 
-TEST(ScratchDxfPath, ReplacesOnlyTheExtensionOfTheFileName) {
-    for (const auto& [exe, dxf] : {std::pair{"C:\\Tools\\kvane2k.exe", "C:\\Tools\\kvane2k.dxf"},
-                                   {"/opt/kv.2/kvane2k.exe", "/opt/kv.2/kvane2k.dxf"},
-                                   {"/opt/kv.2/kvane2k", "/opt/kv.2/kvane2k.dxf"},
-                                   {"kvane2k.v1.exe", "kvane2k.v1.dxf"}})
-        EXPECT_EQ(ScratchDxfPath(exe), dxf);
-}
-
 }  // namespace
 }  // namespace kv
