@@ -217,6 +217,10 @@ std::uint32_t Desktop::WindowThread(WindowHandle w) {
 }
 
 bool Desktop::SendCopyData(WindowHandle target, std::uint32_t tag, std::string_view text) {
+    if (failingSends > 0) {
+        --failingSends;
+        throw std::runtime_error("host link lost");
+    }
     const Window* window = Live(target);
     if (!window) return false;
     if (window->role != Role::Frame || tag != kTypedInputTag) return true;

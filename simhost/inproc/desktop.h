@@ -57,6 +57,9 @@ public:
     // Every text the host received as typed input, in order, as the host read it.
     const std::vector<std::string>& TypedTexts() const { return typed_; }
 
+    // The next this many texts typed fail with "host link lost", as a link broken mid-operation.
+    int failingSends = 0;
+
     // --- WindowSystem
     std::vector<WindowHandle> TopLevelWindows() override;
     std::vector<WindowHandle> Descendants(WindowHandle parent) override;

@@ -1,5 +1,3 @@
-#include <stdexcept>
-
 #include "base/strings.h"
 #include "blocks/block_states.h"
 #include "polyline/polyline_states.h"
@@ -116,74 +114,36 @@ TEST_F(EngineTest, UnreadableSnapModeIsNeverTypedBack) {
     EXPECT_TRUE(Typed().empty());
 }
 
-// The stand-in host's windows, with a command channel that fails on demand.
-class BreakingLink final : public WindowSystem {
-public:
-    explicit BreakingLink(WindowSystem& inner) : inner_(inner) {}
-    int failures = 0;  // the next texts typed that fail
-
-    bool SendCopyData(WindowHandle target, std::uint32_t tag, std::string_view text) override {
-        if (failures > 0) {
-            --failures;
-            throw std::runtime_error("host link lost");
-        }
-        return inner_.SendCopyData(target, tag, text);
-    }
-    std::vector<WindowHandle> TopLevelWindows() override { return inner_.TopLevelWindows(); }
-    std::vector<WindowHandle> Descendants(WindowHandle p) override { return inner_.Descendants(p); }
-    std::string Caption(WindowHandle w) override { return inner_.Caption(w); }
-    std::string ClassName(WindowHandle w) override { return inner_.ClassName(w); }
-    bool IsWindow(WindowHandle w) override { return inner_.IsWindow(w); }
-    std::uint32_t WindowThread(WindowHandle w) override { return inner_.WindowThread(w); }
-    std::string ControlText(WindowHandle w) override { return inner_.ControlText(w); }
-    void PostNull(WindowHandle w) override { inner_.PostNull(w); }
-    void SendCommandMessage(WindowHandle w, std::uint32_t id) override { inner_.SendCommandMessage(w, id); }
-    WindowHandle MdiActiveChild(WindowHandle m) override { return inner_.MdiActiveChild(m); }
-    std::string ClipboardText() override { return inner_.ClipboardText(); }
-    WindowHandle ForegroundWindow() override { return inner_.ForegroundWindow(); }
-    bool SetForegroundWindow(WindowHandle w) override { return inner_.SetForegroundWindow(w); }
-    bool BringWindowToTop(WindowHandle w) override { return inner_.BringWindowToTop(w); }
-    bool AttachThreadInput(std::uint32_t a, std::uint32_t b, bool on) override {
-        return inner_.AttachThreadInput(a, b, on);
-    }
-    ScreenRect WindowRect(WindowHandle w) override { return inner_.WindowRect(w); }
-    ScreenPoint CursorPos() override { return inner_.CursorPos(); }
-
-private:
-    WindowSystem& inner_;
-};
-
 // Whatever fails in a tick or a handler is shown once; the palette is left idle, with the
 // snap mode typed back and a queued button dropped, and stays usable.
 TEST_F(EngineTest, FailureAnywhereIsShownAndLeavesThePaletteIdle) {
-    BreakingLink link(run.desktop);
-    TFormKvaneMain palette{link, ui, run.clock, run.files, form.op.executablePath};
+    int& failures = run.desktop.failingSends;
     vars.snapMode = 1;
-    palette.ButtonSelectClick();
+    form.ButtonSelectClick();
     ASSERT_EQ(vars.snapMode, 0);
-    palette.ButtonDrawClick();  // its cancel ends the pick with nothing picked
-    link.failures = 1;
+    form.ButtonDrawClick();  // its cancel ends the pick with nothing picked
+    failures = 1;
     Typed();
-    palette.Timer1Timer();
+    form.Timer1Timer();
     EXPECT_EQ(ui.messages, Texts{"host link lost"});
     EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));  // the snap mode that failed, typed again
     EXPECT_EQ(vars.snapMode, 1);
-    EXPECT_EQ(palette.op.OpState, kIdle);
-    EXPECT_EQ(palette.op.LastOp, QueueCode::kNone);
-    EXPECT_FALSE(palette.Timer1.enabled);
+    EXPECT_EQ(form.op.OpState, kIdle);
+    EXPECT_EQ(form.op.LastOp, QueueCode::kNone);
+    EXPECT_FALSE(form.Timer1.enabled);
 
     // A handler whose clean-up fails as well.
-    palette.ButtonSelectClick();
-    palette.ButtonDrawClick();
-    link.failures = 100;
-    palette.ButtonBCutClick();
+    form.ButtonSelectClick();
+    form.ButtonDrawClick();
+    failures = 100;
+    form.ButtonBCutClick();
     EXPECT_EQ(ui.messages.back(), "host link lost\nAutoCAD の設定値 (SNAPMODE など) が戻っていない可能性があります.  ");
     EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(palette.op.OpState, kIdle);
-    EXPECT_EQ(palette.Caption, kAppTitle);
-    link.failures = 0;
-    palette.ButtonDrawClick();
-    EXPECT_EQ(palette.op.OpState, kDrawLineState);
+    EXPECT_EQ(form.op.OpState, kIdle);
+    EXPECT_EQ(form.Caption, kAppTitle);
+    failures = 0;
+    form.ButtonDrawClick();
+    EXPECT_EQ(form.op.OpState, kDrawLineState);
 }
 
 TEST_F(EngineTest, TickLetsPendingMessagesThroughFirstNeverNestsAndNeedsTheTimer) {
