@@ -67,6 +67,34 @@ expect count line 2
     EXPECT_EQ(failures[1].rfind("line 5: no entity matches", 0), 0u) << failures[1];
 }
 
+// Content compared handles aside: a wire redrawn with its ends swapped is the same wire, one
+// drawn over another is a copy the story did not start with.
+TEST(RunScenario, UnchangedNamesWhatWasLostOrGainedAndStrayCopiesFail) {
+    EXPECT_TRUE(RunStory(R"(title t
+line 0,0 10,0 as A
+type "ERASE "
+pick 5,0
+enter
+type "LINE 10,0 0,0 \r"
+expect replaced A
+expect unchanged
+)")
+                    .empty());
+    const auto failures = RunStory(R"(title t
+line 0,0 10,0 layer=W
+line 0,5 10,5
+type "ERASE "
+pick 5,5
+enter
+type "COPY L\r\r0,0\r0,0\r"
+expect unchanged
+)");
+    ASSERT_EQ(failures.size(), 3u);
+    EXPECT_EQ(failures[0].rfind("line 8: lost LINE 0,5 10,5 layer=0", 0), 0u) << failures[0];
+    EXPECT_EQ(failures[1].rfind("line 8: gained LINE 0,0 10,0 layer=W", 0), 0u) << failures[1];
+    EXPECT_EQ(failures[2].rfind("line 8: the story ends with copies of LINE 0,0 10,0 layer=W", 0), 0u) << failures[2];
+}
+
 TEST(RunScenario, HostInputAndHandlesAreFollowed) {
     const auto failures = RunStory(R"(title t
 line 0,0 10,0 as A

@@ -5,6 +5,7 @@
 
 #include "base/number_text.h"
 #include "base/strings.h"
+#include "drawing_content.h"
 #include "entity_desc.h"
 #include "named_controls.h"
 #include "scenario_run.h"
@@ -245,6 +246,15 @@ Action LaunchedCheck(Args& args) {
     };
 }
 
+// Nothing lost, nothing gained since the setup, by content.
+Action UnchangedCheck() {
+    return [](ScenarioRun& run) {
+        const ContentChange change = CompareContent(*run.startingEntities, run.Drawing().Entities(), run.tolerance);
+        for (const sim::Entity* e : change.lost) run.Fail("lost " + Describe(*e));
+        for (const sim::Entity* e : change.gained) run.Fail("gained " + Describe(*e));
+    };
+}
+
 Action ExpectStep(Args& args, LineCursor& cursor) {
     const std::string source = SourceText(*cursor.current);
     const std::string what = args.Text("what to expect");
@@ -256,6 +266,7 @@ Action ExpectStep(Args& args, LineCursor& cursor) {
     }
     if (IsEntityWord(what)) return EntityCheck(what, false, args, source);
     if (what == "count") return CountCheck(args);
+    if (what == "unchanged") return UnchangedCheck();
     if (what == "kept" || what == "replaced") return HandleCheck(args, what == "kept");
     if (what == "message") return MessageCheck(args);
     if (what == "sysvar") return SysvarCheck(args);

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "base/strings.h"
+#include "drawing_content.h"
+#include "entity_desc.h"
 #include "in_process_run.h"
 #include "scenario_run.h"
 #include "step_table.h"
@@ -32,6 +34,15 @@ const VerbTable& Verbs() {
     return verbs;
 }
 
+bool IsSetupVerb(const Word& verb) {
+    static const VerbTable setup = [] {
+        VerbTable table;
+        AddSetupVerbs(table);
+        return table;
+    }();
+    return !verb.quoted && setup.contains(verb.text);
+}
+
 }  // namespace
 
 Action CompileLine(const ScenarioLine& line, LineCursor& cursor) {
@@ -58,7 +69,7 @@ Scenario CompileScenario(std::string_view text) {
                 scenario.title += (i > 1 ? " " : "") + line.words[i].text;
             continue;
         }
-        scenario.steps.push_back({line.number, CompileLine(line, cursor)});
+        scenario.steps.push_back({line.number, CompileLine(line, cursor), IsSetupVerb(verb)});
     }
     if (scenario.title.empty()) throw ScenarioError(1, "the scenario has no title line");
     return scenario;
@@ -71,6 +82,7 @@ bool PlaySteps(const Scenario& scenario, ScenarioRun& run) {
     for (const Step& step : scenario.steps) {
         run.line = step.line;
         try {
+            if (!step.setup && !run.startingEntities) run.startingEntities = run.Drawing().Entities();
             step.action(run);
         } catch (const ScenarioError& e) {
             run.failures.push_back(e.what());
@@ -86,6 +98,10 @@ bool PlaySteps(const Scenario& scenario, ScenarioRun& run) {
 }
 
 void CheckNothingLeftOver(ScenarioRun& run) {
+    if (run.startingEntities) {
+        for (const sim::Entity* e : NewDuplicates(*run.startingEntities, run.Drawing().Entities(), run.tolerance))
+            run.Fail("the story ends with copies of " + Describe(*e) + " it did not start with");
+    }
     for (const DialogScript& script : run.dialogs)
         run.failures.push_back("line " + std::to_string(script.line) + ": the dialog " + script.name + " never opened");
     if (!run.ui.answers.empty())

@@ -18,6 +18,7 @@ using Action = std::function<void(ScenarioRun&)>;
 struct Step {
     int line = 0;
     Action action;
+    bool setup = false;  // builds the starting drawing or switches the host; acts on nothing
 };
 
 // Played when the palette opens a dialog modally; its last step closes the dialog.

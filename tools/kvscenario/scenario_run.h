@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,8 @@ public:
     ScriptedUi ui;
     std::deque<DialogScript> dialogs;
     std::map<std::string, sim::Handle> names;
+    // The drawing as the first step after the setup found it.
+    std::optional<std::vector<sim::Entity>> startingEntities;
     double tolerance = 0.001;
     std::size_t typedChecked = 0;
     std::size_t messagesChecked = 0;
