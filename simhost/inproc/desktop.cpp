@@ -232,11 +232,20 @@ bool Desktop::SendCopyData(WindowHandle target, std::uint32_t tag, std::string_v
     return true;
 }
 
+std::string Desktop::ShownPrompt(Instance& host) {
+    const std::string now = host.session->PromptLine();
+    if (host.shownPrompt.empty() || now == host.shownPrompt || ++host.staleReads > promptLagReads) {
+        host.staleReads = 0;
+        host.shownPrompt = now;
+    }
+    return host.shownPrompt;
+}
+
 std::string Desktop::ControlText(WindowHandle w) {
     const Window* window = Live(w);
     if (!window) return {};
     switch (window->role) {
-    case Role::Prompt: return ThroughCodePage(Host(window->instance).session->PromptLine());
+    case Role::Prompt: return ThroughCodePage(ShownPrompt(Host(window->instance)));
     case Role::HistoryPane: return ThroughCodePage(HistoryText(*Host(window->instance).session));
     case Role::Frame:
     case Role::Plain: break;

@@ -59,6 +59,8 @@ public:
 
     // The next this many texts typed fail with "host link lost", as a link broken mid-operation.
     int failingSends = 0;
+    // A slow host: a changed prompt line shows only from this many reads of its window on.
+    int promptLagReads = 0;
 
     // --- WindowSystem
     std::vector<WindowHandle> TopLevelWindows() override;
@@ -106,7 +108,11 @@ private:
         bool running = false;
         CommandLinePlace place = CommandLinePlace::Docked;
         HostWindowSet windows;
+        std::string shownPrompt;
+        int staleReads = 0;
     };
+
+    std::string ShownPrompt(Instance& host);
 
     WindowHandle Create(WindowHandle parent, int instance, std::string caption, std::string className, ScreenRect rect,
                         Role role = Role::Plain);

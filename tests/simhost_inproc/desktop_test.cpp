@@ -36,6 +36,17 @@ TEST_F(DesktopTest, FloatingCommandLineIsFollowedWhenItMoves) {
     EXPECT_EQ(link.Windows().promptControl, desktop.HostWindows(host).prompt);
 }
 
+TEST_F(DesktopTest, SlowHostShowsAChangedPromptOnlyAfterSomeReads) {
+    desktop.StartHost(session);
+    desktop.promptLagReads = 2;
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    link.SendCommand("LINE ");
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
+    EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
+}
+
 TEST_F(DesktopTest, TextIsDeliveredAsTheHostReadsAnsiBytes) {
     desktop.StartHost(session);
     // Up to the NUL, and with what the code page cannot hold turned into '?'.

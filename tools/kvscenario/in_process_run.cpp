@@ -14,6 +14,8 @@ namespace {
 constexpr long long kQuietMs = 1000;
 // A story that has not come to rest by then never will.
 constexpr long long kSettleLimitMs = 120000;
+// "host slow": the prompt line shows a change only after this many reads, several ticks.
+constexpr int kSlowHostPromptReads = 6;
 constexpr std::string_view kExecutableName = "kvane2k.exe";
 
 // A folder of the run's own, so that stories running at the same time never share files.
@@ -59,6 +61,8 @@ void InProcessRun::SwitchHost(const std::string& what) {
         hostInstance = desktop.RestartHost(hostInstance);
     } else if (what == "half-width-prompt") {
         session.switches().halfWidthTexts = true;
+    } else if (what == "slow") {
+        desktop.promptLagReads = kSlowHostPromptReads;
     } else if (what == "dxfout-fails") {
         session.switches().dxfoutWritesNothing = true;
     } else if (what == "insert-fails") {

@@ -144,11 +144,11 @@ Action SysvarStep(Args& args, LineCursor&) {
 
 Action HostStep(Args& args, LineCursor&) {
     static const std::set<std::string, std::less<>> kSwitches = {
-        "floating", "docked", "quit", "start", "restart", "half-width-prompt", "dxfout-fails", "insert-fails"};
+        "floating", "docked", "quit", "start", "restart", "half-width-prompt", "dxfout-fails", "insert-fails", "slow"};
     const std::string what = args.Text("what the host does");
     if (!kSwitches.count(what))
         args.Error("unknown host switch '" + what +
-                   "' (floating, docked, quit, start, restart, half-width-prompt, dxfout-fails, insert-fails)");
+                   "' (floating, docked, quit, start, restart, half-width-prompt, dxfout-fails, insert-fails, slow)");
     return [what](ScenarioRun& run) { run.SwitchHost(what); };
 }
 
