@@ -309,14 +309,14 @@ void WineScenarioRun::ClickAt(const scenario::NamedControl& c, int x, int y) {
 }
 
 // The library goes beside the palette's executable before the palette starts, and is removed
-// when the story ends; the starter library is there already.
+// when the story ends; the starter library is installed there already.
 void WineScenarioRun::AddLibrary(const std::string& name, const std::string& source,
                                  const std::vector<std::string>& symbols, bool flat) {
     if (flat) throw ScenarioError(line, "under Wine a library is not gathered from a tree");
     if (begun_) throw ScenarioError(line, "under Wine the libraries are set up before the first action");
     const std::filesystem::path folder = std::filesystem::path(paletteExe_).parent_path() / Utf8ToWide(name);
     std::error_code error;
-    if (std::filesystem::equivalent(folder, Utf8ToWide(source), error)) return;
+    if (source == scenario::StarterLibraryPath() && std::filesystem::exists(folder)) return;
     if (std::filesystem::exists(folder))
         throw ScenarioError(line, "the folder " + name + " is beside the palette already");
     std::filesystem::create_directories(folder, error);

@@ -37,6 +37,9 @@ inline constexpr std::string_view kBoxSymbol =
     "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n5\r\n 11\r\n0\r\n 21\r\n-5\r\n"
     "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
 
+// Where the build wrote the starter library ("library NAME starter").
+std::string StarterLibraryPath();
+
 class ScenarioRun {
 public:
     explicit ScenarioRun(std::string folder) : scenarioFolder(std::move(folder)) {}

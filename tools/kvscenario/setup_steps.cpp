@@ -155,7 +155,7 @@ Action HostStep(Args& args, LineCursor&) {
 Action LibraryStep(Args& args, LineCursor&) {
     const std::string name = args.Text("library folder name");
     std::string source = args.Option("from").value_or("");
-    if (args.Flag("starter")) source = KV_STARTER_LIBRARY;
+    if (args.Flag("starter")) source = StarterLibraryPath();
     std::vector<std::string> symbols = Split(args.Option("symbols").value_or(""), ',');
     std::erase_if(symbols, [](const std::string& s) { return s.empty(); });
     const bool flat = args.Flag("flat");
@@ -169,6 +169,8 @@ Action ToleranceStep(Args& args, LineCursor&) {
 }
 
 }  // namespace
+
+std::string StarterLibraryPath() { return KV_STARTER_LIBRARY; }
 
 void AddSetupVerbs(VerbTable& verbs) {
     for (const char* kind : {"line", "arc", "circle", "pline", "insert", "text", "solid"})
