@@ -452,8 +452,9 @@ void DxfOutWriter::Blocks() {
     out_.Str(0, "SECTION");
     out_.Str(2, "BLOCKS");
     // The two layout blocks come first: readers skip the anonymous blocks that open the section.
-    Block(kModelSpace, Point3{}, kModelRecord, kModelBlock, kModelEndBlk, nullptr);
-    Block(kPaperSpace, Point3{}, kPaperRecord, kPaperBlock, kPaperEndBlk, nullptr);
+    // Release 12 names them as that release did.
+    Block(r2000_ ? kModelSpace : "$MODEL_SPACE", Point3{}, kModelRecord, kModelBlock, kModelEndBlk, nullptr);
+    Block(r2000_ ? kPaperSpace : "$PAPER_SPACE", Point3{}, kPaperRecord, kPaperBlock, kPaperEndBlk, nullptr);
     for (const std::string& name : blocks_) {
         const BlockDef* def = drawing_.FindBlock(name);
         Handle record = r2000_ ? blockRecords_[UpperAscii(name)] : 0;

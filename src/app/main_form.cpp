@@ -106,9 +106,6 @@ void TFormKvaneMain::SpeedButtonHeightClick() {
     PageControl1.height = ClientHeight - 2;
 }
 
-void TFormKvaneMain::PageControl1Change() {
-    // Until a library folder is selected the block tab shows the title as well.
-    Caption = kAppTitle;
-}
+void TFormKvaneMain::PageControl1Change() { ShowLibraryCaption(); }
 
 }  // namespace kv

@@ -121,10 +121,63 @@ public:
     void Timer1Timer();
     void Timer2Timer();
 
+    // --- the block tab: libraries, previews and insertion
+    // Lists the libraries and shows the first; the view calls it once after LoadSettings.
+    void ShowLibraries();
+    void ComboBox1Change();
+    void SpeedButton8Click();
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void SpeedButton7Click();
+    void ButtonIniClick();
+    void Button2Click();
+    void Button3Click();
+    void CheckAttreqClick();
+    // CheckXrev, CheckYrev, CheckKiten and a change of EditKakudo: the previews follow.
+    void PreviewOptionClick();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+    void SpeedButton13Click();
+    void SpeedButton14Click();
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    // Digits, ".", "-", Enter and Backspace only.
+    void EditSyakudoKeyPress(char& key);
+    void EditKakudoKeyPress(char& key);
+    template <int slot>
+    void ImageClick() {
+        InsertFromSlot(slot);
+    }
+    template <int slot>
+    void ImageMouseDown(int x, int y) {
+        ChooseSlotBase(slot, x, y);
+    }
+    template <int slot>
+    void ImageMouseMove(int, int) {
+        ShowSlotCaption(slot);
+    }
+    // The options the insertion steps read.
+    InsertOptions InsertOptionsNow() const;
+    // The library's caption on the block tab, else the title.
+    void ShowLibraryCaption();
+    // The executable's folder, which holds the libraries, and the selected library.
+    std::string LibraryRoot() const;
+    std::string SelectedFolder() const;
+
     // Runs the button a queue code names (the wire-number codes restart without a dialog).
     void RunQueued(QueueCode code);
 
 private:
+    void SwitchLibrary();
+    void ShowPreviews();
+    void InsertEntry(int entry);
+    void InsertFromSlot(int slot);
+    void ChooseSlotBase(int slot, int x, int y);
+    void ShowSlotCaption(int slot);
+    void TurnRotation(double degrees);
+
     // The prologue of the operation's button: the caption, the host to the front and its
     // command cancelled; from idle the row's first command, else the button is queued.
     void StartOperation(QueueCode code);

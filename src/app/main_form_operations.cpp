@@ -3,6 +3,7 @@
 #include "app/operation_table.h"
 #include "base/strings.h"
 #include "blocks/block_states.h"
+#include "library/library_states.h"
 #include "wires/wire_states.h"
 
 namespace kv {

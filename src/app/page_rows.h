@@ -28,12 +28,35 @@ constexpr Row Check(std::string_view name, PixelRect r, CheckControl& (*c)(F&), 
     return {.info = {.name = name, .kind = K::Check, .rect = r}, .check = c, .click = click};
 }
 
-constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*e)(F&), void (F::*key)(char&) = nullptr) {
-    return {.info = {.name = name, .kind = K::Edit, .rect = r}, .edit = e, .keyPress = key};
+constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*e)(F&), void (F::*key)(char&) = nullptr,
+                   void (F::*change)() = nullptr) {
+    return {.info = {.name = name, .kind = K::Edit, .rect = r}, .edit = e, .keyPress = key, .change = change};
 }
 
 constexpr Row Status(std::string_view name, PixelRect r, LabelControl& (*l)(F&), bool grey) {
     return {.info = {.name = name, .kind = K::Label, .rect = r, .grey = grey}, .label = l};
+}
+
+// A drop-down list: click is its change event.
+constexpr Row Combo(std::string_view name, PixelRect r, ListControl& (*l)(F&), void (F::*change)()) {
+    return {.info = {.name = name, .kind = K::Combo, .rect = r}, .list = l, .click = change};
+}
+
+// A list box: click follows a change of the selection.
+constexpr Row List(std::string_view name, PixelRect r, ListControl& (*l)(F&), void (F::*click)(),
+                   void (F::*doubleClick)()) {
+    return {.info = {.name = name, .kind = K::List, .rect = r}, .list = l, .click = click, .doubleClick = doubleClick};
+}
+
+// A picture: its canvas, and its hint held as a label's caption.
+constexpr Row Image(std::string_view name, PixelRect r, Canvas*& (*canvas)(F&), LabelControl& (*hint)(F&),
+                    void (F::*click)(), void (F::*down)(int, int), void (F::*move)(int, int)) {
+    return {.info = {.name = name, .kind = K::Image, .rect = r},
+            .label = hint,
+            .image = canvas,
+            .click = click,
+            .pointerDown = down,
+            .pointerMove = move};
 }
 
 constexpr Row Group(PixelRect r, std::string_view text) {

@@ -8,8 +8,10 @@
 #include "blocks/block_pick_step.h"
 #include "blocks/block_states.h"
 #include "blocks/block_trim_step.h"
-#include "blocks/picture_capture_step.h"
+#include "library/picture_capture_step.h"
+#include "library/library_block.h"
 #include "library/library_states.h"
+#include "library/symbol_insertion.h"
 #include "operation/point_reading.h"
 #include "operation/segment_wait.h"
 #include "polyline/polyline_states.h"
@@ -96,6 +98,20 @@ void PointRead(F& f) {
     ReadPickedPointStep(f.op, next);
 }
 
+void InsertPlaced(F& f) { InsertPlacedStep(f.op, f.block.insertion, f.InsertOptionsNow()); }
+void InsertAtCentre(F& f) { InsertAtCentreStep(f.op, f.block.insertion, f.InsertOptionsNow()); }
+void InsertDragged(F& f) { InsertDraggedStep(f.op, f.block.insertion, f.InsertOptionsNow()); }
+
+void AddBlock(F& f) {
+    if (AddBlockStep(f.op, f.LibraryRoot(), f.SelectedFolder())) f.ComboBox1Change();
+}
+
+void AngleFromLine(F& f) {
+    const std::string before = f.block.EditKakudo.text;
+    AngleFromLineStep(f.op, f.block.EditKakudo.text);
+    if (f.block.EditKakudo.text != before) f.ListBox1Click();
+}
+
 // A tool not built yet ends at once, as if cancelled, instead of waiting forever.
 void NotBuilt(F& f) { f.op.AbandonOperation(); }
 
@@ -148,11 +164,11 @@ constexpr auto kSteps = std::to_array<Step>({
     {kRectanglePickState, NotBuilt},
     {kRectanglePointState, NotBuilt},
 
-    {kAddBlockState, NotBuilt},
-    {kInsertBlockState, NotBuilt},
-    {kInsertAtCentreState, NotBuilt},
-    {kInsertDragState, NotBuilt},
-    {kAngleFromLineState, NotBuilt},
+    {kAddBlockState, AddBlock},
+    {kInsertBlockState, InsertPlaced},
+    {kInsertAtCentreState, InsertAtCentre},
+    {kInsertDragState, InsertDragged},
+    {kAngleFromLineState, AngleFromLine},
 });
 
 }  // namespace

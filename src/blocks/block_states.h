@@ -7,8 +7,7 @@
 
 namespace kv {
 
-inline constexpr State kLayerPickState{401};  // the layer filter of the trim tools
-inline constexpr State kPictureCaptureState{451};
+inline constexpr State kLayerPickState{401};      // the layer filter of the trim tools
 inline constexpr State kBlockNamePickState{501};  // the block left out of the trim tools
 inline constexpr State kBlockEraseState{601};
 inline constexpr State kBlockMoveState{701};      // waits for the pick
@@ -18,8 +17,8 @@ inline constexpr State kBlockCopyDragState{802};
 inline constexpr State kBlockTrimState{901};
 
 inline constexpr std::array kBlockStates{
-    kLayerPickState,     kPictureCaptureState, kBlockNamePickState, kBlockEraseState, kBlockMoveState,
-    kBlockMoveDragState, kBlockCopyState,      kBlockCopyDragState, kBlockTrimState,
+    kLayerPickState,     kBlockNamePickState, kBlockEraseState,    kBlockMoveState,
+    kBlockMoveDragState, kBlockCopyState,     kBlockCopyDragState, kBlockTrimState,
 };
 
 }  // namespace kv

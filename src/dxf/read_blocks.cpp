@@ -43,7 +43,10 @@ enum class BlockEntity { kNone, kLine, kCircle, kArc, kLwPolyline, kPolylineHead
 
 class BlocksScan {
 public:
-    BlocksScan(const DxfBuffer& buffer, BlockGeometry& g) : buffer_(buffer), g_(g) {}
+    // With entitiesAs, the ENTITIES section is read as the body of a block of that name and the
+    // BLOCKS section is skipped.
+    BlocksScan(const DxfBuffer& buffer, BlockGeometry& g, std::string_view entitiesAs = {})
+        : buffer_(buffer), g_(g), entitiesAs_(entitiesAs) {}
 
     void Take(size_t i) {
         const int code = buffer_.ShortCode(i);
@@ -63,7 +66,12 @@ public:
             g_.blocks.emplace_back();
             inHeader_ = true;
         }
-        if (code == 2 && value == "BLOCKS") inBlocks_ = true;
+        if (code != 2) return;
+        if (entitiesAs_.empty() && value == "BLOCKS") inBlocks_ = true;
+        if (!entitiesAs_.empty() && value == "ENTITIES") {
+            g_.blocks.push_back(TBlockBlk{std::string(entitiesAs_), "0", {}});
+            inBody_ = true;
+        }
     }
 
     // A truncated file may end inside a SOLID; its corners read so far still count.
@@ -190,6 +198,7 @@ private:
 
     const DxfBuffer& buffer_;
     BlockGeometry& g_;
+    std::string_view entitiesAs_;
     bool inBlocks_ = false;
     bool inHeader_ = false;
     bool inBody_ = false;
@@ -200,18 +209,30 @@ private:
 
 }  // namespace
 
-int ReadBlocks(const DxfBuffer& buffer, BlockGeometry& geometry) {
-    ReadLayerTable(buffer, geometry.layers, true);
+namespace {
+
+int Scan(const DxfBuffer& buffer, BlockGeometry& geometry, std::string_view entitiesAs) {
     geometry.blocks.clear();
     geometry.lines.clear();
     geometry.circles.clear();
     geometry.arcs.clear();
     geometry.polylines.clear();
     geometry.vertices.clear();
-    BlocksScan scan(buffer, geometry);
+    BlocksScan scan(buffer, geometry, entitiesAs);
     for (size_t i = 0, n = buffer.PairCount(); i < n; ++i) scan.Take(i);
     scan.Finish();
     return static_cast<int>(geometry.blocks.size());
+}
+
+}  // namespace
+
+int ReadBlocks(const DxfBuffer& buffer, BlockGeometry& geometry) {
+    ReadLayerTable(buffer, geometry.layers, true);
+    return Scan(buffer, geometry, {});
+}
+
+void ReadEntitiesAsBlock(const DxfBuffer& buffer, std::string_view blockName, BlockGeometry& geometry) {
+    Scan(buffer, geometry, blockName);
 }
 
 }  // namespace kv

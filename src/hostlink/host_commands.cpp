@@ -72,6 +72,10 @@ std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form) 
             "\x03"
             "FILEDIA 0 ",
             dxfout + "\rV 2000 O P \r16 ", "'FILEDIA 1 "};
+    case ExportForm::kInsertedSymbol:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE LAST\r16\r", std::string(kFileDialogsOn)};
+    case ExportForm::kAddedBlock:
+        return {std::string(kFileDialogsOff), dxfout + "\rV R12 O P\r\r16\r", std::string(kFileDialogsOn)};
     case ExportForm::kLastObject:
         return {
             "\x03"
@@ -84,6 +88,16 @@ std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form) 
 std::string InsertFileCommand(std::string_view path) {
     return std::string("-INSERT *").append(path).append("\r").append(kInsertionPoint).append(" 1 0\r");
 }
+
+std::string InsertSymbolCommand(std::string_view path, std::string_view xScale, std::string_view yScale,
+                                std::string_view rotation, std::string_view at) {
+    std::string command = std::string("\x03-INSERT ").append(path).append("\r");
+    command.append("X ").append(xScale).append("\rY ").append(yScale).append("\rR ").append(rotation).append("\r");
+    if (!at.empty()) command.append(at).append("\r");
+    return command;
+}
+
+std::string MoveLastCommand(const Point3& base) { return "MOVE SINGLE LAST " + PointArg(base) + "\r"; }
 
 std::string MakeLayerCommand(std::string_view layer) { return "-LAYER M " + std::string(layer) + "\r\r"; }
 

@@ -84,10 +84,28 @@ std::string CurrentLayerCommand(std::string_view layer);
 // kStandard answers the prompts with Enter after "P"; the junction check of line drawing
 // cancels first and answers with blanks, as does the export of the last object. The block move
 // and copy export one object of the previous set or the last object without a cancel first.
-enum class ExportForm { kStandard, kJunctionCheck, kLastObject, kMovedBlock, kCopiedBlock };
+// The symbol just inserted from the library is exported as the last object, a block to add to
+// the library as the previous set in release 12.
+enum class ExportForm {
+    kStandard,
+    kJunctionCheck,
+    kLastObject,
+    kMovedBlock,
+    kCopiedBlock,
+    kInsertedSymbol,
+    kAddedBlock
+};
 
 // DXFOUT of a selection into path, as R2000 with 16 decimals, the file dialogs off around it.
 std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form);
+
+// -INSERT of a symbol file as a block, with the scales and rotation preset; the host then asks
+// for the insertion point, unless `at` gives it.
+std::string InsertSymbolCommand(std::string_view path, std::string_view xScale, std::string_view yScale,
+                                std::string_view rotation, std::string_view at = {});
+// MOVE of the last object from a base point; the host then asks for the destination.
+std::string MoveLastCommand(const Point3& base);
+inline constexpr std::string_view kUndoBack = "UNDO B \x03";
 
 // The point every file insert of a round trip is placed at, typed after the file name.
 inline constexpr std::string_view kInsertionPoint = "0,0";

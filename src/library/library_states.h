@@ -7,6 +7,7 @@
 
 namespace kv {
 
+inline constexpr State kPictureCaptureState{451};  // the picture of a picked symbol, from the main tab
 inline constexpr State kAddBlockState{3001};
 inline constexpr State kInsertBlockState{3101};     // waits for the insertion point
 inline constexpr State kInsertAtCentreState{3201};  // the symbol stands at the view centre
@@ -14,7 +15,8 @@ inline constexpr State kInsertDragState{3202};      // waits for the drag
 inline constexpr State kAngleFromLineState{3301};
 
 inline constexpr std::array kLibraryStates{
-    kAddBlockState, kInsertBlockState, kInsertAtCentreState, kInsertDragState, kAngleFromLineState,
+    kPictureCaptureState, kAddBlockState,   kInsertBlockState,
+    kInsertAtCentreState, kInsertDragState, kAngleFromLineState,
 };
 
 }  // namespace kv

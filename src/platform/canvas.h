@@ -25,7 +25,8 @@ public:
     // Escapement in tenths of a degree, counter-clockwise.
     virtual void Text(int x, int y, std::string_view text, int height, int escapement) = 0;
     virtual int TextHeight(std::string_view text, int height) const = 0;
-    // Copies a rectangle of the screen into this canvas, scaled to fit. False on failure.
+    // Copies a rectangle of the screen into this canvas at its real size, from the top-left
+    // corner, clipped to the canvas. False on failure.
     virtual bool GrabScreen(const ScreenRect& source) = 0;
 };
 

@@ -10,11 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/form_controls.h"
 
 namespace kv {
 
-enum class ControlKind { Button, Check, Edit, Label, Group, Text };
+// Image: a picture the model draws on the canvas the view gives it.
+enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image };
 
 enum class DialogResult { Ok, Cancel };
 
@@ -56,9 +58,16 @@ struct ControlRow {
     CheckControl& (*check)(Model&) = nullptr;
     EditControl& (*edit)(Model&) = nullptr;
     LabelControl& (*label)(Model&) = nullptr;
+    ListControl& (*list)(Model&) = nullptr;
+    Canvas*& (*image)(Model&) = nullptr;
     void (Model::*click)() = nullptr;
     void (Model::*mouseDown)(MouseButton) = nullptr;
     void (Model::*keyPress)(char&) = nullptr;
+    void (Model::*doubleClick)() = nullptr;
+    void (Model::*change)() = nullptr;  // an edit box's text changed
+    // A picture's mouse events at a pixel of it.
+    void (Model::*pointerDown)(int x, int y) = nullptr;
+    void (Model::*pointerMove)(int x, int y) = nullptr;
 };
 
 // A row joined to one model, as the views and the story runner use it.
@@ -68,9 +77,15 @@ struct BoundControl {
     CheckControl* check = nullptr;
     EditControl* edit = nullptr;
     LabelControl* label = nullptr;
+    ListControl* list = nullptr;
+    Canvas** image = nullptr;
     std::function<void()> click;
     std::function<void(MouseButton)> mouseDown;
     std::function<void(char&)> keyPress;
+    std::function<void()> doubleClick;
+    std::function<void()> change;
+    std::function<void(int, int)> pointerDown;
+    std::function<void(int, int)> pointerMove;
 };
 
 template <class Model>
@@ -81,9 +96,15 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (row.check) c.check = &row.check(model);
     if (row.edit) c.edit = &row.edit(model);
     if (row.label) c.label = &row.label(model);
+    if (row.list) c.list = &row.list(model);
+    if (row.image) c.image = &row.image(model);
     if (auto h = row.click) c.click = [&model, h] { (model.*h)(); };
     if (auto h = row.mouseDown) c.mouseDown = [&model, h](MouseButton b) { (model.*h)(b); };
     if (auto h = row.keyPress) c.keyPress = [&model, h](char& key) { (model.*h)(key); };
+    if (auto h = row.doubleClick) c.doubleClick = [&model, h] { (model.*h)(); };
+    if (auto h = row.change) c.change = [&model, h] { (model.*h)(); };
+    if (auto h = row.pointerDown) c.pointerDown = [&model, h](int x, int y) { (model.*h)(x, y); };
+    if (auto h = row.pointerMove) c.pointerMove = [&model, h](int x, int y) { (model.*h)(x, y); };
     return c;
 }
 

@@ -11,10 +11,17 @@
 
 namespace kv {
 
+// The attribute bits of a folder entry, as Windows numbers them.
+namespace file_attribute {
+inline constexpr unsigned kReadOnly = 0x01, kHidden = 0x02, kSystem = 0x04, kVolumeLabel = 0x08, kDirectory = 0x10,
+                          kArchive = 0x20;
+}  // namespace file_attribute
+
 struct FolderEntry {
     std::string name;
     bool isFolder = false;
     bool hidden = false;
+    unsigned attributes = 0;  // file_attribute bits and whatever else the platform sets
 };
 
 class Files {

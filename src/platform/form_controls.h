@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kv {
 
@@ -26,6 +27,13 @@ struct EditControl {
 
 struct LabelControl {
     std::string caption;
+};
+
+// A drop-down list or a list box: its entries and the selected one (-1: none).
+struct ListControl {
+    std::vector<std::string> items;
+    int itemIndex = -1;
+    bool enabled = true;
 };
 
 // The view maps a timer to SetTimer/KillTimer; tests call the tick handler.

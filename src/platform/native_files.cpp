@@ -62,7 +62,11 @@ std::vector<FolderEntry> NativeFiles::ListFolder(std::string_view path) {
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(FsPath(path), ec)) {
         std::string name = Utf8Name(e.path());
-        entries.push_back({name, e.is_directory(ec), !name.empty() && name[0] == '.'});
+        const bool folder = e.is_directory(ec);
+        const bool hidden = !name.empty() && name[0] == '.';
+        const unsigned attributes =
+            (folder ? file_attribute::kDirectory : file_attribute::kArchive) | (hidden ? file_attribute::kHidden : 0U);
+        entries.push_back({name, folder, hidden, attributes});
     }
     return entries;
 }

@@ -1,6 +1,7 @@
 #include "win32/control_windows.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "base/encoding.h"
 
@@ -23,12 +24,21 @@ CreateParams ParamsOf(ControlKind kind) {
     case ControlKind::Group: return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Label:
     case ControlKind::Text: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Combo: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::List:
+        return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    // Painted from its canvas; SS_NOTIFY lets the mouse reach it. Its text is the picture's hint.
+    case ControlKind::Image: return {L"STATIC", SS_NOTIFY | SS_NOPREFIX, 0};
     }
     return {L"STATIC", 0, 0};
 }
 
+// A drop-down list opens below its edit part: its window is this many rows high.
+constexpr int kDropDownRows = 12;
+
 // The text a control shows, as the model holds it now.
 std::string TextOf(const BoundControl& c) {
+    if (c.list) return {};
     if (c.button) return c.button->caption;
     if (c.check) return c.check->caption;
     if (c.edit) return c.edit->text;
@@ -59,7 +69,7 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 ControlWindows::ControlWindows(std::vector<BoundControl> controls, Runner run)
-    : controls_(std::move(controls)), live_(controls_.size()), run_(std::move(run)) {}
+    : controls_(std::move(controls)), live_(controls_.size()), pictures_(controls_.size()), run_(std::move(run)) {}
 
 void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const std::function<HWND(size_t)>& parentOf) {
     const auto fontParam = reinterpret_cast<WPARAM>(font);
@@ -74,15 +84,21 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
         const CreateParams params = ParamsOf(c.info->kind);
         HWND parent = parentOf(i);
         const std::string text = TextOf(c);
+        const int height = c.info->kind == ControlKind::Combo ? r.height * kDropDownRows : r.height;
         HWND control =
             CreateWindowExW(params.exStyle, params.className, ShownText(c.info->kind, text).c_str(),
-                            WS_CHILD | WS_VISIBLE | params.style, r.x, r.y, r.width, r.height, parent,
+                            WS_CHILD | WS_VISIBLE | params.style, r.x, r.y, r.width, height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance, nullptr);
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, fontParam, FALSE);
         live_[i].window = control;
         live_[i].text = text;
-        if (c.mouseDown || c.keyPress) SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
+        if (c.image) {
+            pictures_[i] = std::make_unique<Win32Canvas>(r.width, r.height);
+            *c.image = pictures_[i].get();
+        }
+        if (c.mouseDown || c.keyPress || c.image)
+            SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
         if (c.button) {
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
@@ -103,6 +119,27 @@ LRESULT CALLBACK ControlWindows::ControlProc(HWND window, UINT message, WPARAM w
 
 LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const BoundControl& c = controls_[index];
+    if (c.image) {
+        const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+        switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            const Win32Canvas& canvas = *pictures_[index];
+            BitBlt(dc, 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        // Any button chooses the base point; the left one's release inserts.
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: run_([&] { c.pointerDown(x, y); }); break;
+        case WM_LBUTTONUP: run_([&] { c.click(); }); break;
+        case WM_MOUSEMOVE: run_([&] { c.pointerMove(x, y); }); break;
+        default: break;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
     if (c.mouseDown && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
         const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
         run_([&] { c.mouseDown(button); });
@@ -128,14 +165,37 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         std::string text = WideToUtf8(WindowText(live_[index].window));
         live_[index].text = text;
         c.edit->text = std::move(text);
-        return nullptr;
+        if (!c.change) return nullptr;
+        run_([&] { c.change(); });
+        return &c;
     }
+    if (c.list) return OnListCommand(index, code);
     if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;
     run_([&] {
         if (c.check) c.check->checked = !c.check->checked;
         if (c.click) c.click();
     });
     return &c;
+}
+
+const BoundControl* ControlWindows::OnListCommand(size_t index, UINT code) {
+    const BoundControl& c = controls_[index];
+    const bool combo = c.info->kind == ControlKind::Combo;
+    HWND window = live_[index].window;
+    if (code == (combo ? CBN_SELCHANGE : LBN_SELCHANGE)) {
+        const auto selected = static_cast<int>(SendMessageW(window, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+        live_[index].itemIndex = selected;
+        run_([&] {
+            c.list->itemIndex = selected;
+            if (c.click) c.click();
+        });
+        return &c;
+    }
+    if (!combo && code == LBN_DBLCLK && c.doubleClick) {
+        run_([&] { c.doubleClick(); });
+        return &c;
+    }
+    return nullptr;
 }
 
 bool ControlWindows::IsGrey(HWND window) const {
@@ -184,6 +244,11 @@ void ControlWindows::RefreshControl(size_t index) {
         }
     }
     if (c.edit) enabled = c.edit->enabled;
+    if (c.list) {
+        enabled = c.list->enabled;
+        RefreshList(c, live);
+    }
+    if (c.image) RefreshPicture(index, live);
     if (enabled != live.enabled) {
         live.enabled = enabled;
         EnableWindow(live.window, enabled);
@@ -192,6 +257,31 @@ void ControlWindows::RefreshControl(size_t index) {
         live.visible = visible;
         ShowWindow(live.window, visible ? SW_SHOWNA : SW_HIDE);
     }
+}
+
+void ControlWindows::RefreshList(const BoundControl& c, Live& live) {
+    const bool combo = c.info->kind == ControlKind::Combo;
+    if (c.list->items != live.items) {
+        live.items = c.list->items;
+        live.itemIndex = -1;
+        SendMessageW(live.window, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+        for (const std::string& item : live.items) {
+            const std::wstring wide = Utf8ToWide(item);
+            SendMessageW(live.window, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        }
+    }
+    if (c.list->itemIndex == live.itemIndex) return;
+    live.itemIndex = c.list->itemIndex;
+    SendMessageW(live.window, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(live.itemIndex), 0);
+}
+
+// Repaints a picture the model drew on. Its window text, not shown, is its hint (the symbol
+// it shows), so that a driver outside the process can read it.
+void ControlWindows::RefreshPicture(size_t index, Live& live) {
+    const Win32Canvas& canvas = *pictures_[index];
+    if (canvas.Changes() == live.pictureChanges) return;
+    live.pictureChanges = canvas.Changes();
+    InvalidateRect(live.window, nullptr, FALSE);
 }
 
 }  // namespace kv

@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/control_table.h"
+#include "win32/win32_canvas.h"
 
 namespace kv {
 
@@ -43,15 +45,23 @@ private:
         bool enabled = true;
         bool checked = false;
         bool visible = true;
+        std::vector<std::string> items;  // a list's entries as shown
+        int itemIndex = -1;
+        unsigned pictureChanges = 0;
     };
 
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
                                         DWORD_PTR self);
     LRESULT OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RefreshControl(size_t index);
+    void RefreshList(const BoundControl& c, Live& live);
+    void RefreshPicture(size_t index, Live& live);
+    const BoundControl* OnListCommand(size_t index, UINT code);
 
     std::vector<BoundControl> controls_;
     std::vector<Live> live_;
+    // The surfaces of the pictures, which the model draws on; by control index.
+    std::vector<std::unique_ptr<Win32Canvas>> pictures_;
     Runner run_;
     HWND tooltip_ = nullptr;
     bool refreshing_ = false;

@@ -54,6 +54,7 @@ bool PaletteWindow::Create(HINSTANCE instance) {
     CreateControls(instance);
     form_.PageControl1.activePageIndex = 0;
     PlaceFromSettings();
+    form_.ShowLibraries();
     Refresh();
     return true;
 }

@@ -1,5 +1,7 @@
 #include "win32/win32_canvas.h"
 
+#include <algorithm>
+
 #include "base/encoding.h"
 
 namespace kv {
@@ -37,6 +39,7 @@ Win32Canvas::~Win32Canvas() {
 }
 
 void Win32Canvas::Fill(Rgb color) {
+    ++changes_;
     ScopedBrush brush(CreateSolidBrush(color));
     RECT all{0, 0, width_, height_};
     FillRect(dc_.get(), &all, brush.get());
@@ -52,18 +55,24 @@ void Win32Canvas::SetPen(Rgb color) {
 }
 
 void Win32Canvas::Line(int x1, int y1, int x2, int y2) {
+    ++changes_;
     MoveToEx(dc_.get(), x1, y1, nullptr);
     LineTo(dc_.get(), x2, y2);
 }
 
 void Win32Canvas::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
+    ++changes_;
     SetArcDirection(dc_.get(), AD_COUNTERCLOCKWISE);
     ::Arc(dc_.get(), left, top, right, bottom, xStart, yStart, xEnd, yEnd);
 }
 
-void Win32Canvas::Ellipse(int left, int top, int right, int bottom) { ::Ellipse(dc_.get(), left, top, right, bottom); }
+void Win32Canvas::Ellipse(int left, int top, int right, int bottom) {
+    ++changes_;
+    ::Ellipse(dc_.get(), left, top, right, bottom);
+}
 
 void Win32Canvas::Text(int x, int y, std::string_view text, int height, int escapement) {
+    ++changes_;
     ScopedFont font(CreatePaletteFont(height, escapement));
     ScopedSelect selected(dc_.get(), font.get());
     SetTextColor(dc_.get(), penColor_);
@@ -82,17 +91,13 @@ int Win32Canvas::TextHeight(std::string_view text, int height) const {
 }
 
 bool Win32Canvas::GrabScreen(const ScreenRect& source) {
+    ++changes_;
     ScopedCreatedDc display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
     if (!display) return false;
-    const int width = source.right - source.left;
-    const int height = source.bottom - source.top;
+    const int width = std::min(source.right - source.left, width_);
+    const int height = std::min(source.bottom - source.top, height_);
     if (width <= 0 || height <= 0) return false;
-    if (width == width_ && height == height_) {
-        return BitBlt(dc_.get(), 0, 0, width_, height_, display.get(), source.left, source.top, SRCCOPY) != 0;
-    }
-    SetStretchBltMode(dc_.get(), HALFTONE);
-    return StretchBlt(dc_.get(), 0, 0, width_, height_, display.get(), source.left, source.top, width, height,
-                      SRCCOPY) != 0;
+    return BitBlt(dc_.get(), 0, 0, width, height, display.get(), source.left, source.top, SRCCOPY) != 0;
 }
 
 }  // namespace kv

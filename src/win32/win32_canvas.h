@@ -30,6 +30,9 @@ public:
 
     // Valid while the canvas lives; a view copies it or draws it in WM_PAINT.
     HBITMAP Bitmap() const { return bitmap_.get(); }
+    HDC Dc() const { return dc_.get(); }
+    // Counts the drawing calls, so that a view repaints only a picture that changed.
+    unsigned Changes() const { return changes_; }
 
 private:
     int width_;
@@ -40,6 +43,7 @@ private:
     ScopedPen pen_;
     HGDIOBJ originalPen_ = nullptr;
     Rgb penColor_ = 0;
+    unsigned changes_ = 0;
 };
 
 // The font every text of ours is drawn in; height in pixels of the character cell's em.

@@ -100,7 +100,7 @@ std::vector<FolderEntry> Win32Files::ListFolder(std::string_view path) {
     do {
         if (IsDotEntry(found.cFileName)) continue;
         entries.push_back({WideToUtf8(found.cFileName), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                           (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0});
+                           (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0, found.dwFileAttributes});
     } while (FindNextFileW(find.get(), &found));
     return entries;
 }

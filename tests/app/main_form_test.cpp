@@ -1,5 +1,6 @@
 #include "base/strings.h"
 #include "blocks/block_states.h"
+#include "library/library_states.h"
 #include "polyline/polyline_states.h"
 #include "support/engine_fixture.h"
 #include "text/text_states.h"

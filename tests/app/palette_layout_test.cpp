@@ -51,7 +51,9 @@ TEST(PaletteLayout, EachRowBindsWhatItsKindShows) {
     for (const PaletteSlot& s : PaletteLayout()) {
         const PaletteRow& r = *s.row;
         SCOPED_TRACE(Where(r.info));
-        const int bindings = (r.button != nullptr) + (r.check != nullptr) + (r.edit != nullptr) + (r.label != nullptr);
+        // A picture's hint is a label of its own.
+        const int bindings = (r.button != nullptr) + (r.check != nullptr) + (r.edit != nullptr) +
+                             (r.label != nullptr && !r.image) + (r.list != nullptr) + (r.image != nullptr);
         switch (r.info.kind) {
         // A button without a click handler would do nothing when pressed.
         case ControlKind::Button: EXPECT_TRUE(r.button && r.click); break;
@@ -60,6 +62,9 @@ TEST(PaletteLayout, EachRowBindsWhatItsKindShows) {
         case ControlKind::Label: EXPECT_TRUE(r.label); break;
         case ControlKind::Group:
         case ControlKind::Text: EXPECT_FALSE(r.info.text.empty()); break;
+        case ControlKind::Combo:
+        case ControlKind::List: EXPECT_TRUE(r.list && r.click); break;
+        case ControlKind::Image: EXPECT_TRUE(r.image && r.label && r.click); break;
         }
         EXPECT_EQ(bindings, r.info.name.empty() ? 0 : 1);
         EXPECT_TRUE(!r.mouseDown || r.info.kind == ControlKind::Button);
@@ -84,6 +89,7 @@ TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
         const void* member = c.button  ? static_cast<const void*>(c.button)
                              : c.check ? static_cast<const void*>(c.check)
                              : c.edit  ? static_cast<const void*>(c.edit)
+                             : c.list  ? static_cast<const void*>(c.list)
                                        : static_cast<const void*>(c.label);
         EXPECT_TRUE(members.insert(member).second) << info.name;
         if (info.setting.section.empty()) continue;

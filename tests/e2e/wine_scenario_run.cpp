@@ -198,6 +198,9 @@ void WineScenarioRun::ClosePalette() {
     process_ = nullptr;
     palette_ = nullptr;
     DeleteFileW((std::filesystem::path(paletteExe_).parent_path() / kSettingsFile).c_str());
+    std::error_code ignored;
+    for (const std::filesystem::path& folder : addedLibraries_) std::filesystem::remove_all(folder, ignored);
+    addedLibraries_.clear();
 }
 
 std::vector<std::string> WineScenarioRun::Host(const std::string& lines) {
@@ -236,6 +239,20 @@ scenario::ControlState WineScenarioRun::Control(const scenario::NamedControl& c)
     state.visible = (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0;
     state.checked = c.info->kind == ControlKind::Check && IsChecked(w);
     state.text = WideToUtf8(TextOf(w));
+    if (c.info->kind == ControlKind::Combo || c.info->kind == ControlKind::List) {
+        const bool combo = c.info->kind == ControlKind::Combo;
+        const auto count = SendMessageW(w, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            const auto length = SendMessageW(w, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+            std::wstring item(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+            SendMessageW(w, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(item.data()));
+            item.resize(static_cast<size_t>(length > 0 ? length : 0));
+            state.items.push_back(WideToUtf8(item));
+        }
+        const auto selected = SendMessageW(w, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+        state.text = selected >= 0 && selected < count ? state.items[static_cast<size_t>(selected)] : "";
+    }
     return state;
 }
 
@@ -261,6 +278,58 @@ void WineScenarioRun::SetText(const scenario::NamedControl& c, const std::string
     Acting();
     const std::wstring wide = Utf8ToWide(text);
     SendToPalette(ControlWindow(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void WineScenarioRun::SelectItem(const scenario::NamedControl& c, int index) {
+    Acting();
+    HWND w = ControlWindow(c);
+    const bool combo = c.info->kind == ControlKind::Combo;
+    SendToPalette(w, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // Set from outside, the list tells its parent nothing; a user's click would.
+    SendToPalette(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                  reinterpret_cast<LPARAM>(w));
+}
+
+void WineScenarioRun::DoubleClick(const scenario::NamedControl& c) {
+    Acting();
+    HWND w = ControlWindow(c);
+    SendToPalette(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), LBN_DBLCLK), reinterpret_cast<LPARAM>(w));
+}
+
+void WineScenarioRun::PointAt(const scenario::NamedControl& c, int x, int y) {
+    Acting();
+    SendToPalette(ControlWindow(c), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
+
+void WineScenarioRun::ClickAt(const scenario::NamedControl& c, int x, int y) {
+    Acting();
+    HWND w = ControlWindow(c);
+    SendToPalette(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendToPalette(w, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+// The library goes beside the palette's executable before the palette starts, and is removed
+// when the story ends; the starter library is installed there already.
+void WineScenarioRun::AddLibrary(const std::string& name, const std::string& source,
+                                 const std::vector<std::string>& symbols, bool flat) {
+    if (flat) throw ScenarioError(line, "under Wine a library is not gathered from a tree");
+    if (begun_) throw ScenarioError(line, "under Wine the libraries are set up before the first action");
+    const std::filesystem::path folder = std::filesystem::path(paletteExe_).parent_path() / Utf8ToWide(name);
+    std::error_code error;
+    if (source == scenario::StarterLibraryPath() && std::filesystem::exists(folder)) return;
+    if (std::filesystem::exists(folder))
+        throw ScenarioError(line, "the folder " + name + " is beside the palette already");
+    std::filesystem::create_directories(folder, error);
+    addedLibraries_.push_back(folder);
+    if (!source.empty())
+        std::filesystem::copy(Utf8ToWide(ScenarioPath(source)), folder, std::filesystem::copy_options::recursive,
+                              error);
+    if (error) throw ScenarioError(line, "cannot copy " + source + ": " + error.message());
+    for (const std::string& symbol : symbols) {
+        std::ofstream out(folder / Utf8ToWide(symbol + ".dxf"), std::ios::binary);
+        out << scenario::kBoxSymbol;
+        if (!out) throw ScenarioError(line, "cannot write the symbol " + symbol);
+    }
 }
 
 void WineScenarioRun::CancelDialog() {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,12 +25,18 @@ public:
 
     sim::Drawing& StartingDrawing() override;
     void SwitchHost(const std::string& what) override;
+    void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,
+                    bool flat) override;
 
     scenario::ControlState Control(const scenario::NamedControl& c) override;
     void Click(const scenario::NamedControl& c) override;
     void RightClick(const scenario::NamedControl& c) override;
     void SetChecked(const scenario::NamedControl& c, bool checked) override;
     void SetText(const scenario::NamedControl& c, const std::string& text) override;
+    void SelectItem(const scenario::NamedControl& c, int index) override;
+    void DoubleClick(const scenario::NamedControl& c) override;
+    void PointAt(const scenario::NamedControl& c, int x, int y) override;
+    void ClickAt(const scenario::NamedControl& c, int x, int y) override;
     void CancelDialog() override;
     void ShowPage(int page) override;
     std::string Caption() override;
@@ -86,6 +93,7 @@ private:
     std::size_t typedBefore_ = 0;
     std::optional<sim::Drawing> seen_;
     std::wstring scratch_;
+    std::vector<std::filesystem::path> addedLibraries_;
 };
 
 }  // namespace kv::e2e

@@ -1,5 +1,7 @@
 // What the user does: clicks and settings on the palette, typing and picking in the
 // host, answers to message boxes and dialogs, and letting time pass.
+#include <algorithm>
+
 #include "base/number_text.h"
 #include "base/strings.h"
 #include "app/dialog_layouts.h"
@@ -19,10 +21,25 @@ void CheckUsable(ScenarioRun& run, const NamedControl& c) {
 
 bool Is(const NamedControl& c, ControlKind kind) { return c.info->kind == kind; }
 
+struct Pixel {
+    int x, y;
+};
+
+// A pixel of a picture: `at=x,y`, else its centre.
+Pixel PixelOf(Args& args, const NamedControl& c) {
+    const std::optional<Point3> at = args.PointOption("at");
+    if (!at) return {c.info->rect.width / 2, c.info->rect.height / 2};
+    return {static_cast<int>(at->x), static_cast<int>(at->y)};
+}
+
 Action ClickStep(Args& args, LineCursor& cursor) {
     const NamedControl c = ControlNamed(args, cursor.dialog);
+    if (Is(c, ControlKind::Image)) {
+        const Pixel p = PixelOf(args, c);
+        return [c, p](ScenarioRun& run) { run.ClickAt(c, p.x, p.y); };
+    }
     if (!Is(c, ControlKind::Button) && !Is(c, ControlKind::Check))
-        args.Error(std::string(c.name()) + " is not a button or a check box");
+        args.Error(std::string(c.name()) + " is not a button, a check box or a picture");
     return [c](ScenarioRun& run) {
         CheckUsable(run, c);
         run.Click(c);
@@ -65,11 +82,36 @@ Action SetStep(Args& args, LineCursor& cursor) {
             run.SetChecked(c, checked);
         };
     }
-    if (!Is(c, ControlKind::Edit)) args.Error(std::string(c.name()) + " is not a check box or an edit box");
+    if (Is(c, ControlKind::Combo) || Is(c, ControlKind::List)) {
+        return [c, value](ScenarioRun& run) {
+            CheckUsable(run, c);
+            const std::vector<std::string> items = ShownControl(run, c).items;
+            const auto found = std::find(items.begin(), items.end(), value);
+            if (found == items.end()) throw ScenarioError(run.line, std::string(c.name()) + " has no entry " + value);
+            run.SelectItem(c, static_cast<int>(found - items.begin()));
+        };
+    }
+    if (!Is(c, ControlKind::Edit)) args.Error(std::string(c.name()) + " is not a check box, an edit box or a list");
     return [c, value](ScenarioRun& run) {
         CheckUsable(run, c);
         run.SetText(c, value);
     };
+}
+
+Action DoubleClickStep(Args& args, LineCursor& cursor) {
+    const NamedControl c = ControlNamed(args, cursor.dialog);
+    if (!Is(c, ControlKind::List)) args.Error(std::string(c.name()) + " is not a list box");
+    return [c](ScenarioRun& run) {
+        CheckUsable(run, c);
+        run.DoubleClick(c);
+    };
+}
+
+Action HoverStep(Args& args, LineCursor& cursor) {
+    const NamedControl c = ControlNamed(args, cursor.dialog);
+    if (!Is(c, ControlKind::Image)) args.Error(std::string(c.name()) + " is not a picture");
+    const Pixel p = PixelOf(args, c);
+    return [c, p](ScenarioRun& run) { run.PointAt(c, p.x, p.y); };
 }
 
 Action TypeStep(Args& args, LineCursor&) {
@@ -186,6 +228,8 @@ NamedControl ControlNamed(Args& args, std::string_view dialog) {
 void AddActionVerbs(VerbTable& verbs) {
     verbs.emplace("click", ClickStep);
     verbs.emplace("rclick", RightClickStep);
+    verbs.emplace("dclick", DoubleClickStep);
+    verbs.emplace("hover", HoverStep);
     verbs.emplace("set", SetStep);
     verbs.emplace("type", TypeStep);
     verbs.emplace("pick", PickStep);

@@ -234,6 +234,48 @@ Action ControlCheck(Args& args, std::string_view dialog) {
     };
 }
 
+std::string Joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& w : words) text += (text.empty() ? "" : " ") + Quoted(w);
+    return "[" + text + "]";
+}
+
+std::vector<std::string> RemainingWords(Args& args, std::string_view what) {
+    std::vector<std::string> words;
+    while (!args.Empty()) words.push_back(args.Text(what));
+    return words;
+}
+
+// A list's entries, in order.
+Action ItemsCheck(Args& args, std::string_view dialog) {
+    const NamedControl c = ControlNamed(args, dialog);
+    if (c.info->kind != ControlKind::Combo && c.info->kind != ControlKind::List)
+        args.Error(std::string(c.name()) + " is not a list");
+    const std::vector<std::string> expected = RemainingWords(args, "entry");
+    return [c, expected](ScenarioRun& run) {
+        const std::vector<std::string> items = ShownControl(run, c).items;
+        if (items != expected)
+            run.Fail(std::string(c.name()) + " holds " + Joined(items) + ", expected " + Joined(expected));
+    };
+}
+
+// The symbols the pictures show, from the first on ("-" for one that shows none).
+Action PicturesCheck(Args& args) {
+    std::vector<std::string> expected = RemainingWords(args, "symbol name");
+    std::vector<NamedControl> pictures;
+    for (size_t i = 1; i <= expected.size(); ++i) {
+        const std::optional<NamedControl> c = FindPaletteControl("Image" + std::to_string(i));
+        if (!c) args.Error("the palette has no picture Image" + std::to_string(i));
+        pictures.push_back(*c);
+        if (expected[i - 1] == "-") expected[i - 1].clear();
+    }
+    return [pictures, expected](ScenarioRun& run) {
+        std::vector<std::string> shown;
+        for (const NamedControl& c : pictures) shown.push_back(ShownControl(run, c).text);
+        if (shown != expected) run.Fail("the pictures show " + Joined(shown) + ", expected " + Joined(expected));
+    };
+}
+
 Action LaunchedCheck(Args& args) {
     const std::string program = args.Text("program name");
     const std::optional<std::string> parameters = args.Empty() ? std::nullopt : std::optional(args.Text("parameters"));
@@ -276,6 +318,8 @@ Action ExpectStep(Args& args, LineCursor& cursor) {
     if (what == "caption") return CaptionCheck(args);
     if (what == "control") return ControlCheck(args, cursor.dialog);
     if (what == "launched") return LaunchedCheck(args);
+    if (what == "items") return ItemsCheck(args, cursor.dialog);
+    if (what == "pictures") return PicturesCheck(args);
     args.Error("unknown expectation '" + what + "'");
 }
 

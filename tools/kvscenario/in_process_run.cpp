@@ -1,5 +1,6 @@
 #include "in_process_run.h"
 
+#include <fstream>
 #include <random>
 
 #include "app/palette_layout.h"
@@ -30,6 +31,25 @@ std::filesystem::path MakeWorkFolder() {
     throw std::runtime_error("cannot create a folder under " + temp.string());
 }
 
+// The pictures of the palette: drawn into nothing, with the size the view gives them.
+class PictureCanvas : public Canvas {
+public:
+    PictureCanvas(int width, int height) : width_(width), height_(height) {}
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    void Fill(Rgb) override {}
+    void SetPen(Rgb) override {}
+    void Line(int, int, int, int) override {}
+    void Arc(int, int, int, int, int, int, int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Text(int, int, std::string_view, int, int) override {}
+    int TextHeight(std::string_view, int height) const override { return height; }
+    bool GrabScreen(const ScreenRect&) override { return true; }
+
+private:
+    int width_, height_;
+};
+
 }  // namespace
 
 InProcessRun::InProcessRun(std::string folder)
@@ -39,6 +59,11 @@ InProcessRun::InProcessRun(std::string folder)
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
     palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
     paletteControls_ = BindPalette(*palette);
+    for (const BoundControl& c : paletteControls_) {
+        if (!c.image) continue;
+        pictures_.push_back(std::make_unique<PictureCanvas>(c.info->rect.width, c.info->rect.height));
+        *c.image = pictures_.back().get();
+    }
     ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
 }
 
@@ -72,6 +97,31 @@ void InProcessRun::SwitchHost(const std::string& what) {
     }
 }
 
+void InProcessRun::AddLibrary(const std::string& name, const std::string& source,
+                              const std::vector<std::string>& symbols, bool flat) {
+    namespace fs = std::filesystem;
+    const fs::path folder = workFolder / name;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (!source.empty() && !flat) fs::copy(ScenarioPath(source), folder, fs::copy_options::recursive, error);
+    if (!source.empty() && flat) {
+        for (const fs::directory_entry& e : fs::recursive_directory_iterator(ScenarioPath(source), error)) {
+            if (e.path().extension() != ".dxf") continue;
+            const std::string flatName =
+                e.path().parent_path().filename().string() + "-" + e.path().filename().string();
+            fs::copy_file(e.path(), folder / flatName, fs::copy_options::overwrite_existing, error);
+            if (error) break;
+        }
+    }
+    if (error) throw ScenarioError(line, "cannot copy " + ScenarioPath(source) + ": " + error.message());
+    for (const std::string& symbol : symbols) {
+        std::ofstream out(folder / (symbol + ".dxf"), std::ios::binary);
+        out << kBoxSymbol;
+        if (!out) throw ScenarioError(line, "cannot write the symbol " + symbol);
+    }
+    palette->ShowLibraries();
+}
+
 const BoundControl& InProcessRun::Bound(const NamedControl& c) {
     if (c.dialog.empty()) return paletteControls_[c.index];
     if (!dialog_ || dialog_->name != c.dialog)
@@ -81,10 +131,15 @@ const BoundControl& InProcessRun::Bound(const NamedControl& c) {
 
 ControlState InProcessRun::Control(const NamedControl& c) {
     const BoundControl& b = Bound(c);
-    if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption};
-    if (b.check) return {b.check->enabled, true, b.check->checked, ""};
-    if (b.edit) return {b.edit->enabled, true, false, b.edit->text};
-    return {true, true, false, b.label->caption};
+    if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption, {}};
+    if (b.check) return {b.check->enabled, true, b.check->checked, "", {}};
+    if (b.edit) return {b.edit->enabled, true, false, b.edit->text, {}};
+    if (b.list) {
+        const bool selected = b.list->itemIndex >= 0 && b.list->itemIndex < static_cast<int>(b.list->items.size());
+        return {b.list->enabled, true, false, selected ? b.list->items[static_cast<size_t>(b.list->itemIndex)] : "",
+                b.list->items};
+    }
+    return {true, true, false, b.label->caption, {}};
 }
 
 void InProcessRun::Click(const NamedControl& c) {
@@ -107,7 +162,33 @@ void InProcessRun::SetChecked(const NamedControl& c, bool checked) {
     if (b.click) b.click();
 }
 
-void InProcessRun::SetText(const NamedControl& c, const std::string& text) { Bound(c).edit->text = text; }
+void InProcessRun::SetText(const NamedControl& c, const std::string& text) {
+    const BoundControl& b = Bound(c);
+    b.edit->text = text;
+    if (b.change) b.change();
+}
+
+void InProcessRun::SelectItem(const NamedControl& c, int index) {
+    const BoundControl& b = Bound(c);
+    b.list->itemIndex = index;
+    if (b.click) b.click();
+}
+
+void InProcessRun::DoubleClick(const NamedControl& c) {
+    const BoundControl& b = Bound(c);
+    if (b.doubleClick) b.doubleClick();
+}
+
+void InProcessRun::PointAt(const NamedControl& c, int x, int y) {
+    const BoundControl& b = Bound(c);
+    if (b.pointerMove) b.pointerMove(x, y);
+}
+
+void InProcessRun::ClickAt(const NamedControl& c, int x, int y) {
+    const BoundControl& b = Bound(c);
+    if (b.pointerDown) b.pointerDown(x, y);
+    if (b.click) b.click();
+}
 
 void InProcessRun::CancelDialog() {
     if (!dialog_) throw ScenarioError(line, "no dialog is open");

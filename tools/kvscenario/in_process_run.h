@@ -28,12 +28,18 @@ public:
 
     sim::Drawing& StartingDrawing() override { return session.drawing(); }
     void SwitchHost(const std::string& what) override;
+    void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,
+                    bool flat) override;
 
     ControlState Control(const NamedControl& c) override;
     void Click(const NamedControl& c) override;
     void RightClick(const NamedControl& c) override;
     void SetChecked(const NamedControl& c, bool checked) override;
     void SetText(const NamedControl& c, const std::string& text) override;
+    void SelectItem(const NamedControl& c, int index) override;
+    void DoubleClick(const NamedControl& c) override;
+    void PointAt(const NamedControl& c, int x, int y) override;
+    void ClickAt(const NamedControl& c, int x, int y) override;
     void CancelDialog() override;
     void ShowPage(int page) override;
     std::string Caption() override { return palette->Caption; }
@@ -83,6 +89,7 @@ private:
     const BoundControl& Bound(const NamedControl& c);
 
     std::vector<BoundControl> paletteControls_;
+    std::vector<std::unique_ptr<Canvas>> pictures_;
     std::optional<OpenDialog> dialog_;
     TimerDue due_;
 };

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/point3.h"
@@ -24,8 +25,21 @@ struct ControlState {
     bool enabled = false;
     bool visible = false;
     bool checked = false;
-    std::string text;
+    std::string text;                // a list's selected entry, a picture's hint
+    std::vector<std::string> items;  // a list's entries
 };
+
+// A box 20 wide and 10 high, its origin at the middle of its left side, where a wire attaches.
+inline constexpr std::string_view kBoxSymbol =
+    "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n"
+    "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n-5\r\n 11\r\n20\r\n 21\r\n-5\r\n"
+    "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n20\r\n 20\r\n-5\r\n 11\r\n20\r\n 21\r\n5\r\n"
+    "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n20\r\n 20\r\n5\r\n 11\r\n0\r\n 21\r\n5\r\n"
+    "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n5\r\n 11\r\n0\r\n 21\r\n-5\r\n"
+    "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+
+// Where the build wrote the starter library ("library NAME starter").
+std::string StarterLibraryPath();
 
 class ScenarioRun {
 public:
@@ -36,6 +50,11 @@ public:
 
     // --- setting up: the drawing the story starts with, and the host's switches ---
     virtual sim::Drawing& StartingDrawing() = 0;
+    // A library folder beside the palette's executable, copied from `source` (when not empty;
+    // `flat`: every DXF file of its tree, named "<its folder>-<its name>") and holding a small
+    // box symbol of each name in `symbols`; the palette lists the libraries again.
+    virtual void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,
+                            bool flat) = 0;
     // A "host" line's word ("floating", "quit", "dxfout-fails", ...); ScenarioError for
     // one this run cannot do.
     virtual void SwitchHost(const std::string& what) = 0;
@@ -50,6 +69,12 @@ public:
     // Its click event runs only when the box changes.
     virtual void SetChecked(const NamedControl& c, bool checked) = 0;
     virtual void SetText(const NamedControl& c, const std::string& text) = 0;
+    // Selects a list's entry as a click on it does, and runs its change or click event.
+    virtual void SelectItem(const NamedControl& c, int index) = 0;
+    virtual void DoubleClick(const NamedControl& c) = 0;
+    // The mouse on a picture at a pixel of it: moved there, or a left click there.
+    virtual void PointAt(const NamedControl& c, int x, int y) = 0;
+    virtual void ClickAt(const NamedControl& c, int x, int y) = 0;
     // The open dialog's close box: it closes with the cancel result.
     virtual void CancelDialog() = 0;
     virtual void ShowPage(int page) = 0;

@@ -152,6 +152,16 @@ Action HostStep(Args& args, LineCursor&) {
     return [what](ScenarioRun& run) { run.SwitchHost(what); };
 }
 
+Action LibraryStep(Args& args, LineCursor&) {
+    const std::string name = args.Text("library folder name");
+    std::string source = args.Option("from").value_or("");
+    if (args.Flag("starter")) source = StarterLibraryPath();
+    std::vector<std::string> symbols = Split(args.Option("symbols").value_or(""), ',');
+    std::erase_if(symbols, [](const std::string& s) { return s.empty(); });
+    const bool flat = args.Flag("flat");
+    return [name, source, symbols, flat](ScenarioRun& run) { run.AddLibrary(name, source, symbols, flat); };
+}
+
 Action ToleranceStep(Args& args, LineCursor&) {
     const double tolerance = args.Real("tolerance");
     if (tolerance < 0) args.Error("a tolerance is not negative");
@@ -159,6 +169,8 @@ Action ToleranceStep(Args& args, LineCursor&) {
 }
 
 }  // namespace
+
+std::string StarterLibraryPath() { return KV_STARTER_LIBRARY; }
 
 void AddSetupVerbs(VerbTable& verbs) {
     for (const char* kind : {"line", "arc", "circle", "pline", "insert", "text", "solid"})
@@ -170,6 +182,7 @@ void AddSetupVerbs(VerbTable& verbs) {
     verbs.emplace("sysvar", SysvarStep);
     verbs.emplace("host", HostStep);
     verbs.emplace("tolerance", ToleranceStep);
+    verbs.emplace("library", LibraryStep);
 }
 
 }  // namespace kv::scenario

@@ -31,6 +31,7 @@ stories=(
     junction_tool junction_block_pick block_erase_join_wire block_move_along_wire block_move_cancel
     block_copy_onto_wire demo_small_circuit half_width_host_block_trim
     line_joint_pieces stretch_repeat twist_two_wires shield_three_wires
+    library_starter_symbols library_settings
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
@@ -44,6 +45,12 @@ fail_before_checks() {
 for exe in "$palette_exe" "$driver_exe"; do
     [[ -f $exe ]] || fail_before_checks "missing $exe (build the mingw preset first)"
 done
+# The palette runs installed, alone in a folder with the starter library beside it: the build's
+# own folders beside the built one would be listed as libraries.
+installed=$(mktemp -d)
+cp "$palette_exe" "$installed/" && cp -r "$build/src/win32/SYMBOL" "$installed/" ||
+    fail_before_checks "cannot install the palette and its starter library into $installed"
+palette_exe=$installed/kvane2k.exe
 # shellcheck source=env.sh
 source "$repo/tools/wine/env.sh" || fail_before_checks "Wine could not be set up"
 
@@ -55,7 +62,7 @@ cleanup() {
     [[ -n $watcher_pid ]] && kill "$watcher_pid" 2>/dev/null
     [[ -n $palette_pid ]] && kill "$palette_pid" 2>/dev/null
     [[ -n $simhost_pid ]] && kill "$simhost_pid" 2>/dev/null
-    rm -rf "$requests"
+    rm -rf "$requests" "$installed"
     kv_wine_cleanup
 }
 trap cleanup EXIT

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "blocks/picture_capture_step.h"
+#include "library/picture_capture_step.h"
 
 namespace kv {
 namespace {

@@ -1,4 +1,4 @@
-#include "blocks/picture_capture_step.h"
+#include "library/picture_capture_step.h"
 
 #include <cmath>
 #include <limits>
