@@ -240,18 +240,6 @@ std::string ConvertLines(const std::string& ansi) {
 
 }  // namespace
 
-void DxfBuffer::LoadAnsi(ByteBlock bytes) {
-    if (bytes.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
-    Clear();
-    data_ = std::move(bytes);
-    if (data_.empty()) return;
-    if (data_.data()[data_.size() - 1] != '\n') {
-        data_.Resize(data_.size() + 1);
-        data_.data()[data_.size() - 1] = '\n';
-    }
-    IndexPairs(true);
-}
-
 void DxfBuffer::Load(std::string_view text) {
     if (text.size() >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
     Clear();
@@ -260,29 +248,93 @@ void DxfBuffer::Load(std::string_view text) {
     data_ = ByteBlock(text.size() + (ends ? 0 : 1));
     std::memcpy(data_.data(), text.data(), text.size());
     if (!ends) data_.data()[text.size()] = '\n';
-    IndexPairs(false);
+    ReservePairs((CountLineBreaks(data_.data(), data_.data() + data_.size()) + 1) / 2);
+    Fill fill;
+    StorePairs(fill, data_.size(), true);
+    data_.Resize(fill.to);
 }
 
-// The stored form is never longer than the text it comes from, so it is written over that text
-// as the pass goes: one block, no copy. Pairs holding code-page bytes are stored as they are and
-// converted after the pass, all in one conversion.
-void DxfBuffer::IndexPairs(bool ansi) {
-    char* const text = data_.data();
-    const char* const end = text + data_.size();
-    lineCount_ = CountLineBreaks(text, end);
-    const size_t pairs = (lineCount_ + 1) / 2;
+DxfBuffer::AnsiLoad::AnsiLoad(DxfBuffer& buffer) : buffer_(buffer) { buffer_.Clear(); }
+
+// Room for the whole file and its last break at once, which costs nothing until it is written:
+// the chunks are read where the stored form grows.
+void DxfBuffer::AnsiLoad::Start(uint64_t size) {
+    if (size >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
+    expected_ = size;
+    buffer_.data_ = ByteBlock(static_cast<size_t>(size) + 1);
+}
+
+std::span<char> DxfBuffer::AnsiLoad::Room() {
+    // A chunk small enough to be rewritten while it is still in the cache.
+    constexpr size_t kChunkBytes = size_t{1} << 18;
+    ByteBlock& data = buffer_.data_;
+    if (fill_.filled == data.size()) {  // the file grew while it was read
+        if (data.size() + kChunkBytes >= kMaxTextBytes) throw std::length_error("DXF text of 2 GiB or more");
+        data.Resize(data.size() + kChunkBytes);
+    }
+    return {data.data() + fill_.filled, std::min(kChunkBytes, data.size() - fill_.filled)};
+}
+
+// Only pairs whose lines all arrived are stored; the rest waits for the next chunk.
+void DxfBuffer::AnsiLoad::Filled(size_t count) {
+    if (count == 0) return;
+    const char* const text = buffer_.data_.data();
+    const size_t before = fill_.filled;
+    fill_.filled += count;
+    if (buffer_.pairStarts_.capacity() == 0) {
+        // Sized from the first chunk's lines; a denser rest grows the arrays.
+        const double lines = static_cast<double>(CountLineBreaks(text, text + fill_.filled));
+        const double scale =
+            static_cast<double>(std::max<uint64_t>(expected_, fill_.filled)) / static_cast<double>(fill_.filled);
+        buffer_.ReservePairs(static_cast<size_t>(lines * scale * 0.5 * 1.125) + 64);
+    }
+    size_t end = fill_.filled;
+    while (end > before && text[end - 1] != '\n') --end;
+    if (end == before) return;
+    buffer_.StorePairs(fill_, end, false);
+    // The rest, less than a pair, moves down to the stored form, where the next chunk follows it:
+    // so only as much memory is touched as the stored form takes.
+    const size_t rest = fill_.filled - fill_.from;
+    std::memmove(buffer_.data_.data() + fill_.to, text + fill_.from, rest);
+    fill_.from = fill_.to;
+    fill_.filled = fill_.to + rest;
+}
+
+void DxfBuffer::AnsiLoad::Finish() {
+    ByteBlock& data = buffer_.data_;
+    if (fill_.filled == 0) {
+        buffer_.Clear();
+        return;
+    }
+    if (data.data()[fill_.filled - 1] != '\n') {
+        if (fill_.filled == data.size()) data.Resize(data.size() + 1);
+        data.data()[fill_.filled++] = '\n';
+    }
+    buffer_.StorePairs(fill_, fill_.filled, true);
+    data.Resize(buffer_.ConvertPairs(fill_.foreign, fill_.to));
+}
+
+void DxfBuffer::ReservePairs(size_t pairs) {
     ReserveRecords(pairStarts_, pairs);
     ReserveRecords(codes_, pairs);
-    codeKept_.assign((pairs + 63) / 64, 0);
-    std::vector<size_t> foreign;
-    char* to = text;
-    const char* from = text;
-    for (size_t pair = 0; pair < pairs; ++pair) {
+    codeKept_.reserve((pairs + 63) / 64);
+}
+
+void DxfBuffer::StorePairs(Fill& fill, size_t end, bool complete) {
+    char* const text = data_.data();
+    const char* const textEnd = text + end;
+    char* to = text + fill.to;
+    const char* from = text + fill.from;
+    while (from != textEnd) {
         const char* codeEnd = nullptr;
         int code = AlignedCode(from, codeEnd);
         const bool aligned = code >= 0 && code < kOtherCode;
         if (code < 0) code = LooseCode(from, codeEnd);
+        const bool hasValue = codeEnd + 1 != textEnd;
+        if (!hasValue && !complete) break;
+        const size_t pair = pairStarts_.size();
         codes_.push_back(code >= 0 && code < kOtherCode ? static_cast<uint8_t>(code) : kOtherCode);
+        if (pair % 64 == 0) codeKept_.push_back(0);
         bool ascii = true;
         if (!aligned) {
             const std::string_view line = LineText(from, codeEnd);
@@ -292,15 +344,42 @@ void DxfBuffer::IndexPairs(bool ansi) {
         }
         pairStarts_.push_back(static_cast<uint32_t>(to - text));
         from = codeEnd + 1;
-        if (from != end) {
-            const MovedLine moved = MoveLine(to, from, end);
-            to = moved.to;
+        ++lineCount_;
+        if (hasValue) {
+            const MovedLine moved = MoveLine(to, from, textEnd);
+            to = aligned && moved.ascii ? ShareRepeatedValue(fill, codes_.back(), to, moved.to) : moved.to;
             from = moved.next;
             ascii = ascii && moved.ascii;
+            ++lineCount_;
         }
-        if (ansi && !ascii) foreign.push_back(pair);
+        if (!ascii) fill.foreign.push_back(pair);
     }
-    data_.Resize(ConvertPairs(foreign, static_cast<size_t>(to - text)));
+    fill.to = static_cast<size_t>(to - text);
+    fill.from = static_cast<size_t>(from - text);
+}
+
+// Names, markers and flags come again and again ("AcDbEntity", the layer, "     0"): a value
+// equal to one of the last two stored with the same code is not stored again, its pair points at
+// that one. Coordinates, reals and handles seldom repeat and are not tried. Returns the end of
+// the stored form.
+char* DxfBuffer::ShareRepeatedValue(Fill& fill, uint8_t code, char* value, char* end) {
+    static constexpr auto kTried = [] {
+        std::array<bool, kOtherCode> codes{};
+        for (int c = 0; c < kOtherCode; ++c)
+            codes[c] = !(c == 1 || c == 5 || (c >= 10 && c < 60) || (c >= 110 && c < 150) || (c >= 210 && c < 240));
+        return codes;
+    }();
+    if (!kTried[code]) return end;
+    const char* const text = data_.data();
+    const auto length = static_cast<uint32_t>(end - value);
+    std::array<Fill::Stored, 2>& recent = fill.recent[code];
+    for (const Fill::Stored& seen : recent) {
+        if (seen.length != length || std::memcmp(text + seen.start, value, length) != 0) continue;
+        pairStarts_.back() = seen.start;
+        return value;
+    }
+    recent = {recent[1], {static_cast<uint32_t>(value - text), length}};
+    return end;
 }
 
 // The lines of the given pairs converted from the code page and stored after the first `used`

@@ -8,14 +8,17 @@
 // rewritten pair lives in a side table, erasing splices the index.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/byte_block.h"
+#include "platform/files.h"
 
 namespace kv {
 
@@ -26,11 +29,13 @@ struct LineRange {
 
 class DxfBuffer {
 public:
-    // Takes a file's bytes in the ANSI code page; CR LF and LF line breaks both end a line. Only the
-    // pairs holding bytes outside ASCII are converted to UTF-8. Throws std::length_error for 2 GiB
-    // or more.
-    void LoadAnsi(ByteBlock bytes);
-    // Takes UTF-8 text, split into lines as LoadAnsi does.
+    // Loads a file in the ANSI code page read through the files port, each chunk turned into the
+    // stored form as it comes, so that the file is never held whole. CR LF and LF line breaks both
+    // end a line; only the pairs holding bytes outside ASCII are converted to UTF-8. Start and
+    // Room throw std::length_error for 2 GiB or more.
+    class AnsiLoad;
+
+    // Takes UTF-8 text, split into lines as AnsiLoad does.
     void Load(std::string_view text);
     // Writes every line followed by CR LF, in the ANSI code page. False when writing failed.
     bool SaveFile(std::string_view path) const;
@@ -119,9 +124,25 @@ private:
         std::string value;
     };
 
-    // Turns the file text in data_ into the stored form; `ansi`: pairs holding bytes outside ASCII
-    // are converted from the code page.
-    void IndexPairs(bool ansi);
+    // The text in data_ being turned into the stored form, which is never longer than the text and
+    // is written over it from the start.
+    struct Fill {
+        size_t to = 0;                // the stored form ends here
+        size_t from = 0;              // the first byte of text not yet stored
+        size_t filled = 0;            // the text read so far ends here
+        std::vector<size_t> foreign;  // pairs holding bytes outside ASCII
+        struct Stored {
+            uint32_t start = 0;
+            uint32_t length = 0;  // with its "\n"; 0: none
+        };
+        // Per code: the last two values stored for it, the older first.
+        std::vector<std::array<Stored, 2>> recent = std::vector<std::array<Stored, 2>>(kOtherCode);
+    };
+    void ReservePairs(size_t pairs);
+    // Stores the pairs of the text from fill.from to `end`, just past a "\n". A pair whose value
+    // line does not end there waits for more text, unless the text is `complete`.
+    void StorePairs(Fill& fill, size_t end, bool complete);
+    char* ShareRepeatedValue(Fill& fill, uint8_t code, char* value, char* end);
     size_t ConvertPairs(const std::vector<size_t>& pairs, size_t used);
     void KeepPair(size_t from, size_t to);
     // Erasing an odd number of lines from inside the buffer re-pairs every line after it.
@@ -133,6 +154,22 @@ private:
     std::vector<uint64_t> codeKept_;    // per pair one bit: its code line is stored before its value
     size_t lineCount_ = 0;              // odd: the last entry of pairStarts_ holds only a code line
     std::deque<EditedPair> edited_;     // deque: views of earlier edits stay valid
+};
+
+class DxfBuffer::AnsiLoad : public ChunkReader {
+public:
+    // Empties the buffer.
+    explicit AnsiLoad(DxfBuffer& buffer);
+    void Start(uint64_t size) override;
+    std::span<char> Room() override;
+    void Filled(size_t count) override;
+    // After the last chunk; the last line need not end with a break.
+    void Finish();
+
+private:
+    DxfBuffer& buffer_;
+    uint64_t expected_ = 0;
+    Fill fill_;
 };
 
 }  // namespace kv

@@ -49,11 +49,16 @@ public:
         return entries_.back().edit;
     }
 
-    const HandleEdit* Find(std::string_view handle) const {
+    // Records mostly come in file order, so the entry after the last one found is tried first: a
+    // walk through a large plan then reads it in order instead of one cache miss per LINE.
+    const HandleEdit* Find(std::string_view handle) {
+        if (next_ < entries_.size() && Key(entries_[next_]) == handle) return &entries_[next_++].edit;
         const uint64_t hash = HashOf(handle);
         if (!(filter_[FilterSlot(hash) / 64] & FilterBit(hash))) return nullptr;
         const uint64_t slot = slots_[Probe(hash, handle)];
-        return slot == 0 ? nullptr : &entries_[Entry(slot)].edit;
+        if (slot == 0) return nullptr;
+        next_ = Entry(slot) + 1;
+        return &entries_[Entry(slot)].edit;
     }
 
 private:
@@ -84,6 +89,7 @@ private:
     std::vector<Keyed> entries_;
     std::string keys_;  // every handle, one after the other
     std::vector<uint64_t> filter_;
+    size_t next_ = 0;  // the entry tried first by Find
 };
 
 bool IsMark(char c) { return c == static_cast<char>(LineEdit::kMoved) || c == static_cast<char>(LineEdit::kRemoved); }
@@ -119,7 +125,7 @@ void SetCoordinate(DxfBuffer& buffer, size_t pair, int code, const HandleEdit& e
 
 // One walk over the entities gives what one scan per record would: handles are unique in an
 // export, so each record's scan touches only its own LINE.
-void ApplyPlan(const EditPlan& plan, DxfBuffer& buffer) {
+void ApplyPlan(EditPlan& plan, DxfBuffer& buffer) {
     if (plan.Empty()) return;
     std::vector<LineRange> erase;
     ForEachEntity(buffer, [&](const EntitySpan& e) {
@@ -146,7 +152,10 @@ void EditMark(TLineEnt& line, LineEdit edit) {
     line.Handle.insert(line.Handle.begin(), mark);
 }
 
-void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) { ApplyPlan(PlanEdits(lines), buffer); }
+void ApplyLineEdits(const std::vector<TLineEnt>& lines, DxfBuffer& buffer) {
+    EditPlan plan = PlanEdits(lines);
+    ApplyPlan(plan, buffer);
+}
 
 void RemoveLinesByHandle(const std::vector<std::string_view>& handles, DxfBuffer& buffer) {
     EditPlan plan(handles.size());

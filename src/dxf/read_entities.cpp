@@ -1,5 +1,6 @@
 #include "dxf/read_entities.h"
 
+#include <cstdint>
 #include <string_view>
 
 #include "dxf/entity_walk.h"
@@ -17,13 +18,14 @@ template <typename Record, typename FieldFn>
 void ReadKind(const DxfBuffer& buffer, std::string_view kind, std::vector<Record>& records, FieldFn field) {
     records.clear();
     // One walk finds them; the records are then made in one block of the exact size.
+    // Pair numbers fit 32 bits (the text is below 2 GiB); half the size keeps the peak down.
     struct Body {
-        size_t first;  // the pair after the entity's group 0
-        size_t end;
+        uint32_t first;  // the pair after the entity's group 0
+        uint32_t end;
     };
     std::vector<Body> bodies;
     ForEachEntity(buffer, [&](const EntitySpan& e) {
-        if (e.type == kind) bodies.push_back({e.first + 1, e.end});
+        if (e.type == kind) bodies.push_back({static_cast<uint32_t>(e.first + 1), static_cast<uint32_t>(e.end)});
     });
     ReserveRecords(records, bodies.size());
     for (const Body& body : bodies) {

@@ -11,11 +11,15 @@ std::string ScratchDxfPath(std::string_view executablePath) { return WithExtensi
 bool LoadExport(Files& files, std::string_view path, DxfBuffer& buffer) {
     buffer.Clear();
     if (!files.Exists(path)) return false;
-    std::optional<ByteBlock> bytes = files.ReadBytes(path);
-    if (!bytes) return false;
     try {
-        buffer.LoadAnsi(std::move(*bytes));
+        DxfBuffer::AnsiLoad load(buffer);
+        if (!files.ReadChunks(path, load)) {
+            buffer.Clear();
+            return false;
+        }
+        load.Finish();
     } catch (const std::length_error&) {  // too large to index; treated like an unreadable file
+        buffer.Clear();
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "base/encoding.h"
@@ -31,22 +32,28 @@ bool NativeFiles::Delete(std::string_view path) {
 }
 
 std::optional<std::string> NativeFiles::ReadText(std::string_view path) {
-    std::optional<ByteBlock> bytes = ReadBytes(path);
-    if (!bytes) return std::nullopt;
-    return AnsiToUtf8(std::string_view(bytes->data(), bytes->size()));
-}
-
-std::optional<ByteBlock> NativeFiles::ReadBytes(std::string_view path) {
-    std::error_code ec;
-    const auto size = fs::file_size(FsPath(path), ec);
-    if (ec) return std::nullopt;
     std::ifstream in(FsPath(path), std::ios::binary);
     if (!in) return std::nullopt;
-    ByteBlock bytes(static_cast<size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) return std::nullopt;
-    bytes.Resize(static_cast<size_t>(in.gcount()));  // the file shrank while it was read
-    return bytes;
+    return AnsiToUtf8(bytes);
+}
+
+bool NativeFiles::ReadChunks(std::string_view path, ChunkReader& reader) {
+    std::error_code ec;
+    const auto size = fs::file_size(FsPath(path), ec);
+    if (ec) return false;
+    std::ifstream in(FsPath(path), std::ios::binary);
+    if (!in) return false;
+    reader.Start(size);
+    for (;;) {
+        const std::span<char> room = reader.Room();
+        in.read(room.data(), static_cast<std::streamsize>(room.size()));
+        if (in.bad()) return false;
+        const auto count = static_cast<size_t>(in.gcount());
+        if (count > 0) reader.Filled(count);
+        if (count < room.size()) return true;  // the end of the file
+    }
 }
 
 bool NativeFiles::WriteText(std::string_view path, std::string_view text) {

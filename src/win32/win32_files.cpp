@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "base/encoding.h"
@@ -45,6 +46,11 @@ bool IsDotEntry(const wchar_t* name) {
     return (name[0] == L'.' && name[1] == L'\0') || (name[0] == L'.' && name[1] == L'.' && name[2] == L'\0');
 }
 
+HANDLE OpenToRead(std::string_view path) {
+    return CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
 std::wstring SearchPattern(std::string_view folder) {
     std::wstring pattern = Utf8ToWide(folder);
     if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
@@ -60,25 +66,33 @@ bool Win32Files::Exists(std::string_view path) {
 bool Win32Files::Delete(std::string_view path) { return DeleteFileW(Utf8ToWide(path).c_str()) != 0; }
 
 std::optional<std::string> Win32Files::ReadText(std::string_view path) {
-    std::optional<ByteBlock> bytes = ReadBytes(path);
-    if (!bytes) return std::nullopt;
-    return AnsiToUtf8(std::string_view(bytes->data(), bytes->size()));
+    ScopedFile file(OpenToRead(path));
+    if (!file.valid()) return std::nullopt;
+    std::string bytes;
+    std::vector<char> chunk(1 << 16);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) return std::nullopt;
+        if (read == 0) return AnsiToUtf8(bytes);
+        bytes.append(chunk.data(), read);
+    }
 }
 
-std::optional<ByteBlock> Win32Files::ReadBytes(std::string_view path) {
-    ScopedFile file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) return std::nullopt;
+bool Win32Files::ReadChunks(std::string_view path, ChunkReader& reader) {
+    ScopedFile file(OpenToRead(path));
+    if (!file.valid()) return false;
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
-    // One ReadFile call takes at most 4 GB; no file of ours comes near.
-    if (size.QuadPart > std::numeric_limits<DWORD>::max()) return std::nullopt;
-    ByteBlock bytes(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return std::nullopt;
-    bytes.Resize(read);  // the file shrank while it was read
-    return bytes;
+    if (!GetFileSizeEx(file.get(), &size)) return false;
+    reader.Start(static_cast<uint64_t>(size.QuadPart));
+    for (;;) {
+        const std::span<char> room = reader.Room();
+        // One ReadFile call takes at most 4 GB; a chunk is far smaller.
+        const DWORD want = static_cast<DWORD>(std::min<size_t>(room.size(), std::numeric_limits<DWORD>::max()));
+        DWORD read = 0;
+        if (!ReadFile(file.get(), room.data(), want, &read, nullptr)) return false;
+        if (read == 0) return true;  // the end of the file
+        reader.Filled(read);
+    }
 }
 
 bool Win32Files::WriteText(std::string_view path, std::string_view text) {

@@ -12,7 +12,7 @@ public:
     bool Exists(std::string_view path) override;
     bool Delete(std::string_view path) override;
     std::optional<std::string> ReadText(std::string_view path) override;
-    std::optional<ByteBlock> ReadBytes(std::string_view path) override;
+    bool ReadChunks(std::string_view path, ChunkReader& reader) override;
     bool WriteText(std::string_view path, std::string_view text) override;
     // Hidden is the file system's hidden attribute.
     std::vector<FolderEntry> ListFolder(std::string_view path) override;

@@ -30,7 +30,7 @@ public:
     bool Exists(std::string_view path) override { return real_.Exists(path); }
     bool Delete(std::string_view path) override { return !Inside(path) && real_.Delete(path); }
     std::optional<std::string> ReadText(std::string_view path) override { return real_.ReadText(path); }
-    std::optional<ByteBlock> ReadBytes(std::string_view path) override { return real_.ReadBytes(path); }
+    bool ReadChunks(std::string_view path, ChunkReader& reader) override { return real_.ReadChunks(path, reader); }
     bool WriteText(std::string_view path, std::string_view text) override {
         return !Inside(path) && real_.WriteText(path, text);
     }

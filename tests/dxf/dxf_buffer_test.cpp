@@ -14,6 +14,7 @@
 #include "dxf/round_trip.h"
 #include "platform/native_files.h"
 #include "support/expect_throw_message.h"
+#include "support/fake_ports.h"
 
 namespace kv {
 namespace {
@@ -34,6 +35,12 @@ std::vector<int> Codes(const DxfBuffer& b) {
     std::vector<int> out;
     for (size_t i = 0; i < b.PairCount(); ++i) out.push_back(b.GroupCode(i));
     return out;
+}
+
+void LoadAnsi(DxfBuffer& b, std::string_view bytes, size_t chunkBytes) {
+    DxfBuffer::AnsiLoad load(b);
+    FeedInChunks(bytes, chunkBytes, load);
+    load.Finish();
 }
 
 TEST(DxfBuffer, LineBreaksEmptyLinesAndTheFinalBreak) {
@@ -246,10 +253,8 @@ TEST(DxfBuffer, CodePageBytesLoadAsIfTheWholeFileWereConverted) {
     };
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
-        ByteBlock bytes(text.size());
-        text.copy(bytes.data(), text.size());
         DxfBuffer ansi, reference;
-        ansi.LoadAnsi(std::move(bytes));
+        LoadAnsi(ansi, text, 3);
         reference.Load(AnsiToUtf8(text));
         EXPECT_EQ(Lines(ansi), Lines(reference));
         EXPECT_EQ(Codes(ansi), Codes(reference));
@@ -258,6 +263,57 @@ TEST(DxfBuffer, CodePageBytesLoadAsIfTheWholeFileWereConverted) {
         reference.SetLine(1, "x");
         reference.EraseLines(0, 1);
         EXPECT_EQ(ansi.Text(), reference.Text());
+    }
+}
+
+// Chunks end anywhere: inside a pair, between CR and LF, inside a code-page character, just
+// before a value with no break after it. Every cut gives the lines of the whole text, and values
+// stored once for pairs that repeat them read back as they stand.
+TEST(DxfBuffer, ChunkedLoadsEqualTheWholeTextWhereverTheChunksEnd) {
+    const std::string text =
+        "  0\r\nSECTION\r\n  8\r\n\x95\xb6\x8e\x9a\r\n 10 \n1.5\n1071\r\nx\r\n\r\n\r\n100\r\nAcDbEntity\r\n"
+        "100\r\nAcDbLine\r\n100\r\nAcDbEntity\r\n100\nAcDbEntity\n 70\r\n     0\r\n70\r\n     0\r\n"
+        "330\r\n1F\r\n  8\r\n\x95\xb6\x8e\x9a\r\n  1\r\nlast";
+    for (const std::string& whole : {text, text + "\r\n", text + "\r\n  0"}) {
+        Strings lines;
+        const std::string utf8 = AnsiToUtf8(whole);
+        for (size_t at = 0; at < utf8.size();) {
+            const size_t end = std::min(utf8.find('\n', at), utf8.size());
+            std::string line = utf8.substr(at, end - at);
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            lines.push_back(line);
+            at = end + 1;
+        }
+        DxfBuffer expected;
+        expected.Load(utf8);
+        ASSERT_EQ(Lines(expected), lines);
+        for (size_t chunk = 1; chunk <= whole.size(); ++chunk) {
+            SCOPED_TRACE(chunk);
+            DxfBuffer b;
+            LoadAnsi(b, whole, chunk);
+            ASSERT_EQ(Lines(b), lines);
+            ASSERT_EQ(Codes(b), Codes(expected));
+        }
+    }
+}
+
+// The size given at the start is only a hint: the file may grow or shrink while it is read.
+TEST(DxfBuffer, ChunkedLoadsTakeFilesThatChangeSizeWhileRead) {
+    const std::string text(300000, 'x');
+    for (uint64_t told : {uint64_t{0}, uint64_t{10}, uint64_t{1} << 20}) {
+        DxfBuffer b;
+        DxfBuffer::AnsiLoad load(b);
+        load.Start(told);
+        for (size_t at = 0; at < text.size();) {
+            const std::span<char> room = load.Room();
+            const size_t count = std::min(room.size(), text.size() - at);
+            std::copy_n(text.data() + at, count, room.data());
+            load.Filled(count);
+            at += count;
+        }
+        load.Finish();
+        ASSERT_EQ(b.LineCount(), 1u);
+        EXPECT_EQ(b.Line(0), text);
     }
 }
 

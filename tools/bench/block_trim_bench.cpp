@@ -35,12 +35,17 @@ public:
         if (found == texts.end()) return std::nullopt;
         return found->second;
     }
-    std::optional<ByteBlock> ReadBytes(std::string_view path) override {
+    bool ReadChunks(std::string_view path, ChunkReader& reader) override {
         auto found = texts.find(path);
-        if (found == texts.end()) return std::nullopt;
-        ByteBlock bytes(found->second.size());
-        found->second.copy(bytes.data(), bytes.size());
-        return bytes;
+        if (found == texts.end()) return false;
+        reader.Start(found->second.size());
+        for (size_t at = 0; at < found->second.size();) {
+            const std::span<char> room = reader.Room();
+            const size_t count = found->second.copy(room.data(), room.size(), at);
+            reader.Filled(count);
+            at += count;
+        }
+        return true;
     }
     bool WriteText(std::string_view path, std::string_view text) override {
         texts[std::string(path)] = std::string(text);

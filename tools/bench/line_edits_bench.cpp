@@ -50,8 +50,9 @@ std::string LargeExport(size_t targetBytes, size_t& lineCount) {
 }
 
 // Half the marks move a line, half remove one; the first record is unmarked, as after a join.
-// The records are in file order, as the readers give them to the tools that mark them.
-std::vector<TLineEnt> MarkedRecords(size_t lineCount, size_t marks) {
+// The records are in file order, as the readers give them to the tools that mark them, or
+// shuffled, as a tool that sorts its records along a wire leaves them.
+std::vector<TLineEnt> MarkedRecords(size_t lineCount, size_t marks, bool shuffled) {
     std::mt19937 rng(2);
     std::vector<size_t> marked(marks);
     for (size_t& line : marked) line = 1 + rng() % (lineCount - 1);
@@ -64,16 +65,18 @@ std::vector<TLineEnt> MarkedRecords(size_t lineCount, size_t marks) {
         records[i].P2 = {3, 4, 0};
         EditMark(records[i], i % 2 ? LineEdit::kMoved : LineEdit::kRemoved);
     }
+    if (shuffled) std::shuffle(records.begin() + 1, records.end(), rng);
     return records;
 }
 
 void BM_ApplyLineEdits(benchmark::State& state) {
     size_t lineCount = 0;
     const std::string text = LargeExport(80u << 20, lineCount);
-    const std::vector<TLineEnt> records = MarkedRecords(lineCount, static_cast<size_t>(state.range(0)));
+    const std::vector<TLineEnt> records =
+        MarkedRecords(lineCount, static_cast<size_t>(state.range(0)), state.range(1) != 0);
     DxfBuffer buffer;
     TimeGrowth(
-        state, "ApplyLineEdits", [&] { buffer.Load(text); },
+        state, state.range(1) ? "ApplyLineEdits shuffled" : "ApplyLineEdits", [&] { buffer.Load(text); },
         [&] {
             ApplyLineEdits(records, buffer);
             benchmark::DoNotOptimize(buffer.LineCount());
@@ -81,10 +84,9 @@ void BM_ApplyLineEdits(benchmark::State& state) {
     state.counters["MB"] = static_cast<double>(text.size()) / (1 << 20);
     state.counters["lines"] = static_cast<double>(lineCount);
 }
+// The second argument: 1 for the records shuffled.
 BENCHMARK(BM_ApplyLineEdits)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Arg(100000)
+    ->ArgsProduct({{1000, 10000, 100000}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->UseManualTime();
