@@ -28,8 +28,9 @@ constexpr Row Check(std::string_view name, PixelRect r, CheckControl& (*c)(F&), 
     return {.info = {.name = name, .kind = K::Check, .rect = r}, .check = c, .click = click};
 }
 
-constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*e)(F&), void (F::*key)(char&) = nullptr) {
-    return {.info = {.name = name, .kind = K::Edit, .rect = r}, .edit = e, .keyPress = key};
+constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*e)(F&), void (F::*key)(char&) = nullptr,
+                   void (F::*change)() = nullptr) {
+    return {.info = {.name = name, .kind = K::Edit, .rect = r}, .edit = e, .keyPress = key, .change = change};
 }
 
 constexpr Row Status(std::string_view name, PixelRect r, LabelControl& (*l)(F&), bool grey) {

@@ -22,6 +22,9 @@ public:
     WineScenarioRun(std::string scenarioFolder, HostUnderTest& host, std::wstring paletteExe);
     ~WineScenarioRun() override;
 
+    // Where a screenshot of each dialog is saved as it opens; none when empty.
+    std::wstring snapshotFolder;
+
     sim::Drawing& StartingDrawing() override;
     void SwitchHost(const std::string& what) override;
 

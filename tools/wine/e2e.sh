@@ -31,6 +31,8 @@ stories=(
     junction_tool junction_block_pick block_erase_join_wire block_move_along_wire block_move_cancel
     block_copy_onto_wire demo_small_circuit half_width_host_block_trim
     line_joint_pieces stretch_repeat twist_two_wires shield_three_wires
+    polyline_45pl_one_segment fillet_zero_on_joined_lines element_move_polyline_middle element_move_line_joints
+    rectangle_edit_vertical_first_side rectangle_edit_fillet
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
