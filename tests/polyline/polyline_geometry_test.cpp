@@ -83,18 +83,6 @@ TEST(PolylinePiecesTest, SplitsSegmentsAndArcsAndRejoinsMovedCorners) {
     EXPECT_EQ(LargestRadius(closed.arcs), -1);
 }
 
-TEST(RectangleReferenceTest, NearestOfCornersMiddlesAndCentre) {
-    const std::array<Point3, 4> k{Point3{0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {0, 50, 0}};
-    EXPECT_EQ(NearestReference(k, {2, 3, 0}), 0u);
-    EXPECT_EQ(NearestReference(k, {99, 30, 0}), 5u);
-    EXPECT_EQ(NearestReference(k, {52, 24, 0}), 8u);
-    EXPECT_TRUE(NearHorizontal(Deg(10)));
-    EXPECT_TRUE(NearHorizontal(Deg(180)));
-    EXPECT_FALSE(NearHorizontal(Deg(90)));
-    EXPECT_FALSE(NearHorizontal(Deg(45)));
-    EXPECT_FALSE(NearHorizontal(Deg(135)));
-}
-
 TEST(FitFilletTest, ArcTangentToBothLinesInsideTheCorner) {
     // A horizontal line ending at the corner (100,0) and a neighbour going up from it.
     auto fit = FitFillet({{0, 0, 0}, {100, 0, 0}}, {0, 0, 0}, {100, 80, 0}, {100, 0, 0}, 10);
