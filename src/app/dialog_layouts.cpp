@@ -1,5 +1,6 @@
 #include "app/dialog_layouts.h"
 
+#include "polyline/element_move_form.h"
 #include "polyline/rectangle_edit_form.h"
 
 namespace kv {
@@ -17,7 +18,7 @@ DialogLayout LayoutOf() {
 }  // namespace
 
 const DialogLayout* FindDialogLayout(std::string_view name) {
-    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>()};
+    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(), LayoutOf<TFormEMove>()};
     for (const DialogLayout& d : dialogs)
         if (d.frame.name == name) return &d;
     return nullptr;

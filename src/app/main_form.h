@@ -14,6 +14,8 @@
 #include "blocks/block_drag_step.h"
 #include "operation/op_context.h"
 #include "platform/form_controls.h"
+#include "polyline/element_move_form.h"
+#include "polyline/polyline_memory.h"
 #include "polyline/rectangle_edit_form.h"
 
 namespace kv {
@@ -61,6 +63,8 @@ public:
 
     // Made with the form and kept for the tool that opens it.
     TFormRecEd FormRecEd;
+    // Shown by element move; its values are kept in the settings file.
+    TFormEMove FormEMove;
     TimerControl Timer1{false, kTimer1Interval};  // drives the operation steps
     TimerControl Timer2{true, kTimer2Interval};   // watches the host's command line
     // A main-tab button that the steps enable; the main page's table reaches it here.
@@ -73,6 +77,8 @@ public:
     OpContext op;
     // The block move or copy between its pick and its destination.
     BlockDragMemory blockDrag;
+    // The polyline tools' values from one state, or one use, to the next.
+    PolylineMemory polylineMemory;
 
     // The view calls LoadSettings once right after creating the form, before showing it,
     // and SaveSettings once when the window is destroyed, after copying its position into
@@ -114,6 +120,19 @@ public:
     void CheckKpMarkClick();
     // Discards every key but digits, ".", Enter and Backspace (sets it to 0).
     void EditKpRadKeyPress(char& key);
+    // The 15PL tab. Its buttons take over from a running operation instead of queueing.
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button9Click();
+    void Button10Click();
+    void Button8Click();
+    void Button4Click();
+    void CheckExplodeClick();
+    void EditFradKeyPress(char& key);
+    void EditFrad2Change();
+    void EditFrad2KeyPress(char& key);
+
     // Shared by the four "↓"/"↑" buttons.
     void SpeedButtonHeightClick();
     void PageControl1Change();
@@ -183,6 +202,8 @@ private:
     void StartOperation(QueueCode code);
     void StartFromIdle(const Operation& operation);
     void StartPicker(State state, bool alwaysSaveSnap);
+    // A 15PL button: a running operation is ended with its host values typed back first.
+    void StartPolylineTool(double stepAngle, const std::function<void(OpContext&)>& start);
     bool BlockFigureChecked() const;
     void RestoreTitleUnlessBlockTab();
     void Guarded(const std::function<void()>& body);

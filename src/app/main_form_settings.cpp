@@ -60,6 +60,8 @@ void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetr
         if (row->check) row->check(*this).checked = ini.ReadBool(s.section, s.key, s.checked);
     }
     CheckKpMarkClick();
+    CheckExplodeClick();
+    EditFrad2Change();
 }
 
 bool TFormKvaneMain::SaveSettings(SettingsFile& settings) {

@@ -14,7 +14,11 @@
 #include "library/symbol_insertion.h"
 #include "operation/point_reading.h"
 #include "operation/segment_wait.h"
+#include "polyline/angled_polyline_step.h"
+#include "polyline/element_move_step.h"
+#include "polyline/fillet_step.h"
 #include "polyline/polyline_states.h"
+#include "polyline/rectangle_edit_step.h"
 #include "text/text_states.h"
 #include "wires/cable_mark_step.h"
 #include "wires/junction_block.h"
@@ -111,6 +115,19 @@ void AngleFromLine(F& f) {
     AngleFromLineStep(f.op, f.block.EditKakudo.text);
     if (f.block.EditKakudo.text != before) f.ListBox1Click();
 }
+void AngledPolyline(F& f) {
+    AngledPolylineStep(f.op, f.polylineMemory,
+                       {f.polyline.CheckFillet.checked, f.polyline.EditFrad.text, f.polyline.CheckExplode.checked});
+}
+void FilletFirstPick(F& f) { FilletFirstPickStep(f.op, f.polylineMemory, f.polyline.CheckFilletAll.checked); }
+void FilletSecondPick(F& f) { FilletSecondPickStep(f.op, f.polylineMemory); }
+void ElementPick(F& f) {
+    ElementPickStep(f.op, f.polylineMemory, f.FormEMove, SettingsPathBeside(f.op.executablePath));
+}
+void PolylineElementMove(F& f) { PolylineElementMoveStep(f.op, f.polylineMemory); }
+void LineElementMove(F& f) { LineElementMoveStep(f.op, f.polylineMemory); }
+void RectanglePick(F& f) { RectanglePickStep(f.op, f.polylineMemory, f.FormRecEd); }
+void RectanglePoint(F& f) { RectanglePointStep(f.op, f.polylineMemory); }
 
 // A tool not built yet ends at once, as if cancelled, instead of waiting forever.
 void NotBuilt(F& f) { f.op.AbandonOperation(); }
@@ -155,14 +172,14 @@ constexpr auto kSteps = std::to_array<Step>({
     {kTwoLineLabelState, NotBuilt},
     {kTwoLineLabelAfterDragState, NotBuilt},
 
-    {kAngledPolylineState, NotBuilt},
-    {kElementPickState, NotBuilt},
-    {kPolylineElementMoveState, NotBuilt},
-    {kLineElementMoveState, NotBuilt},
-    {kFilletFirstPickState, NotBuilt},
-    {kFilletSecondPickState, NotBuilt},
-    {kRectanglePickState, NotBuilt},
-    {kRectanglePointState, NotBuilt},
+    {kAngledPolylineState, AngledPolyline},
+    {kElementPickState, ElementPick},
+    {kPolylineElementMoveState, PolylineElementMove},
+    {kLineElementMoveState, LineElementMove},
+    {kFilletFirstPickState, FilletFirstPick},
+    {kFilletSecondPickState, FilletSecondPick},
+    {kRectanglePickState, RectanglePick},
+    {kRectanglePointState, RectanglePoint},
 
     {kAddBlockState, AddBlock},
     {kInsertBlockState, InsertPlaced},

@@ -67,6 +67,12 @@ std::vector<std::string> DxfOutCommands(std::string_view path, ExportForm form) 
         return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE P 16 ", std::string(kFileDialogsOn)};
     case ExportForm::kCopiedBlock:
         return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE LAST 16 ", std::string(kFileDialogsOn)};
+    case ExportForm::kPickedObject:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE PRE\r16\r", std::string(kFileDialogsOn)};
+    case ExportForm::kDrawnObject:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O SINGLE LAST\r16\r", std::string(kFileDialogsOn)};
+    case ExportForm::kPreviousSet:
+        return {std::string(kFileDialogsOff), dxfout + "\rV 2000 O PRE \r16\r", std::string(kFileDialogsOn)};
     case ExportForm::kJunctionCheck:
         return {
             "\x03"
@@ -98,6 +104,23 @@ std::string InsertSymbolCommand(std::string_view path, std::string_view xScale, 
 }
 
 std::string MoveLastCommand(const Point3& base) { return "MOVE SINGLE LAST " + PointArg(base) + "\r"; }
+std::string SetVariableCommand(std::string_view name, std::string_view value) {
+    return std::string(name).append(" ").append(value).append("\r");
+}
+
+std::string PolylineCommand(std::span<const Point3> points, bool closed) {
+    std::string command(kStartPolyline);
+    for (const Point3& p : points) command += PointArg(p) + "\r";
+    return command + (closed ? "C\r" : "\r");
+}
+
+std::string CrossingWindowArg(const Point3& p, double r) {
+    return "C " + PointArg({p.x + r, p.y + r, 0}) + "\r" + PointArg({p.x - r, p.y - r, 0}) + "\r";
+}
+
+std::string FilletAtPointsCommand(std::string_view first, std::string_view second) {
+    return std::string("FILLET ").append(first).append("\r").append(second).append("\r");
+}
 
 std::string MakeLayerCommand(std::string_view layer) { return "-LAYER M " + std::string(layer) + "\r\r"; }
 

@@ -85,7 +85,8 @@ std::string CurrentLayerCommand(std::string_view layer);
 // cancels first and answers with blanks, as does the export of the last object. The block move
 // and copy export one object of the previous set or the last object without a cancel first.
 // The symbol just inserted from the library is exported as the last object, a block to add to
-// the library as the previous set in release 12.
+// the library as the previous set in release 12. The polyline tools export the one object picked
+// or drawn last, answered with Enter, and the previous set closed by a blank.
 enum class ExportForm {
     kStandard,
     kJunctionCheck,
@@ -93,7 +94,10 @@ enum class ExportForm {
     kMovedBlock,
     kCopiedBlock,
     kInsertedSymbol,
-    kAddedBlock
+    kAddedBlock,
+    kPickedObject,
+    kDrawnObject,
+    kPreviousSet
 };
 
 // DXFOUT of a selection into path, as R2000 with 16 decimals, the file dialogs off around it.
@@ -109,6 +113,29 @@ inline constexpr std::string_view kUndoBack = "UNDO B \x03";
 
 // The point every file insert of a round trip is placed at, typed after the file name.
 inline constexpr std::string_view kInsertionPoint = "0,0";
+// The polyline tools' commands.
+inline constexpr std::string_view kStartPolyline = "PLINE ";
+inline constexpr std::string_view kCancelIdPoint = "\x03ID ";
+inline constexpr std::string_view kEraseLastCancelFirst =
+    "\x03"
+    "ERASE SINGLE LAST ";
+inline constexpr std::string_view kEraseSinglePreviousCancelFirst =
+    "\x03"
+    "ERASE SINGLE PRE ";
+inline constexpr std::string_view kFilletLastPolyline = "FILLET P LAST ";
+inline constexpr std::string_view kFilletPolylineAtLastPoint = "FILLET P @ ";
+inline constexpr std::string_view kExplodeLast = "EXPLODE SINGLE LAST ";
+inline constexpr std::string_view kJoinAllAtLastPoint = "PEDIT @ YES J ALL \r\r";
+inline constexpr std::string_view kExplodeAtLastPoint = "EXPLODE SINGLE @ ";
+// A system variable set to a value; string values end at Enter only.
+std::string SetVariableCommand(std::string_view name, std::string_view value);
+// PLINE through the points: ended by Enter, or closed.
+std::string PolylineCommand(std::span<const Point3> points, bool closed);
+// The square window of half side r about p, as a further window of a running selection.
+std::string CrossingWindowArg(const Point3& p, double r);
+// FILLET of the two objects the host finds at the two points.
+std::string FilletAtPointsCommand(std::string_view first, std::string_view second);
+
 // -INSERT of a DXF file, exploded ("*"), at kInsertionPoint, scale 1, rotation 0.
 std::string InsertFileCommand(std::string_view path);
 

@@ -10,6 +10,9 @@
 
 namespace kv {
 
+// Sets any key but a digit, ".", Enter or Backspace to 0, which discards it.
+void KeepNumberKey(char& key);
+
 class TFormRecEd : public Dialog {
 public:
     EditControl Edit1;  // W
@@ -17,6 +20,11 @@ public:
     EditControl Edit3;  // r
     ButtonControl Button1{"基準点を指示", ""};
     ButtonControl Button2{"取消", ""};
+
+    // Digits, ".", Enter and Backspace only.
+    void Edit1KeyPress(char& key) { KeepNumberKey(key); }
+    void Edit2KeyPress(char& key) { KeepNumberKey(key); }
+    void Edit3KeyPress(char& key) { KeepNumberKey(key); }
 
     const DialogFrame& Frame() const override;
     std::vector<BoundControl> Controls() override;

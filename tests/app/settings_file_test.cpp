@@ -141,6 +141,14 @@ TEST_F(SettingsTest, HandWrittenValuesOfUnwrittenKeysSurviveAndUnreadOnesAreIgno
     EXPECT_EQ(ini.ReadString("Check", "Active", ""), "0");
 }
 
+// The 15PL buttons' captions follow the options read, as their handlers make them.
+TEST_F(SettingsTest, PolylineButtonCaptionsFollowTheOptionsRead) {
+    files.WriteText(exeFolder / "kvane2k.ini", "[PL15]\r\nExplode=0\r\n[Fillet]\r\nFRAD=2.5\r\n");
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(form.polyline.Button5.caption + form.polyline.Button7.hint, "15PL45°PLINE");
+    EXPECT_EQ(form.polyline.Button10.caption + " " + form.polyline.Button10.hint, "2.5FIL ﾌｨﾚｯﾄ 2.5xDIMSCALE");
+}
+
 // Unconvertible values give their defaults; a window past the right or bottom edge is centred.
 TEST_F(SettingsTest, PositionPastTheRightOrBottomEdgeOrUnreadableCentresTheWindow) {
     struct Case {

@@ -10,6 +10,7 @@
 #include "palette_checks.h"
 #include "palette_controls.h"
 #include "polling.h"
+#include "snapshot_request.h"
 #include "simhost/console.h"
 #include "simhost/dxf_in.h"
 #include "simhost/dxf_out.h"
@@ -404,6 +405,7 @@ void WineScenarioRun::PlayOpenDialog() {
     const scenario::DialogScript script = std::move(dialogs.front());
     dialogs.pop_front();
     dialog_ = open;
+    if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"dialog-" + ClassOf(open));
     const int outer = line;
     for (const scenario::Step& step : script.steps) {
         line = step.line;

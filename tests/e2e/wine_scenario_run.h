@@ -23,6 +23,9 @@ public:
     WineScenarioRun(std::string scenarioFolder, HostUnderTest& host, std::wstring paletteExe);
     ~WineScenarioRun() override;
 
+    // Where a screenshot of each dialog is saved as it opens; none when empty.
+    std::wstring snapshotFolder;
+
     sim::Drawing& StartingDrawing() override;
     void SwitchHost(const std::string& what) override;
     void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,

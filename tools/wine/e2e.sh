@@ -32,6 +32,8 @@ stories=(
     block_copy_onto_wire demo_small_circuit half_width_host_block_trim
     line_joint_pieces stretch_repeat twist_two_wires shield_three_wires
     library_starter_symbols library_settings
+    polyline_45pl_one_segment fillet_zero_on_joined_lines element_move_polyline_middle element_move_line_joints
+    rectangle_edit_vertical_first_side rectangle_edit_fillet
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
