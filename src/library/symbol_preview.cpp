@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "base/number_text.h"
+#include "dxf/round_trip.h"
 #include "geometry/block_extents.h"
 #include "geometry/geometry.h"
 
@@ -146,9 +147,8 @@ bool DrawSymbol(Canvas& canvas, SymbolEntities& symbol, const PreviewOptions& op
 
 bool RenderPreview(Files& files, std::string_view path, Canvas& canvas, const PreviewOptions& options, SlotView& view) {
     if (!files.Exists(path)) return false;
-    std::optional<ByteBlock> bytes = files.ReadBytes(path);
     DxfBuffer buffer;
-    if (bytes) buffer.LoadAnsi(std::move(*bytes));
+    LoadExport(files, path, buffer);  // an unreadable file shows as an empty slot
     SymbolEntities symbol = ReadSymbolEntities(buffer);
     ClearSlot(canvas);
     return DrawSymbol(canvas, symbol, options, view);

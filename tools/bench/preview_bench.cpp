@@ -2,6 +2,8 @@
 // also when a symbol holds several thousand entities (the drawing calls cost nothing here).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 #include "library/symbol_preview.h"
@@ -15,10 +17,16 @@ public:
     bool Exists(std::string_view) override { return true; }
     bool Delete(std::string_view) override { return false; }
     std::optional<std::string> ReadText(std::string_view) override { return text; }
-    std::optional<ByteBlock> ReadBytes(std::string_view) override {
-        ByteBlock block(text.size());
-        std::copy(text.begin(), text.end(), block.data());
-        return block;
+    bool ReadChunks(std::string_view, ChunkReader& reader) override {
+        reader.Start(text.size());
+        for (size_t at = 0; at < text.size();) {
+            const std::span<char> room = reader.Room();
+            const size_t count = std::min(room.size(), text.size() - at);
+            std::copy_n(text.data() + at, count, room.data());
+            reader.Filled(count);
+            at += count;
+        }
+        return true;
     }
     bool WriteText(std::string_view, std::string_view) override { return false; }
     std::vector<FolderEntry> ListFolder(std::string_view) override { return {}; }
