@@ -40,7 +40,7 @@ std::string NameThroughCodePage(std::string_view utf8) {
 
 int Desktop::StartHost(Session& session, CommandLinePlace place) {
     const int instance = static_cast<int>(instances_.size());
-    instances_.push_back(Instance{&session, true, place, {}});
+    instances_.push_back(Instance{&session, true, place, {}, {}, 0});
     Instance& host = instances_.back();
     host.windows.thread = nextThread_;
     nextThread_ += 0x10;

@@ -3,6 +3,7 @@
 #include "app/library_settings.h"
 #include "app/main_form.h"
 #include "base/number_text.h"
+#include "base/paths.h"
 #include "library/library_block.h"
 #include "library/library_folders.h"
 #include "library/library_states.h"
@@ -29,11 +30,7 @@ void KeepSignedNumberKey(char& key) {
 
 }  // namespace
 
-std::string TFormKvaneMain::LibraryRoot() const {
-    const std::string& exe = op.executablePath;
-    const size_t slash = exe.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : exe.substr(0, slash + 1);
-}
+std::string TFormKvaneMain::LibraryRoot() const { return FolderOf(op.executablePath); }
 
 std::string TFormKvaneMain::SelectedFolder() const {
     return HasSelection(block.ComboBox1) ? Selected(block.ComboBox1) : std::string();

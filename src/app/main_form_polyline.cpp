@@ -21,7 +21,7 @@ void TFormKvaneMain::Button6Click() { StartPolylineTool(30.0, StartAngledPolylin
 void TFormKvaneMain::Button7Click() { StartPolylineTool(45.0, StartAngledPolyline); }
 
 void TFormKvaneMain::Button9Click() {
-    polylineMemory.FilletRadiusText = "0";
+    polylineMemory.FilletRadiusText.assign(1, '0');  // not = "0": GCC 12 warns falsely on that
     StartPolylineTool(0, StartFillet);
 }
 

@@ -104,6 +104,9 @@ std::string InsertSymbolCommand(std::string_view path, std::string_view xScale, 
 }
 
 std::string MoveLastCommand(const Point3& base) { return "MOVE SINGLE LAST " + PointArg(base) + "\r"; }
+// Appended, not "\x03" + command: GCC 12 warns falsely about an overlapping copy in that form.
+std::string CancelFirst(std::string_view command) { return std::string("\x03").append(command); }
+
 std::string SetVariableCommand(std::string_view name, std::string_view value) {
     return std::string(name).append(" ").append(value).append("\r");
 }

@@ -129,6 +129,8 @@ inline constexpr std::string_view kJoinAllAtLastPoint = "PEDIT @ YES J ALL \r\r"
 inline constexpr std::string_view kExplodeAtLastPoint = "EXPLODE SINGLE @ ";
 // A system variable set to a value; string values end at Enter only.
 std::string SetVariableCommand(std::string_view name, std::string_view value);
+// The command after a cancel that ends whatever the host is asking.
+std::string CancelFirst(std::string_view command);
 // PLINE through the points: ended by Enter, or closed.
 std::string PolylineCommand(std::span<const Point3> points, bool closed);
 // The square window of half side r about p, as a further window of a running selection.

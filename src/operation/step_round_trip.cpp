@@ -29,7 +29,7 @@ bool ExportPrevious(CommandChannel& host, Files& files, std::string_view path, D
 bool InsertDxf(CommandChannel& host, Files& files, std::string_view path, InsertForm form) {
     if (!files.Exists(path)) return false;
     const std::string command = InsertFileCommand(path);
-    host.SendCommand(form == InsertForm::kCancelFirst ? "\x03" + command : command);
+    host.SendCommand(form == InsertForm::kCancelFirst ? CancelFirst(command) : command);
     return true;
 }
 

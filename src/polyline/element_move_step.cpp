@@ -227,7 +227,7 @@ void PolylineElementMoveStep(OpContext& op, PolylineMemory& memory) {
     look.Apply(memory.polyline.look);
     HostValue osmode(op, "OSMODE");
     osmode.Set("0");
-    op.host.SendCommand("\x03" + PolylineCommand(RouteVertices(pieces.segments, pieces.closed), pieces.closed));
+    op.host.SendCommand(CancelFirst(PolylineCommand(RouteVertices(pieces.segments, pieces.closed), pieces.closed)));
     osmode.Restore();
     look.Restore();
     op.host.SendCommand(kEraseSinglePreviousCancelFirst);

@@ -94,11 +94,11 @@ void RectanglePointStep(OpContext& op, PolylineMemory& memory) {
     HostValue osmode(op, "OSMODE");
     osmode.Set("0");
     look.Apply(memory.rectangle.look);
-    op.host.SendCommand("\x03" + PolylineCommand(corners, true));
+    op.host.SendCommand(CancelFirst(PolylineCommand(corners, true)));
     if (memory.Radius > 0) {
         HostValue filletRad(op, "FILLETRAD");
         filletRad.Set(FormatReal(memory.Radius));
-        op.host.SendCommand("\x03" + std::string(kFilletLastPolyline));
+        op.host.SendCommand(CancelFirst(kFilletLastPolyline));
         filletRad.Restore("\x03");
     }
     osmode.Restore();
