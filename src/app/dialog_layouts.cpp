@@ -1,6 +1,8 @@
 #include "app/dialog_layouts.h"
 
 #include "polyline/rectangle_edit_form.h"
+#include "text/two_line_form.h"
+#include "text/wire_number_form.h"
 
 namespace kv {
 
@@ -17,7 +19,8 @@ DialogLayout LayoutOf() {
 }  // namespace
 
 const DialogLayout* FindDialogLayout(std::string_view name) {
-    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>()};
+    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(), LayoutOf<TFormSenban>(),
+                                                   LayoutOf<TFormText2>()};
     for (const DialogLayout& d : dialogs)
         if (d.frame.name == name) return &d;
     return nullptr;

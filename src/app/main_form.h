@@ -15,6 +15,10 @@
 #include "operation/op_context.h"
 #include "platform/form_controls.h"
 #include "polyline/rectangle_edit_form.h"
+#include "text/two_line_form.h"
+#include "text/two_line_settings.h"
+#include "text/wire_number_form.h"
+#include "text/wire_number_settings.h"
 
 namespace kv {
 
@@ -74,6 +78,13 @@ public:
     // The block move or copy between its pick and its destination.
     BlockDragMemory blockDrag;
 
+    // The text tools' dialogs and what they keep for the whole run.
+    TFormSenban FormSenban;
+    WireNumberSettings wireNumbers;
+    TFormText2 FormText2;
+    TwoLineSettings twoLine;
+    int PrefixIndex = 0;  // texts made since a numbering started; picks the prefix of a list
+
     // The view calls LoadSettings once right after creating the form, before showing it,
     // and SaveSettings once when the window is destroyed, after copying its position into
     // Left and Top. SaveSettings is false when the options could be written nowhere.
@@ -112,6 +123,8 @@ public:
     // Defines the built-in junction block in the drawing and makes it the junction mark.
     void SpeedButton5Click();
     void CheckKpMarkClick();
+    void ButtonSenbanClick();
+    void ButtonMainClick();
     // Discards every key but digits, ".", Enter and Backspace (sets it to 0).
     void EditKpRadKeyPress(char& key);
     // Shared by the four "↓"/"↑" buttons.
@@ -123,6 +136,10 @@ public:
 
     // Runs the button a queue code names (the wire-number codes restart without a dialog).
     void RunQueued(QueueCode code);
+    // The two-line label's dialog again, after a label was placed with repeat on.
+    void TwoLineTextAgain();
+    // Picks a text whose number and look the wire-number dialog takes over.
+    void StartWireNumberTextPick();
 
 private:
     // The prologue of the operation's button: the caption, the host to the front and its
@@ -135,6 +152,9 @@ private:
     void Guarded(const std::function<void()>& body);
     void EndAfterError(const std::string& message);
 
+    // The settings file the form was loaded from, for the tools that read and write it while
+    // running; empty when none was loaded.
+    std::string settingsPath_;
     bool ticking_ = false;
     bool watching_ = false;
     // The command line at which a keyword's button refused to start; not pressed again

@@ -14,6 +14,8 @@
 #include "operation/segment_wait.h"
 #include "polyline/polyline_states.h"
 #include "text/text_states.h"
+#include "text/two_line_text.h"
+#include "text/wire_number_step.h"
 #include "wires/cable_mark_step.h"
 #include "wires/junction_block.h"
 #include "wires/junction_tool_step.h"
@@ -96,6 +98,13 @@ void PointRead(F& f) {
     ReadPickedPointStep(f.op, next);
 }
 
+void WireNumberAtPoint(F& f) { WireNumberAtPointStep(f.op, {f.wireNumbers, f.PrefixIndex}); }
+void WireNumberAlongLine(F& f) { WireNumberAlongLineStep(f.op, {f.wireNumbers, f.PrefixIndex}); }
+
+void TwoLinePlaced(F& f) {
+    if (TwoLinePlacedStep(f.op) && f.twoLine.repeat) f.TwoLineTextAgain();
+}
+
 // A tool not built yet ends at once, as if cancelled, instead of waiting forever.
 void NotBuilt(F& f) { f.op.AbandonOperation(); }
 
@@ -127,15 +136,15 @@ constexpr auto kSteps = std::to_array<Step>({
     {kBlockTrimState, BlockTrim},
 
     {kWireNumberPointState, PointRead<kWireNumberAtPointState>},
-    {kWireNumberAtPointState, NotBuilt},
+    {kWireNumberAtPointState, WireNumberAtPoint},
     {kWireNumberLineState, SegmentWait<kWireNumberAlongLineState>},
-    {kWireNumberAlongLineState, NotBuilt},
+    {kWireNumberAlongLineState, WireNumberAlongLine},
     {kTextStylePickState, NotBuilt},
     {kWireNumberTextPickState, NotBuilt},
     {kTextReferencePickState, NotBuilt},
     {kTextPlaceState, NotBuilt},
     {kTextDragState, NotBuilt},
-    {kTwoLineTextState, NotBuilt},
+    {kTwoLineTextState, TwoLinePlaced},
     {kTwoLineLabelState, NotBuilt},
     {kTwoLineLabelAfterDragState, NotBuilt},
 

@@ -128,6 +128,7 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         std::string text = WideToUtf8(WindowText(live_[index].window));
         live_[index].text = text;
         c.edit->text = std::move(text);
+        if (c.change) run_(c.change);
         return nullptr;
     }
     if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;

@@ -103,7 +103,11 @@ void InProcessRun::SetChecked(const NamedControl& c, bool checked) {
     if (b.click) b.click();
 }
 
-void InProcessRun::SetText(const NamedControl& c, const std::string& text) { Bound(c).edit->text = text; }
+void InProcessRun::SetText(const NamedControl& c, const std::string& text) {
+    const BoundControl& b = Bound(c);
+    b.edit->text = text;
+    if (b.change) b.change();
+}
 
 void InProcessRun::CancelDialog() {
     if (!dialog_) throw ScenarioError(line, "no dialog is open");
