@@ -15,6 +15,7 @@
 #include "polyline/polyline_states.h"
 #include "text/text_states.h"
 #include "text/two_line_text.h"
+#include "text/wire_number_pick_step.h"
 #include "text/wire_number_step.h"
 #include "wires/cable_mark_step.h"
 #include "wires/junction_block.h"
@@ -101,6 +102,8 @@ void PointRead(F& f) {
 void WireNumberAtPoint(F& f) { WireNumberAtPointStep(f.op, {f.wireNumbers, f.PrefixIndex}); }
 void WireNumberAlongLine(F& f) { WireNumberAlongLineStep(f.op, {f.wireNumbers, f.PrefixIndex}); }
 
+void WireNumberTextPick(F& f) { WireNumberTextPickStep(f.op, f.FormSenban); }
+
 void TwoLinePlaced(F& f) {
     if (TwoLinePlacedStep(f.op) && f.twoLine.repeat) f.TwoLineTextAgain();
 }
@@ -140,7 +143,7 @@ constexpr auto kSteps = std::to_array<Step>({
     {kWireNumberLineState, SegmentWait<kWireNumberAlongLineState>},
     {kWireNumberAlongLineState, WireNumberAlongLine},
     {kTextStylePickState, NotBuilt},
-    {kWireNumberTextPickState, NotBuilt},
+    {kWireNumberTextPickState, WireNumberTextPick},
     {kTextReferencePickState, NotBuilt},
     {kTextPlaceState, NotBuilt},
     {kTextDragState, NotBuilt},

@@ -24,7 +24,8 @@ constexpr Row Label(PixelRect r, std::string_view text) {
 
 constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*edit)(F&), void (F::*key)(char&) = nullptr,
                    void (F::*change)() = nullptr) {
-    return {.info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit, .keyPress = key, .change = change};
+    return {
+        .info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit, .keyPress = key, .change = change};
 }
 
 constexpr Row Check(std::string_view name, PixelRect r, CheckControl& (*check)(F&)) {

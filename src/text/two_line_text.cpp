@@ -108,7 +108,9 @@ bool TwoLinePlacedStep(OpContext& op) {
     const std::string line = op.host.CopyHistoryLastLine();
     if (IsCancelLine(line)) return false;
     if (!Contains(line, "回転") && !Contains(line, "挿入")) return false;
-    op.host.SendCommand("\x03EXPLODE SINGLE LAST ");
+    op.host.SendCommand(
+        "\x03"
+        "EXPLODE SINGLE LAST ");
     op.host.SendCommand("-PURGE B " + BlockName(ScratchDxfPath(op.executablePath)) + "\rN ");
     op.host.SendCommand("\x03");
     return true;

@@ -20,22 +20,21 @@ void Pair(std::vector<std::string>& items, std::string_view code, std::string_vi
 bool DefinesStyle(const std::string& style) { return !Trim(style).empty() && UpperAscii(style) != "STANDARD"; }
 
 void StyleTable(std::vector<std::string>& items, const std::string& style) {
-    for (const auto& [code, value] :
-         std::initializer_list<std::pair<std::string_view, std::string_view>>{
+    for (const auto& [code, value] : std::initializer_list<std::pair<std::string_view, std::string_view>>{
              {"  0", "SECTION"}, {"  2", "TABLES"}, {"  0", "TABLE"}, {"  2", "STYLE"}, {"  0", "STYLE"}})
         Pair(items, code, value);
     Pair(items, "  2", style);
-    for (const auto& [code, value] : std::initializer_list<std::pair<std::string_view, std::string_view>>{
-             {" 70", "0"},
-             {" 40", "0.0"},
-             {" 41", "1.0"},
-             {" 50", "0.0"},
-             {" 71", "0"},
-             {" 42", "3.0"},
-             {"  3", "TXT.SHX"},
-             {"  4", "BIGFONT.shx"},
-             {"  0", "ENDTAB"},
-             {"  0", "ENDSEC"}})
+    for (const auto& [code, value] :
+         std::initializer_list<std::pair<std::string_view, std::string_view>>{{" 70", "0"},
+                                                                              {" 40", "0.0"},
+                                                                              {" 41", "1.0"},
+                                                                              {" 50", "0.0"},
+                                                                              {" 71", "0"},
+                                                                              {" 42", "3.0"},
+                                                                              {"  3", "TXT.SHX"},
+                                                                              {"  4", "BIGFONT.shx"},
+                                                                              {"  0", "ENDTAB"},
+                                                                              {"  0", "ENDSEC"}})
         Pair(items, code, value);
 }
 
@@ -52,7 +51,8 @@ std::vector<std::string> WireNumberFile(const std::vector<PlacedNumber>& numbers
     std::string counter = settings.counter;
     int index = prefixIndex;
     for (const PlacedNumber& n : numbers) {
-        const std::string text = NextCountText(settings.prefixList, counter, settings.suffix, settings.hexadecimal, index);
+        const std::string text =
+            NextCountText(settings.prefixList, counter, settings.suffix, settings.hexadecimal, index);
         const std::string x = FormatReal(n.point.x);
         const std::string y = FormatReal(n.point.y);
         Pair(items, "  0", "TEXT");

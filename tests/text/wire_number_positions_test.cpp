@@ -30,12 +30,9 @@ TLineEnt Line(double x1, double y1, double x2, double y2) {
 
 TEST(FenceCrossings, OnePerCrossingInOrderAlongTheFenceWithoutWiresAlongIt) {
     const std::vector<TLineEnt> wires{
-        Line(0, 20, 100, 20),
-        Line(0, 0, 100, 0),
-        Line(50, -10, 50, 40),    // along the fence: no number
-        Line(0, 10, 100, 10),
-        Line(40, 10, 60, 10),     // crosses where the wire before does: one number
-        Line(0, 100, 100, 100),   // beyond the fence's end
+        Line(0, 20, 100, 20),   Line(0, 0, 100, 0),   Line(50, -10, 50, 40),  // along the fence: no number
+        Line(0, 10, 100, 10),   Line(40, 10, 60, 10),  // crosses where the wire before does: one number
+        Line(0, 100, 100, 100),                        // beyond the fence's end
     };
     const std::vector<NumberPosition> at = FenceCrossings(Line(50, -5, 50, 30), wires);
     ASSERT_EQ(at.size(), 3u);

@@ -126,9 +126,11 @@ Action CloseStep(bool ok, std::string_view dialog, const Args& args) {
     };
 }
 
-// Verbs a dialog script may hold besides "ok" and "cancel"; its controls are the dialog's.
+// Verbs a dialog script may hold besides "ok" and "cancel"; its controls are the dialog's. The
+// host's verbs serve the picks a dialog starts and waits on while it stays open.
 bool InDialogScript(std::string_view verb) {
-    return verb == "wait" || verb == "set" || verb == "click" || verb == "rclick" || verb == "expect";
+    return verb == "wait" || verb == "set" || verb == "click" || verb == "rclick" || verb == "expect" ||
+           verb == "pick" || verb == "type" || verb == "corners" || verb == "enter" || verb == "esc";
 }
 
 // Whether the line clicks a button that closes the dialog.
@@ -161,9 +163,10 @@ Action DialogStep(Args& args, LineCursor& cursor) {
             closed = ClosesDialog(*line, script.name);
             script.steps.push_back({line->number, CompileLine(*line, cursor)});
         } else {
-            throw ScenarioError(
-                line->number,
-                "a dialog script holds wait, set, click, rclick, expect, ok and cancel; not '" + verb + "'");
+            throw ScenarioError(line->number,
+                                "a dialog script holds wait, set, click, rclick, expect, the host's pick, type, "
+                                "corners, enter and esc, ok and cancel; not '" +
+                                    verb + "'");
         }
     }
     cursor.dialog = {};
