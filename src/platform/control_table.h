@@ -10,11 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/form_controls.h"
 
 namespace kv {
 
-enum class ControlKind { Button, Check, Edit, Label, Group, Text };
+// Image: a picture the model paints, and a click on it with the point where the mouse went down.
+enum class ControlKind { Button, Check, Edit, Label, Group, Text, Image };
 
 // Yes: a dialog with two ways to go on ("2点指示" beside "1点指示").
 enum class DialogResult { Ok, Cancel, Yes };
@@ -60,7 +62,9 @@ struct ControlRow {
     void (Model::*click)() = nullptr;
     void (Model::*mouseDown)(MouseButton) = nullptr;
     void (Model::*keyPress)(char&) = nullptr;
-    void (Model::*change)() = nullptr;  // an edit box's text changed, typed or set
+    void (Model::*change)() = nullptr;                 // an edit box's text changed, typed or set
+    void (Model::*paint)(Canvas&) = nullptr;           // an image drawn anew
+    void (Model::*pointDown)(int x, int y) = nullptr;  // the left button down on an image, in its pixels
 };
 
 // A row joined to one model, as the views and the story runner use it.
@@ -74,6 +78,8 @@ struct BoundControl {
     std::function<void(MouseButton)> mouseDown;
     std::function<void(char&)> keyPress;
     std::function<void()> change;
+    std::function<void(Canvas&)> paint;
+    std::function<void(int, int)> pointDown;
 };
 
 template <class Model>
@@ -88,6 +94,8 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (auto h = row.mouseDown) c.mouseDown = [&model, h](MouseButton b) { (model.*h)(b); };
     if (auto h = row.keyPress) c.keyPress = [&model, h](char& key) { (model.*h)(key); };
     if (auto h = row.change) c.change = [&model, h] { (model.*h)(); };
+    if (auto h = row.paint) c.paint = [&model, h](Canvas& canvas) { (model.*h)(canvas); };
+    if (auto h = row.pointDown) c.pointDown = [&model, h](int x, int y) { (model.*h)(x, y); };
     return c;
 }
 

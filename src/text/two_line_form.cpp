@@ -39,6 +39,10 @@ constexpr Row Closing(std::string_view name, PixelRect r, ButtonControl& (*butto
 constexpr auto kControls = std::to_array<Row>({
     Edit("Edit1", {8, 8, 150, 20}, Member<&F::Edit1>, &F::Edit1KeyPress, &F::Edit1Change),
     Edit("Edit2", {8, 34, 150, 20}, Member<&F::Edit2>, &F::Edit2KeyPress, &F::Edit2Change),
+    {.info = {.name = "Image1", .kind = ControlKind::Image, .rect = {166, 6, kPreviewWidth, kPreviewHeight}},
+     .click = &F::Image1Click,
+     .paint = &F::Image1Paint,
+     .pointDown = &F::Image1MouseDown},
     Label({8, 66, 14, 16}, "H"),
     Edit("Edit3", {22, 63, 40, 20}, Member<&F::Edit3>),
     Label({68, 66, 14, 16}, "W"),
@@ -104,19 +108,13 @@ void TFormText2::Image1MouseDown(int x, int y) {
     mouseY_ = y;
 }
 
-void TFormText2::Image1Click() {
-    base_ = NearestBasePoint(mouseX_, mouseY_);
-    Redraw();
-}
+void TFormText2::Image1Click() { base_ = NearestBasePoint(mouseX_, mouseY_); }
+
+void TFormText2::Image1Paint(Canvas& canvas) { DrawTwoLinePreview(canvas, LineCount(), base_); }
 
 void TFormText2::Changed() {
     // Nothing to create without text.
     Button1.enabled = !(Edit1.text + Edit2.text).empty();
-    Redraw();
-}
-
-void TFormText2::Redraw() {
-    if (Image1) DrawTwoLinePreview(*Image1, LineCount(), base_);
 }
 
 const DialogFrame& TFormText2::Frame() const { return kFrame; }

@@ -26,8 +26,6 @@ public:
     CheckControl CheckUpper{"a..z > A..Z", true};
     ButtonControl Button1{"実行", "現在の文字基点で作成"};
     ButtonControl Button2{"取消", ""};
-    // The preview picture; the view supplies its surface (none: nothing is drawn).
-    Canvas* Image1 = nullptr;
 
     // 2 with both lines, else 1.
     int LineCount() const;
@@ -43,7 +41,8 @@ public:
     // Typed letters become capitals when CheckUpper is ticked; pasted text stays as it is.
     void Edit1KeyPress(char& key);
     void Edit2KeyPress(char& key);
-    // The click chooses the base point nearest the pixel of the mouse-down before it.
+    // The preview: the click chooses the base point nearest the pixel of the mouse-down before it.
+    void Image1Paint(Canvas& canvas);
     void Image1MouseDown(int x, int y);
     void Image1Click();
 
@@ -52,7 +51,6 @@ public:
 
 private:
     void Changed();
-    void Redraw();
 
     BasePoint base_;
     int mouseX_ = 0;

@@ -23,6 +23,8 @@ CreateParams ParamsOf(ControlKind kind) {
     case ControlKind::Group: return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::Label:
     case ControlKind::Text: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    // Painted from its canvas; SS_NOTIFY reports the clicks.
+    case ControlKind::Image: return {L"STATIC", SS_NOTIFY, 0};
     }
     return {L"STATIC", 0, 0};
 }
@@ -82,7 +84,9 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
         SendMessageW(control, WM_SETFONT, fontParam, FALSE);
         live_[i].window = control;
         live_[i].text = text;
-        if (c.mouseDown || c.keyPress) SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
+        if (c.paint) live_[i].picture = std::make_unique<Win32Canvas>(r.width, r.height);
+        if (c.mouseDown || c.keyPress || c.paint || c.pointDown)
+            SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
         if (c.button) {
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
@@ -106,6 +110,18 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
     if (c.mouseDown && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
         const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
         run_([&] { c.mouseDown(button); });
+    }
+    if (c.pointDown && message == WM_LBUTTONDOWN) {
+        const int x = static_cast<short>(LOWORD(lParam));
+        const int y = static_cast<short>(HIWORD(lParam));
+        run_([&] { c.pointDown(x, y); });
+    }
+    if (message == WM_PAINT && live_[index].picture) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        live_[index].picture->CopyTo(dc);
+        EndPaint(window, &paint);
+        return 0;
     }
     if (c.keyPress && message == WM_CHAR) {
         // The model's filters keep ASCII only; other characters are never wanted there.
@@ -131,7 +147,8 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         if (c.change) run_(c.change);
         return nullptr;
     }
-    if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;
+    // STN_CLICKED of an image is BN_CLICKED's code.
+    if (code != BN_CLICKED || !(c.button || c.check || c.paint)) return nullptr;
     run_([&] {
         if (c.check) c.check->checked = !c.check->checked;
         if (c.click) c.click();
@@ -156,6 +173,10 @@ void ControlWindows::RefreshControl(size_t index) {
     const BoundControl& c = controls_[index];
     Live& live = live_[index];
     if (!live.window) return;
+    if (live.picture) {
+        c.paint(*live.picture);
+        InvalidateRect(live.window, nullptr, FALSE);
+    }
     const std::string text = TextOf(c);
     if (text != live.text) {
         live.text = text;

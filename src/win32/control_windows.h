@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/control_table.h"
+#include "win32/win32_canvas.h"
 
 namespace kv {
 
@@ -43,6 +45,7 @@ private:
         bool enabled = true;
         bool checked = false;
         bool visible = true;
+        std::unique_ptr<Win32Canvas> picture;  // an image's, painted by the model on every refresh
     };
 
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,

@@ -36,6 +36,8 @@ Win32Canvas::~Win32Canvas() {
     if (originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
 }
 
+void Win32Canvas::CopyTo(HDC target) const { BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY); }
+
 void Win32Canvas::Fill(Rgb color) {
     ScopedBrush brush(CreateSolidBrush(color));
     RECT all{0, 0, width_, height_};

@@ -30,6 +30,8 @@ public:
 
     // Valid while the canvas lives; a view copies it or draws it in WM_PAINT.
     HBITMAP Bitmap() const { return bitmap_.get(); }
+    // The whole picture into target at (0, 0), as WM_PAINT of the control that shows it.
+    void CopyTo(HDC target) const;
 
 private:
     int width_;
