@@ -1,6 +1,8 @@
 #include "app/dialog_layouts.h"
 
 #include "polyline/rectangle_edit_form.h"
+#include "text/reference_form.h"
+#include "text/text_form.h"
 
 namespace kv {
 
@@ -17,7 +19,8 @@ DialogLayout LayoutOf() {
 }  // namespace
 
 const DialogLayout* FindDialogLayout(std::string_view name) {
-    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>()};
+    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(), LayoutOf<TFormText>(),
+                                                   LayoutOf<TFormSansyou>()};
     for (const DialogLayout& d : dialogs)
         if (d.frame.name == name) return &d;
     return nullptr;

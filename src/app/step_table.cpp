@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "base/number_text.h"
 #include "blocks/block_drag_step.h"
 #include "blocks/block_erase_step.h"
 #include "blocks/block_pick_step.h"
@@ -13,6 +14,10 @@
 #include "operation/point_reading.h"
 #include "operation/segment_wait.h"
 #include "polyline/polyline_states.h"
+#include "text/text_dxf.h"
+#include "text/text_pick.h"
+#include "text/text_placement.h"
+#include "text/text_reference_step.h"
 #include "text/text_states.h"
 #include "wires/cable_mark_step.h"
 #include "wires/junction_block.h"
@@ -96,6 +101,35 @@ void PointRead(F& f) {
     ReadPickedPointStep(f.op, next);
 }
 
+// The picked text's look into the preset editor; the preset changes only when it is stored.
+void TextStylePick(F& f) {
+    TextPage& p = f.text;
+    std::optional<PickedText> picked = FinishTextPick(f.op);
+    if (!picked) return;
+    TTextBtn& t = picked->text;
+    p.EditBtnTxtH.text = FormatReal(t.height / picked->dimScale);
+    p.EditBtnTxtW.text = FormatReal(t.width);
+    p.EditBtnTxtR.text = FormatReal(t.rotation);
+    p.EditBtnTxtO.text = FormatReal(t.oblique);
+    p.ComboBtnTxtB.text = kJustificationLabels[static_cast<size_t>(t.justification)];
+    p.EditBtnTxtLay.text = t.layer;
+    t.font1 = p.EditBtnTxtSty1.text;
+    t.font2 = p.EditBtnTxtSty2.text;
+    ReadTextStyle(picked->exported, t.style, t);
+    p.EditBtnTxtSty.text = t.style;
+    p.EditBtnTxtSty1.text = t.font1;
+    p.EditBtnTxtSty2.text = t.font2;
+    p.CheckTate.checked = t.vertical;
+}
+
+void TextReference(F& f) { TextReferenceStep(f.op, f.OpenTextForm, f.ReferenceMask); }
+void TextPlace(F& f) { TextPlaceStep(f.op, f.textPlacement); }
+
+void TextDrag(F& f) {
+    const TextDragEnd end = TextDragStep(f.op, f.textPlacement, f.text.CheckBtnRepeat.checked);
+    if (end == TextDragEnd::kReopen) f.TextButtonToReopen = f.textPlacement.ActiveText.number;
+}
+
 // A tool not built yet ends at once, as if cancelled, instead of waiting forever.
 void NotBuilt(F& f) { f.op.AbandonOperation(); }
 
@@ -130,11 +164,11 @@ constexpr auto kSteps = std::to_array<Step>({
     {kWireNumberAtPointState, NotBuilt},
     {kWireNumberLineState, SegmentWait<kWireNumberAlongLineState>},
     {kWireNumberAlongLineState, NotBuilt},
-    {kTextStylePickState, NotBuilt},
+    {kTextStylePickState, TextStylePick},
     {kWireNumberTextPickState, NotBuilt},
-    {kTextReferencePickState, NotBuilt},
-    {kTextPlaceState, NotBuilt},
-    {kTextDragState, NotBuilt},
+    {kTextReferencePickState, TextReference},
+    {kTextPlaceState, TextPlace},
+    {kTextDragState, TextDrag},
     {kTwoLineTextState, NotBuilt},
     {kTwoLineLabelState, NotBuilt},
     {kTwoLineLabelAfterDragState, NotBuilt},

@@ -59,6 +59,7 @@ struct ControlRow {
     void (Model::*click)() = nullptr;
     void (Model::*mouseDown)(MouseButton) = nullptr;
     void (Model::*keyPress)(char&) = nullptr;
+    void (Model::*change)() = nullptr;  // an edit box's text changed by the user
 };
 
 // A row joined to one model, as the views and the story runner use it.
@@ -71,6 +72,7 @@ struct BoundControl {
     std::function<void()> click;
     std::function<void(MouseButton)> mouseDown;
     std::function<void(char&)> keyPress;
+    std::function<void()> change;
 };
 
 template <class Model>
@@ -84,6 +86,7 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (auto h = row.click) c.click = [&model, h] { (model.*h)(); };
     if (auto h = row.mouseDown) c.mouseDown = [&model, h](MouseButton b) { (model.*h)(b); };
     if (auto h = row.keyPress) c.keyPress = [&model, h](char& key) { (model.*h)(key); };
+    if (auto h = row.change) c.change = [&model, h] { (model.*h)(); };
     return c;
 }
 
