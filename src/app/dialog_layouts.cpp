@@ -1,6 +1,8 @@
 #include "app/dialog_layouts.h"
 
 #include "polyline/rectangle_edit_form.h"
+#include "text/reference_form.h"
+#include "text/text_form.h"
 #include "text/two_line_form.h"
 #include "text/wire_number_form.h"
 
@@ -19,7 +21,8 @@ DialogLayout LayoutOf() {
 }  // namespace
 
 const DialogLayout* FindDialogLayout(std::string_view name) {
-    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(), LayoutOf<TFormSenban>(),
+    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(),  LayoutOf<TFormText>(),
+                                                   LayoutOf<TFormSansyou>(), LayoutOf<TFormSenban>(),
                                                    LayoutOf<TFormText2>()};
     for (const DialogLayout& d : dialogs)
         if (d.frame.name == name) return &d;

@@ -2,6 +2,7 @@
 // control event, and the two timer ticks that drive the operations.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -19,6 +20,8 @@
 #include "text/two_line_settings.h"
 #include "text/wire_number_form.h"
 #include "text/wire_number_settings.h"
+#include "text/text_form.h"
+#include "text/text_placement.h"
 
 namespace kv {
 
@@ -77,13 +80,22 @@ public:
     OpContext op;
     // The block move or copy between its pick and its destination.
     BlockDragMemory blockDrag;
+    // The text being placed, and the text dialog while it is open (its reference pick fills it).
+    TextPlacement textPlacement;
+    TFormText* OpenTextForm = nullptr;
+    uint32_t ReferenceMask = 0;
+    // Set by a step whose text dialog opens again once the tick is over, so that the dialog's
+    // own picks tick meanwhile.
+    int TextButtonToReopen = 0;
+
+    // Writes the settings file at once (a stored text preset); set by the view.
+    std::function<bool(const std::function<bool(IniFile&)>& write)> WriteSettings;
 
     // The text tools' dialogs and what they keep for the whole run.
     TFormSenban FormSenban;
     WireNumberSettings wireNumbers;
     TFormText2 FormText2;
     TwoLineSettings twoLine;
-    int PrefixIndex = 0;  // texts made since a numbering started; picks the prefix of a list
 
     // The view calls LoadSettings once right after creating the form, before showing it,
     // and SaveSettings once when the window is destroyed, after copying its position into
@@ -131,6 +143,26 @@ public:
     void SpeedButtonHeightClick();
     void PageControl1Change();
 
+    // The text tab.
+    template <int n>
+    void ButtonTxtClick() {
+        textPlacement.PrefixIndex = 0;
+        StartTextButton(n);
+    }
+    // The right button selects the button's preset for editing.
+    template <int n>
+    void ButtonTxtMouseDown(MouseButton button) {
+        if (button == MouseButton::Right) SelectTextPreset(n);
+    }
+    void UpDown1UpClick();
+    void UpDown1DownClick();
+    void EditBtnNoChange();
+    void Button1Click();
+    // Shared by the four number fields of the preset editor: digits, ".", "-", Enter, Backspace.
+    void EditBtnTxtHKeyPress(char& key);
+    void SpeedTxtStyClick();
+    void ButtonTxt15Click();
+
     void Timer1Timer();
     void Timer2Timer();
 
@@ -142,6 +174,15 @@ public:
     void StartWireNumberTextPick();
 
 private:
+    // Timer1's tick without the text dialog it may open again afterwards.
+    void StepTick();
+    void StartTextButton(int n);
+    // False when a number field or the counter is no number (the message is shown).
+    bool TakeConfirmedText(const TFormText& dialog, int n, const TTextBtn& preset);
+    void SelectTextPreset(int n);
+    void StartTextReference();
+    // A sibling program in the palette's folder, started with "/E".
+    void LaunchBeside(std::string_view program);
     // The prologue of the operation's button: the caption, the host to the front and its
     // command cancelled; from idle the row's first command, else the button is queued.
     void StartOperation(QueueCode code);

@@ -64,6 +64,12 @@ void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetr
         if (row->check) row->check(*this).checked = ini.ReadBool(s.section, s.key, s.checked);
     }
     CheckKpMarkClick();
+    for (int n = 1; n <= kTextButtonCount; ++n) {
+        TTextBtn& preset = text.TextButtons[static_cast<size_t>(n)];
+        preset = ReadTextPreset(ini, n);
+        text.ButtonTxt[static_cast<size_t>(n - 1)].caption = preset.name;
+    }
+    SelectTextPreset(1);
     LoadWireNumberLook(ini, wireNumbers);
 }
 

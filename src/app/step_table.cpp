@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "base/number_text.h"
 #include "blocks/block_drag_step.h"
 #include "blocks/block_erase_step.h"
 #include "blocks/block_pick_step.h"
@@ -13,6 +14,10 @@
 #include "operation/point_reading.h"
 #include "operation/segment_wait.h"
 #include "polyline/polyline_states.h"
+#include "text/text_dxf.h"
+#include "text/text_pick.h"
+#include "text/text_placement.h"
+#include "text/text_reference_step.h"
 #include "text/text_states.h"
 #include "text/two_line_text.h"
 #include "text/wire_number_pick_step.h"
@@ -99,8 +104,37 @@ void PointRead(F& f) {
     ReadPickedPointStep(f.op, next);
 }
 
-void WireNumberAtPoint(F& f) { WireNumberAtPointStep(f.op, {f.wireNumbers, f.PrefixIndex}); }
-void WireNumberAlongLine(F& f) { WireNumberAlongLineStep(f.op, {f.wireNumbers, f.PrefixIndex}); }
+// The picked text's look into the preset editor; the preset changes only when it is stored.
+void TextStylePick(F& f) {
+    TextPage& p = f.text;
+    std::optional<PickedText> picked = FinishTextPick(f.op);
+    if (!picked) return;
+    TTextBtn& t = picked->text;
+    p.EditBtnTxtH.text = FormatReal(t.height / picked->dimScale);
+    p.EditBtnTxtW.text = FormatReal(t.width);
+    p.EditBtnTxtR.text = FormatReal(t.rotation);
+    p.EditBtnTxtO.text = FormatReal(t.oblique);
+    p.ComboBtnTxtB.text = kJustificationLabels[static_cast<size_t>(t.justification)];
+    p.EditBtnTxtLay.text = t.layer;
+    t.font1 = p.EditBtnTxtSty1.text;
+    t.font2 = p.EditBtnTxtSty2.text;
+    ReadTextStyle(picked->exported, t.style, t);
+    p.EditBtnTxtSty.text = t.style;
+    p.EditBtnTxtSty1.text = t.font1;
+    p.EditBtnTxtSty2.text = t.font2;
+    p.CheckTate.checked = t.vertical;
+}
+
+void TextReference(F& f) { TextReferenceStep(f.op, f.OpenTextForm, f.ReferenceMask); }
+void TextPlace(F& f) { TextPlaceStep(f.op, f.textPlacement); }
+
+void TextDrag(F& f) {
+    const TextDragEnd end = TextDragStep(f.op, f.textPlacement, f.text.CheckBtnRepeat.checked);
+    if (end == TextDragEnd::kReopen) f.TextButtonToReopen = f.textPlacement.ActiveText.number;
+}
+
+void WireNumberAtPoint(F& f) { WireNumberAtPointStep(f.op, {f.wireNumbers, f.textPlacement.PrefixIndex}); }
+void WireNumberAlongLine(F& f) { WireNumberAlongLineStep(f.op, {f.wireNumbers, f.textPlacement.PrefixIndex}); }
 
 void WireNumberTextPick(F& f) { WireNumberTextPickStep(f.op, f.FormSenban); }
 
@@ -142,11 +176,11 @@ constexpr auto kSteps = std::to_array<Step>({
     {kWireNumberAtPointState, WireNumberAtPoint},
     {kWireNumberLineState, SegmentWait<kWireNumberAlongLineState>},
     {kWireNumberAlongLineState, WireNumberAlongLine},
-    {kTextStylePickState, NotBuilt},
+    {kTextStylePickState, TextStylePick},
     {kWireNumberTextPickState, WireNumberTextPick},
-    {kTextReferencePickState, NotBuilt},
-    {kTextPlaceState, NotBuilt},
-    {kTextDragState, NotBuilt},
+    {kTextReferencePickState, TextReference},
+    {kTextPlaceState, TextPlace},
+    {kTextDragState, TextDrag},
     {kTwoLineTextState, TwoLinePlaced},
     {kTwoLineLabelState, NotBuilt},
     {kTwoLineLabelAfterDragState, NotBuilt},

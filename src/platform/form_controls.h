@@ -22,10 +22,12 @@ struct CheckControl {
 struct EditControl {
     std::string text;
     bool enabled = true;
+    bool visible = true;
 };
 
 struct LabelControl {
     std::string caption;
+    bool visible = true;
 };
 
 // The view maps a timer to SetTimer/KillTimer; tests call the tick handler.

@@ -113,6 +113,18 @@ std::string ZeroPad(std::string_view text, size_t length) {
     return std::string(length - text.size(), '0') + std::string(text);
 }
 
+std::string NumberAfter(std::string_view digits) {
+    std::string next(digits);
+    for (size_t i = next.size(); i-- > 0;) {
+        if (next[i] != '9') {
+            ++next[i];
+            return next;
+        }
+        next[i] = '0';
+    }
+    return "1" + next;
+}
+
 SplitText SplitNumber(std::string_view text, bool fromEnd) {
     for (int n = 0; n < 2 && !text.empty() && (text.back() == '\r' || text.back() == '\n'); ++n) {
         text.remove_suffix(1);

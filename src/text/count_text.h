@@ -17,6 +17,9 @@ std::string NextCountText(std::string_view prefixList, std::string& counter, std
 // text left-padded with "0" to length; a longer text is unchanged.
 std::string ZeroPad(std::string_view text, size_t length);
 
+// A run of digits plus one, keeping its width: "009" gives "010", "99" gives "100".
+std::string NumberAfter(std::string_view digits);
+
 struct SplitText {
     std::string prefix;
     std::string number;  // a run of digits; empty when the text holds none (prefix is then all)

@@ -100,8 +100,21 @@ void TFormText2::ReadBack(TwoLineSettings& s) {
 
 void TFormText2::Edit1Change() { Changed(); }
 void TFormText2::Edit2Change() { Changed(); }
-void TFormText2::Edit1KeyPress(char& key) { UpperCaseTyped(CheckUpper, key); }
-void TFormText2::Edit2KeyPress(char& key) { UpperCaseTyped(CheckUpper, key); }
+void TFormText2::Edit1KeyPress(char& key) {
+    if (key == '\r') {
+        focusRequest = "Edit2";
+        key = 0;
+    }
+    UpperCaseTyped(CheckUpper, key);
+}
+
+void TFormText2::Edit2KeyPress(char& key) {
+    if (key == '\r') {
+        focusRequest = "Button1";
+        key = 0;
+    }
+    UpperCaseTyped(CheckUpper, key);
+}
 
 void TFormText2::Image1MouseDown(int x, int y) {
     mouseX_ = x;

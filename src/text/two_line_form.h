@@ -38,7 +38,8 @@ public:
 
     void Edit1Change();
     void Edit2Change();
-    // Typed letters become capitals when CheckUpper is ticked; pasted text stays as it is.
+    // Typed letters become capitals when CheckUpper is ticked; pasted text stays as it is. Enter
+    // goes on to the second line, and from there to "実行".
     void Edit1KeyPress(char& key);
     void Edit2KeyPress(char& key);
     // The preview: the click chooses the base point nearest the pixel of the mouse-down before it.

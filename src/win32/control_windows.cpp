@@ -144,7 +144,7 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         std::string text = WideToUtf8(WindowText(live_[index].window));
         live_[index].text = text;
         c.edit->text = std::move(text);
-        if (c.change) run_(c.change);
+        if (c.change) run_([&] { c.change(); });
         return nullptr;
     }
     // STN_CLICKED of an image is BN_CLICKED's code.
@@ -160,6 +160,18 @@ bool ControlWindows::IsGrey(HWND window) const {
     const int id = GetDlgCtrlID(window) - kFirstControlId;
     return id >= 0 && static_cast<size_t>(id) < controls_.size() && live_[static_cast<size_t>(id)].window == window &&
            controls_[static_cast<size_t>(id)].info->grey;
+}
+
+const BoundControl* ControlWindows::ControlOf(HWND window) const {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (live_[i].window && live_[i].window == window) return &controls_[i];
+    return nullptr;
+}
+
+HWND ControlWindows::WindowNamed(std::string_view name) const {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].info->name == name) return live_[i].window;
+    return nullptr;
 }
 
 void ControlWindows::Refresh() {
@@ -205,7 +217,11 @@ void ControlWindows::RefreshControl(size_t index) {
             SendMessageW(live.window, BM_SETCHECK, live.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         }
     }
-    if (c.edit) enabled = c.edit->enabled;
+    if (c.edit) {
+        enabled = c.edit->enabled;
+        visible = c.edit->visible;
+    }
+    if (c.label) visible = c.label->visible;
     if (enabled != live.enabled) {
         live.enabled = enabled;
         EnableWindow(live.window, enabled);

@@ -34,6 +34,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam);
+    void PressEnter();
     void Run(const std::function<void()>& handler);
     void Close(DialogResult result);
 

@@ -23,6 +23,7 @@ std::vector<std::string> RunFile(const std::filesystem::path& file, HostUnderTes
     try {
         const scenario::Scenario story = scenario::CompileScenario(text);
         WineScenarioRun run(file.parent_path().string(), host, paletteExe);
+        run.snapshotFolder = snapshotFolder;
         std::vector<std::string> failures = scenario::RunScenario(story, run);
         if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"scenario-" + file.stem().wstring());
         return failures;

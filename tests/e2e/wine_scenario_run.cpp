@@ -10,6 +10,7 @@
 #include "palette_checks.h"
 #include "palette_controls.h"
 #include "polling.h"
+#include "snapshot_request.h"
 #include "simhost/console.h"
 #include "simhost/dxf_in.h"
 #include "simhost/dxf_out.h"
@@ -117,6 +118,17 @@ void WineScenarioRun::SwitchHost(const std::string& what) {
     else switches_.push_back(what);
 }
 
+void WineScenarioRun::RestartPalette() {
+    Acting();
+    ClosePalette(true);
+    StartPalette(true);
+}
+
+void WineScenarioRun::Screenshot(const std::string& name) {
+    Acting();
+    if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"scenario-" + Utf8ToWide(name));
+}
+
 void WineScenarioRun::Begin() {
     if (begun_) return;
     begun_ = true;
@@ -169,9 +181,9 @@ void WineScenarioRun::LoadStartingDrawing() {
 }
 
 // A fresh palette with no settings file, as a first start gives.
-void WineScenarioRun::StartPalette() {
+void WineScenarioRun::StartPalette(bool keepSettings) {
     const std::filesystem::path exe(paletteExe_);
-    DeleteFileW((exe.parent_path() / kSettingsFile).c_str());
+    if (!keepSettings) DeleteFileW((exe.parent_path() / kSettingsFile).c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -188,7 +200,7 @@ void WineScenarioRun::StartPalette() {
     WaitForInputIdle(process_, kIdleTimeoutMs);
 }
 
-void WineScenarioRun::ClosePalette() {
+void WineScenarioRun::ClosePalette(bool keepSettings) {
     if (!process_) return;
     // A box left open by a failed story would keep the window from closing.
     for (int i = 0; i < 5 && FindMessageBox(processId_); ++i) AnswerMessageBox();
@@ -197,7 +209,7 @@ void WineScenarioRun::ClosePalette() {
     CloseHandle(process_);
     process_ = nullptr;
     palette_ = nullptr;
-    DeleteFileW((std::filesystem::path(paletteExe_).parent_path() / kSettingsFile).c_str());
+    if (!keepSettings) DeleteFileW((std::filesystem::path(paletteExe_).parent_path() / kSettingsFile).c_str());
 }
 
 std::vector<std::string> WineScenarioRun::Host(const std::string& lines) {

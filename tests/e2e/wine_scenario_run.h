@@ -24,6 +24,10 @@ public:
 
     sim::Drawing& StartingDrawing() override;
     void SwitchHost(const std::string& what) override;
+    void RestartPalette() override;
+    void Screenshot(const std::string& name) override;
+    // Where screenshots go; none are taken without it.
+    std::wstring snapshotFolder;
 
     scenario::ControlState Control(const scenario::NamedControl& c) override;
     void Click(const scenario::NamedControl& c) override;
@@ -58,8 +62,9 @@ private:
     // Begin, and forget what was seen: the step changes things.
     void Acting();
     void LoadStartingDrawing();
-    void StartPalette();
-    void ClosePalette();
+    // A fresh palette starts and ends without a settings file; a restart keeps it.
+    void StartPalette(bool keepSettings = false);
+    void ClosePalette(bool keepSettings = false);
     // Automation lines; what they printed, without the prompt line that ends the reply.
     std::vector<std::string> Host(const std::string& lines);
     HWND ControlWindow(const scenario::NamedControl& c);

@@ -31,13 +31,28 @@ std::filesystem::path MakeWorkFolder() {
 }  // namespace
 
 InProcessRun::InProcessRun(std::string folder)
-    : ScenarioRun(std::move(folder)), workFolder(MakeWorkFolder()), session(sim::RealFiles()) {
+    : ScenarioRun(std::move(folder)),
+      workFolder(MakeWorkFolder()),
+      session(sim::RealFiles()),
+      settings(files, (workFolder / kExecutableName).string(), "") {
     session.workingFolder = workFolder.string();
     hostInstance = desktop.StartHost(session);
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
-    palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
-    paletteControls_ = BindPalette(*palette);
+    MakePalette();
     ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
+}
+
+void InProcessRun::MakePalette() {
+    palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
+    palette->WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings.Write(write); };
+    paletteControls_ = BindPalette(*palette);
+}
+
+void InProcessRun::RestartPalette() {
+    if (!palette->SaveSettings(settings)) throw ScenarioError(line, "the palette could not write its settings file");
+    palette.reset();
+    MakePalette();
+    palette->LoadSettings(settings, {.screenWidth = 1024, .screenHeight = 768});
 }
 
 InProcessRun::~InProcessRun() {
@@ -79,8 +94,8 @@ ControlState InProcessRun::Control(const NamedControl& c) {
     const BoundControl& b = Bound(c);
     if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption};
     if (b.check) return {b.check->enabled, true, b.check->checked, ""};
-    if (b.edit) return {b.edit->enabled, true, false, b.edit->text};
-    return {true, true, false, b.label->caption};
+    if (b.edit) return {b.edit->enabled, b.edit->visible, false, b.edit->text};
+    return {true, b.label->visible, false, b.label->caption};
 }
 
 void InProcessRun::Click(const NamedControl& c) {

@@ -36,6 +36,8 @@ public:
     void SetText(const NamedControl& c, const std::string& text) override;
     void CancelDialog() override;
     void ShowPage(int page) override;
+    void RestartPalette() override;
+    void Screenshot(const std::string&) override {}
     std::string Caption() override { return palette->Caption; }
 
     void Type(const std::string& text) override { session.Type(text); }
@@ -63,8 +65,11 @@ public:
     sim::Desktop desktop;
     int hostInstance = 0;
     std::unique_ptr<TFormKvaneMain> palette;
+    // The settings file beside the palette, written when a text preset is stored.
+    SettingsFile settings;
 
 private:
+    void MakePalette();
     // The dialog a script plays now, with its controls bound to its model.
     struct OpenDialog {
         std::string_view name;
