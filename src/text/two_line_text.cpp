@@ -40,7 +40,7 @@ std::string BlockName(std::string_view scratchPath) {
 
 std::string LabelLayer(OpContext& op, const TwoLineSettings& s) {
     if (s.layerFixed && !s.layer.empty()) return s.layer;
-    const std::string current = op.host.GetSysVar("CLAYER");
+    std::string current = op.host.GetSysVar("CLAYER");
     if (StartsWith(current, "\"") && current.size() >= 2) return current.substr(1, current.size() - 2);
     return current;
 }

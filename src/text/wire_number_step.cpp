@@ -88,6 +88,7 @@ void WireNumberAlongLineStep(OpContext& op, WireNumbering numbering) {
         op.ui.ShowMessage(kNoLinesSelected, MessageButtons::Ok);
     } else if (const std::vector<NumberPosition> positions = FenceCrossings(fence, wires); !positions.empty()) {
         std::vector<PlacedNumber> numbers;
+        numbers.reserve(positions.size());
         for (const NumberPosition& p : positions) numbers.push_back({p.point, UprightAngleOf(wires[p.wire])});
         WriteNumbers(op, numbers, DimScaleOf(header.DimScale), numbering);
     }
