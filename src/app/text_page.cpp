@@ -29,7 +29,7 @@ template <int n>
 constexpr Row TextButtonRow() {
     const int column = (n - 1) % 7;
     const int row = (n - 1) / 7;
-    return Button(kButtonNames[n - 1], {2 + 43 * column, 1 + 23 * row, 42, kRowHeight}, TextButton<n>,
+    return Button(kButtonNames[n - 1], {2 + 42 * column, 1 + 23 * row, 41, kRowHeight}, TextButton<n>,
                   &F::ButtonTxtClick<n>, &F::ButtonTxtMouseDown<n>);
 }
 
@@ -49,7 +49,7 @@ constexpr auto kControls = std::to_array<Row>({
     TextButtonRow<12>(),
     TextButtonRow<13>(),
     TextButtonRow<14>(),
-    Button("ButtonTxt15", {303, 24, 24, kRowHeight}, On<&T::ButtonTxt15>, &F::ButtonTxt15Click),
+    Button("ButtonTxt15", {296, 24, 31, kRowHeight}, On<&T::ButtonTxt15>, &F::ButtonTxt15Click),
 
     Group({0, 50, 328, 158}, "ﾎﾞﾀﾝ設定"),
     Text({6, 69, 22, 14}, "No."),
