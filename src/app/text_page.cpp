@@ -29,7 +29,7 @@ template <int n>
 constexpr Row TextButtonRow() {
     const int column = (n - 1) % 7;
     const int row = (n - 1) / 7;
-    return Button(kButtonNames[n - 1], {2 + 43 * column, 1 + 23 * row, 42, kRowHeight}, TextButton<n>,
+    return Button(kButtonNames[n - 1], {2 + 42 * column, 1 + 23 * row, 41, kRowHeight}, TextButton<n>,
                   &F::ButtonTxtClick<n>, &F::ButtonTxtMouseDown<n>);
 }
 
@@ -49,7 +49,7 @@ constexpr auto kControls = std::to_array<Row>({
     TextButtonRow<12>(),
     TextButtonRow<13>(),
     TextButtonRow<14>(),
-    Button("ButtonTxt15", {303, 24, 24, kRowHeight}, On<&T::ButtonTxt15>, &F::ButtonTxt15Click),
+    Button("ButtonTxt15", {296, 24, 31, kRowHeight}, On<&T::ButtonTxt15>, &F::ButtonTxt15Click),
 
     Group({0, 50, 328, 158}, "ﾎﾞﾀﾝ設定"),
     Text({6, 69, 22, 14}, "No."),
@@ -61,10 +61,10 @@ constexpr auto kControls = std::to_array<Row>({
     Button("Button1", {240, 64, 82, 24}, On<&T::Button1>, &F::Button1Click),
     Text({6, 95, 26, 14}, "高さ"),
     Edit("EditBtnTxtH", {34, 92, 40, 20}, On<&T::EditBtnTxtH>, &F::EditBtnTxtHKeyPress),
-    Text({76, 95, 58, 14}, "xDIMSCALE"),
-    Text({138, 95, 18, 14}, "幅"),
-    Edit("EditBtnTxtW", {158, 92, 40, 20}, On<&T::EditBtnTxtW>, &F::EditBtnTxtHKeyPress),
-    Text({204, 95, 26, 14}, "基点"),
+    Text({74, 95, 66, 14}, "xDIMSCALE"),
+    Text({142, 95, 16, 14}, "幅"),
+    Edit("EditBtnTxtW", {160, 92, 38, 20}, On<&T::EditBtnTxtW>, &F::EditBtnTxtHKeyPress),
+    Text({202, 95, 28, 14}, "基点"),
     Edit("ComboBtnTxtB", {232, 92, 90, 20}, On<&T::ComboBtnTxtB>),
     Text({6, 121, 26, 14}, "回転"),
     Edit("EditBtnTxtR", {34, 118, 40, 20}, On<&T::EditBtnTxtR>, &F::EditBtnTxtHKeyPress),

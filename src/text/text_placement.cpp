@@ -42,7 +42,8 @@ void FillTextForm(TFormText& form, const TTextBtn& preset, TextPlacement& p) {
     form.Edit5.text = preset.styleFixed ? preset.style : "";
     form.Edit5.enabled = preset.styleFixed;
     if (preset.countUp) {
-        if (p.CountValue.empty()) p.CountValue = "1";
+        // push_back, not = "1": GCC 12 gives a false -Wrestrict warning on that assignment.
+        if (p.CountValue.empty()) p.CountValue.push_back('1');
         form.ComboBox1.text = p.CountPrefix;
         form.Edit2.text = p.CountValue;
         form.Edit3.text = p.CountSuffix;

@@ -100,6 +100,7 @@ void DialogWindow::Run(const std::function<void()>& handler) {
         ui_.ShowMessage(e.what(), MessageButtons::Ok);
     }
     Refresh();
+    if (HWND owner = window_ ? GetWindow(window_, GW_OWNER) : nullptr) SendMessageW(owner, kOwnerModelChanged, 0, 0);
     if (!dialog_.focusRequest.empty()) {
         if (HWND target = controls_.WindowNamed(dialog_.focusRequest)) SetFocus(target);
         dialog_.focusRequest = {};

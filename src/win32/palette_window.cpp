@@ -148,6 +148,7 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) OnTabChange();
         return 0;
     }
+    case kOwnerModelChanged: Refresh(); return 0;
     case WM_TIMER:
         if (wParam == kTimer1Id) Run([this] { form_.Timer1Timer(); });
         if (wParam == kTimer2Id) Run([this] { form_.Timer2Timer(); });

@@ -75,8 +75,10 @@ HWND FindTopLevel(DWORD processId, const std::wstring& caption, const std::wstri
 HWND FindMessageBox(DWORD processId) { return FindTopLevel(processId, kMessageCaption, L"#32770"); }
 
 // One of the palette's dialogs, if one shows: its window class is the dialog's name.
-HWND FindOpenDialog(DWORD processId) {
+// A dialog of the process other than `playing`, the one whose script plays now.
+HWND FindOpenDialog(DWORD processId, HWND playing) {
     for (HWND w : TopLevelWindows()) {
+        if (w == playing) continue;
         if (ProcessOf(w) == processId && IsWindowVisible(w) && FindDialogLayout(WideToUtf8(ClassOf(w)))) return w;
     }
     return nullptr;
@@ -329,10 +331,10 @@ bool WineScenarioRun::AnswerMessageBox() {
     return true;
 }
 
-// The script runs while the dialog shows; its last step closes it.
+// The script runs while the dialog shows; its last step closes it. A dialog opened from within
+// another one's script plays the next script, then the outer one goes on.
 void WineScenarioRun::PlayOpenDialog() {
-    if (dialog_) return;
-    HWND open = FindOpenDialog(processId_);
+    HWND open = FindOpenDialog(processId_, dialog_);
     if (!open) return;
     const std::string name = WideToUtf8(ClassOf(open));
     if (dialogs.empty() || dialogs.front().name != name) {
@@ -346,6 +348,7 @@ void WineScenarioRun::PlayOpenDialog() {
     }
     const scenario::DialogScript script = std::move(dialogs.front());
     dialogs.pop_front();
+    HWND outerDialog = dialog_;
     dialog_ = open;
     const int outer = line;
     for (const scenario::Step& step : script.steps) {
@@ -353,7 +356,7 @@ void WineScenarioRun::PlayOpenDialog() {
         step.action(*this);
     }
     line = outer;
-    dialog_ = nullptr;
+    dialog_ = outerDialog;
     if (!WaitUntil([&] { return !IsWindowVisible(open); }, kBoxCloseTimeoutMs))
         throw ScenarioError(line, "the dialog " + name + " did not close");
 }
