@@ -1,5 +1,6 @@
 #include "wine_scenario_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -75,10 +76,10 @@ HWND FindTopLevel(DWORD processId, const std::wstring& caption, const std::wstri
 HWND FindMessageBox(DWORD processId) { return FindTopLevel(processId, kMessageCaption, L"#32770"); }
 
 // One of the palette's dialogs, if one shows: its window class is the dialog's name.
-// A dialog of the process other than `playing`, the one whose script plays now.
-HWND FindOpenDialog(DWORD processId, HWND playing) {
+// A dialog of the process other than those whose scripts play now.
+HWND FindOpenDialog(DWORD processId, const std::vector<HWND>& playing) {
     for (HWND w : TopLevelWindows()) {
-        if (w == playing) continue;
+        if (std::find(playing.begin(), playing.end(), w) != playing.end()) continue;
         if (ProcessOf(w) == processId && IsWindowVisible(w) && FindDialogLayout(WideToUtf8(ClassOf(w)))) return w;
     }
     return nullptr;
@@ -334,7 +335,7 @@ bool WineScenarioRun::AnswerMessageBox() {
 // The script runs while the dialog shows; its last step closes it. A dialog opened from within
 // another one's script plays the next script, then the outer one goes on.
 void WineScenarioRun::PlayOpenDialog() {
-    HWND open = FindOpenDialog(processId_, dialog_);
+    HWND open = FindOpenDialog(processId_, playingDialogs_);
     if (!open) return;
     const std::string name = WideToUtf8(ClassOf(open));
     if (dialogs.empty() || dialogs.front().name != name) {
@@ -350,12 +351,14 @@ void WineScenarioRun::PlayOpenDialog() {
     dialogs.pop_front();
     HWND outerDialog = dialog_;
     dialog_ = open;
+    playingDialogs_.push_back(open);
     const int outer = line;
     for (const scenario::Step& step : script.steps) {
         line = step.line;
         step.action(*this);
     }
     line = outer;
+    playingDialogs_.pop_back();
     dialog_ = outerDialog;
     if (!WaitUntil([&] { return !IsWindowVisible(open); }, kBoxCloseTimeoutMs))
         throw ScenarioError(line, "the dialog " + name + " did not close");

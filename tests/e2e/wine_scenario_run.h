@@ -87,7 +87,8 @@ private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND palette_ = nullptr;
-    HWND dialog_ = nullptr;  // the dialog whose script plays now
+    HWND dialog_ = nullptr;             // the dialog whose script plays now
+    std::vector<HWND> playingDialogs_;  // it, and the dialogs whose scripts opened it
     std::size_t typedBefore_ = 0;
     std::optional<sim::Drawing> seen_;
     std::wstring scratch_;
