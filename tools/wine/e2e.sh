@@ -31,8 +31,8 @@ stories=(
     junction_tool junction_block_pick block_erase_join_wire block_move_along_wire block_move_cancel
     block_copy_onto_wire demo_small_circuit half_width_host_block_trim
     line_joint_pieces stretch_repeat twist_two_wires shield_three_wires
-    text_count_up_series text_reference_dialog text_plain_placement text_style_pick text_preset_restart
-    wire_number_fence wire_number_point two_line_label
+    text_count_up_series text_reference_dialog text_reference_pick text_plain_placement text_style_pick
+    text_preset_restart wire_number_fence wire_number_point two_line_label
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
