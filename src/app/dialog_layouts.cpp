@@ -2,6 +2,10 @@
 
 #include "polyline/element_move_form.h"
 #include "polyline/rectangle_edit_form.h"
+#include "text/reference_form.h"
+#include "text/text_form.h"
+#include "text/two_line_form.h"
+#include "text/wire_number_form.h"
 
 namespace kv {
 
@@ -18,7 +22,9 @@ DialogLayout LayoutOf() {
 }  // namespace
 
 const DialogLayout* FindDialogLayout(std::string_view name) {
-    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(), LayoutOf<TFormEMove>()};
+    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(),    LayoutOf<TFormEMove>(),
+                                                   LayoutOf<TFormText>(),     LayoutOf<TFormSansyou>(),
+                                                   LayoutOf<TFormSenban>(),   LayoutOf<TFormText2>()};
     for (const DialogLayout& d : dialogs)
         if (d.frame.name == name) return &d;
     return nullptr;

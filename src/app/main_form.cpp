@@ -73,8 +73,10 @@ void TFormKvaneMain::SpeedButton2Click() {
     });
 }
 
-void TFormKvaneMain::ButtonTextClick() {
-    Guarded([this] { op.ui.LaunchProgram(FolderOf(op.executablePath) + std::string(kAttributeEditor), "/E"); });
+void TFormKvaneMain::ButtonTextClick() { LaunchBeside(kAttributeEditor); }
+
+void TFormKvaneMain::LaunchBeside(std::string_view program) {
+    Guarded([&] { op.ui.LaunchProgram(FolderOf(op.executablePath) + std::string(program), "/E"); });
 }
 
 void TFormKvaneMain::SpeedButton5Click() {

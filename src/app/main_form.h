@@ -2,6 +2,7 @@
 // control event, and the two timer ticks that drive the operations.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -17,6 +18,12 @@
 #include "polyline/element_move_form.h"
 #include "polyline/polyline_memory.h"
 #include "polyline/rectangle_edit_form.h"
+#include "text/two_line_form.h"
+#include "text/two_line_settings.h"
+#include "text/wire_number_form.h"
+#include "text/wire_number_settings.h"
+#include "text/text_form.h"
+#include "text/text_placement.h"
 
 namespace kv {
 
@@ -79,6 +86,22 @@ public:
     BlockDragMemory blockDrag;
     // The polyline tools' values from one state, or one use, to the next.
     PolylineMemory polylineMemory;
+    // The text being placed, and the text dialog while it is open (its reference pick fills it).
+    TextPlacement textPlacement;
+    TFormText* OpenTextForm = nullptr;
+    uint32_t ReferenceMask = 0;
+    // Set by a step whose text dialog opens again once the tick is over, so that the dialog's
+    // own picks tick meanwhile.
+    int TextButtonToReopen = 0;
+
+    // Writes the settings file at once (a stored text preset); set by the view.
+    std::function<bool(const std::function<bool(IniFile&)>& write)> WriteSettings;
+
+    // The text tools' dialogs and what they keep for the whole run.
+    TFormSenban FormSenban;
+    WireNumberSettings wireNumbers;
+    TFormText2 FormText2;
+    TwoLineSettings twoLine;
 
     // The view calls LoadSettings once right after creating the form, before showing it,
     // and SaveSettings once when the window is destroyed, after copying its position into
@@ -118,6 +141,8 @@ public:
     // Defines the built-in junction block in the drawing and makes it the junction mark.
     void SpeedButton5Click();
     void CheckKpMarkClick();
+    void ButtonSenbanClick();
+    void ButtonMainClick();
     // Discards every key but digits, ".", Enter and Backspace (sets it to 0).
     void EditKpRadKeyPress(char& key);
     // The 15PL tab. Its buttons take over from a running operation instead of queueing.
@@ -136,6 +161,26 @@ public:
     // Shared by the four "↓"/"↑" buttons.
     void SpeedButtonHeightClick();
     void PageControl1Change();
+
+    // The text tab.
+    template <int n>
+    void ButtonTxtClick() {
+        textPlacement.PrefixIndex = 0;
+        StartTextButton(n);
+    }
+    // The right button selects the button's preset for editing.
+    template <int n>
+    void ButtonTxtMouseDown(MouseButton button) {
+        if (button == MouseButton::Right) SelectTextPreset(n);
+    }
+    void UpDown1UpClick();
+    void UpDown1DownClick();
+    void EditBtnNoChange();
+    void Button1Click();
+    // Shared by the four number fields of the preset editor: digits, ".", "-", Enter, Backspace.
+    void EditBtnTxtHKeyPress(char& key);
+    void SpeedTxtStyClick();
+    void ButtonTxt15Click();
 
     void Timer1Timer();
     void Timer2Timer();
@@ -187,6 +232,10 @@ public:
 
     // Runs the button a queue code names (the wire-number codes restart without a dialog).
     void RunQueued(QueueCode code);
+    // The two-line label's dialog again, after a label was placed with repeat on.
+    void TwoLineTextAgain();
+    // Picks a text whose number and look the wire-number dialog takes over.
+    void StartWireNumberTextPick();
 
 private:
     void SwitchLibrary();
@@ -197,6 +246,15 @@ private:
     void ShowSlotCaption(int slot);
     void TurnRotation(double degrees);
 
+    // Timer1's tick without the text dialog it may open again afterwards.
+    void StepTick();
+    void StartTextButton(int n);
+    // False when a number field or the counter is no number (the message is shown).
+    bool TakeConfirmedText(const TFormText& dialog, int n, const TTextBtn& preset);
+    void SelectTextPreset(int n);
+    void StartTextReference();
+    // A sibling program in the palette's folder, started with "/E".
+    void LaunchBeside(std::string_view program);
     // The prologue of the operation's button: the caption, the host to the front and its
     // command cancelled; from idle the row's first command, else the button is queued.
     void StartOperation(QueueCode code);
@@ -209,6 +267,9 @@ private:
     void Guarded(const std::function<void()>& body);
     void EndAfterError(const std::string& message);
 
+    // The settings file the form was loaded from, for the tools that read and write it while
+    // running; empty when none was loaded.
+    std::string settingsPath_;
     bool ticking_ = false;
     bool watching_ = false;
     // The command line at which a keyword's button refused to start; not pressed again

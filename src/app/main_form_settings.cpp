@@ -31,6 +31,9 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
+// The wire-number look is written after the "Check" keys and before the 15PL tab's.
+constexpr int kWireNumberLookOrder = 30;
+
 // Centred on the screen. Integer division rounds toward zero.
 int Centred(int screenSize, int windowSize) { return (screenSize - windowSize) / 2; }
 
@@ -38,6 +41,7 @@ int Centred(int screenSize, int windowSize) { return (screenSize - windowSize) /
 
 void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen) {
     const IniFile ini = settings.ForReading();
+    settingsPath_ = ini.path();
 
     // Placed as the collapsed window, the size it always starts with.
     const int width = kClientWidth + screen.frameWidth;
@@ -60,6 +64,13 @@ void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetr
         if (row->check) row->check(*this).checked = ini.ReadBool(s.section, s.key, s.checked);
     }
     CheckKpMarkClick();
+    for (int n = 1; n <= kTextButtonCount; ++n) {
+        TTextBtn& preset = text.TextButtons[static_cast<size_t>(n)];
+        preset = ReadTextPreset(ini, n);
+        text.ButtonTxt[static_cast<size_t>(n - 1)].caption = preset.name;
+    }
+    SelectTextPreset(1);
+    LoadWireNumberLook(ini, wireNumbers);
     CheckExplodeClick();
     EditFrad2Change();
 }
@@ -67,14 +78,19 @@ void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetr
 bool TFormKvaneMain::SaveSettings(SettingsFile& settings) {
     return settings.Write([this](IniFile& ini) {
         if (!ini.WriteInteger("Form", "Top", Top) || !ini.WriteInteger("Form", "Left", Left)) return false;
+        bool lookWritten = false;
         for (const PaletteRow* row : KeptRows()) {
             const ControlSetting& s = row->info.setting;
             if (!s.written) continue;
+            if (!lookWritten && s.order > kWireNumberLookOrder) {
+                if (!SaveWireNumberLook(ini, wireNumbers)) return false;
+                lookWritten = true;
+            }
             const bool written = row->edit ? ini.WriteString(s.section, s.key, OneLine(row->edit(*this).text))
                                            : ini.WriteBool(s.section, s.key, row->check(*this).checked);
             if (!written) return false;
         }
-        return true;
+        return lookWritten || SaveWireNumberLook(ini, wireNumbers);
     });
 }
 

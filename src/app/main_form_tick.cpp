@@ -22,7 +22,17 @@ private:
 
 void TFormKvaneMain::Timer1Timer() {
     if (!Timer1.enabled || ticking_) return;
-    TickScope scope(ticking_);
+    {
+        TickScope scope(ticking_);
+        StepTick();
+    }
+    if (TextButtonToReopen == 0) return;
+    const int button = TextButtonToReopen;
+    TextButtonToReopen = 0;
+    StartTextButton(button);
+}
+
+void TFormKvaneMain::StepTick() {
     main.Label2.caption = std::to_string(Number(op.OpState));
     if (ProcessMessages) ProcessMessages();
     Guarded([this] {

@@ -13,6 +13,8 @@
 
 namespace kv {
 
+inline constexpr std::string_view kSettingsNotSaved = "設定ファイルを保存できませんでした.  ";
+
 // The executable's path with its extension replaced by ".ini" (added when it has none).
 std::string SettingsPathBeside(std::string_view executablePath);
 

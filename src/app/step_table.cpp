@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "base/number_text.h"
 #include "blocks/block_drag_step.h"
 #include "blocks/block_erase_step.h"
 #include "blocks/block_pick_step.h"
@@ -19,7 +20,14 @@
 #include "polyline/fillet_step.h"
 #include "polyline/polyline_states.h"
 #include "polyline/rectangle_edit_step.h"
+#include "text/text_dxf.h"
+#include "text/text_pick.h"
+#include "text/text_placement.h"
+#include "text/text_reference_step.h"
 #include "text/text_states.h"
+#include "text/two_line_text.h"
+#include "text/wire_number_pick_step.h"
+#include "text/wire_number_step.h"
 #include "wires/cable_mark_step.h"
 #include "wires/junction_block.h"
 #include "wires/junction_tool_step.h"
@@ -128,6 +136,43 @@ void PolylineElementMove(F& f) { PolylineElementMoveStep(f.op, f.polylineMemory)
 void LineElementMove(F& f) { LineElementMoveStep(f.op, f.polylineMemory); }
 void RectanglePick(F& f) { RectanglePickStep(f.op, f.polylineMemory, f.FormRecEd); }
 void RectanglePoint(F& f) { RectanglePointStep(f.op, f.polylineMemory); }
+// The picked text's look into the preset editor; the preset changes only when it is stored.
+void TextStylePick(F& f) {
+    TextPage& p = f.text;
+    std::optional<PickedText> picked = FinishTextPick(f.op);
+    if (!picked) return;
+    TTextBtn& t = picked->text;
+    p.EditBtnTxtH.text = FormatReal(t.height / picked->dimScale);
+    p.EditBtnTxtW.text = FormatReal(t.width);
+    p.EditBtnTxtR.text = FormatReal(t.rotation);
+    p.EditBtnTxtO.text = FormatReal(t.oblique);
+    p.ComboBtnTxtB.text = kJustificationLabels[static_cast<size_t>(t.justification)];
+    p.EditBtnTxtLay.text = t.layer;
+    t.font1 = p.EditBtnTxtSty1.text;
+    t.font2 = p.EditBtnTxtSty2.text;
+    ReadTextStyle(picked->exported, t.style, t);
+    p.EditBtnTxtSty.text = t.style;
+    p.EditBtnTxtSty1.text = t.font1;
+    p.EditBtnTxtSty2.text = t.font2;
+    p.CheckTate.checked = t.vertical;
+}
+
+void TextReference(F& f) { TextReferenceStep(f.op, f.OpenTextForm, f.ReferenceMask); }
+void TextPlace(F& f) { TextPlaceStep(f.op, f.textPlacement); }
+
+void TextDrag(F& f) {
+    const TextDragEnd end = TextDragStep(f.op, f.textPlacement, f.text.CheckBtnRepeat.checked);
+    if (end == TextDragEnd::kReopen) f.TextButtonToReopen = f.textPlacement.ActiveText.number;
+}
+
+void WireNumberAtPoint(F& f) { WireNumberAtPointStep(f.op, {f.wireNumbers, f.textPlacement.PrefixIndex}); }
+void WireNumberAlongLine(F& f) { WireNumberAlongLineStep(f.op, {f.wireNumbers, f.textPlacement.PrefixIndex}); }
+
+void WireNumberTextPick(F& f) { WireNumberTextPickStep(f.op, f.FormSenban); }
+
+void TwoLinePlaced(F& f) {
+    if (TwoLinePlacedStep(f.op) && f.twoLine.repeat) f.TwoLineTextAgain();
+}
 
 // A tool not built yet ends at once, as if cancelled, instead of waiting forever.
 void NotBuilt(F& f) { f.op.AbandonOperation(); }
@@ -160,15 +205,15 @@ constexpr auto kSteps = std::to_array<Step>({
     {kBlockTrimState, BlockTrim},
 
     {kWireNumberPointState, PointRead<kWireNumberAtPointState>},
-    {kWireNumberAtPointState, NotBuilt},
+    {kWireNumberAtPointState, WireNumberAtPoint},
     {kWireNumberLineState, SegmentWait<kWireNumberAlongLineState>},
-    {kWireNumberAlongLineState, NotBuilt},
-    {kTextStylePickState, NotBuilt},
-    {kWireNumberTextPickState, NotBuilt},
-    {kTextReferencePickState, NotBuilt},
-    {kTextPlaceState, NotBuilt},
-    {kTextDragState, NotBuilt},
-    {kTwoLineTextState, NotBuilt},
+    {kWireNumberAlongLineState, WireNumberAlongLine},
+    {kTextStylePickState, TextStylePick},
+    {kWireNumberTextPickState, WireNumberTextPick},
+    {kTextReferencePickState, TextReference},
+    {kTextPlaceState, TextPlace},
+    {kTextDragState, TextDrag},
+    {kTwoLineTextState, TwoLinePlaced},
     {kTwoLineLabelState, NotBuilt},
     {kTwoLineLabelAfterDragState, NotBuilt},
 

@@ -15,10 +15,12 @@
 
 namespace kv {
 
-// Image: a picture the model draws on the canvas the view gives it.
+// Image: a picture the model draws on, either on the canvas the view gives it (`image`) or
+// anew on every refresh (`paint`).
 enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image };
 
-enum class DialogResult { Ok, Cancel };
+// Yes: a dialog with two ways to go on ("2点指示" beside "1点指示").
+enum class DialogResult { Ok, Cancel, Yes };
 
 // Pixels, relative to the top-left corner of the window or page that holds the control.
 struct PixelRect {
@@ -68,6 +70,7 @@ struct ControlRow {
     // A picture's mouse events at a pixel of it.
     void (Model::*pointerDown)(int x, int y) = nullptr;
     void (Model::*pointerMove)(int x, int y) = nullptr;
+    void (Model::*paint)(Canvas&) = nullptr;  // an image drawn anew on every refresh
 };
 
 // A row joined to one model, as the views and the story runner use it.
@@ -86,6 +89,7 @@ struct BoundControl {
     std::function<void()> change;
     std::function<void(int, int)> pointerDown;
     std::function<void(int, int)> pointerMove;
+    std::function<void(Canvas&)> paint;
 };
 
 template <class Model>
@@ -105,6 +109,7 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (auto h = row.change) c.change = [&model, h] { (model.*h)(); };
     if (auto h = row.pointerDown) c.pointerDown = [&model, h](int x, int y) { (model.*h)(x, y); };
     if (auto h = row.pointerMove) c.pointerMove = [&model, h](int x, int y) { (model.*h)(x, y); };
+    if (auto h = row.paint) c.paint = [&model, h](Canvas& canvas) { (model.*h)(canvas); };
     return c;
 }
 

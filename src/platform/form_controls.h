@@ -23,10 +23,12 @@ struct CheckControl {
 struct EditControl {
     std::string text;
     bool enabled = true;
+    bool visible = true;
 };
 
 struct LabelControl {
     std::string caption;
+    bool visible = true;
 };
 
 // A drop-down list or a list box: its entries and the selected one (-1: none).

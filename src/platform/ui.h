@@ -1,6 +1,7 @@
 // Modal interaction with the user: message boxes, dialogs, launching programs.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ struct DialogFrame {
 class Dialog {
 public:
     virtual ~Dialog() = default;
+    // Set by a handler (a key press) that closes the dialog, or moves the focus to a control
+    // by its name; the view carries it out and clears it.
+    std::optional<DialogResult> closeRequest;
+    std::string_view focusRequest;
     virtual const DialogFrame& Frame() const = 0;
     // Its control table, bound to this model.
     virtual std::vector<BoundControl> Controls() = 0;

@@ -97,7 +97,8 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
             pictures_[i] = std::make_unique<Win32Canvas>(r.width, r.height);
             *c.image = pictures_[i].get();
         }
-        if (c.mouseDown || c.keyPress || c.image)
+        if (c.paint) live_[i].picture = std::make_unique<Win32Canvas>(r.width, r.height);
+        if (c.mouseDown || c.keyPress || c.image || c.paint || c.pointerDown)
             SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
         if (c.button) {
             TTTOOLINFOW tool{};
@@ -144,6 +145,18 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
         const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
         run_([&] { c.mouseDown(button); });
     }
+    if (c.pointerDown && message == WM_LBUTTONDOWN) {
+        const int x = static_cast<short>(LOWORD(lParam));
+        const int y = static_cast<short>(HIWORD(lParam));
+        run_([&] { c.pointerDown(x, y); });
+    }
+    if (message == WM_PAINT && live_[index].picture) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        live_[index].picture->CopyTo(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
     if (c.keyPress && message == WM_CHAR) {
         // The model's filters keep ASCII only; other characters are never wanted there.
         if (wParam >= 0x80) return 0;
@@ -170,7 +183,8 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         return &c;
     }
     if (c.list) return OnListCommand(index, code);
-    if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;
+    // STN_CLICKED of an image is BN_CLICKED's code.
+    if (code != BN_CLICKED || !(c.button || c.check || c.paint)) return nullptr;
     run_([&] {
         if (c.check) c.check->checked = !c.check->checked;
         if (c.click) c.click();
@@ -204,6 +218,18 @@ bool ControlWindows::IsGrey(HWND window) const {
            controls_[static_cast<size_t>(id)].info->grey;
 }
 
+const BoundControl* ControlWindows::ControlOf(HWND window) const {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (live_[i].window && live_[i].window == window) return &controls_[i];
+    return nullptr;
+}
+
+HWND ControlWindows::WindowNamed(std::string_view name) const {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].info->name == name) return live_[i].window;
+    return nullptr;
+}
+
 void ControlWindows::Refresh() {
     if (refreshing_) return;
     refreshing_ = true;
@@ -215,6 +241,10 @@ void ControlWindows::RefreshControl(size_t index) {
     const BoundControl& c = controls_[index];
     Live& live = live_[index];
     if (!live.window) return;
+    if (live.picture) {
+        c.paint(*live.picture);
+        InvalidateRect(live.window, nullptr, FALSE);
+    }
     const std::string text = TextOf(c);
     if (text != live.text) {
         live.text = text;
@@ -243,7 +273,11 @@ void ControlWindows::RefreshControl(size_t index) {
             SendMessageW(live.window, BM_SETCHECK, live.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         }
     }
-    if (c.edit) enabled = c.edit->enabled;
+    if (c.edit) {
+        enabled = c.edit->enabled;
+        visible = c.edit->visible;
+    }
+    if (c.label) visible = c.label->visible;
     if (c.list) {
         enabled = c.list->enabled;
         RefreshList(c, live);

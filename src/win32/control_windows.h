@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/control_table.h"
@@ -35,6 +36,9 @@ public:
     const BoundControl* OnCommand(WPARAM wParam);
     // Whether the static control `window` shows a grey status label.
     bool IsGrey(HWND window) const;
+    // The control shown in `window`, or null; the window of the control named `name`, or null.
+    const BoundControl* ControlOf(HWND window) const;
+    HWND WindowNamed(std::string_view name) const;
     void Refresh();
 
 private:
@@ -48,6 +52,7 @@ private:
         std::vector<std::string> items;  // a list's entries as shown
         int itemIndex = -1;
         unsigned pictureChanges = 0;
+        std::unique_ptr<Win32Canvas> picture;  // an image's, painted by the model on every refresh
     };
 
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,

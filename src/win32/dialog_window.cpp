@@ -78,8 +78,19 @@ LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void DialogWindow::OnCommand(WPARAM wParam) {
     // Esc, as the modal loop's dialog navigation reports it.
     if (LOWORD(wParam) == IDCANCEL) return Close(DialogResult::Cancel);
+    // Enter, likewise: it goes to the focused control's key handler.
+    if (LOWORD(wParam) == IDOK) return PressEnter();
     const BoundControl* clicked = controls_.OnCommand(wParam);
     if (clicked && clicked->info->closes) Close(*clicked->info->closes);
+}
+
+void DialogWindow::PressEnter() {
+    const BoundControl* focused = controls_.ControlOf(GetFocus());
+    if (!focused || !focused->keyPress) return;
+    Run([focused] {
+        char key = '\r';
+        focused->keyPress(key);
+    });
 }
 
 void DialogWindow::Run(const std::function<void()>& handler) {
@@ -89,6 +100,15 @@ void DialogWindow::Run(const std::function<void()>& handler) {
         ui_.ShowMessage(e.what(), MessageButtons::Ok);
     }
     Refresh();
+    if (HWND owner = window_ ? GetWindow(window_, GW_OWNER) : nullptr) SendMessageW(owner, kOwnerModelChanged, 0, 0);
+    if (!dialog_.focusRequest.empty()) {
+        if (HWND target = controls_.WindowNamed(dialog_.focusRequest)) SetFocus(target);
+        dialog_.focusRequest = {};
+    }
+    if (dialog_.closeRequest) {
+        Close(*dialog_.closeRequest);
+        dialog_.closeRequest.reset();
+    }
 }
 
 void DialogWindow::Refresh() {

@@ -14,6 +14,10 @@
 
 namespace kv {
 
+// Sent to a dialog's owner after each of the dialog's handlers, which may change the owner's
+// model too (a pick the dialog starts switches the operation timer on).
+inline constexpr UINT kOwnerModelChanged = WM_APP + 1;
+
 class DialogWindow {
 public:
     // `ui` shows what a failing handler raised.
@@ -34,6 +38,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam);
+    void PressEnter();
     void Run(const std::function<void()>& handler);
     void Close(DialogResult result);
 

@@ -16,7 +16,6 @@ constexpr wchar_t kPageClassName[] = L"KvPalettePage";
 constexpr int kFontHeight = 12;
 constexpr UINT_PTR kTimer1Id = 1;
 constexpr UINT_PTR kTimer2Id = 2;
-constexpr std::string_view kSaveFailed = "設定ファイルを保存できませんでした.  ";
 
 // A tool window has a small caption and no taskbar button; the palette never resizes by
 // dragging, only by its "↓"/"↑" buttons.
@@ -113,6 +112,7 @@ void PaletteWindow::PlaceFromSettings() {
     screen.frameWidth = border.cx;
     screen.frameHeight = border.cy;
     form_.LoadSettings(settings_, screen);
+    form_.WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings_.Write(write); };
     SetWindowPos(window_, HWND_TOPMOST, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -149,6 +149,7 @@ LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) OnTabChange();
         return 0;
     }
+    case kOwnerModelChanged: Refresh(); return 0;
     case WM_TIMER:
         if (wParam == kTimer1Id) Run([this] { form_.Timer1Timer(); });
         if (wParam == kTimer2Id) Run([this] { form_.Timer2Timer(); });
@@ -185,7 +186,7 @@ void PaletteWindow::OnDestroy() {
     // The window is going: the message, if any, stands on its own.
     ui_.SetOwner(nullptr);
     if (!form_.SaveSettings(settings_))
-        ui_.ShowMessage(std::string(kSaveFailed) + settings_.BesidePath(), MessageButtons::Ok);
+        ui_.ShowMessage(std::string(kSettingsNotSaved) + settings_.BesidePath(), MessageButtons::Ok);
     PostQuitMessage(0);
 }
 

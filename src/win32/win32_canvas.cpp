@@ -38,6 +38,8 @@ Win32Canvas::~Win32Canvas() {
     if (originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
 }
 
+void Win32Canvas::CopyTo(HDC target) const { BitBlt(target, 0, 0, width_, height_, dc_.get(), 0, 0, SRCCOPY); }
+
 void Win32Canvas::Fill(Rgb color) {
     ++changes_;
     ScopedBrush brush(CreateSolidBrush(color));

@@ -33,6 +33,8 @@ public:
     HDC Dc() const { return dc_.get(); }
     // Counts the drawing calls, so that a view repaints only a picture that changed.
     unsigned Changes() const { return changes_; }
+    // The whole picture into target at (0, 0), as WM_PAINT of the control that shows it.
+    void CopyTo(HDC target) const;
 
 private:
     int width_;

@@ -99,12 +99,15 @@ TEST_F(PaletteBinding, NamesKeysAndMembersAreUnique) {
     }
 }
 
-TEST(PaletteLayout, RightButtonStartsExactlyTheSixButtonsWithMouseDownHandlers) {
-    std::set<std::string_view> withMouseDown;
+// Six buttons start their operation with the right button; the text buttons select their preset.
+TEST(PaletteLayout, RightButtonWorksOnTheSixToolButtonsAndTheTextButtons) {
+    std::set<std::string> withMouseDown;
     for (const PaletteSlot& s : PaletteLayout())
-        if (s.row->mouseDown) withMouseDown.insert(s.row->info.name);
-    EXPECT_EQ(withMouseDown, (std::set<std::string_view>{"ButtonDraw", "ButtonSelect", "ButtonBErase", "ButtonBMove",
-                                                         "ButtonBCopy", "ButtonBCut"}));
+        if (s.row->mouseDown) withMouseDown.insert(std::string(s.row->info.name));
+    std::set<std::string> expected{"ButtonDraw",  "ButtonSelect", "ButtonBErase",
+                                   "ButtonBMove", "ButtonBCopy",  "ButtonBCut"};
+    for (int n = 1; n <= 14; ++n) expected.insert("ButtonTxt" + std::to_string(n));
+    EXPECT_EQ(withMouseDown, expected);
 }
 
 TEST(PaletteLayout, PagesAndTheAreaBelowTheClientHoldTheirControls) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/palette_layout.h"
+#include "base/number_text.h"
 #include "base/strings.h"
 #include "support/engine_fixture.h"
 
@@ -53,6 +54,10 @@ protected:
 
     // Every option away from its default, so a load that skips a key shows.
     void ChangeEverything(TFormKvaneMain& f) {
+        f.wireNumbers.layer = "WIRE";
+        f.wireNumbers.style = "NUM";
+        f.wireNumbers.height = 2.5;
+        f.wireNumbers.width = 0.75;
         f.Left = 40;
         f.Top = -12;  // a monitor above the main one
         int n = 0;
@@ -60,6 +65,11 @@ protected:
             if (c.edit) c.edit->text = "値" + std::to_string(++n);
             if (c.check) c.check->checked = !c.check->checked;
         }
+    }
+
+    static std::string WireNumberLook(const TFormKvaneMain& f) {
+        const WireNumberSettings& w = f.wireNumbers;
+        return w.layer + " " + w.style + " " + FormatReal(w.height) + " " + FormatReal(w.width);
     }
 
     // The controls the settings file keeps, in the order of their keys.
@@ -94,6 +104,7 @@ TEST_F(SettingsTest, FirstStartWithoutFileGivesTheDefaults) {
     // The three boxes that are never read keep what they had.
     EXPECT_EQ(Options(form), std::to_string(kCentredLeft) + "," + std::to_string(kCentredTop) +
                                  "   5.0   1.0 . 10 10 0011101110010110");
+    EXPECT_EQ(WireNumberLook(form), "SENBAN SENBAN 1.8 1");
 }
 
 TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStartButTheUnreadOnes) {
@@ -108,6 +119,14 @@ TEST_F(SettingsTest, SavedValuesComeBackAtTheNextStartButTheUnreadOnes) {
     form.polyline.CheckFilletAll.checked = false;
     form.main.ButtonLdrawN.enabled = true;  // follows CheckKpMark
     EXPECT_EQ(Options(next), Options(form));
+    EXPECT_EQ(WireNumberLook(next), "WIRE NUM 2.5 0.75");
+}
+
+TEST_F(SettingsTest, WireNumberLookReadsAnUnreadableValueAsItsDefault) {
+    files.WriteText(exeFolder / "kvane2k.ini", "[Senban]\r\nHeight=abc\r\nLayer=W\r\n");
+    form.wireNumbers.height = 9;
+    form.LoadSettings(Settings(), kScreen);
+    EXPECT_EQ(WireNumberLook(form), "W SENBAN 1.8 1");
 }
 
 TEST_F(SettingsTest, FileHoldsTheKeysInOrderInTheProfileForm) {
@@ -120,6 +139,7 @@ TEST_F(SettingsTest, FileHoldsTheKeysInOrderInTheProfileForm) {
               "[Edit]\r\nLayer=\r\nBlock=\r\nMin=5.0\r\nKpLayer=\r\nKpMark=\r\nKpRad=1.0\r\nCmdChar=.\r\n\r\n"
               "[Check]\r\nLayer=0\r\nBlock=0\r\nLine=1\r\nCircle=1\r\nArc=1\r\nLWPLine=0\r\nMin=0\r\n"
               "Active=0\r\nMouse=0\r\nKpLayer=0\r\nKpMark=0\r\nCmdLine=1\r\nSelect=0\r\n\r\n"
+              "[Senban]\r\nLayer=SENBAN\r\nStyle=SENBAN\r\nHeight=1.8\r\nWidth=1\r\n\r\n"
               "[PL15]\r\nFRAD=10\r\nExplode=1\r\nFillet=1\r\n\r\n"
               "[Fillet]\r\nFRAD=10\r\n");
 }

@@ -1,5 +1,6 @@
 #include "wine_scenario_run.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -75,8 +76,10 @@ HWND FindTopLevel(DWORD processId, const std::wstring& caption, const std::wstri
 HWND FindMessageBox(DWORD processId) { return FindTopLevel(processId, kMessageCaption, L"#32770"); }
 
 // One of the palette's dialogs, if one shows: its window class is the dialog's name.
-HWND FindOpenDialog(DWORD processId) {
+// A dialog of the process other than those whose scripts play now.
+HWND FindOpenDialog(DWORD processId, const std::vector<HWND>& playing) {
     for (HWND w : TopLevelWindows()) {
+        if (std::find(playing.begin(), playing.end(), w) != playing.end()) continue;
         if (ProcessOf(w) == processId && IsWindowVisible(w) && FindDialogLayout(WideToUtf8(ClassOf(w)))) return w;
     }
     return nullptr;
@@ -116,6 +119,17 @@ void WineScenarioRun::SwitchHost(const std::string& what) {
         throw ScenarioError(line, "under Wine the host cannot be made " + what);
     if (begun_) Host(":switch " + what + " on");
     else switches_.push_back(what);
+}
+
+void WineScenarioRun::RestartPalette() {
+    Acting();
+    ClosePalette(true);
+    StartPalette(true);
+}
+
+void WineScenarioRun::Screenshot(const std::string& name) {
+    Acting();
+    if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"scenario-" + Utf8ToWide(name));
 }
 
 void WineScenarioRun::Begin() {
@@ -170,9 +184,9 @@ void WineScenarioRun::LoadStartingDrawing() {
 }
 
 // A fresh palette with no settings file, as a first start gives.
-void WineScenarioRun::StartPalette() {
+void WineScenarioRun::StartPalette(bool keepSettings) {
     const std::filesystem::path exe(paletteExe_);
-    DeleteFileW((exe.parent_path() / kSettingsFile).c_str());
+    if (!keepSettings) DeleteFileW((exe.parent_path() / kSettingsFile).c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -189,7 +203,7 @@ void WineScenarioRun::StartPalette() {
     WaitForInputIdle(process_, kIdleTimeoutMs);
 }
 
-void WineScenarioRun::ClosePalette() {
+void WineScenarioRun::ClosePalette(bool keepSettings) {
     if (!process_) return;
     // A box left open by a failed story would keep the window from closing.
     for (int i = 0; i < 5 && FindMessageBox(processId_); ++i) AnswerMessageBox();
@@ -198,6 +212,7 @@ void WineScenarioRun::ClosePalette() {
     CloseHandle(process_);
     process_ = nullptr;
     palette_ = nullptr;
+    if (keepSettings) return;
     DeleteFileW((std::filesystem::path(paletteExe_).parent_path() / kSettingsFile).c_str());
     std::error_code ignored;
     for (const std::filesystem::path& folder : addedLibraries_) std::filesystem::remove_all(folder, ignored);
@@ -387,10 +402,10 @@ bool WineScenarioRun::AnswerMessageBox() {
     return true;
 }
 
-// The script runs while the dialog shows; its last step closes it.
+// The script runs while the dialog shows; its last step closes it. A dialog opened from within
+// another one's script plays the next script, then the outer one goes on.
 void WineScenarioRun::PlayOpenDialog() {
-    if (dialog_) return;
-    HWND open = FindOpenDialog(processId_);
+    HWND open = FindOpenDialog(processId_, playingDialogs_);
     if (!open) return;
     const std::string name = WideToUtf8(ClassOf(open));
     if (dialogs.empty() || dialogs.front().name != name) {
@@ -404,15 +419,18 @@ void WineScenarioRun::PlayOpenDialog() {
     }
     const scenario::DialogScript script = std::move(dialogs.front());
     dialogs.pop_front();
+    HWND outerDialog = dialog_;
     dialog_ = open;
     if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"dialog-" + ClassOf(open));
+    playingDialogs_.push_back(open);
     const int outer = line;
     for (const scenario::Step& step : script.steps) {
         line = step.line;
         step.action(*this);
     }
     line = outer;
-    dialog_ = nullptr;
+    playingDialogs_.pop_back();
+    dialog_ = outerDialog;
     if (!WaitUntil([&] { return !IsWindowVisible(open); }, kBoxCloseTimeoutMs))
         throw ScenarioError(line, "the dialog " + name + " did not close");
 }

@@ -30,6 +30,10 @@ public:
     void SwitchHost(const std::string& what) override;
     void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,
                     bool flat) override;
+    void RestartPalette() override;
+    void Screenshot(const std::string& name) override;
+    // Where screenshots go; none are taken without it.
+    std::wstring snapshotFolder;
 
     scenario::ControlState Control(const scenario::NamedControl& c) override;
     void Click(const scenario::NamedControl& c) override;
@@ -68,8 +72,9 @@ private:
     // Begin, and forget what was seen: the step changes things.
     void Acting();
     void LoadStartingDrawing();
-    void StartPalette();
-    void ClosePalette();
+    // A fresh palette starts and ends without a settings file; a restart keeps it.
+    void StartPalette(bool keepSettings = false);
+    void ClosePalette(bool keepSettings = false);
     // Automation lines; what they printed, without the prompt line that ends the reply.
     std::vector<std::string> Host(const std::string& lines);
     HWND ControlWindow(const scenario::NamedControl& c);
@@ -92,7 +97,8 @@ private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND palette_ = nullptr;
-    HWND dialog_ = nullptr;  // the dialog whose script plays now
+    HWND dialog_ = nullptr;             // the dialog whose script plays now
+    std::vector<HWND> playingDialogs_;  // it, and the dialogs whose scripts opened it
     std::size_t typedBefore_ = 0;
     std::optional<sim::Drawing> seen_;
     std::wstring scratch_;

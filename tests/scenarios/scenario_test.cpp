@@ -28,7 +28,7 @@ TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
         {"title t\nline 0,0 1,1 colour=1", "line 2: unknown option colour="},
         {"title t\nblock B\n  circle 0,0 r=1\n", "line 2: \"block\" has no \"end\""},
         {"title t\nblock B\n  pick 0,0\nend", "line 3: a block holds entity lines only, not 'pick'"},
-        {"title t\ndialog TFormSenban\n  ok\nend", "line 2: the palette has no dialog TFormSenban"},
+        {"title t\ndialog TFormNone\n  ok\nend", "line 2: the palette has no dialog TFormNone"},
         {"title t\ndialog TFormRecEd\n  set Edit1 1\nend",
          "line 2: the dialog script must end with a step that closes the dialog"},
         {"title t\ndialog TFormRecEd\n  click ButtonDraw\nend",

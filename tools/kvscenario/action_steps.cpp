@@ -114,6 +114,17 @@ Action HoverStep(Args& args, LineCursor& cursor) {
     return [c, p](ScenarioRun& run) { run.PointAt(c, p.x, p.y); };
 }
 
+Action PaletteStep(Args& args, LineCursor&) {
+    const std::string what = args.Text("what the palette does");
+    if (what != "restart") args.Error("the palette can only restart, not '" + what + "'");
+    return [](ScenarioRun& run) { run.RestartPalette(); };
+}
+
+Action ScreenshotStep(Args& args, LineCursor&) {
+    const std::string name = args.Text("screenshot name");
+    return [name](ScenarioRun& run) { run.Screenshot(name); };
+}
+
 Action TypeStep(Args& args, LineCursor&) {
     const std::string text = args.Text("text to type");
     return [text](ScenarioRun& run) { run.Type(text); };
@@ -168,9 +179,12 @@ Action CloseStep(bool ok, std::string_view dialog, const Args& args) {
     };
 }
 
-// Verbs a dialog script may hold besides "ok" and "cancel"; its controls are the dialog's.
+// Verbs a dialog script may hold besides "ok" and "cancel"; its controls are the dialog's. The
+// host's verbs serve the picks a dialog starts and waits for while it stays open.
 bool InDialogScript(std::string_view verb) {
-    return verb == "wait" || verb == "set" || verb == "click" || verb == "rclick" || verb == "expect";
+    return verb == "wait" || verb == "set" || verb == "click" || verb == "rclick" || verb == "expect" ||
+           verb == "pick" || verb == "type" || verb == "corners" || verb == "enter" || verb == "esc" ||
+           verb == "screenshot";
 }
 
 // Whether the line clicks a button that closes the dialog.
@@ -203,9 +217,10 @@ Action DialogStep(Args& args, LineCursor& cursor) {
             closed = ClosesDialog(*line, script.name);
             script.steps.push_back({line->number, CompileLine(*line, cursor)});
         } else {
-            throw ScenarioError(
-                line->number,
-                "a dialog script holds wait, set, click, rclick, expect, ok and cancel; not '" + verb + "'");
+            throw ScenarioError(line->number,
+                                "a dialog script holds wait, set, click, rclick, expect, pick, type, corners, enter, "
+                                "esc, screenshot, ok and cancel; not '" +
+                                    verb + "'");
         }
     }
     cursor.dialog = {};
@@ -239,6 +254,8 @@ void AddActionVerbs(VerbTable& verbs) {
     verbs.emplace("wait", WaitStep);
     verbs.emplace("answer", AnswerStep);
     verbs.emplace("dialog", DialogStep);
+    verbs.emplace("palette", PaletteStep);
+    verbs.emplace("screenshot", ScreenshotStep);
 }
 
 }  // namespace kv::scenario

@@ -53,18 +53,34 @@ private:
 }  // namespace
 
 InProcessRun::InProcessRun(std::string folder)
-    : ScenarioRun(std::move(folder)), workFolder(MakeWorkFolder()), session(sim::RealFiles()) {
+    : ScenarioRun(std::move(folder)),
+      workFolder(MakeWorkFolder()),
+      session(sim::RealFiles()),
+      settings(files, (workFolder / kExecutableName).string(), "") {
     session.workingFolder = workFolder.string();
     hostInstance = desktop.StartHost(session);
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
+    MakePalette();
+    ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
+}
+
+void InProcessRun::MakePalette() {
     palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
+    palette->WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings.Write(write); };
     paletteControls_ = BindPalette(*palette);
+    pictures_.clear();
     for (const BoundControl& c : paletteControls_) {
         if (!c.image) continue;
         pictures_.push_back(std::make_unique<PictureCanvas>(c.info->rect.width, c.info->rect.height));
         *c.image = pictures_.back().get();
     }
-    ui.runDialog = [this](Dialog& dialog) { return PlayDialog(dialog); };
+}
+
+void InProcessRun::RestartPalette() {
+    if (!palette->SaveSettings(settings)) throw ScenarioError(line, "the palette could not write its settings file");
+    palette.reset();
+    MakePalette();
+    palette->LoadSettings(settings, {.screenWidth = 1024, .screenHeight = 768});
 }
 
 InProcessRun::~InProcessRun() {
@@ -133,13 +149,13 @@ ControlState InProcessRun::Control(const NamedControl& c) {
     const BoundControl& b = Bound(c);
     if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption, {}};
     if (b.check) return {b.check->enabled, true, b.check->checked, "", {}};
-    if (b.edit) return {b.edit->enabled, true, false, b.edit->text, {}};
+    if (b.edit) return {b.edit->enabled, b.edit->visible, false, b.edit->text, {}};
     if (b.list) {
         const bool selected = b.list->itemIndex >= 0 && b.list->itemIndex < static_cast<int>(b.list->items.size());
         return {b.list->enabled, true, false, selected ? b.list->items[static_cast<size_t>(b.list->itemIndex)] : "",
                 b.list->items};
     }
-    return {true, true, false, b.label->caption, {}};
+    return {true, b.label->visible, false, b.label->caption, {}};
 }
 
 void InProcessRun::Click(const NamedControl& c) {

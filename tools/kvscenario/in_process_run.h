@@ -42,6 +42,8 @@ public:
     void ClickAt(const NamedControl& c, int x, int y) override;
     void CancelDialog() override;
     void ShowPage(int page) override;
+    void RestartPalette() override;
+    void Screenshot(const std::string&) override {}
     std::string Caption() override { return palette->Caption; }
 
     void Type(const std::string& text) override { session.Type(text); }
@@ -69,8 +71,11 @@ public:
     sim::Desktop desktop;
     int hostInstance = 0;
     std::unique_ptr<TFormKvaneMain> palette;
+    // The settings file beside the palette, written when a text preset is stored.
+    SettingsFile settings;
 
 private:
+    void MakePalette();
     // The dialog a script plays now, with its controls bound to its model.
     struct OpenDialog {
         std::string_view name;

@@ -78,6 +78,11 @@ public:
     // The open dialog's close box: it closes with the cancel result.
     virtual void CancelDialog() = 0;
     virtual void ShowPage(int page) = 0;
+    // "palette restart": the palette closes, writing its settings file, and starts again on it.
+    virtual void RestartPalette() = 0;
+    // "screenshot NAME": end to end, a screenshot "scenario-NAME" of the screen as it is now (a
+    // dialog's look while its script plays); in process nothing.
+    virtual void Screenshot(const std::string& name) = 0;
     virtual std::string Caption() = 0;
 
     // --- the user in the host ---

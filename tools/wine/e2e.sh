@@ -34,6 +34,8 @@ stories=(
     library_starter_symbols library_settings
     polyline_45pl_one_segment fillet_zero_on_joined_lines element_move_polyline_middle element_move_line_joints
     rectangle_edit_vertical_first_side rectangle_edit_fillet
+    text_count_up_series text_reference_dialog text_reference_pick text_plain_placement text_style_pick
+    text_preset_restart wire_number_fence wire_number_point two_line_label
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
