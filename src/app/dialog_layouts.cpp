@@ -22,9 +22,9 @@ DialogLayout LayoutOf() {
 }  // namespace
 
 const DialogLayout* FindDialogLayout(std::string_view name) {
-    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(),    LayoutOf<TFormEMove>(),
-                                                   LayoutOf<TFormText>(),     LayoutOf<TFormSansyou>(),
-                                                   LayoutOf<TFormSenban>(),   LayoutOf<TFormText2>()};
+    static const std::vector<DialogLayout> dialogs{LayoutOf<TFormRecEd>(),  LayoutOf<TFormEMove>(),
+                                                   LayoutOf<TFormText>(),   LayoutOf<TFormSansyou>(),
+                                                   LayoutOf<TFormSenban>(), LayoutOf<TFormText2>()};
     for (const DialogLayout& d : dialogs)
         if (d.frame.name == name) return &d;
     return nullptr;

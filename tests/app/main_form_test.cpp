@@ -77,7 +77,7 @@ TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     vars.snapMode = 1;
     // A tool still to come stands in for a state the joint's start leads into.
     form.ButtonLJointClick();
-    form.op.OpState = kTextPlaceState;
+    form.op.OpState = kTwoLineLabelState;
     ASSERT_EQ(vars.snapMode, 0);
     Typed();
     Tick();
@@ -85,7 +85,7 @@ TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
     EXPECT_EQ(Op(), "0/0 off -");
 
     form.ButtonLJointClick();
-    form.op.OpState = kTextPlaceState;
+    form.op.OpState = kTwoLineLabelState;
     form.ButtonDrawClick();
     EXPECT_EQ(form.op.LastOp, QueueCode::kDrawLine);
     Tick();

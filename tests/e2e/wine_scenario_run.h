@@ -23,7 +23,7 @@ public:
     WineScenarioRun(std::string scenarioFolder, HostUnderTest& host, std::wstring paletteExe);
     ~WineScenarioRun() override;
 
-    // Where a screenshot of each dialog is saved as it opens; none when empty.
+    // Where screenshots go (each dialog's as it opens, and the stories' own); none when empty.
     std::wstring snapshotFolder;
 
     sim::Drawing& StartingDrawing() override;
@@ -32,8 +32,6 @@ public:
                     bool flat) override;
     void RestartPalette() override;
     void Screenshot(const std::string& name) override;
-    // Where screenshots go; none are taken without it.
-    std::wstring snapshotFolder;
 
     scenario::ControlState Control(const scenario::NamedControl& c) override;
     void Click(const scenario::NamedControl& c) override;
