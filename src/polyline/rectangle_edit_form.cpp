@@ -46,6 +46,18 @@ void KeepNumberKey(char& key) {
     if (!kept) key = 0;
 }
 
+// Enter goes on to the next field and is used up there, so it never closes the dialog.
+void TFormRecEd::Edit1KeyPress(char& key) { KeepNumberKeyOrMoveOn(key, "Edit2"); }
+void TFormRecEd::Edit2KeyPress(char& key) { KeepNumberKeyOrMoveOn(key, "Edit3"); }
+void TFormRecEd::Edit3KeyPress(char& key) { KeepNumberKeyOrMoveOn(key, "Button1"); }
+
+void TFormRecEd::KeepNumberKeyOrMoveOn(char& key, std::string_view next) {
+    KeepNumberKey(key);
+    if (key != '\r') return;
+    focusRequest = next;
+    key = 0;
+}
+
 const DialogFrame& TFormRecEd::Frame() const { return kFrame; }
 
 std::vector<BoundControl> TFormRecEd::Controls() { return BindAll(RectangleEditControls(), *this); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "platform/control_table.h"
@@ -21,13 +22,16 @@ public:
     ButtonControl Button1{"基準点を指示", ""};
     ButtonControl Button2{"取消", ""};
 
-    // Digits, ".", Enter and Backspace only.
-    void Edit1KeyPress(char& key) { KeepNumberKey(key); }
-    void Edit2KeyPress(char& key) { KeepNumberKey(key); }
-    void Edit3KeyPress(char& key) { KeepNumberKey(key); }
+    // Digits, ".", Enter and Backspace only; Enter moves on to the next field, then the button.
+    void Edit1KeyPress(char& key);
+    void Edit2KeyPress(char& key);
+    void Edit3KeyPress(char& key);
 
     const DialogFrame& Frame() const override;
     std::vector<BoundControl> Controls() override;
+
+private:
+    void KeepNumberKeyOrMoveOn(char& key, std::string_view next);
 };
 
 std::span<const ControlRow<TFormRecEd>> RectangleEditControls();
