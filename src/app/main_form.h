@@ -223,7 +223,7 @@ public:
         ShowSlotCaption(slot);
     }
     // The options the insertion steps read.
-    InsertOptions InsertOptionsNow() const;
+    InsertOptions InsertOptionsNow();
     // The library's caption on the block tab, else the title.
     void ShowLibraryCaption();
     // The executable's folder, which holds the libraries, and the selected library.
@@ -234,6 +234,8 @@ public:
     void RunQueued(QueueCode code);
     // The two-line label's dialog again, after a label was placed with repeat on.
     void TwoLineTextAgain();
+    // The two-line label's dialog, and the label hung on the cursor in `state` once confirmed.
+    void TwoLineLabel(State state, bool repeatAllowed);
     // Picks a text whose number and look the wire-number dialog takes over.
     void StartWireNumberTextPick();
 

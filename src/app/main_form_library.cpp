@@ -158,7 +158,7 @@ void TFormKvaneMain::EditSyakudoKeyPress(char& key) { KeepSignedNumberKey(key); 
 
 void TFormKvaneMain::EditKakudoKeyPress(char& key) { KeepSignedNumberKey(key); }
 
-InsertOptions TFormKvaneMain::InsertOptionsNow() const {
+InsertOptions TFormKvaneMain::InsertOptionsNow() {
     InsertOptions o;
     o.scale = block.EditSyakudo.text;
     o.dimScale = block.CheckDimsc.checked;
@@ -172,6 +172,7 @@ InsertOptions TFormKvaneMain::InsertOptionsNow() const {
     o.layerOn = block.CheckInLay.checked;
     o.layer = block.EditInLay.text;
     o.label = block.CheckText2In.checked;
+    o.startLabel = [this](State label) { TwoLineLabel(label, false); };
     o.trim = block.CheckBCut.checked;
     const int offset = block.insertion.slotOffset;
     if (offset >= 0 && offset < kPreviewSlots) o.basePoint = block.views[static_cast<size_t>(offset)].basePoint;

@@ -10,10 +10,12 @@ void TFormKvaneMain::ButtonMainClick() {
     Guarded([this] { TwoLineTextAgain(); });
 }
 
-void TFormKvaneMain::TwoLineTextAgain() {
+void TFormKvaneMain::TwoLineTextAgain() { TwoLineLabel(kTwoLineTextState, true); }
+
+void TFormKvaneMain::TwoLineLabel(State state, bool repeatAllowed) {
     std::optional<IniFile> ini;
     if (!settingsPath_.empty()) ini.emplace(settingsPath_);
-    TwoLineText(op, {FormText2, twoLine, ini ? &*ini : nullptr}, kTwoLineTextState, true);
+    TwoLineText(op, {FormText2, twoLine, ini ? &*ini : nullptr}, state, repeatAllowed);
 }
 
 }  // namespace kv

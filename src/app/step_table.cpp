@@ -114,6 +114,14 @@ void InsertPlaced(F& f) { InsertPlacedStep(f.op, f.block.insertion, f.InsertOpti
 void InsertAtCentre(F& f) { InsertAtCentreStep(f.op, f.block.insertion, f.InsertOptionsNow()); }
 void InsertDragged(F& f) { InsertDraggedStep(f.op, f.block.insertion, f.InsertOptionsNow()); }
 
+// The label after an insertion: once placed or cancelled the insertion goes on.
+void InsertLabel(F& f) {
+    const State label = f.op.OpState;
+    TwoLinePlacedStep(f.op);
+    if (f.op.OpState == label) return;  // still hanging on the cursor
+    AfterInsertLabel(f.op, f.block.insertion, f.InsertOptionsNow(), label);
+}
+
 void AddBlock(F& f) {
     if (AddBlockStep(f.op, f.LibraryRoot(), f.SelectedFolder())) f.ComboBox1Change();
 }
@@ -174,9 +182,6 @@ void TwoLinePlaced(F& f) {
     if (TwoLinePlacedStep(f.op) && f.twoLine.repeat) f.TwoLineTextAgain();
 }
 
-// A tool not built yet ends at once, as if cancelled, instead of waiting forever.
-void NotBuilt(F& f) { f.op.AbandonOperation(); }
-
 constexpr auto kSteps = std::to_array<Step>({
     {kJunctionPointState, JunctionPoint},
     {kJunctionToggleState, JunctionToggle},
@@ -214,8 +219,8 @@ constexpr auto kSteps = std::to_array<Step>({
     {kTextPlaceState, TextPlace},
     {kTextDragState, TextDrag},
     {kTwoLineTextState, TwoLinePlaced},
-    {kTwoLineLabelState, NotBuilt},
-    {kTwoLineLabelAfterDragState, NotBuilt},
+    {kTwoLineLabelState, InsertLabel},
+    {kTwoLineLabelAfterDragState, InsertLabel},
 
     {kAngledPolylineState, AngledPolyline},
     {kElementPickState, ElementPick},

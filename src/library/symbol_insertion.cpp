@@ -94,11 +94,14 @@ bool EndedByCancel(OpContext& op, const InsertMemory& memory) {
 
 void AfterInsert(OpContext& op, InsertMemory& memory, const InsertOptions& options, bool atCentre) {
     if (options.trim) TrimUnderSymbol(op, options);
-    if (options.label) {
+    if (options.label && options.startLabel) {
         op.host.SendCommand("\x03LASTPOINT " + memory.lastPoint + "\r");
-        op.OpState = atCentre ? kTwoLineLabelAfterDragState : kTwoLineLabelState;
-        op.Timer1.enabled = true;
-        return;
+        const State label = atCentre ? kTwoLineLabelAfterDragState : kTwoLineLabelState;
+        options.startLabel(label);
+        if (op.OpState == label) return;
+        // No label after all (its dialog cancelled): go on as after a placed one, so that the
+        // saved host values are typed back or the next insertion starts.
+        return AfterInsertLabel(op, memory, options, label);
     }
     if (options.repeat) return InsertAgain(op, memory, options, atCentre);
     Restore(op, memory);

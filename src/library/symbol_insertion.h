@@ -3,6 +3,7 @@
 // the repeat. The host values the insertion changes are typed back on every way out.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "base/point3.h"
@@ -25,9 +26,11 @@ struct InsertOptions {
     bool layerOn = false;        // CheckInLay
     std::string layer;           // EditInLay
     bool label = false;          // CheckText2In
-    bool trim = true;            // CheckBCut
-    Point3 basePoint;            // chosen on the picture that was clicked
-    CutOptions cut;              // the wire filters of the trim
+    // Shows the two-line label's dialog; a confirmed label enters the state given.
+    std::function<void(State)> startLabel;
+    bool trim = true;  // CheckBCut
+    Point3 basePoint;  // chosen on the picture that was clicked
+    CutOptions cut;    // the wire filters of the trim
 };
 
 // What the insertion keeps between its steps.

@@ -71,28 +71,6 @@ TEST_F(EngineTest, EveryOperationStartsWithItsFirstCommands) {
     EXPECT_EQ(form.op.OpState, kBlockMoveState);
 }
 
-// Until its tool is built, a state ends at its first tick as if cancelled, and lets a queued
-// button run.
-TEST_F(EngineTest, StateOfAToolNotBuiltEndsAtOnce) {
-    vars.snapMode = 1;
-    // A tool still to come stands in for a state the joint's start leads into.
-    form.ButtonLJointClick();
-    form.op.OpState = kTwoLineLabelState;
-    ASSERT_EQ(vars.snapMode, 0);
-    Typed();
-    Tick();
-    EXPECT_EQ(Typed(), (Texts{"\x03", "SNAPMODE 1\r"}));
-    EXPECT_EQ(Op(), "0/0 off -");
-
-    form.ButtonLJointClick();
-    form.op.OpState = kTwoLineLabelState;
-    form.ButtonDrawClick();
-    EXPECT_EQ(form.op.LastOp, QueueCode::kDrawLine);
-    Tick();
-    EXPECT_EQ(Op(), "101/0 on Draw Line");
-    EXPECT_EQ(vars.snapMode, 1);
-}
-
 // Unlike the other pick buttons, the picture capture reads the snap mode anew over a running tool.
 TEST_F(EngineTest, PictureCaptureReadsTheSnapModeAnew) {
     vars.snapMode = 1;
