@@ -167,8 +167,11 @@ TEST(JunctionsAlongTest, JunctionsAndMarkPlansMatchTheListSearchOnGeneratedGrids
         const MarkPlan fast = PlanMarks(junctions, marks, "KP");
         ASSERT_EQ(fast.insertAt, plan.insertAt) << "round " << round;
         ASSERT_EQ(fast.staleMarks.size(), size_t(std::count(kept.begin(), kept.end(), false))) << "round " << round;
-        for (size_t m = 0, stale = 0; m < marks.size(); ++m)
-            if (!kept[m]) ASSERT_EQ(fast.staleMarks[stale++].Handle, marks[m].Handle) << "round " << round;
+        for (size_t m = 0, stale = 0; m < marks.size(); ++m) {
+            if (!kept[m]) {
+                ASSERT_EQ(fast.staleMarks[stale++].Handle, marks[m].Handle) << "round " << round;
+            }
+        }
     }
 }
 
