@@ -196,7 +196,8 @@ const BoundControl* ControlWindows::OnListCommand(size_t index, UINT code) {
     const BoundControl& c = controls_[index];
     const bool combo = c.info->kind == ControlKind::Combo;
     HWND window = live_[index].window;
-    if (code == (combo ? CBN_SELCHANGE : LBN_SELCHANGE)) {
+    static_assert(CBN_SELCHANGE == LBN_SELCHANGE, "one code for both kinds of list");
+    if (code == LBN_SELCHANGE) {
         const auto selected = static_cast<int>(SendMessageW(window, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
         live_[index].itemIndex = selected;
         run_([&] {
