@@ -8,6 +8,7 @@
 
 #include "base/encoding.h"
 #include "base/number_text.h"
+#include "base/strings.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/handle_edits.h"
 #include "dxf/line_edits.h"
@@ -20,12 +21,15 @@
 namespace kv {
 namespace {
 
-// A value that should be a number and is not: the readers' one way to refuse a file.
+// A value that should be a number and is not: the readers' one way to refuse a file, and
+// the message names the line.
 template <typename Read>
 void Refusable(Read read) {
     try {
         read();
-    } catch (const ConversionError&) {}
+    } catch (const ConversionError& e) {
+        if (!StartsWith(e.what(), "line ")) std::abort();
+    }
 }
 
 void ReadAll(DxfBuffer& buffer, std::vector<TLineEnt>& lines, std::vector<TArcEnt>& arcs) {
