@@ -48,11 +48,5 @@ TEST(DxfPairs, ReadsBothLineEndsAndStopsAtEofOrAnOddLastLine) {
     EXPECT_EQ(r.pairs.size(), 1u);
 }
 
-TEST(DxfPairs, CodeThatIsNoNumberNamesItsLine) {
-    DxfPairsResult r = ReadDxfPairs("  0\r\nSECTION\r\nxy\r\nHEADER\r\n");
-    EXPECT_EQ(r.error, "line 3: 'xy' is not a valid group code");
-    EXPECT_TRUE(r.pairs.empty());
-}
-
 }  // namespace
 }  // namespace kv::sim
