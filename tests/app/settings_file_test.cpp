@@ -269,12 +269,5 @@ TEST_F(SettingsTest, FileBesideTheExecutableIsReadOverTheCopyUnlessItCannotBeWri
     EXPECT_EQ(ini.ReadString("TxtBtn0", "Caption", ""), "AC100V");
 }
 
-TEST(SettingsPathTest, FallbackNamedAfterTheExecutable) {
-    NativeFiles files;
-    EXPECT_EQ(SettingsFile(files, "C:\\Tools\\kvane2k.exe", "C:\\Users\\u\\AppData").FallbackPath(),
-              "C:\\Users\\u\\AppData\\kvane2k.ini");
-    EXPECT_EQ(SettingsFile(files, "/opt/kv/kvane2k.exe", "").FallbackPath(), "");
-}
-
 }  // namespace
 }  // namespace kv::test
