@@ -134,8 +134,10 @@ def read_operations(path):
 
 
 class Variant:
-    def __init__(self, operation, fault, label, lines):
-        self.operation, self.fault, self.label, self.lines = operation, fault, label, lines
+    """One story of the matrix and the failures it met."""
+
+    def __init__(self, operation, fault, label, path=None):
+        self.operation, self.fault, self.label, self.path = operation, fault, label, path
         self.failures = []
 
 
@@ -186,7 +188,7 @@ class Learned:
     """What the happy path did: typed, waited on, removed."""
 
     def __init__(self):
-        self.typed, self.waited, self.removed = [], [], []
+        self.typed, self.waited, self.removed, self.problems = [], [], [], []
         self.exports = self.inserts = False
 
 
@@ -240,7 +242,6 @@ def learn(kvscenario, operations, work, jobs):
         knows = learned[str(path)]
         knows.exports = any("DXFOUT" in t for t in knows.typed)
         knows.inserts = any("-INSERT" in t for t in knows.typed)
-        knows.problems = []
         for f in failures[str(path)]:
             lost = re.search(r": lost .* \[([0-9A-F]+)\]$", f)
             if lost:
@@ -274,7 +275,7 @@ def summarise(operations, results):
             totals[fault][2] += lost
             cells.append(f"{passed}/{len(mine)}" + (f" ({lost} lost)" if lost else ""))
         rows.append(f"| {op.name} | " + " | ".join(cells) + " |")
-    rows.append("| **all** | " + " | ".join(f"{p}/{t}" + (f" ({lost} lost)" if lost else "")
+    rows.append("| **all** | " + " | ".join(("-" if not t else f"{p}/{t}") + (f" ({lost} lost)" if lost else "")
                                          for p, t, lost in totals.values()) + " |")
     counted = [v for v in results if v.fault != SLOW]
     slow = [v for v in results if v.fault == SLOW]
@@ -317,23 +318,21 @@ def main():
 
     learned = learn(args.kvscenario, operations, work, args.jobs)
     results, paths = [], []
-    for i, (op, knows) in enumerate(zip(operations, learned)):
+    for op, knows in zip(operations, learned):
         if knows.problems:
-            variant = Variant(op, "happy path", "", [])
+            variant = Variant(op, "happy path", "")
             variant.failures = knows.problems
             results.append(variant)
         nothing_lost = "expect nothing lost" + (" but " + " ".join(knows.removed) if knows.removed else "")
         for j, (fault, label, lines) in enumerate(variants(op, knows)):
-            variant = Variant(op, fault, label, lines)
             path = work / f"{slug(op.name)}-{j:02}-{slug(fault)}.scn"
             title = f"{op.name}: {fault}" + (f" {label}" if label else "")
             path.write_text(story_text(title, lines + CHECKS + [nothing_lost]), encoding="utf-8")
-            variant.path = path
-            results.append(variant)
+            results.append(Variant(op, fault, label, path))
             paths.append(path)
     failures = run_stories(args.kvscenario, paths, args.jobs)
     for v in results:
-        if hasattr(v, "path"):
+        if v.path:
             v.failures = [f for f in failures[str(v.path)] if not CUT_SHORT.search(f)]
 
     verdict_failed = False
@@ -342,7 +341,7 @@ def main():
             continue
         counts = v.fault != SLOW or args.slow_counts
         verdict_failed |= counts
-        where = f" ({v.path.name})" if args.work and hasattr(v, "path") else ""
+        where = f" ({v.path.name})" if args.work and v.path else ""
         print(f"{'FAIL' if counts else 'fail (slow host, not counted)'} {v.operation.name}: {v.fault} {v.label}{where}")
         for f in v.failures[:6]:
             print(f"    {f}")
