@@ -261,7 +261,7 @@ private:
     // command cancelled; from idle the row's first command, else the button is queued.
     void StartOperation(QueueCode code);
     void StartFromIdle(const Operation& operation);
-    void StartPicker(State state, bool alwaysSaveSnap);
+    void StartPicker(State state);
     // A 15PL button: a running operation is ended with its host values typed back first.
     void StartPolylineTool(double stepAngle, const std::function<void(OpContext&)>& start);
     bool BlockFigureChecked() const;

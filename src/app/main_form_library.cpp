@@ -222,8 +222,8 @@ void TFormKvaneMain::ShowSlotCaption(int slot) {
     Caption = caption;
 }
 
-void TFormKvaneMain::SpeedButton16Click() { StartPicker(kAngleFromLineState, false); }
+void TFormKvaneMain::SpeedButton16Click() { StartPicker(kAngleFromLineState); }
 
-void TFormKvaneMain::Button3Click() { StartPicker(kAddBlockState, false); }
+void TFormKvaneMain::Button3Click() { StartPicker(kAddBlockState); }
 
 }  // namespace kv

@@ -148,13 +148,15 @@ void TFormKvaneMain::ButtonBCutMouseDown(MouseButton button) {
 }
 
 // Pickers never queue: they replace a running operation, and a button queued behind
-// it. The snap mode that operation saved is the one typed back when the pick ends.
-void TFormKvaneMain::StartPicker(State state, bool alwaysSaveSnap) {
+// it. The operation replaced types back what it changed first, so that the snap mode the
+// pick saves, and types back when it ends, is the user's own.
+void TFormKvaneMain::StartPicker(State state) {
     op.LastOp = QueueCode::kNone;
     Guarded([&] {
         op.host.BringHostToFront();
         op.host.SendCommand("\x03");
-        if (op.OpState == kIdle || alwaysSaveSnap) op.SaveSnapMode();
+        if (op.OpState != kIdle) op.AbandonOperation();
+        op.SaveSnapMode();
         op.SwitchSnapOff();
         op.host.SendCommand(kSelectSingle);
         op.OpState = state;
@@ -162,10 +164,10 @@ void TFormKvaneMain::StartPicker(State state, bool alwaysSaveSnap) {
     });
 }
 
-void TFormKvaneMain::SpeedButtonGetLayClick() { StartPicker(kLayerPickState, false); }
-void TFormKvaneMain::SpeedButton1Click() { StartPicker(kBlockNamePickState, false); }
-void TFormKvaneMain::SpeedButtonKpMarkClick() { StartPicker(kJunctionBlockPickState, false); }
-void TFormKvaneMain::SpeedButton3Click() { StartPicker(kPictureCaptureState, true); }
+void TFormKvaneMain::SpeedButtonGetLayClick() { StartPicker(kLayerPickState); }
+void TFormKvaneMain::SpeedButton1Click() { StartPicker(kBlockNamePickState); }
+void TFormKvaneMain::SpeedButtonKpMarkClick() { StartPicker(kJunctionBlockPickState); }
+void TFormKvaneMain::SpeedButton3Click() { StartPicker(kPictureCaptureState); }
 
 void TFormKvaneMain::RunQueued(QueueCode code) {
     const Operation* operation = QueuedOperation(code);

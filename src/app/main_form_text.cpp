@@ -52,7 +52,7 @@ void TFormKvaneMain::StartTextReference() {
     TFormSansyou reference;
     if (op.ui.RunModal(reference) != DialogResult::Ok) return;
     ReferenceMask = reference.ReferenceMask();
-    StartPicker(kTextReferencePickState, false);
+    StartPicker(kTextReferencePickState);
 }
 
 void TFormKvaneMain::SelectTextPreset(int n) {
@@ -123,7 +123,7 @@ void TFormKvaneMain::EditBtnTxtHKeyPress(char& key) {
     if (!kept) key = 0;
 }
 
-void TFormKvaneMain::SpeedTxtStyClick() { StartPicker(kTextStylePickState, false); }
+void TFormKvaneMain::SpeedTxtStyClick() { StartPicker(kTextStylePickState); }
 
 void TFormKvaneMain::ButtonTxt15Click() { LaunchBeside(kNedProgram); }
 

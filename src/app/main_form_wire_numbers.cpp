@@ -33,6 +33,6 @@ void TFormKvaneMain::ButtonSenbanClick() {
     });
 }
 
-void TFormKvaneMain::StartWireNumberTextPick() { StartPicker(kWireNumberTextPickState, false); }
+void TFormKvaneMain::StartWireNumberTextPick() { StartPicker(kWireNumberTextPickState); }
 
 }  // namespace kv

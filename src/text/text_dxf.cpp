@@ -87,7 +87,7 @@ std::vector<std::string> TextDxfItems(const TTextBtn& text, const Point3& at, do
 bool WriteTextDxf(OpContext& op, const TTextBtn& text) {
     const std::string path = ScratchDxfPath(op.executablePath);
     if (!WriteDxfFile(op.files, path, TextDxfItems(text, op.PickedPoint, ParseReal(op.DimScaleText)))) return false;
-    return InsertDxf(op.host, op.files, path, InsertForm::kNoCancel);
+    return InsertDxf(op.host, op.files, path, InsertForm::kNoCancel) && InsertArrived(op.host, path);
 }
 
 bool ReadPickedText(const DxfBuffer& buffer, TTextBtn& text) {

@@ -28,7 +28,7 @@ void AppendStyleTable(std::string_view name, bool vertical, std::string_view fon
 std::vector<std::string> TextDxfItems(const TTextBtn& text, const Point3& at, double dimScale);
 
 // Writes `text` at op.PickedPoint, scaled by op.DimScaleText, into the scratch file and inserts it;
-// false when no file could be written.
+// false when no file could be written or the host did not insert it.
 bool WriteTextDxf(OpContext& op, const TTextBtn& text);
 
 // Fills text from the first TEXT of the ENTITIES section: layer, text, justification, height

@@ -72,11 +72,13 @@ TEST_F(EngineTest, EveryOperationStartsWithItsFirstCommands) {
 }
 
 // Unlike the other pick buttons, the picture capture reads the snap mode anew over a running tool.
-TEST_F(EngineTest, PictureCaptureReadsTheSnapModeAnew) {
+// The operation a picker replaces types its values back first: the snap mode the pick saves is
+// the user's, not the 0 that operation had switched to.
+TEST_F(EngineTest, PickerDuringAnOperationSavesTheUsersSnapMode) {
     vars.snapMode = 1;
     form.ButtonBEraseClick();  // switches snapping off
     form.SpeedButton3Click();
-    EXPECT_EQ(form.op.SavedSnapMode, "0");
+    EXPECT_EQ(form.op.SavedSnapMode, "1");
     EXPECT_EQ(form.op.OpState, kPictureCaptureState);
 }
 

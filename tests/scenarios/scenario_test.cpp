@@ -219,6 +219,31 @@ TEST(RunScenario, ControlsBelowTheFormAreHiddenAndCannotBeUsed) {
     EXPECT_EQ(failures, std::vector<std::string>{"line 5: CheckMin is disabled or hidden: it cannot be used"});
 }
 
+TEST(RunScenario, AfterAnOperationIdleRestoredAndNothingLostNameWhatIsLeft) {
+    const auto failures = RunStory(R"(title t
+sysvar SNAPMODE 1
+line 0,0 10,0
+line 0,5 10,5
+click ButtonDraw
+wait
+expect idle
+esc
+wait
+expect idle
+type "SNAPMODE 0 "
+type "ERASE "
+pick 5,0
+enter
+expect restored
+expect nothing lost but 30
+expect nothing lost
+)");
+    ASSERT_EQ(failures.size(), 3u);
+    EXPECT_EQ(failures[0], "line 7: the palette is not idle: the caption is \"Draw Line\", state 101, Timer1 on");
+    EXPECT_EQ(failures[1], "line 15: SNAPMODE is 0, not 1 as before");
+    EXPECT_EQ(failures[2].rfind("line 17: lost LINE 0,0 10,0 layer=0", 0), 0u) << failures[2];
+}
+
 TEST(RunScenario, HostSwitchesChangeWhatThePaletteFinds) {
     EXPECT_TRUE(RunStory(R"(title t
 host floating

@@ -297,6 +297,44 @@ Action UnchangedCheck() {
     };
 }
 
+// The checks every operation must pass however it ended: the palette idle, the host values
+// typed back, nothing of the drawing lost but the entities (by handle) the operation removes.
+Action IdleCheck() {
+    return [](ScenarioRun& run) {
+        const std::string reason = run.BusyReason();
+        if (!reason.empty()) run.Fail("the palette is not idle: " + reason);
+    };
+}
+
+Action RestoredCheck() {
+    return [](ScenarioRun& run) {
+        for (const auto& [name, before] : run.startingValues) {
+            const std::string now = run.Variable(*sim::FindVariable(name));
+            if (!SameValue(before, now, run.tolerance))
+                run.Fail(name + " is " + now + ", not " + before + " as before");
+        }
+    };
+}
+
+Action NothingLostCheck(Args& args) {
+    if (args.Text("'lost'") != "lost") args.Error("write 'expect nothing lost [but HANDLE...]'");
+    std::vector<sim::Handle> removable;
+    if (args.Keyword("but")) {
+        while (!args.Empty()) {
+            const std::string word = args.Text("handle");
+            const std::optional<sim::Handle> handle = sim::ParseHandle(word);
+            if (!handle) args.Error("'" + word + "' is not a handle");
+            removable.push_back(*handle);
+        }
+    }
+    return [removable](ScenarioRun& run) {
+        const ContentChange change = CompareContent(*run.startingEntities, run.Drawing().Entities(), run.tolerance);
+        for (const sim::Entity* e : change.lost)
+            if (std::find(removable.begin(), removable.end(), e->handle) == removable.end())
+                run.Fail("lost " + Describe(*e));
+    };
+}
+
 Action ExpectStep(Args& args, LineCursor& cursor) {
     const std::string source = SourceText(*cursor.current);
     const std::string what = args.Text("what to expect");
@@ -309,6 +347,9 @@ Action ExpectStep(Args& args, LineCursor& cursor) {
     if (IsEntityWord(what)) return EntityCheck(what, false, args, source);
     if (what == "count") return CountCheck(args);
     if (what == "unchanged") return UnchangedCheck();
+    if (what == "idle") return IdleCheck();
+    if (what == "restored") return RestoredCheck();
+    if (what == "nothing") return NothingLostCheck(args);
     if (what == "kept" || what == "replaced") return HandleCheck(args, what == "kept");
     if (what == "message") return MessageCheck(args);
     if (what == "sysvar") return SysvarCheck(args);

@@ -280,6 +280,19 @@ void InProcessRun::Advance(int milliseconds) {
     clock.now = std::max(clock.now, end);
 }
 
+std::string InProcessRun::BusyReason() {
+    std::string reason = ScenarioRun::BusyReason();
+    auto add = [&reason](const std::string& part) { reason += (reason.empty() ? "" : ", ") + part; };
+    if (palette->op.OpState != kIdle) add("state " + std::to_string(Number(palette->op.OpState)));
+    if (palette->Timer1.enabled) add("Timer1 on");
+    return reason;
+}
+
+// A folder in the scratch file's place: no one, not even an administrator, can write it.
+void InProcessRun::BlockScratchFile() {
+    std::filesystem::create_directory(workFolder / std::filesystem::path(kExecutableName).replace_extension(".dxf"));
+}
+
 DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     const std::string name(dialog.Frame().name);
     if (dialogs.empty()) {

@@ -46,10 +46,22 @@ public:
     void Screenshot(const std::string&) override {}
     std::string Caption() override { return palette->Caption; }
 
-    void Type(const std::string& text) override { session.Type(text); }
-    void Pick(Point3 p) override { session.Pick(p); }
-    void Corners(Point3 first, Point3 second) override { session.GiveWindow(first, second); }
-    void PressEscape() override { session.PressEscape(); }
+    void Type(const std::string& text) override {
+        Waited();
+        session.Type(text);
+    }
+    void Pick(Point3 p) override {
+        Waited();
+        session.Pick(p);
+    }
+    void Corners(Point3 first, Point3 second) override {
+        Waited();
+        session.GiveWindow(first, second);
+    }
+    void PressEscape() override {
+        Waited();
+        session.PressEscape();
+    }
 
     // Nothing the palette or the host shows (state, timers, caption, prompt, drawing,
     // messages) changes for a while.
@@ -63,6 +75,11 @@ public:
     std::vector<std::string> TypedTexts() override { return desktop.TypedTexts(); }
     std::vector<ScriptedUi::Launch> Launched() override { return ui.launched; }
     void ExpectDialog(DialogScript script) override { dialogs.push_back(std::move(script)); }
+    std::string BusyReason() override;
+    void BlockScratchFile() override;
+
+    // The prompt the host showed at each of the user's actions in it, outside dialogs.
+    std::vector<std::string> waitedPrompts;
 
     const std::filesystem::path workFolder;
     NativeFiles files;
@@ -76,6 +93,9 @@ public:
 
 private:
     void MakePalette();
+    void Waited() {
+        if (!dialog_) waitedPrompts.push_back(session.PromptLine());
+    }
     // The dialog a script plays now, with its controls bound to its model.
     struct OpenDialog {
         std::string_view name;

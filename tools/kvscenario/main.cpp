@@ -1,7 +1,12 @@
-// kvscenario [--dump-dir DIR] FILE...: runs user stories against the palette and the
-// stand-in host, in process and in simulated time, and prints "N passed, N failed".
+// kvscenario [--dump-dir DIR] [--trace FILE] [--files-from DIR] FILE...: runs user stories
+// against the palette and the stand-in host, in process and in simulated time, and prints
+// "N passed, N failed".
 // With --dump-dir, each story's final drawing goes to DIR/<story>.dxf and a line
 // "<story>.dxf <entities>" to DIR/manifest.txt, so that other readers can check them.
+// With --trace, FILE gets per story a line "story FILE", then "typed TEXT" for each command text
+// the palette typed and "waited PROMPT" for the prompt at each of the user's actions in the host
+// (bytes below 0x20 and the backslash as \xHH), which the fault matrix derives its stories from.
+// With --files-from, the stories' own files are looked up in DIR rather than beside each story.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -18,24 +23,61 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kManifestName = "manifest.txt";
 
+struct Options {
+    fs::path dumpDir;
+    fs::path traceFile;
+    fs::path filesFrom;
+};
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && c != '\\') {
+            out += c;
+            continue;
+        }
+        static const char* digits = "0123456789ABCDEF";
+        out += std::string("\\x") + digits[byte >> 4] + digits[byte & 0xF];
+    }
+    return out;
+}
+
+void AppendTrace(const fs::path& file, const std::string& story, const std::vector<std::string>& typed,
+                 const std::vector<std::string>& waited) {
+    std::ofstream out(file, std::ios::binary | std::ios::app);
+    out << "story " << story << "\n";
+    for (const std::string& t : typed) out << "typed " << Escaped(t) << "\n";
+    for (const std::string& w : waited) out << "waited " << Escaped(w) << "\n";
+    if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
+}
+
 // Failures of one file; a file that cannot be read or compiled fails as a whole.
-std::vector<std::string> RunFile(const std::string& path, const fs::path& dumpDir) {
+std::vector<std::string> RunFile(const std::string& path, const Options& options) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {"cannot read the file"};
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     kv::scenario::DrawingSink dump;
-    if (!dumpDir.empty()) {
+    if (!options.dumpDir.empty()) {
         dump = [&](const kv::sim::Drawing& drawing) {
             const std::string name = fs::path(path).stem().string() + ".dxf";
-            const std::size_t count = kv::scenario::DumpDrawing(drawing, dumpDir / name);
-            std::ofstream manifest(dumpDir / kManifestName, std::ios::binary | std::ios::app);
+            const std::size_t count = kv::scenario::DumpDrawing(drawing, options.dumpDir / name);
+            std::ofstream manifest(options.dumpDir / kManifestName, std::ios::binary | std::ios::app);
             manifest << name << " " << count << "\n";
-            if (!manifest.flush()) throw std::runtime_error("cannot write " + (dumpDir / kManifestName).string());
+            if (!manifest.flush())
+                throw std::runtime_error("cannot write " + (options.dumpDir / kManifestName).string());
         };
     }
+    kv::scenario::TraceSink trace;
+    if (!options.traceFile.empty()) {
+        trace = [&](const std::vector<std::string>& typed, const std::vector<std::string>& waited) {
+            AppendTrace(options.traceFile, path, typed, waited);
+        };
+    }
+    const fs::path folder = options.filesFrom.empty() ? fs::path(path).parent_path() : options.filesFrom;
     try {
         const kv::scenario::Scenario scenario = kv::scenario::CompileScenario(text);
-        return kv::scenario::RunScenario(scenario, fs::path(path).parent_path().string(), dump);
+        return kv::scenario::RunScenario(scenario, folder.string(), dump, trace);
     } catch (const std::exception& e) {
         return {e.what()};
     }
@@ -57,20 +99,23 @@ bool PrepareDumpDir(const fs::path& dir) {
 
 int main(int argc, char** argv) {
     int first = 1;
-    fs::path dumpDir;
-    if (argc > 2 && std::string_view(argv[1]) == "--dump-dir") {
-        dumpDir = argv[2];
-        first = 3;
+    Options options;
+    for (; first + 1 < argc; first += 2) {
+        const std::string_view option = argv[first];
+        if (option == "--dump-dir") options.dumpDir = argv[first + 1];
+        else if (option == "--trace") options.traceFile = argv[first + 1];
+        else if (option == "--files-from") options.filesFrom = argv[first + 1];
+        else break;
     }
     if (first >= argc) {
-        std::cerr << "usage: kvscenario [--dump-dir DIR] FILE...\n";
+        std::cerr << "usage: kvscenario [--dump-dir DIR] [--trace FILE] [--files-from DIR] FILE...\n";
         return 2;
     }
-    if (!dumpDir.empty() && !PrepareDumpDir(dumpDir)) return 2;
+    if (!options.dumpDir.empty() && !PrepareDumpDir(options.dumpDir)) return 2;
     int passed = 0;
     int failed = 0;
     for (int i = first; i < argc; ++i) {
-        const std::vector<std::string> failures = RunFile(argv[i], dumpDir);
+        const std::vector<std::string> failures = RunFile(argv[i], options);
         if (failures.empty()) {
             ++passed;
             std::cout << "PASS " << argv[i] << "\n";

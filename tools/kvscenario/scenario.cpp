@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "app/main_form.h"
 #include "base/strings.h"
 #include "drawing_content.h"
 #include "entity_desc.h"
 #include "in_process_run.h"
 #include "scenario_run.h"
+#include "simhost/sysvars.h"
 #include "step_table.h"
 
 namespace kv::scenario {
@@ -77,12 +79,22 @@ Scenario CompileScenario(std::string_view text) {
 
 namespace {
 
+void RecordStartingValues(ScenarioRun& run) {
+    for (const std::string_view name : kOperationVariables) {
+        const sim::VariableInfo* variable = sim::FindVariable(name);
+        if (variable) run.startingValues.emplace(name, sim::VariableText(run.StartingDrawing(), *variable));
+    }
+}
+
 // False when a step stopped the story.
 bool PlaySteps(const Scenario& scenario, ScenarioRun& run) {
     for (const Step& step : scenario.steps) {
         run.line = step.line;
         try {
-            if (!step.setup && !run.startingEntities) run.startingEntities = run.Drawing().Entities();
+            if (!step.setup && !run.startingEntities) {
+                RecordStartingValues(run);  // before the first read of the drawing starts a run under Wine
+                run.startingEntities = run.Drawing().Entities();
+            }
             step.action(run);
         } catch (const ScenarioError& e) {
             run.failures.push_back(e.what());
@@ -115,6 +127,11 @@ std::string ScenarioRun::ScenarioPath(const std::string& path) const {
     return p.is_absolute() ? path : (std::filesystem::path(scenarioFolder) / p).string();
 }
 
+std::string ScenarioRun::BusyReason() {
+    const std::string caption = Caption();
+    return caption == kAppTitle ? "" : "the caption is \"" + caption + "\"";
+}
+
 ControlState ShownControl(ScenarioRun& run, const NamedControl& c) {
     ControlState state = run.Control(c);
     if (c.info->offPage) state.visible = false;
@@ -126,10 +143,12 @@ std::vector<std::string> RunScenario(const Scenario& scenario, ScenarioRun& run)
     return run.failures;
 }
 
-std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder, const DrawingSink& atEnd) {
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder, const DrawingSink& atEnd,
+                                     const TraceSink& trace) {
     InProcessRun run(folder);
     RunScenario(scenario, run);
     if (atEnd) atEnd(run.Drawing());
+    if (trace) trace(run.TypedTexts(), run.waitedPrompts);
     return run.failures;
 }
 

@@ -38,11 +38,13 @@ Scenario CompileScenario(std::string_view text);
 
 // Given the host's drawing as the story left it, whether it held or not.
 using DrawingSink = std::function<void(const sim::Drawing&)>;
+// Given every command text the palette typed and the prompt at each of the user's actions in the host.
+using TraceSink = std::function<void(const std::vector<std::string>& typed, const std::vector<std::string>& waited)>;
 
 // Runs the story in process, in simulated time. Failures as "line N: what went wrong";
 // empty when the story held. `folder` is where the scenario's own files (DXF drawings)
 // are looked up.
-std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder,
-                                     const DrawingSink& atEnd = {});
+std::vector<std::string> RunScenario(const Scenario& scenario, const std::string& folder, const DrawingSink& atEnd = {},
+                                     const TraceSink& trace = {});
 
 }  // namespace kv::scenario

@@ -3,6 +3,7 @@
 // reach them only through this, so one story runs the same way in both.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <map>
 #include <optional>
@@ -37,6 +38,11 @@ inline constexpr std::string_view kBoxSymbol =
     "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n20\r\n 20\r\n5\r\n 11\r\n0\r\n 21\r\n5\r\n"
     "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n5\r\n 11\r\n0\r\n 21\r\n-5\r\n"
     "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+
+// The host values an operation may change and must type back when it ends, however it ends.
+inline constexpr std::array<std::string_view, 12> kOperationVariables{"SNAPMODE",  "OSMODE", "ORTHOMODE", "FILEDIA",
+                                                                      "FILLETRAD", "CLAYER", "CECOLOR",   "CELTYPE",
+                                                                      "CELTSCALE", "ATTREQ", "ATTDIA",    "LUPREC"};
 
 // Where the build wrote the starter library ("library NAME starter").
 std::string StarterLibraryPath();
@@ -106,6 +112,15 @@ public:
     virtual std::vector<std::string> TypedTexts() = 0;
     virtual std::vector<ScriptedUi::Launch> Launched() = 0;
     virtual void ExpectDialog(DialogScript script) = 0;
+
+    // --- the fault matrix ---
+    // Why the palette is not idle, empty when it is: its caption is not its title (in process
+    // also: an operation runs, Timer1 ticks).
+    virtual std::string BusyReason();
+    // "palette scratch-unwritable": nothing can write the scratch file beside the palette.
+    virtual void BlockScratchFile() { throw ScenarioError(line, "this run cannot block the scratch file"); }
+    // The host values an operation may change, as the setup left them ("expect restored").
+    std::map<std::string, std::string> startingValues;
 
     void Fail(const std::string& message) { failures.push_back("line " + std::to_string(line) + ": " + message); }
     // A path from the scenario: relative ones are taken from the scenario's folder.
