@@ -38,6 +38,9 @@ inline constexpr std::string_view kBoxSymbol =
     "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n5\r\n 11\r\n0\r\n 21\r\n-5\r\n"
     "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
 
+// What a screenshot shows: the whole screen (a dialog while its script plays), or one window.
+enum class ShotOf { Screen, Host, Palette, HostAndPalette };
+
 // Where the build wrote the starter library ("library NAME starter").
 std::string StarterLibraryPath();
 
@@ -80,9 +83,9 @@ public:
     virtual void ShowPage(int page) = 0;
     // "palette restart": the palette closes, writing its settings file, and starts again on it.
     virtual void RestartPalette() = 0;
-    // "screenshot NAME": end to end, a screenshot "scenario-NAME" of the screen as it is now (a
-    // dialog's look while its script plays); in process nothing.
-    virtual void Screenshot(const std::string& name) = 0;
+    // "screenshot NAME [of=...]": end to end, a screenshot "scenario-NAME" as the screen is now;
+    // in process nothing.
+    virtual void Screenshot(const std::string& name, ShotOf what) = 0;
     virtual std::string Caption() = 0;
 
     // --- the user in the host ---
