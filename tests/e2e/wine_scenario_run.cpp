@@ -142,6 +142,8 @@ void WineScenarioRun::Screenshot(const std::string& name, scenario::ShotOf what)
         return;
     }
     MovePaletteBesideHost();
+    // Whichever window the story left in front, the host's title bar shows active in every picture.
+    SetForegroundWindow(host_.windows.frame);
     if (what == ShotOf::Host) RequestWindowSnapshot(snapshotFolder, file, host_.windows.frame);
     else RequestWindowsSnapshot(snapshotFolder, file, {palette_, host_.windows.frame});
 }
