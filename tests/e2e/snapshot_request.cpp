@@ -39,14 +39,23 @@ CheckResult Request(const std::wstring& folder, const std::wstring& name, const 
 CheckResult RequestSnapshot(const std::wstring& folder, const std::wstring& name) { return Request(folder, name, {}); }
 
 CheckResult RequestWindowSnapshot(const std::wstring& folder, const std::wstring& name, HWND window) {
-    RECT r{};
-    if (!GetWindowRect(window, &r)) return "the window to photograph is gone";
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return RequestWindowsSnapshot(folder, name, {window});
+}
+
+CheckResult RequestWindowsSnapshot(const std::wstring& folder, const std::wstring& name,
+                                   std::initializer_list<HWND> windows) {
+    RECT all{};
+    for (HWND window : windows) {
+        RECT r{};
+        if (!GetWindowRect(window, &r)) return "the window to photograph is gone";
+        UnionRect(&all, &all, &r);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
     // Wine copies a painted window to the X display a moment later, on its own; the picture
     // is for people to look at and decides no check, so a short wait is enough here.
     Sleep(kSettleMs);
-    const std::string geometry = std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" +
-                                 std::to_string(r.left) + "+" + std::to_string(r.top);
+    const std::string geometry = std::to_string(all.right - all.left) + "x" + std::to_string(all.bottom - all.top) +
+                                 "+" + std::to_string(all.left) + "+" + std::to_string(all.top);
     return Request(folder, name, geometry);
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "check_list.h"
@@ -15,5 +16,8 @@ namespace kv::e2e {
 CheckResult RequestSnapshot(const std::wstring& folder, const std::wstring& name);
 // Only the window, frame included.
 CheckResult RequestWindowSnapshot(const std::wstring& folder, const std::wstring& name, HWND window);
+// The smallest rectangle holding all the windows.
+CheckResult RequestWindowsSnapshot(const std::wstring& folder, const std::wstring& name,
+                                   std::initializer_list<HWND> windows);
 
 }  // namespace kv::e2e

@@ -127,9 +127,36 @@ void WineScenarioRun::RestartPalette() {
     StartPalette(true);
 }
 
-void WineScenarioRun::Screenshot(const std::string& name) {
+void WineScenarioRun::Screenshot(const std::string& name, scenario::ShotOf what) {
+    using scenario::ShotOf;
     Acting();
-    if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"scenario-" + Utf8ToWide(name));
+    if (snapshotFolder.empty()) return;
+    const std::wstring file = L"scenario-" + Utf8ToWide(name);
+    if (what == ShotOf::Screen) {
+        if (dialog_) RequestWindowSnapshot(snapshotFolder, file, dialog_);
+        else RequestSnapshot(snapshotFolder, file);
+        return;
+    }
+    if (what == ShotOf::Palette) {
+        RequestWindowSnapshot(snapshotFolder, file, palette_);
+        return;
+    }
+    MovePaletteBesideHost();
+    // Whichever window the story left in front, the host's title bar shows active in every picture.
+    SetForegroundWindow(host_.windows.frame);
+    if (what == ShotOf::Host) RequestWindowSnapshot(snapshotFolder, file, host_.windows.frame);
+    else RequestWindowsSnapshot(snapshotFolder, file, {palette_, host_.windows.frame});
+}
+
+// The palette stays on top: over the host's frame it would hide part of the drawing.
+void WineScenarioRun::MovePaletteBesideHost() {
+    RECT palette{};
+    RECT frame{};
+    RECT both{};
+    if (!GetWindowRect(palette_, &palette) || !GetWindowRect(host_.windows.frame, &frame)) return;
+    if (!IntersectRect(&both, &palette, &frame)) return;
+    const int left = std::max(0L, frame.left - (palette.right - palette.left));
+    SetWindowPos(palette_, nullptr, left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WineScenarioRun::Begin() {
@@ -421,7 +448,7 @@ void WineScenarioRun::PlayOpenDialog() {
     dialogs.pop_front();
     HWND outerDialog = dialog_;
     dialog_ = open;
-    if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"dialog-" + ClassOf(open));
+    if (!snapshotFolder.empty()) RequestWindowSnapshot(snapshotFolder, L"dialog-" + ClassOf(open), open);
     playingDialogs_.push_back(open);
     const int outer = line;
     for (const scenario::Step& step : script.steps) {

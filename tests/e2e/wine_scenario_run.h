@@ -31,7 +31,7 @@ public:
     void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,
                     bool flat) override;
     void RestartPalette() override;
-    void Screenshot(const std::string& name) override;
+    void Screenshot(const std::string& name, scenario::ShotOf what) override;
 
     scenario::ControlState Control(const scenario::NamedControl& c) override;
     void Click(const scenario::NamedControl& c) override;
@@ -84,6 +84,7 @@ private:
     // Plays the next dialog script when one of the palette's dialogs shows.
     void PlayOpenDialog();
     std::string Snapshot();
+    void MovePaletteBesideHost();
     // Lets `milliseconds` pass, answering message boxes as they open.
     void Watch(unsigned milliseconds);
 

@@ -123,7 +123,13 @@ Action PaletteStep(Args& args, LineCursor&) {
 
 Action ScreenshotStep(Args& args, LineCursor&) {
     const std::string name = args.Text("screenshot name");
-    return [name](ScenarioRun& run) { run.Screenshot(name); };
+    const std::string of = args.Option("of").value_or("screen");
+    ShotOf what = ShotOf::Screen;
+    if (of == "host") what = ShotOf::Host;
+    else if (of == "palette") what = ShotOf::Palette;
+    else if (of == "both") what = ShotOf::HostAndPalette;
+    else if (of != "screen") args.Error("a screenshot is of=screen, host, palette or both, not '" + of + "'");
+    return [name, what](ScenarioRun& run) { run.Screenshot(name, what); };
 }
 
 Action TypeStep(Args& args, LineCursor&) {

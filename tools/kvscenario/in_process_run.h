@@ -43,7 +43,7 @@ public:
     void CancelDialog() override;
     void ShowPage(int page) override;
     void RestartPalette() override;
-    void Screenshot(const std::string&) override {}
+    void Screenshot(const std::string&, ShotOf) override {}
     std::string Caption() override { return palette->Caption; }
 
     void Type(const std::string& text) override {

@@ -44,6 +44,9 @@ inline constexpr std::array<std::string_view, 12> kOperationVariables{"SNAPMODE"
                                                                       "FILLETRAD", "CLAYER", "CECOLOR",   "CELTYPE",
                                                                       "CELTSCALE", "ATTREQ", "ATTDIA",    "LUPREC"};
 
+// What a screenshot shows: the whole screen (a dialog while its script plays), or one window.
+enum class ShotOf { Screen, Host, Palette, HostAndPalette };
+
 // Where the build wrote the starter library ("library NAME starter").
 std::string StarterLibraryPath();
 
@@ -86,9 +89,9 @@ public:
     virtual void ShowPage(int page) = 0;
     // "palette restart": the palette closes, writing its settings file, and starts again on it.
     virtual void RestartPalette() = 0;
-    // "screenshot NAME": end to end, a screenshot "scenario-NAME" of the screen as it is now (a
-    // dialog's look while its script plays); in process nothing.
-    virtual void Screenshot(const std::string& name) = 0;
+    // "screenshot NAME [of=...]": end to end, a screenshot "scenario-NAME" as the screen is now;
+    // in process nothing.
+    virtual void Screenshot(const std::string& name, ShotOf what) = 0;
     virtual std::string Caption() = 0;
 
     // --- the user in the host ---
