@@ -1,7 +1,8 @@
-// kvscenario [--dump-dir DIR] FILE...: runs user stories against the palette and the
-// stand-in host, in process and in simulated time, and prints "N passed, N failed".
-// With --dump-dir, each story's final drawing goes to DIR/<story>.dxf and a line
-// "<story>.dxf <entities>" to DIR/manifest.txt, so that other readers can check them.
+// kvscenario [--host-slow] [--dump-dir DIR] FILE...: runs user stories against the palette
+// and the stand-in host, in process and in simulated time, and prints "N passed, N failed".
+// With --host-slow every story runs as if it began with "host slow". With --dump-dir, each
+// story's final drawing goes to DIR/<story>.dxf and a line "<story>.dxf <entities>" to
+// DIR/manifest.txt, so that other readers can check them.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "drawing_dump.h"
+#include "scenario_run.h"
 #include "scenario.h"
 #include "scenario_lines.h"
 
@@ -19,7 +21,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kManifestName = "manifest.txt";
 
 // Failures of one file; a file that cannot be read or compiled fails as a whole.
-std::vector<std::string> RunFile(const std::string& path, const fs::path& dumpDir) {
+std::vector<std::string> RunFile(const std::string& path, const fs::path& dumpDir, bool hostSlow) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {"cannot read the file"};
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -34,7 +36,11 @@ std::vector<std::string> RunFile(const std::string& path, const fs::path& dumpDi
         };
     }
     try {
-        const kv::scenario::Scenario scenario = kv::scenario::CompileScenario(text);
+        kv::scenario::Scenario scenario = kv::scenario::CompileScenario(text);
+        if (hostSlow) {
+            const kv::scenario::Action slow = [](kv::scenario::ScenarioRun& run) { run.SwitchHost("slow"); };
+            scenario.steps.insert(scenario.steps.begin(), {.line = 1, .action = slow, .setup = true});
+        }
         return kv::scenario::RunScenario(scenario, fs::path(path).parent_path().string(), dump);
     } catch (const std::exception& e) {
         return {e.what()};
@@ -58,19 +64,24 @@ bool PrepareDumpDir(const fs::path& dir) {
 int main(int argc, char** argv) {
     int first = 1;
     fs::path dumpDir;
-    if (argc > 2 && std::string_view(argv[1]) == "--dump-dir") {
-        dumpDir = argv[2];
-        first = 3;
+    bool hostSlow = false;
+    if (argc > first && std::string_view(argv[first]) == "--host-slow") {
+        hostSlow = true;
+        ++first;
+    }
+    if (argc > first + 1 && std::string_view(argv[first]) == "--dump-dir") {
+        dumpDir = argv[first + 1];
+        first += 2;
     }
     if (first >= argc) {
-        std::cerr << "usage: kvscenario [--dump-dir DIR] FILE...\n";
+        std::cerr << "usage: kvscenario [--host-slow] [--dump-dir DIR] FILE...\n";
         return 2;
     }
     if (!dumpDir.empty() && !PrepareDumpDir(dumpDir)) return 2;
     int passed = 0;
     int failed = 0;
     for (int i = first; i < argc; ++i) {
-        const std::vector<std::string> failures = RunFile(argv[i], dumpDir);
+        const std::vector<std::string> failures = RunFile(argv[i], dumpDir, hostSlow);
         if (failures.empty()) {
             ++passed;
             std::cout << "PASS " << argv[i] << "\n";

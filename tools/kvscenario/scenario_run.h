@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -40,6 +41,9 @@ inline constexpr std::string_view kBoxSymbol =
 
 // Where the build wrote the starter library ("library NAME starter").
 std::string StarterLibraryPath();
+// "library NAME from=FOLDER flat": every DXF file of the tree under `source` into `folder`,
+// named "<its folder>-<its name>".
+void CopyDxfTreeFlat(const std::filesystem::path& source, const std::filesystem::path& folder, std::error_code& error);
 
 class ScenarioRun {
 public:
