@@ -1,6 +1,7 @@
 #include "win32/win32_ui.h"
 
 #include "hostlink/host_link.h"
+#include "win32/win32_files.h"
 #include "win32/win32_window_system.h"
 
 #include <shellapi.h>

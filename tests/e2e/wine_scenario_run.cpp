@@ -340,7 +340,7 @@ void WineScenarioRun::AddLibrary(const std::string& name, const std::string& sou
     std::filesystem::create_directories(folder, error);
     addedLibraries_.push_back(folder);
     const std::filesystem::path from = Utf8ToWide(ScenarioPath(source));
-    if (!source.empty() && flat) CopyDxfTreeFlat(from, folder, error);
+    if (!source.empty() && flat) scenario::CopyDxfTreeFlat(from, folder, error);
     if (!source.empty() && !flat) std::filesystem::copy(from, folder, std::filesystem::copy_options::recursive, error);
     if (error) throw ScenarioError(line, "cannot copy " + source + ": " + error.message());
     for (const std::string& symbol : symbols) {
