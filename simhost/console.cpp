@@ -202,9 +202,10 @@ bool Console::Switch(std::string_view argument) {
     bool* flag = name == "half-width-prompt" ? &switches.halfWidthTexts
                  : name == "dxfout-fails"    ? &switches.dxfoutWritesNothing
                  : name == "insert-fails"    ? &switches.insertFileMissing
+                 : name == "slow"            ? &switches.slowPrompt
                                              : nullptr;
     if (!flag || (state != "on" && state != "off"))
-        return Fail(":switch wants half-width-prompt, dxfout-fails or insert-fails, then on or off");
+        return Fail(":switch wants half-width-prompt, dxfout-fails, insert-fails or slow, then on or off");
     *flag = state == "on";
     return true;
 }

@@ -52,6 +52,7 @@ struct HostSwitches {
     bool halfWidthTexts = false;  // the older host: idle prompt, selection prompt, cancel word
     bool dxfoutWritesNothing = false;
     bool insertFileMissing = false;
+    bool slowPrompt = false;  // the windows show a changed prompt line some ticks late
 };
 
 class Session;

@@ -27,6 +27,8 @@ constexpr UINT kFirstMdiChildId = 0xFF00;
 constexpr int kClipboardTries = 10;
 constexpr DWORD kClipboardRetryMs = 20;
 constexpr UINT kReplyTimeoutMs = 5000;
+// The slow host: a changed prompt line shows this late, six of the palette's 50 ms ticks.
+constexpr UINT kPromptLagMs = 300;
 
 bool Register(HINSTANCE instance, std::string_view name, WNDPROC proc, UINT style, HCURSOR cursor, HBRUSH background) {
     const std::wstring className = Utf8ToWide(name);
@@ -306,12 +308,28 @@ void HostFront::ZoomExtents() {
 void HostFront::ResizeView(int widthPx, int heightPx) { ChangeView(Resized(view_, widthPx, heightPx)); }
 
 void HostFront::Refresh() {
-    if (prompt_) SetCommandText(prompt_, host_.PromptLine());
-    if (textPrompt_) SetCommandText(textPrompt_, host_.PromptLine());
+    const std::string prompt = host_.PromptLine();
+    if (!host_.Switches().slowPrompt || prompt == shownPrompt_) {
+        ShowPrompt(prompt);
+    } else if (!promptLagging_) {
+        // Timed from the first change unseen, so that a host that keeps changing still shows.
+        promptLagging_ = SetTimer(frame_, kPromptLagTimer, kPromptLagMs, nullptr) != 0;
+        if (!promptLagging_) ShowPrompt(prompt);
+    }
     std::string history = host_.HistoryText();
     if (historyPane_) SetCommandText(historyPane_, history);
     if (textHistory_) SetCommandText(textHistory_, history);
     if (viewWindow_) InvalidateRect(viewWindow_, nullptr, FALSE);
 }
+
+void HostFront::ShowPrompt(const std::string& prompt) {
+    if (promptLagging_) KillTimer(frame_, kPromptLagTimer);
+    promptLagging_ = false;
+    shownPrompt_ = prompt;
+    if (prompt_) SetCommandText(prompt_, prompt);
+    if (textPrompt_) SetCommandText(textPrompt_, prompt);
+}
+
+void HostFront::PromptLagOver() { ShowPrompt(host_.PromptLine()); }
 
 }  // namespace kv::sim::win

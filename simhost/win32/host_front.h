@@ -44,6 +44,8 @@ public:
     void WindowBetween(PixelPoint first, PixelPoint second);
     void Enter();
     void CopyHistoryToClipboard();
+    // The slow host's wait is over: its windows show the prompt line as it now is.
+    void PromptLagOver();
 
     // --- the view ---
     const ViewMapping& View() const { return view_; }
@@ -65,6 +67,7 @@ private:
     void CreateTextWindow();
     // Brings every window up to date with the host after any input.
     void Refresh();
+    void ShowPrompt(const std::string& prompt);
     // Automation lines: the console's, and ":zoom extents" or ":zoom x,y height" of the view.
     ConsoleReply RunAutomation(std::string_view message);
     ConsoleReply Zoom(std::string_view argument);
@@ -84,6 +87,8 @@ private:
     HWND textWindow_ = nullptr;
     HWND textPrompt_ = nullptr;
     HWND textHistory_ = nullptr;
+    std::string shownPrompt_;
+    bool promptLagging_ = false;
 };
 
 }  // namespace kv::sim::win

@@ -1,6 +1,6 @@
 // simhost.exe: the stand-in host with real windows (see docs/simhost.md).
 //
-//   simhost.exe [--load FILE.dxf] [--text-window] [--half-width-prompt]
+//   simhost.exe [--load FILE.dxf] [--text-window] [--half-width-prompt] [--slow]
 #include <windows.h>
 
 #include <cstdlib>
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr wchar_t kUsage[] = L"simhost.exe [--load FILE.dxf] [--text-window] [--half-width-prompt]";
+constexpr wchar_t kUsage[] = L"simhost.exe [--load FILE.dxf] [--text-window] [--half-width-prompt] [--slow]";
 constexpr wchar_t kErrorCaption[] = L"simhost";
 constexpr int kUsageError = 2;
 
@@ -22,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using namespace kv::sim::win;
     FrontOptions options;
     bool halfWidthTexts = false;
+    bool slowPrompt = false;
     for (int i = 1; i < __argc; ++i) {
         std::wstring arg = __wargv[i];
         if (arg == L"--load" && i + 1 < __argc) {
@@ -30,6 +31,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             options.showTextWindow = true;
         } else if (arg == L"--half-width-prompt") {
             halfWidthTexts = true;
+        } else if (arg == L"--slow") {
+            slowPrompt = true;
         } else {
             MessageBoxW(nullptr, (L"Unknown argument " + arg + L"\n\n" + kUsage).c_str(), kErrorCaption, MB_ICONERROR);
             return kUsageError;
@@ -38,6 +41,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     HostFront front(instance, kv::sim::RealFiles());
     front.Switches().halfWidthTexts = halfWidthTexts;
+    front.Switches().slowPrompt = slowPrompt;
     front.SetWorkingFolder(kv::WideToUtf8(std::filesystem::current_path().wstring()));
     if (auto error = front.Open(options, showCommand)) {
         MessageBoxW(nullptr, kv::Utf8ToWide(*error).c_str(), kErrorCaption, MB_ICONERROR);

@@ -33,6 +33,9 @@ LRESULT CALLBACK FrameProc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         front->LayoutFrame();
         return 0;
     case WM_SETFOCUS: SetFocus(front->CommandBar()); return 0;
+    case WM_TIMER:
+        if (wp == kPromptLagTimer) front->PromptLagOver();
+        return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default:
         if (HandleTyping(*front, message, wp)) return 0;

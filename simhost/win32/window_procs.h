@@ -8,6 +8,9 @@ namespace kv::sim::win {
 
 class HostFront;
 
+// The frame's timer that ends a slow host's prompt lag.
+constexpr UINT_PTR kPromptLagTimer = 1;
+
 LRESULT CALLBACK FrameProc(HWND w, UINT message, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK DrawingWindowProc(HWND w, UINT message, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK CommandBarProc(HWND w, UINT message, WPARAM wp, LPARAM lp);

@@ -56,7 +56,7 @@ void TFormKvaneMain::SpeedButtonUndoClick() {
     Caption = "Undo B";
     Guarded([this] {
         op.host.SendCommand("\x03UNDO B ");
-        const bool declined = Contains(op.host.ReadCommandLine(), kEverythingUndone);
+        const bool declined = Contains(op.host.ReadAnswer(), kEverythingUndone);
         if (declined) op.host.SendCommand("\x03");
         // After the step back, which would otherwise undo them again, and before the message,
         // during which a tick may already start the queued button.

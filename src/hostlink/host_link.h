@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/clock.h"
 #include "platform/command_channel.h"
 #include "platform/window_system.h"
 
@@ -39,7 +40,7 @@ public:
 
 class HostLink : public CommandChannel {
 public:
-    explicit HostLink(WindowSystem& windows) : ws_(windows) {}
+    HostLink(WindowSystem& windows, Clock& clock) : ws_(windows), clock_(clock) {}
 
     // Window searches; each gives 0 when nothing passes its tests.
     WindowHandle FindHostWindows();
@@ -55,6 +56,12 @@ public:
     // The whole text in one message, whatever its length; nothing when no host runs.
     // HostNotAnswering when the host is there but hung.
     void SendCommand(std::string_view text) override;
+    // A host may show its prompt line late, so the line read just after a send can be the
+    // one from before it. True once a read has shown a prompt other than the one before
+    // the last send, or the history has grown since, or that send is long past.
+    bool AnsweredSinceSend();
+    // The prompt line once the host has answered the last send, or after the wait for it.
+    std::string ReadAnswer();
     std::string ReadCommandLine();
     std::string ReadTextWindow();
     // Replaces the user's clipboard with the host's history.
@@ -73,9 +80,17 @@ private:
     void FindControlPair(WindowHandle parent, WindowHandle& prompt, WindowHandle& second);
     std::string ReadControl(WindowHandle control);
     std::string ReadOnlyValueInHistory(std::string_view name);
+    // Polls the prompt line until it differs from `shown`, for at most the answer wait.
+    void WaitForPromptOtherThan(std::string_view shown);
 
     WindowSystem& ws_;
+    Clock& clock_;
     HostWindows found_;
+    // The last send as the host showed it: the prompt line before it, the history after it.
+    std::string promptBeforeSend_;
+    std::string historyAfterSend_;
+    long long sentAt_ = 0;
+    bool answered_ = true;
 };
 
 }  // namespace kv

@@ -29,14 +29,14 @@ OpContext::OpContext(TimerControl& timer1, ButtonControl& undoButton, WindowSyst
                      Files& files, std::string executablePath)
     : Timer1(timer1),
       SpeedButtonUndo(undoButton),
-      host(windows),
+      host(windows, clock),
       windows(windows),
       ui(ui),
       clock(clock),
       files(files),
       executablePath(std::move(executablePath)) {}
 
-bool OpContext::HostAtCommandPrompt() { return IsCommandPrompt(host.ReadCommandLine()); }
+bool OpContext::HostAtCommandPrompt() { return IsCommandPrompt(host.ReadCommandLine()) && host.AnsweredSinceSend(); }
 
 bool OpContext::HistoryShowsCancel() { return IsCancelLine(host.CopyHistoryLastLine()); }
 

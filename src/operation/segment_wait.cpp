@@ -13,6 +13,7 @@ constexpr std::string_view kNextPointPrompt = "次の点を指定";
 
 void WaitForSegmentStep(OpContext& op, State segmentState) {
     const std::string prompt = op.host.ReadCommandLine();
+    if (!op.host.AnsweredSinceSend()) return;
     if (IsCommandPrompt(prompt)) {
         op.EndOperation();
         return;

@@ -80,4 +80,9 @@ std::vector<FolderEntry> NativeFiles::ListFolder(std::string_view path) {
 
 void NativeClock::Sleep(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
+long long NativeClock::Milliseconds() {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+}
+
 }  // namespace kv

@@ -60,7 +60,7 @@ void WireNumberAtPointStep(OpContext& op, WireNumbering numbering) {
     const Point3 at = op.PickedPoint;
     op.host.SendCommand("SELECT SINGLE " + PointArg(at) + "\r");
     std::vector<TLineEnt> wires;
-    if (!IsCommandPrompt(op.host.ReadCommandLine())) {
+    if (!IsCommandPrompt(op.host.ReadAnswer())) {
         // Nothing at the point: the host still asks for objects.
         op.host.SendCommand("\x03\x03");
     } else if (op.host.SelectionCount() > 0) {

@@ -121,4 +121,6 @@ std::vector<FolderEntry> Win32Files::ListFolder(std::string_view path) {
 
 void Win32Clock::Sleep(int milliseconds) { ::Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0); }
 
+long long Win32Clock::Milliseconds() { return static_cast<long long>(::GetTickCount64()); }
+
 }  // namespace kv

@@ -21,6 +21,7 @@ public:
 class Win32Clock : public Clock {
 public:
     void Sleep(int milliseconds) override;
+    long long Milliseconds() override;
 };
 
 }  // namespace kv

@@ -1,6 +1,7 @@
 #include "win32/win32_ui.h"
 
 #include "hostlink/host_link.h"
+#include "win32/win32_files.h"
 #include "win32/win32_window_system.h"
 
 #include <shellapi.h>
@@ -54,7 +55,8 @@ void Win32Ui::RaiseDialog(Dialog& dialog) {
     // The host holds the foreground while a dialog waits on a pick; raising across threads is
     // the host link's job.
     Win32WindowSystem windows;
-    HostLink(windows).RaiseDialog(reinterpret_cast<WindowHandle>(open->second->Handle()));
+    Win32Clock clock;
+    HostLink(windows, clock).RaiseDialog(reinterpret_cast<WindowHandle>(open->second->Handle()));
 }
 
 bool Win32Ui::LaunchProgram(std::string_view path, std::string_view parameters) {

@@ -9,6 +9,8 @@ namespace kv {
 
 void StretchStep(OpContext& op) {
     const std::string prompt = op.host.ReadCommandLine();
+    // Until then the prompt may still be the one the last answer was typed into.
+    if (!op.host.AnsweredSinceSend()) return;
     if (IsSelectObjectsPrompt(prompt)) {
         op.host.SendCommand("\r");
         return;

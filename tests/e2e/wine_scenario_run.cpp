@@ -115,7 +115,7 @@ sim::Drawing& WineScenarioRun::StartingDrawing() {
 }
 
 void WineScenarioRun::SwitchHost(const std::string& what) {
-    if (what != "half-width-prompt" && what != "dxfout-fails" && what != "insert-fails")
+    if (what != "half-width-prompt" && what != "dxfout-fails" && what != "insert-fails" && what != "slow")
         throw ScenarioError(line, "under Wine the host cannot be made " + what);
     if (begun_) Host(":switch " + what + " on");
     else switches_.push_back(what);
@@ -185,10 +185,13 @@ void WineScenarioRun::LoadStartingDrawing() {
         if (!out.flush()) throw ScenarioError(line, "cannot write " + WideToUtf8(scratch_));
     }
     std::string lines = ":load " + WideToUtf8(scratch_) + "\n:zoom extents\n";
-    for (const char* name : {"half-width-prompt", "dxfout-fails", "insert-fails"})
+    for (const char* name : {"half-width-prompt", "dxfout-fails", "insert-fails", "slow"})
         lines += std::string(":switch ") + name + " off\n";
     for (const std::string& name : switches_) lines += ":switch " + name + " on\n";
     const sim::Drawing fresh;
+    const sim::DrawingVars& view = starting_.vars;
+    if (!(view.viewCtr == fresh.vars.viewCtr))
+        lines += ":zoom " + PointText(view.viewCtr) + " " + FormatReal(view.viewSize) + "\n";
     for (const sim::VariableInfo& variable : sim::AllVariables()) {
         if (variable.readOnly) continue;
         const std::string value = sim::VariableText(starting_, variable);
@@ -355,7 +358,6 @@ void WineScenarioRun::ClickAt(const scenario::NamedControl& c, int x, int y) {
 // when the story ends; the starter library is installed there already.
 void WineScenarioRun::AddLibrary(const std::string& name, const std::string& source,
                                  const std::vector<std::string>& symbols, bool flat) {
-    if (flat) throw ScenarioError(line, "under Wine a library is not gathered from a tree");
     if (begun_) throw ScenarioError(line, "under Wine the libraries are set up before the first action");
     const std::filesystem::path folder = std::filesystem::path(paletteExe_).parent_path() / Utf8ToWide(name);
     std::error_code error;
@@ -364,9 +366,9 @@ void WineScenarioRun::AddLibrary(const std::string& name, const std::string& sou
         throw ScenarioError(line, "the folder " + name + " is beside the palette already");
     std::filesystem::create_directories(folder, error);
     addedLibraries_.push_back(folder);
-    if (!source.empty())
-        std::filesystem::copy(Utf8ToWide(ScenarioPath(source)), folder, std::filesystem::copy_options::recursive,
-                              error);
+    const std::filesystem::path from = Utf8ToWide(ScenarioPath(source));
+    if (!source.empty() && flat) scenario::CopyDxfTreeFlat(from, folder, error);
+    if (!source.empty() && !flat) std::filesystem::copy(from, folder, std::filesystem::copy_options::recursive, error);
     if (error) throw ScenarioError(line, "cannot copy " + source + ": " + error.message());
     for (const std::string& symbol : symbols) {
         std::ofstream out(folder / Utf8ToWide(symbol + ".dxf"), std::ios::binary);

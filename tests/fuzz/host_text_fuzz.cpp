@@ -8,6 +8,7 @@
 #include "base/point3.h"
 #include "hostlink/host_link.h"
 #include "hostlink/host_text.h"
+#include "support/counting_clock.h"
 #include "support/fake_window_system.h"
 
 namespace kv {
@@ -41,7 +42,8 @@ void ReadThroughTheLink(const std::string& text) {
     const test::FakeHost host = test::AddFakeHost(ws, 1);
     ws.onCommand = [&](WindowHandle, std::uint32_t) { ws.clipboard = text; };
     ws.SetText(host.history, text);
-    HostLink link(ws);
+    test::CountingClock clock;
+    HostLink link(ws, clock);
     for (const char* prompt : {"コマンド: ", ""}) {
         ws.SetText(host.prompt, prompt);
         link.SelectionCount();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/counting_clock.h"
 #include "support/fake_window_system.h"
 #include "hostlink/host_link.h"
 
@@ -30,7 +31,8 @@ protected:
 
     test::FakeWindowSystem ws_;
     test::FakeHost host_ = test::AddFakeHost(ws_, kHostThread);
-    HostLink link_{ws_};
+    test::CountingClock clock_;
+    HostLink link_{ws_, clock_};
     std::function<void(const std::string&)> answer;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/counting_clock.h"
 #include "support/fake_window_system.h"
 #include "hostlink/host_link.h"
 
@@ -19,7 +20,8 @@ TEST(FindHostWindows, AppliesTheCaptionAndClassRules) {
     ws.AddTopLevel("Drawing - AutoCAD 2000", "Afx:400000:8:1", 1);  // caption does not begin with it
     ws.AddTopLevel("AutoCAD", "Afx:400000:8:1", 1);                 // no blank after the name
     ws.AddTopLevel("autocad 2000", "Afx:400000:8:1", 1);
-    HostLink link(ws);
+    test::CountingClock clock;
+    HostLink link(ws, clock);
     EXPECT_EQ(link.FindHostWindows() + link.FindTextWindow() + link.FindDrawingView(), kNoWindow);
     EXPECT_FALSE(link.BringHostToFront());
 
@@ -37,7 +39,8 @@ TEST(FindHostWindows, TakesTheFirstOfTwoInstancesWithItsOwnWindows) {
     const WindowHandle firstText = ws.AddTopLevel("AutoCAD テキスト", "Afx:400000:b:1", 100);
     const WindowHandle otherFloating = ws.AddTopLevel("コマンド ライン", "Afx:400000:8:9", 200);
     const WindowHandle ownFloating = ws.AddTopLevel("コマンド ライン", "Afx:400000:8:9", 100);
-    HostLink link(ws);
+    test::CountingClock clock;
+    HostLink link(ws, clock);
     EXPECT_EQ(link.FindCommandLineWindow(), otherFloating);  // no host searched yet: the first
     EXPECT_EQ(link.FindTextWindow(), firstText);
     EXPECT_EQ(link.Windows().mainWindow, first.frame);
@@ -53,7 +56,8 @@ TEST(FindDrawingView, FollowsTheActiveMdiChild) {
     const WindowHandle drawing2 = ws.AddChild(host.mdiClient, "Drawing2.dwg", "Afx:400000:b:2");
     ws.AddChild(drawing2, "", "Afx:400000:8:3");
     const WindowHandle view2 = ws.AddChild(drawing2, "", "Afx:400000:28:3");
-    HostLink link(ws);
+    test::CountingClock clock;
+    HostLink link(ws, clock);
     EXPECT_EQ(link.FindDrawingView(), host.view);
     ws.At(host.mdiClient).mdiActive = drawing2;
     EXPECT_EQ(link.FindDrawingView(), view2);
@@ -68,7 +72,8 @@ TEST(RaiseDialog, SharesInputWithAnotherForegroundThreadForTheMomentOnly) {
     const FakeHost host = AddFakeHost(ws, 100);
     const WindowHandle palette = ws.AddTopLevel("Korvane2K Ver.1.75", "TFormKvaneMain", 7);
     const WindowHandle dialog = ws.AddTopLevel("テキスト", "TFormText", 7);
-    HostLink link(ws);
+    test::CountingClock clock;
+    HostLink link(ws, clock);
     for (WindowHandle foreground : {host.frame, palette, kNoWindow}) {
         ws.foreground = foreground;
         EXPECT_TRUE(link.RaiseDialog(dialog));

@@ -1,6 +1,7 @@
 // The insert check reads the host's history as the host link delivers it.
 #include <gtest/gtest.h>
 
+#include "support/counting_clock.h"
 #include "support/fake_ports.h"
 #include "support/fake_window_system.h"
 #include "operation/step_round_trip.h"
@@ -21,7 +22,8 @@ protected:
 
     test::FakeWindowSystem ws;
     test::FakeHost windows;
-    HostLink host{ws};
+    test::CountingClock clock;
+    HostLink host{ws, clock};
 };
 
 TEST_F(InsertArrivedTest, InsertThatTookItsAnswers) {

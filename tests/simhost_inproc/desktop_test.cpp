@@ -8,6 +8,7 @@
 #include "hostlink/host_text.h"
 #include "simhost/session.h"
 #include "simhost/inproc/desktop.h"
+#include "support/counting_clock.h"
 
 namespace kv::sim {
 namespace {
@@ -18,7 +19,8 @@ class DesktopTest : public ::testing::Test {
 protected:
     Session session{RealFiles()};
     Desktop desktop;
-    HostLink link{desktop};
+    test::CountingClock clock;
+    HostLink link{desktop, clock};
 
     std::string LastHistoryLine() const { return session.History().empty() ? std::string() : session.History().back(); }
 };
@@ -45,6 +47,21 @@ TEST_F(DesktopTest, SlowHostShowsAChangedPromptOnlyAfterSomeReads) {
     EXPECT_EQ(link.ReadCommandLine(), kIdle);
     EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
     EXPECT_EQ(link.ReadCommandLine(), "1 点目を指定: ");
+}
+
+TEST_F(DesktopTest, SlowHostsAnswersAreAwaitedNotTakenFromTheStalePrompt) {
+    desktop.StartHost(session);
+    desktop.promptLagReads = 6;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(link.GetSysVar("SNAPMODE"), "0");
+        EXPECT_EQ(session.PromptLine(), kIdle);
+        EXPECT_EQ(link.GetSysVar("VIEWSIZE"), "297.0000");
+    }
+    link.SendCommand("ID ");
+    EXPECT_EQ(link.ReadCommandLine(), kIdle);
+    EXPECT_FALSE(link.AnsweredSinceSend());
+    for (int reads = 0; reads < 10 && link.ReadCommandLine() == kIdle; ++reads) {}
+    EXPECT_TRUE(link.AnsweredSinceSend());
 }
 
 TEST_F(DesktopTest, TextIsDeliveredAsTheHostReadsAnsiBytes) {

@@ -9,6 +9,7 @@ class CountingClock : public Clock {
 public:
     int sleptMilliseconds = 0;
     void Sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+    long long Milliseconds() override { return sleptMilliseconds; }
 };
 
 }  // namespace kv::test

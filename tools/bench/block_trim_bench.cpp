@@ -57,6 +57,7 @@ public:
 class NoWait : public Clock {
 public:
     void Sleep(int) override {}
+    long long Milliseconds() override { return 0; }
 };
 
 constexpr const char* kScratch = "kvane2k.dxf";

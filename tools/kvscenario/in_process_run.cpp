@@ -104,6 +104,7 @@ void InProcessRun::SwitchHost(const std::string& what) {
         session.switches().halfWidthTexts = true;
     } else if (what == "slow") {
         desktop.promptLagReads = kSlowHostPromptReads;
+        slowHost_ = true;
     } else if (what == "dxfout-fails") {
         session.switches().dxfoutWritesNothing = true;
     } else if (what == "insert-fails") {
@@ -120,15 +121,7 @@ void InProcessRun::AddLibrary(const std::string& name, const std::string& source
     std::error_code error;
     fs::create_directories(folder, error);
     if (!source.empty() && !flat) fs::copy(ScenarioPath(source), folder, fs::copy_options::recursive, error);
-    if (!source.empty() && flat) {
-        for (const fs::directory_entry& e : fs::recursive_directory_iterator(ScenarioPath(source), error)) {
-            if (e.path().extension() != ".dxf") continue;
-            const std::string flatName =
-                e.path().parent_path().filename().string() + "-" + e.path().filename().string();
-            fs::copy_file(e.path(), folder / flatName, fs::copy_options::overwrite_existing, error);
-            if (error) break;
-        }
-    }
+    if (!source.empty() && flat) CopyDxfTreeFlat(ScenarioPath(source), folder, error);
     if (error) throw ScenarioError(line, "cannot copy " + ScenarioPath(source) + ": " + error.message());
     for (const std::string& symbol : symbols) {
         std::ofstream out(folder / (symbol + ".dxf"), std::ios::binary);
@@ -258,6 +251,8 @@ std::string InProcessRun::Snapshot() {
 void InProcessRun::Settle() {
     const long long start = clock.now;
     long long quietSince = start;
+    // The keyword watcher, reading once a tick, sees a slow host's typed keyword that many ticks late.
+    const long long quietMs = kQuietMs + (slowHost_ ? kSlowHostPromptReads * kTimer2Interval : 0);
     std::string last = Snapshot();
     while (clock.now - start < kSettleLimitMs) {
         // With no timer running nothing can change any more.
@@ -266,7 +261,7 @@ void InProcessRun::Settle() {
         if (now != last) {
             last = std::move(now);
             quietSince = clock.now;
-        } else if (clock.now - quietSince >= kQuietMs && clock.now - start >= kTimer2Interval) {
+        } else if (clock.now - quietSince >= quietMs && clock.now - start >= kTimer2Interval) {
             return;
         }
     }

@@ -19,6 +19,7 @@ class SimulatedClock : public Clock {
 public:
     long long now = 0;  // milliseconds
     void Sleep(int milliseconds) override { now += milliseconds; }
+    long long Milliseconds() override { return now; }
 };
 
 class InProcessRun : public ScenarioRun {
@@ -96,6 +97,7 @@ private:
     void Waited() {
         if (!dialog_) waitedPrompts.push_back(session.PromptLine());
     }
+    bool slowHost_ = false;
     // The dialog a script plays now, with its controls bound to its model.
     struct OpenDialog {
         std::string_view name;

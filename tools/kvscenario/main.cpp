@@ -1,6 +1,7 @@
-// kvscenario [--dump-dir DIR] [--trace FILE] [--files-from DIR] FILE...: runs user stories
-// against the palette and the stand-in host, in process and in simulated time, and prints
-// "N passed, N failed".
+// kvscenario [--host-slow] [--dump-dir DIR] [--trace FILE] [--files-from DIR] FILE...: runs
+// user stories against the palette and the stand-in host, in process and in simulated time, and
+// prints "N passed, N failed".
+// With --host-slow every story runs as if it began with "host slow".
 // With --dump-dir, each story's final drawing goes to DIR/<story>.dxf and a line
 // "<story>.dxf <entities>" to DIR/manifest.txt, so that other readers can check them.
 // With --trace, FILE gets per story a line "story FILE", then "typed TEXT" for each command text
@@ -14,6 +15,7 @@
 #include <string_view>
 
 #include "drawing_dump.h"
+#include "scenario_run.h"
 #include "scenario.h"
 #include "scenario_lines.h"
 
@@ -27,6 +29,7 @@ struct Options {
     fs::path dumpDir;
     fs::path traceFile;
     fs::path filesFrom;
+    bool hostSlow = false;
 };
 
 std::string Escaped(std::string_view text) {
@@ -76,7 +79,11 @@ std::vector<std::string> RunFile(const std::string& path, const Options& options
     }
     const fs::path folder = options.filesFrom.empty() ? fs::path(path).parent_path() : options.filesFrom;
     try {
-        const kv::scenario::Scenario scenario = kv::scenario::CompileScenario(text);
+        kv::scenario::Scenario scenario = kv::scenario::CompileScenario(text);
+        if (options.hostSlow) {
+            const kv::scenario::Action slow = [](kv::scenario::ScenarioRun& run) { run.SwitchHost("slow"); };
+            scenario.steps.insert(scenario.steps.begin(), {.line = 1, .action = slow, .setup = true});
+        }
         return kv::scenario::RunScenario(scenario, folder.string(), dump, trace);
     } catch (const std::exception& e) {
         return {e.what()};
@@ -100,15 +107,20 @@ bool PrepareDumpDir(const fs::path& dir) {
 int main(int argc, char** argv) {
     int first = 1;
     Options options;
-    for (; first + 1 < argc; first += 2) {
+    for (; first < argc; ++first) {
         const std::string_view option = argv[first];
-        if (option == "--dump-dir") options.dumpDir = argv[first + 1];
-        else if (option == "--trace") options.traceFile = argv[first + 1];
-        else if (option == "--files-from") options.filesFrom = argv[first + 1];
+        if (option == "--host-slow") {
+            options.hostSlow = true;
+            continue;
+        }
+        if (first + 1 >= argc) break;
+        if (option == "--dump-dir") options.dumpDir = argv[++first];
+        else if (option == "--trace") options.traceFile = argv[++first];
+        else if (option == "--files-from") options.filesFrom = argv[++first];
         else break;
     }
     if (first >= argc) {
-        std::cerr << "usage: kvscenario [--dump-dir DIR] [--trace FILE] [--files-from DIR] FILE...\n";
+        std::cerr << "usage: kvscenario [--host-slow] [--dump-dir DIR] [--trace FILE] [--files-from DIR] FILE...\n";
         return 2;
     }
     if (!options.dumpDir.empty() && !PrepareDumpDir(options.dumpDir)) return 2;

@@ -132,6 +132,18 @@ std::string ScenarioRun::BusyReason() {
     return caption == kAppTitle ? "" : "the caption is \"" + caption + "\"";
 }
 
+void CopyDxfTreeFlat(const std::filesystem::path& source, const std::filesystem::path& folder, std::error_code& error) {
+    namespace fs = std::filesystem;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(source, error)) {
+        if (e.path().extension() != ".dxf") continue;
+        fs::path name = e.path().parent_path().filename();
+        name += "-";
+        name += e.path().filename();
+        fs::copy_file(e.path(), folder / name, fs::copy_options::overwrite_existing, error);
+        if (error) return;
+    }
+}
+
 ControlState ShownControl(ScenarioRun& run, const NamedControl& c) {
     ControlState state = run.Control(c);
     if (c.info->offPage) state.visible = false;

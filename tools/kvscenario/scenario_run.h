@@ -5,6 +5,7 @@
 
 #include <array>
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -49,6 +50,9 @@ enum class ShotOf { Screen, Host, Palette, HostAndPalette };
 
 // Where the build wrote the starter library ("library NAME starter").
 std::string StarterLibraryPath();
+// "library NAME from=FOLDER flat": every DXF file of the tree under `source` into `folder`,
+// named "<its folder>-<its name>".
+void CopyDxfTreeFlat(const std::filesystem::path& source, const std::filesystem::path& folder, std::error_code& error);
 
 class ScenarioRun {
 public:

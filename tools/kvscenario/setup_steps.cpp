@@ -162,6 +162,12 @@ Action LibraryStep(Args& args, LineCursor&) {
     return [name, source, symbols, flat](ScenarioRun& run) { run.AddLibrary(name, source, symbols, flat); };
 }
 
+// The host's view centre, which the read-only VIEWCTR reports.
+Action ViewStep(Args& args, LineCursor&) {
+    const Point3 centre = args.Point("view centre");
+    return [centre](ScenarioRun& run) { run.StartingDrawing().vars.viewCtr = centre; };
+}
+
 Action ToleranceStep(Args& args, LineCursor&) {
     const double tolerance = args.Real("tolerance");
     if (tolerance < 0) args.Error("a tolerance is not negative");
@@ -183,6 +189,7 @@ void AddSetupVerbs(VerbTable& verbs) {
     verbs.emplace("host", HostStep);
     verbs.emplace("tolerance", ToleranceStep);
     verbs.emplace("library", LibraryStep);
+    verbs.emplace("view", ViewStep);
 }
 
 }  // namespace kv::scenario

@@ -37,6 +37,7 @@ stories=(
     text_count_up_series text_reference_dialog text_reference_pick text_plain_placement text_style_pick
     text_preset_restart wire_number_fence wire_number_point two_line_label
     text_button_insert_fails
+    block_trim_slow_host library_librecad library_insert_view_centre
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
