@@ -114,7 +114,7 @@ void TFormKvaneMain::Button1Click() {
     t.repeat = text.CheckBtnRepeat.checked;
     text.ButtonTxt[static_cast<size_t>(p - 1)].caption = t.name;
     text.TextButtons[static_cast<size_t>(p)] = t;
-    const bool written = WriteSettings && WriteSettings([&](IniFile& ini) { return WriteTextPreset(ini, p, t); });
+    const bool written = Settings.Write([&](IniFile& ini) { return WriteTextPreset(ini, p, t); });
     op.ui.ShowMessage(written ? kPresetStored : kSettingsNotSaved, MessageButtons::Ok);
 }
 

@@ -112,7 +112,8 @@ void PaletteWindow::PlaceFromSettings() {
     screen.frameWidth = border.cx;
     screen.frameHeight = border.cy;
     form_.LoadSettings(settings_, screen);
-    form_.WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings_.Write(write); };
+    form_.Settings = {[this] { return settings_.ForReading(); },
+                      [this](const std::function<bool(IniFile&)>& write) { return settings_.Write(write); }};
     SetWindowPos(window_, HWND_TOPMOST, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

@@ -127,6 +127,10 @@ void WineScenarioRun::RestartPalette() {
     StartPalette(true);
 }
 
+void WineScenarioRun::LockSettingsFile() {
+    throw ScenarioError(line, "under Wine the settings file cannot be made read-only");
+}
+
 void WineScenarioRun::Screenshot(const std::string& name) {
     Acting();
     if (!snapshotFolder.empty()) RequestSnapshot(snapshotFolder, L"scenario-" + Utf8ToWide(name));

@@ -116,7 +116,8 @@ Action HoverStep(Args& args, LineCursor& cursor) {
 
 Action PaletteStep(Args& args, LineCursor&) {
     const std::string what = args.Text("what the palette does");
-    if (what != "restart") args.Error("the palette can only restart, not '" + what + "'");
+    if (what == "read-only") return [](ScenarioRun& run) { run.LockSettingsFile(); };
+    if (what != "restart") args.Error("the palette can restart or be read-only, not '" + what + "'");
     return [](ScenarioRun& run) { run.RestartPalette(); };
 }
 

@@ -31,6 +31,12 @@ std::filesystem::path MakeWorkFolder() {
     throw std::runtime_error("cannot create a folder under " + temp.string());
 }
 
+// Where the settings go when the file beside the palette cannot be written: beside the run's
+// folder, whose sub-folders the palette would list as libraries.
+std::filesystem::path AppDataFolder(const std::filesystem::path& workFolder) {
+    return workFolder.string() + "-appdata";
+}
+
 // The pictures of the palette: drawn into nothing, with the size the view gives them.
 class PictureCanvas : public Canvas {
 public:
@@ -56,7 +62,8 @@ InProcessRun::InProcessRun(std::string folder)
     : ScenarioRun(std::move(folder)),
       workFolder(MakeWorkFolder()),
       session(sim::RealFiles()),
-      settings(files, (workFolder / kExecutableName).string(), "") {
+      settings(files, (workFolder / kExecutableName).string(), AppDataFolder(workFolder).string()) {
+    std::filesystem::create_directory(AppDataFolder(workFolder));
     session.workingFolder = workFolder.string();
     hostInstance = desktop.StartHost(session);
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
@@ -66,7 +73,8 @@ InProcessRun::InProcessRun(std::string folder)
 
 void InProcessRun::MakePalette() {
     palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
-    palette->WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings.Write(write); };
+    palette->Settings = {[this] { return settings.ForReading(); },
+                         [this](const std::function<bool(IniFile&)>& write) { return settings.Write(write); }};
     paletteControls_ = BindPalette(*palette);
     pictures_.clear();
     for (const BoundControl& c : paletteControls_) {
@@ -83,10 +91,19 @@ void InProcessRun::RestartPalette() {
     palette->LoadSettings(settings, {.screenWidth = 1024, .screenHeight = 768});
 }
 
+// A link into a folder that is not there: the file can be neither read nor written, whoever
+// runs the story (file modes do not stop an administrator).
+void InProcessRun::LockSettingsFile() {
+    const std::filesystem::path beside = settings.BesidePath();
+    std::filesystem::remove(beside);
+    std::filesystem::create_symlink(workFolder / "gone" / beside.filename(), beside);
+}
+
 InProcessRun::~InProcessRun() {
     palette.reset();
     std::error_code ignored;
     std::filesystem::remove_all(workFolder, ignored);
+    std::filesystem::remove_all(AppDataFolder(workFolder), ignored);
 }
 
 void InProcessRun::SwitchHost(const std::string& what) {

@@ -43,6 +43,7 @@ public:
     void CancelDialog() override;
     void ShowPage(int page) override;
     void RestartPalette() override;
+    void LockSettingsFile() override;
     void Screenshot(const std::string&) override {}
     std::string Caption() override { return palette->Caption; }
 
@@ -71,7 +72,7 @@ public:
     sim::Desktop desktop;
     int hostInstance = 0;
     std::unique_ptr<TFormKvaneMain> palette;
-    // The settings file beside the palette, written when a text preset is stored.
+    // The settings file beside the palette, with a fallback copy in the run's own folder.
     SettingsFile settings;
 
 private:

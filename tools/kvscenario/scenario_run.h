@@ -80,6 +80,9 @@ public:
     virtual void ShowPage(int page) = 0;
     // "palette restart": the palette closes, writing its settings file, and starts again on it.
     virtual void RestartPalette() = 0;
+    // From now on the settings file beside the palette can be neither read nor written, as when
+    // its folder is gone.
+    virtual void LockSettingsFile() = 0;
     // "screenshot NAME": end to end, a screenshot "scenario-NAME" of the screen as it is now (a
     // dialog's look while its script plays); in process nothing.
     virtual void Screenshot(const std::string& name) = 0;
