@@ -175,8 +175,7 @@ public:
     void ButtonTxtMouseDown(MouseButton button) {
         if (button == MouseButton::Right) SelectTextPreset(n);
     }
-    void UpDown1UpClick();
-    void UpDown1DownClick();
+    void UpDown1Click();
     void EditBtnNoChange();
     void Button1Click();
     // Shared by the four number fields of the preset editor: digits, ".", "-", Enter, Backspace.

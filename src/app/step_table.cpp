@@ -152,7 +152,7 @@ void TextStylePick(F& f) {
     p.EditBtnTxtW.text = FormatReal(t.width);
     p.EditBtnTxtR.text = FormatReal(t.rotation);
     p.EditBtnTxtO.text = FormatReal(t.oblique);
-    p.ComboBtnTxtB.text = kJustificationLabels[static_cast<size_t>(t.justification)];
+    p.ComboBtnTxtB.itemIndex = ShownJustification(t.justification);
     p.EditBtnTxtLay.text = t.layer;
     t.font1 = p.EditBtnTxtSty1.text;
     t.font2 = p.EditBtnTxtSty2.text;

@@ -17,7 +17,8 @@ namespace kv {
 
 // Image: a picture the model draws on, either on the canvas the view gives it (`image`) or
 // anew on every refresh (`paint`).
-enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image };
+// EditList: an edit box with a drop-down list of proposals. UpDown: two arrows stepping a number.
+enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image, EditList, UpDown };
 
 // Yes: a dialog with two ways to go on ("2点指示" beside "1点指示").
 enum class DialogResult { Ok, Cancel, Yes };
@@ -61,6 +62,7 @@ struct ControlRow {
     EditControl& (*edit)(Model&) = nullptr;
     LabelControl& (*label)(Model&) = nullptr;
     ListControl& (*list)(Model&) = nullptr;
+    UpDownControl& (*upDown)(Model&) = nullptr;
     Canvas*& (*image)(Model&) = nullptr;
     void (Model::*click)() = nullptr;
     void (Model::*mouseDown)(MouseButton) = nullptr;
@@ -81,6 +83,7 @@ struct BoundControl {
     EditControl* edit = nullptr;
     LabelControl* label = nullptr;
     ListControl* list = nullptr;
+    UpDownControl* upDown = nullptr;
     Canvas** image = nullptr;
     std::function<void()> click;
     std::function<void(MouseButton)> mouseDown;
@@ -101,6 +104,7 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (row.edit) c.edit = &row.edit(model);
     if (row.label) c.label = &row.label(model);
     if (row.list) c.list = &row.list(model);
+    if (row.upDown) c.upDown = &row.upDown(model);
     if (row.image) c.image = &row.image(model);
     if (auto h = row.click) c.click = [&model, h] { (model.*h)(); };
     if (auto h = row.mouseDown) c.mouseDown = [&model, h](MouseButton b) { (model.*h)(b); };

@@ -40,6 +40,18 @@ struct DialogRows {
             .info = {.name = name, .kind = K::Edit, .rect = r}, .edit = Member<m>, .keyPress = key, .change = change};
     }
 
+    // An edit box with a drop-down list of proposals.
+    template <EditControl F::*m>
+    static constexpr Row EditList(std::string_view name, PixelRect r, void (F::*key)(char&) = nullptr) {
+        return {.info = {.name = name, .kind = K::EditList, .rect = r}, .edit = Member<m>, .keyPress = key};
+    }
+
+    // A drop-down list to choose from.
+    template <ListControl F::*m>
+    static constexpr Row Combo(std::string_view name, PixelRect r) {
+        return {.info = {.name = name, .kind = K::Combo, .rect = r}, .list = Member<m>};
+    }
+
     template <CheckControl F::*m>
     static constexpr Row Check(std::string_view name, PixelRect r, void (F::*click)() = nullptr) {
         return {.info = {.name = name, .kind = K::Check, .rect = r}, .check = Member<m>, .click = click};

@@ -19,6 +19,7 @@ constexpr auto kControls = std::to_array<R::Row>({
     R::Edit<&F::Edit2>("Edit2", {8, 34, 150, 20}, &F::Edit2KeyPress, &F::Edit2Change),
     {.info = {.name = "Image1", .kind = ControlKind::Image, .rect = {166, 6, kPreviewWidth, kPreviewHeight}},
      .click = &F::Image1Click,
+     .doubleClick = &F::Image1DblClick,
      .pointerDown = &F::Image1MouseDown,
      .paint = &F::Image1Paint},
     R::Text({8, 66, 14, 16}, "H"),
@@ -100,6 +101,10 @@ void TFormText2::Image1MouseDown(int x, int y) {
 }
 
 void TFormText2::Image1Click() { base_ = NearestBasePoint(mouseX_, mouseY_); }
+
+void TFormText2::Image1DblClick() {
+    if (Button1.enabled) closeRequest = DialogResult::Ok;
+}
 
 void TFormText2::Image1Paint(Canvas& canvas) { DrawTwoLinePreview(canvas, LineCount(), base_); }
 

@@ -46,6 +46,7 @@ public:
     void Image1Paint(Canvas& canvas);
     void Image1MouseDown(int x, int y);
     void Image1Click();
+    void Image1DblClick();
 
     const DialogFrame& Frame() const override;
     std::vector<BoundControl> Controls() override;

@@ -16,7 +16,7 @@ constexpr DialogFrame kFrame{"TFormSenban", "線番", 176, 218};
 
 constexpr auto kControls = std::to_array<R::Row>({
     R::Text({8, 11, 30, 16}, "前"),
-    R::Edit<&F::ComboMae>("ComboMae", {44, 8, 90, 20}),
+    R::EditList<&F::ComboMae>("ComboMae", {44, 8, 90, 20}),
     R::Text({8, 35, 36, 16}, "初期値"),
     R::Edit<&F::EditKaishi>("EditKaishi", {44, 32, 60, 20}),
     R::Check<&F::CheckHex>("CheckHex", {110, 34, 60, 16}),

@@ -66,6 +66,7 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: OnCommand(wParam); return 0;
+    case WM_VSCROLL: controls_.OnScroll(reinterpret_cast<HWND>(lParam)); return 0;
     case WM_CLOSE:
         // Hidden, not destroyed: the model stays and is shown again.
         Close(DialogResult::Cancel);

@@ -1,5 +1,6 @@
 #include "in_process_run.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -166,13 +167,14 @@ ControlState InProcessRun::Control(const NamedControl& c) {
     const BoundControl& b = Bound(c);
     if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption, {}};
     if (b.check) return {b.check->enabled, true, b.check->checked, "", {}};
-    if (b.edit) return {b.edit->enabled, b.edit->visible, false, b.edit->text, {}};
+    if (b.edit) return {b.edit->enabled, b.edit->visible, false, b.edit->text, b.edit->items};
+    if (b.upDown) return {b.upDown->enabled, true, false, std::to_string(b.upDown->position), {}};
     if (b.list) {
         const bool selected = b.list->itemIndex >= 0 && b.list->itemIndex < static_cast<int>(b.list->items.size());
         return {b.list->enabled, true, false, selected ? b.list->items[static_cast<size_t>(b.list->itemIndex)] : "",
                 b.list->items};
     }
-    return {true, b.label->visible, false, b.label->caption, {}};
+    return {b.label->enabled, b.label->visible, false, b.label->caption, {}};
 }
 
 void InProcessRun::Click(const NamedControl& c) {
@@ -210,6 +212,17 @@ void InProcessRun::SelectItem(const NamedControl& c, int index) {
 void InProcessRun::DoubleClick(const NamedControl& c) {
     const BoundControl& b = Bound(c);
     if (b.doubleClick) b.doubleClick();
+    if (!dialog_ || !dialog_->model->closeRequest) return;
+    dialog_->closedWith = dialog_->model->closeRequest;
+    dialog_->model->closeRequest.reset();
+}
+
+void InProcessRun::StepUpDown(const NamedControl& c, int delta) {
+    const BoundControl& b = Bound(c);
+    const int position = std::clamp(b.upDown->position + delta, b.upDown->min, b.upDown->max);
+    if (position == b.upDown->position) return;
+    b.upDown->position = position;
+    if (b.click) b.click();
 }
 
 void InProcessRun::PointAt(const NamedControl& c, int x, int y) {
@@ -312,7 +325,7 @@ DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     }
     // A dialog opened from within another one's script comes back to it when it closes.
     std::optional<OpenDialog> outer = std::move(dialog_);
-    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt};
+    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt, &dialog};
     const int outerLine = line;
     for (const Step& step : script.steps) {
         line = step.line;

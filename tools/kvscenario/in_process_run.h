@@ -38,6 +38,7 @@ public:
     void SetText(const NamedControl& c, const std::string& text) override;
     void SelectItem(const NamedControl& c, int index) override;
     void DoubleClick(const NamedControl& c) override;
+    void StepUpDown(const NamedControl& c, int delta) override;
     void PointAt(const NamedControl& c, int x, int y) override;
     void ClickAt(const NamedControl& c, int x, int y) override;
     void CancelDialog() override;
@@ -82,6 +83,7 @@ private:
         std::string_view name;
         std::vector<BoundControl> controls;
         std::optional<DialogResult> closedWith;
+        Dialog* model = nullptr;
     };
     struct TimerDue {
         long long timer1 = -1;

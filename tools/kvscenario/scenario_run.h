@@ -71,7 +71,10 @@ public:
     virtual void SetText(const NamedControl& c, const std::string& text) = 0;
     // Selects a list's entry as a click on it does, and runs its change or click event.
     virtual void SelectItem(const NamedControl& c, int index) = 0;
+    // A list box's selected entry, or a picture where the last click went.
     virtual void DoubleClick(const NamedControl& c) = 0;
+    // One arrow of an up-down control: +1 the upper, -1 the lower.
+    virtual void StepUpDown(const NamedControl& c, int delta) = 0;
     // The mouse on a picture at a pixel of it: moved there, or a left click there.
     virtual void PointAt(const NamedControl& c, int x, int y) = 0;
     virtual void ClickAt(const NamedControl& c, int x, int y) = 0;
