@@ -36,6 +36,7 @@ stories=(
     rectangle_edit_vertical_first_side rectangle_edit_fillet
     text_count_up_series text_reference_dialog text_reference_pick text_plain_placement text_style_pick
     text_preset_restart wire_number_fence wire_number_point two_line_label
+    wire_number_hexadecimal
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
