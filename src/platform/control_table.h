@@ -15,8 +15,8 @@
 
 namespace kv {
 
-// Image: a picture the model draws on, either on the canvas the view gives it (`image`) or
-// anew on every refresh (`paint`).
+// Image: a picture the model draws on the canvas the view gives it (`image`), whenever what it
+// shows changes.
 // EditList: an edit box with a drop-down list of proposals. UpDown: two arrows stepping a number.
 enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image, EditList, UpDown };
 
@@ -72,7 +72,6 @@ struct ControlRow {
     // A picture's mouse events at a pixel of it.
     void (Model::*pointerDown)(int x, int y) = nullptr;
     void (Model::*pointerMove)(int x, int y) = nullptr;
-    void (Model::*paint)(Canvas&) = nullptr;  // an image drawn anew on every refresh
 };
 
 // A row joined to one model, as the views and the story runner use it.
@@ -92,7 +91,6 @@ struct BoundControl {
     std::function<void()> change;
     std::function<void(int, int)> pointerDown;
     std::function<void(int, int)> pointerMove;
-    std::function<void(Canvas&)> paint;
 };
 
 template <class Model>
@@ -113,7 +111,6 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (auto h = row.change) c.change = [&model, h] { (model.*h)(); };
     if (auto h = row.pointerDown) c.pointerDown = [&model, h](int x, int y) { (model.*h)(x, y); };
     if (auto h = row.pointerMove) c.pointerMove = [&model, h](int x, int y) { (model.*h)(x, y); };
-    if (auto h = row.paint) c.paint = [&model, h](Canvas& canvas) { (model.*h)(canvas); };
     return c;
 }
 

@@ -52,6 +52,17 @@ struct DialogRows {
         return {.info = {.name = name, .kind = K::Combo, .rect = r}, .list = Member<m>};
     }
 
+    // A picture drawn on the canvas in `m`: mouse-down at a pixel, then click; a double click.
+    template <Canvas* F::*m>
+    static constexpr Row Image(std::string_view name, PixelRect r, void (F::*down)(int, int), void (F::*click)(),
+                               void (F::*doubleClick)()) {
+        return {.info = {.name = name, .kind = K::Image, .rect = r},
+                .image = Member<m>,
+                .click = click,
+                .doubleClick = doubleClick,
+                .pointerDown = down};
+    }
+
     template <CheckControl F::*m>
     static constexpr Row Check(std::string_view name, PixelRect r, void (F::*click)() = nullptr) {
         return {.info = {.name = name, .kind = K::Check, .rect = r}, .check = Member<m>, .click = click};

@@ -17,11 +17,8 @@ constexpr DialogFrame kFrame{"TFormText2", "２行文字", 248, 166};
 constexpr auto kControls = std::to_array<R::Row>({
     R::Edit<&F::Edit1>("Edit1", {8, 8, 150, 20}, &F::Edit1KeyPress, &F::Edit1Change),
     R::Edit<&F::Edit2>("Edit2", {8, 34, 150, 20}, &F::Edit2KeyPress, &F::Edit2Change),
-    {.info = {.name = "Image1", .kind = ControlKind::Image, .rect = {166, 6, kPreviewWidth, kPreviewHeight}},
-     .click = &F::Image1Click,
-     .doubleClick = &F::Image1DblClick,
-     .pointerDown = &F::Image1MouseDown,
-     .paint = &F::Image1Paint},
+    R::Image<&F::Image1>("Image1", {166, 6, kPreviewWidth, kPreviewHeight}, &F::Image1MouseDown, &F::Image1Click,
+                         &F::Image1DblClick),
     R::Text({8, 66, 14, 16}, "H"),
     R::Edit<&F::Edit3>("Edit3", {22, 63, 40, 20}),
     R::Text({68, 66, 14, 16}, "W"),
@@ -100,17 +97,23 @@ void TFormText2::Image1MouseDown(int x, int y) {
     mouseY_ = y;
 }
 
-void TFormText2::Image1Click() { base_ = NearestBasePoint(mouseX_, mouseY_); }
+void TFormText2::Image1Click() {
+    base_ = NearestBasePoint(mouseX_, mouseY_);
+    Redraw();
+}
 
 void TFormText2::Image1DblClick() {
     if (Button1.enabled) closeRequest = DialogResult::Ok;
 }
 
-void TFormText2::Image1Paint(Canvas& canvas) { DrawTwoLinePreview(canvas, LineCount(), base_); }
+void TFormText2::Redraw() {
+    if (Image1) DrawTwoLinePreview(*Image1, LineCount(), base_);
+}
 
 void TFormText2::Changed() {
     // Nothing to create without text.
     Button1.enabled = !(Edit1.text + Edit2.text).empty();
+    Redraw();
 }
 
 const DialogFrame& TFormText2::Frame() const { return kFrame; }

@@ -128,9 +128,8 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
             pictures_[i] = std::make_unique<Win32Canvas>(r.width, r.height);
             *c.image = pictures_[i].get();
         }
-        if (c.paint) live_[i].picture = std::make_unique<Win32Canvas>(r.width, r.height);
         if (c.upDown) SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(c.upDown->min), c.upDown->max);
-        if (c.mouseDown || c.keyPress || c.image || c.paint || c.pointerDown || c.edit)
+        if (c.mouseDown || c.keyPress || c.image || c.pointerDown || c.edit)
             SetWindowSubclass(KeyWindowOf(control, c.info->kind), ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
         if (c.button) {
             TTTOOLINFOW tool{};
@@ -158,8 +157,7 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);
-            const Win32Canvas& canvas = *pictures_[index];
-            BitBlt(dc, 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+            pictures_[index]->CopyTo(dc);
             EndPaint(window, &paint);
             return 0;
         }
@@ -185,13 +183,6 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
         const int x = static_cast<short>(LOWORD(lParam));
         const int y = static_cast<short>(HIWORD(lParam));
         run_([&] { c.pointerDown(x, y); });
-    }
-    if (message == WM_PAINT && live_[index].picture) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        live_[index].picture->CopyTo(dc);
-        EndPaint(window, &paint);
-        return 0;
     }
     if (c.keyPress && message == WM_CHAR) {
         // The model's filters keep ASCII only; other characters are never wanted there.
@@ -220,8 +211,7 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         return &c;
     }
     if (c.list) return OnListCommand(index, code);
-    // STN_CLICKED of an image is BN_CLICKED's code.
-    if (code != BN_CLICKED || !(c.button || c.check || c.paint)) return nullptr;
+    if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;
     run_([&] {
         if (c.check) c.check->checked = !c.check->checked;
         if (c.click) c.click();
@@ -315,10 +305,6 @@ void ControlWindows::RefreshControl(size_t index) {
     Live& live = live_[index];
     if (!live.window) return;
     if (c.info->kind == ControlKind::EditList) RefreshProposals(c, live);
-    if (live.picture) {
-        c.paint(*live.picture);
-        InvalidateRect(live.window, nullptr, FALSE);
-    }
     const std::string text = TextOf(c);
     if (text != live.text) {
         live.text = text;

@@ -54,7 +54,6 @@ private:
         std::vector<std::string> items;  // a list's entries as shown
         int itemIndex = -1;              // a list's selected entry; an up-down control's position
         unsigned pictureChanges = 0;
-        std::unique_ptr<Win32Canvas> picture;  // an image's, painted by the model on every refresh
     };
 
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,

@@ -124,6 +124,7 @@ void DialogWindow::Close(DialogResult result) {
 DialogResult DialogWindow::RunModal(HWND owner) {
     closedWith_.reset();
     closed_ = false;
+    dialog_.Opening();
     Refresh();
     RunModalLoop(window_, owner, closed_);
     // The owner is enabled again first, so that the activation goes back to it.

@@ -325,7 +325,13 @@ DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     }
     // A dialog opened from within another one's script comes back to it when it closes.
     std::optional<OpenDialog> outer = std::move(dialog_);
-    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt, &dialog};
+    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt, &dialog, {}};
+    for (const BoundControl& c : dialog_->controls) {
+        if (!c.image) continue;
+        dialog_->pictures.push_back(std::make_unique<PictureCanvas>(c.info->rect.width, c.info->rect.height));
+        *c.image = dialog_->pictures.back().get();
+    }
+    dialog.Opening();
     const int outerLine = line;
     for (const Step& step : script.steps) {
         line = step.line;
@@ -333,6 +339,9 @@ DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     }
     line = outerLine;
     const DialogResult result = dialog_->closedWith.value_or(DialogResult::Cancel);
+    // The pictures go with the dialog: the model keeps no canvas of it.
+    for (const BoundControl& c : dialog_->controls)
+        if (c.image) *c.image = nullptr;
     dialog_ = std::move(outer);
     return result;
 }

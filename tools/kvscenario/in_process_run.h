@@ -84,6 +84,7 @@ private:
         std::vector<BoundControl> controls;
         std::optional<DialogResult> closedWith;
         Dialog* model = nullptr;
+        std::vector<std::unique_ptr<Canvas>> pictures;
     };
     struct TimerDue {
         long long timer1 = -1;
