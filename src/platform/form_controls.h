@@ -21,11 +21,11 @@ struct CheckControl {
 };
 
 struct EditControl {
-    std::string text;
+    std::string text{};
     bool enabled = true;
     bool visible = true;
     // An edit list's proposals: its drop-down offers them, and its text may still be any.
-    std::vector<std::string> items;
+    std::vector<std::string> items{};
     bool inputMethod = false;  // the input method opens as the box gets the focus
 };
 

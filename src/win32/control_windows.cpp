@@ -123,7 +123,8 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, fontParam, FALSE);
         live_[i].window = control;
-        live_[i].text = text;
+        // A combo box ignores the text it is created with: the refresh shows it.
+        if (!DropsDown(c.info->kind)) live_[i].text = text;
         if (c.image) {
             pictures_[i] = std::make_unique<Win32Canvas>(r.width, r.height);
             *c.image = pictures_[i].get();
