@@ -15,6 +15,7 @@
 #include "blocks/block_drag_step.h"
 #include "operation/op_context.h"
 #include "platform/form_controls.h"
+#include "platform/settings_access.h"
 #include "polyline/element_move_form.h"
 #include "polyline/polyline_memory.h"
 #include "polyline/rectangle_edit_form.h"
@@ -94,8 +95,9 @@ public:
     // own picks tick meanwhile.
     int TextButtonToReopen = 0;
 
-    // Writes the settings file at once (a stored text preset); set by the view.
-    std::function<bool(const std::function<bool(IniFile&)>& write)> WriteSettings;
+    // The settings file while the palette runs (a stored text preset, the dialogs' kept
+    // values); set by the view.
+    SettingsAccess Settings;
 
     // The text tools' dialogs and what they keep for the whole run.
     TFormSenban FormSenban;
@@ -173,8 +175,7 @@ public:
     void ButtonTxtMouseDown(MouseButton button) {
         if (button == MouseButton::Right) SelectTextPreset(n);
     }
-    void UpDown1UpClick();
-    void UpDown1DownClick();
+    void UpDown1Click();
     void EditBtnNoChange();
     void Button1Click();
     // Shared by the four number fields of the preset editor: digits, ".", "-", Enter, Backspace.
@@ -271,7 +272,6 @@ private:
 
     // The settings file the form was loaded from, for the tools that read and write it while
     // running; empty when none was loaded.
-    std::string settingsPath_;
     bool ticking_ = false;
     bool watching_ = false;
     // The command line at which a keyword's button refused to start; not pressed again

@@ -41,7 +41,6 @@ int Centred(int screenSize, int windowSize) { return (screenSize - windowSize) /
 
 void TFormKvaneMain::LoadSettings(const SettingsFile& settings, const ScreenMetrics& screen) {
     const IniFile ini = settings.ForReading();
-    settingsPath_ = ini.path();
 
     // Placed as the collapsed window, the size it always starts with.
     const int width = kClientWidth + screen.frameWidth;

@@ -56,27 +56,21 @@ void TFormKvaneMain::StartTextReference() {
 }
 
 void TFormKvaneMain::SelectTextPreset(int n) {
-    text.UpDown1 = n;
+    text.UpDown1.position = n;
     text.EditBtnNo.text = std::to_string(n);
     EditBtnNoChange();
 }
 
-void TFormKvaneMain::UpDown1UpClick() {
-    if (text.UpDown1 < kTextButtonCount) SelectTextPreset(text.UpDown1 + 1);
-}
-
-void TFormKvaneMain::UpDown1DownClick() {
-    if (text.UpDown1 > 1) SelectTextPreset(text.UpDown1 - 1);
-}
+void TFormKvaneMain::UpDown1Click() { SelectTextPreset(text.UpDown1.position); }
 
 void TFormKvaneMain::EditBtnNoChange() {
-    const TTextBtn& t = text.TextButtons[static_cast<size_t>(text.UpDown1)];
+    const TTextBtn& t = text.TextButtons[static_cast<size_t>(text.UpDown1.position)];
     text.EditBtnName.text = t.name;
     text.EditBtnTxtH.text = FormatReal(t.height);
     text.EditBtnTxtW.text = FormatReal(t.width);
     text.EditBtnTxtR.text = FormatReal(t.rotation);
     text.EditBtnTxtO.text = FormatReal(t.oblique);
-    text.ComboBtnTxtB.text = kJustificationLabels[static_cast<size_t>(t.justification)];
+    text.ComboBtnTxtB.itemIndex = ShownJustification(t.justification);
     text.CheckBtnTxtLay.checked = t.layerFixed;
     text.CheckBtnTxtSty.checked = t.styleFixed;
     text.EditBtnTxtLay.text = t.layer;
@@ -89,7 +83,7 @@ void TFormKvaneMain::EditBtnNoChange() {
 }
 
 void TFormKvaneMain::Button1Click() {
-    const int p = text.UpDown1;
+    const int p = text.UpDown1.position;
     TTextBtn t;
     try {
         t.height = ParseReal(text.EditBtnTxtH.text);
@@ -101,7 +95,7 @@ void TFormKvaneMain::Button1Click() {
         return;
     }
     t.name = text.EditBtnName.text;
-    t.justification = JustificationOfLabel(text.ComboBtnTxtB.text);
+    t.justification = ShownJustification(text.ComboBtnTxtB.itemIndex);
     t.layerFixed = text.CheckBtnTxtLay.checked;
     t.layer = text.EditBtnTxtLay.text;
     t.styleFixed = text.CheckBtnTxtSty.checked;
@@ -114,7 +108,7 @@ void TFormKvaneMain::Button1Click() {
     t.repeat = text.CheckBtnRepeat.checked;
     text.ButtonTxt[static_cast<size_t>(p - 1)].caption = t.name;
     text.TextButtons[static_cast<size_t>(p)] = t;
-    const bool written = WriteSettings && WriteSettings([&](IniFile& ini) { return WriteTextPreset(ini, p, t); });
+    const bool written = Settings.Write([&](IniFile& ini) { return WriteTextPreset(ini, p, t); });
     op.ui.ShowMessage(written ? kPresetStored : kSettingsNotSaved, MessageButtons::Ok);
 }
 

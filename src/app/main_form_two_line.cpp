@@ -1,5 +1,3 @@
-#include <optional>
-
 #include "app/main_form.h"
 #include "text/text_states.h"
 #include "text/two_line_text.h"
@@ -13,9 +11,7 @@ void TFormKvaneMain::ButtonMainClick() {
 void TFormKvaneMain::TwoLineTextAgain() { TwoLineLabel(kTwoLineTextState, true); }
 
 void TFormKvaneMain::TwoLineLabel(State state, bool repeatAllowed) {
-    std::optional<IniFile> ini;
-    if (!settingsPath_.empty()) ini.emplace(settingsPath_);
-    TwoLineText(op, {FormText2, twoLine, ini ? &*ini : nullptr}, state, repeatAllowed);
+    TwoLineText(op, {FormText2, twoLine, Settings}, state, repeatAllowed);
 }
 
 }  // namespace kv

@@ -42,6 +42,16 @@ constexpr Row Combo(std::string_view name, PixelRect r, ListControl& (*l)(F&), v
     return {.info = {.name = name, .kind = K::Combo, .rect = r}, .list = l, .click = change};
 }
 
+// An edit box with a drop-down list of proposals.
+constexpr Row EditList(std::string_view name, PixelRect r, EditControl& (*e)(F&)) {
+    return {.info = {.name = name, .kind = K::EditList, .rect = r}, .edit = e};
+}
+
+// Two arrows stepping a number: click follows a step.
+constexpr Row UpDown(std::string_view name, PixelRect r, UpDownControl& (*u)(F&), void (F::*click)()) {
+    return {.info = {.name = name, .kind = K::UpDown, .rect = r}, .upDown = u, .click = click};
+}
+
 // A list box: click follows a change of the selection.
 constexpr Row List(std::string_view name, PixelRect r, ListControl& (*l)(F&), void (F::*click)(),
                    void (F::*doubleClick)()) {

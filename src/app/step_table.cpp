@@ -137,9 +137,7 @@ void AngledPolyline(F& f) {
 }
 void FilletFirstPick(F& f) { FilletFirstPickStep(f.op, f.polylineMemory, f.polyline.CheckFilletAll.checked); }
 void FilletSecondPick(F& f) { FilletSecondPickStep(f.op, f.polylineMemory); }
-void ElementPick(F& f) {
-    ElementPickStep(f.op, f.polylineMemory, f.FormEMove, SettingsPathBeside(f.op.executablePath));
-}
+void ElementPick(F& f) { ElementPickStep(f.op, f.polylineMemory, f.FormEMove, f.Settings); }
 void PolylineElementMove(F& f) { PolylineElementMoveStep(f.op, f.polylineMemory); }
 void LineElementMove(F& f) { LineElementMoveStep(f.op, f.polylineMemory); }
 void RectanglePick(F& f) { RectanglePickStep(f.op, f.polylineMemory, f.FormRecEd); }
@@ -154,7 +152,7 @@ void TextStylePick(F& f) {
     p.EditBtnTxtW.text = FormatReal(t.width);
     p.EditBtnTxtR.text = FormatReal(t.rotation);
     p.EditBtnTxtO.text = FormatReal(t.oblique);
-    p.ComboBtnTxtB.text = kJustificationLabels[static_cast<size_t>(t.justification)];
+    p.ComboBtnTxtB.itemIndex = ShownJustification(t.justification);
     p.EditBtnTxtLay.text = t.layer;
     t.font1 = p.EditBtnTxtSty1.text;
     t.font2 = p.EditBtnTxtSty2.text;

@@ -17,14 +17,12 @@ struct TextPage {
     ButtonControl ButtonTxt15{"NED", "属性編集"};
 
     // The editor's preset number: EditBtnNo shows it, UpDown1 steps it between 1 and 14.
-    int UpDown1 = 1;
     EditControl EditBtnNo{"1", false};
-    ButtonControl UpDown1Up{"▲", ""};
-    ButtonControl UpDown1Down{"▼", ""};
+    UpDownControl UpDown1{1, 1, kTextButtonCount};
     EditControl EditBtnName;
     EditControl EditBtnTxtH{"3.0"};
     EditControl EditBtnTxtW{"1.0"};
-    EditControl ComboBtnTxtB{"L (左)"};
+    ListControl ComboBtnTxtB{JustificationItems(), 0};
     EditControl EditBtnTxtR{"0"};
     EditControl EditBtnTxtO{"0"};
     CheckControl CheckBtnTxtLay{"固定"};

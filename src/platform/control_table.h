@@ -15,9 +15,10 @@
 
 namespace kv {
 
-// Image: a picture the model draws on, either on the canvas the view gives it (`image`) or
-// anew on every refresh (`paint`).
-enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image };
+// Image: a picture the model draws on the canvas the view gives it (`image`), whenever what it
+// shows changes.
+// EditList: an edit box with a drop-down list of proposals. UpDown: two arrows stepping a number.
+enum class ControlKind { Button, Check, Edit, Label, Group, Text, Combo, List, Image, EditList, UpDown };
 
 // Yes: a dialog with two ways to go on ("2点指示" beside "1点指示").
 enum class DialogResult { Ok, Cancel, Yes };
@@ -61,6 +62,7 @@ struct ControlRow {
     EditControl& (*edit)(Model&) = nullptr;
     LabelControl& (*label)(Model&) = nullptr;
     ListControl& (*list)(Model&) = nullptr;
+    UpDownControl& (*upDown)(Model&) = nullptr;
     Canvas*& (*image)(Model&) = nullptr;
     void (Model::*click)() = nullptr;
     void (Model::*mouseDown)(MouseButton) = nullptr;
@@ -70,7 +72,6 @@ struct ControlRow {
     // A picture's mouse events at a pixel of it.
     void (Model::*pointerDown)(int x, int y) = nullptr;
     void (Model::*pointerMove)(int x, int y) = nullptr;
-    void (Model::*paint)(Canvas&) = nullptr;  // an image drawn anew on every refresh
 };
 
 // A row joined to one model, as the views and the story runner use it.
@@ -81,6 +82,7 @@ struct BoundControl {
     EditControl* edit = nullptr;
     LabelControl* label = nullptr;
     ListControl* list = nullptr;
+    UpDownControl* upDown = nullptr;
     Canvas** image = nullptr;
     std::function<void()> click;
     std::function<void(MouseButton)> mouseDown;
@@ -89,7 +91,6 @@ struct BoundControl {
     std::function<void()> change;
     std::function<void(int, int)> pointerDown;
     std::function<void(int, int)> pointerMove;
-    std::function<void(Canvas&)> paint;
 };
 
 template <class Model>
@@ -101,6 +102,7 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (row.edit) c.edit = &row.edit(model);
     if (row.label) c.label = &row.label(model);
     if (row.list) c.list = &row.list(model);
+    if (row.upDown) c.upDown = &row.upDown(model);
     if (row.image) c.image = &row.image(model);
     if (auto h = row.click) c.click = [&model, h] { (model.*h)(); };
     if (auto h = row.mouseDown) c.mouseDown = [&model, h](MouseButton b) { (model.*h)(b); };
@@ -109,7 +111,6 @@ BoundControl Bind(const ControlRow<Model>& row, Model& model) {
     if (auto h = row.change) c.change = [&model, h] { (model.*h)(); };
     if (auto h = row.pointerDown) c.pointerDown = [&model, h](int x, int y) { (model.*h)(x, y); };
     if (auto h = row.pointerMove) c.pointerMove = [&model, h](int x, int y) { (model.*h)(x, y); };
-    if (auto h = row.paint) c.paint = [&model, h](Canvas& canvas) { (model.*h)(canvas); };
     return c;
 }
 

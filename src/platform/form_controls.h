@@ -21,14 +21,26 @@ struct CheckControl {
 };
 
 struct EditControl {
-    std::string text;
+    std::string text{};
     bool enabled = true;
     bool visible = true;
+    // An edit list's proposals: its drop-down offers them, and its text may still be any.
+    std::vector<std::string> items{};
+    bool inputMethod = false;  // the input method opens as the box gets the focus
 };
 
 struct LabelControl {
     std::string caption;
     bool visible = true;
+    bool enabled = true;  // greyed when not
+};
+
+// Two arrows that step a number between min and max.
+struct UpDownControl {
+    int position = 0;
+    int min = 0;
+    int max = 0;
+    bool enabled = true;
 };
 
 // A drop-down list or a list box: its entries and the selected one (-1: none).

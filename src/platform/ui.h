@@ -34,6 +34,8 @@ public:
     virtual const DialogFrame& Frame() const = 0;
     // Its control table, bound to this model.
     virtual std::vector<BoundControl> Controls() = 0;
+    // The view calls it as the dialog opens, its pictures' canvases given: a model draws them.
+    virtual void Opening() {}
 };
 
 class Ui {

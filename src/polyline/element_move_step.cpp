@@ -27,18 +27,20 @@ constexpr double kEndWindow = 1.0;
 
 // Shows the dialog with the kept values and keeps what it closed with; false when the user
 // closed it without choosing.
-bool AskDistance(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, const std::string& settingsPath) {
-    IniFile ini(settingsPath);
+bool AskDistance(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, const SettingsAccess& settings) {
+    const IniFile ini = settings.Read();
     memory.EMoveDist1 = ini.ReadFloat(kSection, "Dist1", 5.0);
     memory.EMoveDist2 = ini.ReadFloat(kSection, "Dist2", 500.0);
     ShowKeptValues(dialog, memory, ini.ReadBool(kSection, "Check1", true));
     dialog.chosen = TFormEMove::Choice::kNone;
     op.ui.RaiseDialog(dialog);
     const bool chosen = op.ui.RunModal(dialog) == DialogResult::Ok && KeepChoice(dialog, memory);
-    ini.WriteFloat(kSection, "Dist1", memory.EMoveDist1);
-    ini.WriteFloat(kSection, "Dist2", memory.EMoveDist2);
-    ini.WriteBool(kSection, "Check1", std::abs(memory.EMoveMode) == 1);
-    ini.WriteBool(kSection, "Check2", std::abs(memory.EMoveMode) == 2);
+    settings.Write([&memory](IniFile& kept) {
+        const int size = std::abs(memory.EMoveMode);
+        return kept.WriteFloat(kSection, "Dist1", memory.EMoveDist1) &&
+               kept.WriteFloat(kSection, "Dist2", memory.EMoveDist2) && kept.WriteBool(kSection, "Check1", size == 1) &&
+               kept.WriteBool(kSection, "Check2", size == 2);
+    });
     op.host.BringHostToFront();
     return chosen;
 }
@@ -187,7 +189,7 @@ std::vector<Point3> FilletFarEnds(OpContext& op, const TLineEnt& line) {
 
 void StartElementMove(OpContext& op) { AskForPick(op, kElementPickState); }
 
-void ElementPickStep(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, const std::string& settingsPath) {
+void ElementPickStep(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, const SettingsAccess& settings) {
     if (!PickFinished(op)) return;
     DxfBuffer picked;
     if (!ExportObject(op, picked, ExportForm::kPickedObject)) return;
@@ -197,7 +199,7 @@ void ElementPickStep(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, 
         if (!q || polyline->vertices.size() <= 2 || pieces.segments.empty()) return;
         memory.polyline = *polyline;
         memory.ElementIndex = NearestSegment(pieces.segments, *q);
-        if (!AskDistance(op, memory, dialog, settingsPath)) return;
+        if (!AskDistance(op, memory, dialog, settings)) return;
         return AskForPoint(op, "ID ", kPolylineElementMoveState);
     }
     std::vector<TLineEnt> lines;
@@ -206,7 +208,7 @@ void ElementPickStep(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, 
         return;
     }
     memory.CurrentLine = lines.front();
-    if (!AskDistance(op, memory, dialog, settingsPath)) return;
+    if (!AskDistance(op, memory, dialog, settings)) return;
     AskForPoint(op, kCancelIdPoint, kLineElementMoveState);
 }
 

@@ -4,9 +4,8 @@
 // arc, are lengthened or shortened to meet it and the arcs follow.
 #pragma once
 
-#include <string>
-
 #include "operation/op_context.h"
+#include "platform/settings_access.h"
 #include "polyline/element_move_form.h"
 #include "polyline/polyline_memory.h"
 
@@ -15,8 +14,8 @@ namespace kv {
 void StartElementMove(OpContext& op);
 
 // The pick: the element is found, the dialog asks how far it moves, and ID asks for the point.
-// The dialog's values are kept in the settings file `settingsPath`, section "EleMove".
-void ElementPickStep(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, const std::string& settingsPath);
+// The dialog's values are kept in the settings file, section "EleMove".
+void ElementPickStep(OpContext& op, PolylineMemory& memory, TFormEMove& dialog, const SettingsAccess& settings);
 void PolylineElementMoveStep(OpContext& op, PolylineMemory& memory);
 void LineElementMoveStep(OpContext& op, PolylineMemory& memory);
 

@@ -2,41 +2,26 @@
 
 #include <array>
 
+#include "platform/dialog_rows.h"
+
 namespace kv {
 
 namespace {
 
 using F = TFormRecEd;
-using Row = ControlRow<F>;
+using R = DialogRows<F>;
 
 constexpr DialogFrame kFrame{"TFormRecEd", "RECTANG修正", 176, 120};
 
-template <auto member>
-auto& Member(F& f) {
-    return f.*member;
-}
-
-constexpr Row Label(PixelRect r, std::string_view text) {
-    return {.info = {.kind = ControlKind::Text, .rect = r, .text = text}};
-}
-
-constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*edit)(F&), void (F::*key)(char&)) {
-    return {.info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit, .keyPress = key};
-}
-
-constexpr Row Closing(std::string_view name, PixelRect r, ButtonControl& (*button)(F&), DialogResult result) {
-    return {.info = {.name = name, .kind = ControlKind::Button, .rect = r, .closes = result}, .button = button};
-}
-
-constexpr auto kControls = std::to_array<Row>({
-    Label({8, 12, 20, 16}, "W"),
-    Edit("Edit1", {34, 9, 134, 20}, Member<&F::Edit1>, &F::Edit1KeyPress),
-    Label({8, 38, 20, 16}, "H"),
-    Edit("Edit2", {34, 35, 134, 20}, Member<&F::Edit2>, &F::Edit2KeyPress),
-    Label({8, 64, 20, 16}, "ｒ"),
-    Edit("Edit3", {34, 61, 134, 20}, Member<&F::Edit3>, &F::Edit3KeyPress),
-    Closing("Button1", {8, 90, 92, 24}, Member<&F::Button1>, DialogResult::Ok),
-    Closing("Button2", {106, 90, 62, 24}, Member<&F::Button2>, DialogResult::Cancel),
+constexpr auto kControls = std::to_array<R::Row>({
+    R::Text({8, 12, 20, 16}, "W"),
+    R::Edit<&F::Edit1>("Edit1", {34, 9, 134, 20}, &F::Edit1KeyPress),
+    R::Text({8, 38, 20, 16}, "H"),
+    R::Edit<&F::Edit2>("Edit2", {34, 35, 134, 20}, &F::Edit2KeyPress),
+    R::Text({8, 64, 20, 16}, "ｒ"),
+    R::Edit<&F::Edit3>("Edit3", {34, 61, 134, 20}, &F::Edit3KeyPress),
+    R::Closing<&F::Button1>("Button1", {8, 90, 92, 24}, DialogResult::Ok),
+    R::Closing<&F::Button2>("Button2", {106, 90, 62, 24}, DialogResult::Cancel),
 });
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "text/reference_form.h"
 
+#include "platform/dialog_rows.h"
+
 namespace kv {
 
 namespace {
 
 using F = TFormSansyou;
-using Row = ControlRow<F>;
+using R = DialogRows<F>;
 
 constexpr DialogFrame kFrame{"TFormSansyou", "文字列参照", 170, 218};
 constexpr std::array<std::string_view, 7> kItems{"文字列", "基点", "高さ", "幅係数", "回転角度", "画層", "ｽﾀｲﾙ"};
@@ -18,9 +20,7 @@ CheckControl& Item(F& f) {
     return f.CheckListBox1[i];
 }
 
-ButtonControl& Reference(F& f) { return f.Button1; }
-
-constexpr Row ItemRow(size_t i, CheckControl& (*check)(F&)) {
+constexpr R::Row ItemRow(size_t i, CheckControl& (*check)(F&)) {
     return {.info = {.name = kItemNames[i],
                      .kind = ControlKind::Check,
                      .rect = {14, 26 + 20 * static_cast<int>(i), 140, 16}},
@@ -28,8 +28,8 @@ constexpr Row ItemRow(size_t i, CheckControl& (*check)(F&)) {
             .click = &F::CheckListBox1Click};
 }
 
-const auto kControls = std::to_array<Row>({
-    {.info = {.kind = ControlKind::Text, .rect = {8, 6, 150, 14}, .text = "参照項目選択"}},
+const auto kControls = std::to_array<R::Row>({
+    R::Text({8, 6, 150, 14}, "参照項目選択"),
     ItemRow(0, Item<0>),
     ItemRow(1, Item<1>),
     ItemRow(2, Item<2>),
@@ -37,9 +37,8 @@ const auto kControls = std::to_array<Row>({
     ItemRow(4, Item<4>),
     ItemRow(5, Item<5>),
     ItemRow(6, Item<6>),
-    {.info = {.kind = ControlKind::Text, .rect = {8, 166, 160, 14}, .text = "※参照項目は一時的に有効です."}},
-    {.info = {.name = "Button1", .kind = ControlKind::Button, .rect = {56, 186, 60, 24}, .closes = DialogResult::Ok},
-     .button = Reference},
+    R::Text({8, 166, 160, 14}, "※参照項目は一時的に有効です."),
+    R::Closing<&F::Button1>("Button1", {56, 186, 60, 24}, DialogResult::Ok),
 });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kv {
 
@@ -33,5 +34,20 @@ inline constexpr std::array<std::string_view, 12> kJustificationLabels{
     "L (左)",   "M (中)",   "R (右)",   "BL(左下)", "BC(中下)", "BR(右下)",
     "ML(中左)", "MC(中中)", "MR(中右)", "TL(上左)", "TC(上中)", "TR(上右)",
 };
+
+// The justification list as a drop-down shows it, the first entry chosen.
+inline std::vector<std::string> JustificationItems() {
+    return {kJustificationLabels.begin(), kJustificationLabels.end()};
+}
+
+// The prefix lists the count-up and wire-number dialogs propose.
+inline std::vector<std::string> PrefixListItems() {
+    return {"", "R,S,T", "R,S", "U,V,W", "U,V", "X,Y,Z", "X,Y", "P,N", "L,N"};
+}
+
+// The index a list shows for a preset's justification, and back; an unknown one is the first.
+inline int ShownJustification(int index) {
+    return index >= 0 && index < static_cast<int>(kJustificationLabels.size()) ? index : 0;
+}
 
 }  // namespace kv

@@ -3,74 +3,68 @@
 #include <array>
 
 #include "base/strings.h"
-#include "text/text_button.h"
+#include "platform/dialog_rows.h"
 
 namespace kv {
 
 namespace {
 
 using F = TFormText;
-using Row = ControlRow<F>;
+using R = DialogRows<F>;
 
 constexpr DialogFrame kFrame{"TFormText", "文字作成", 304, 148};
 constexpr char kEnter = '\r';
 constexpr char kEscape = '\x1b';
 
-template <auto member>
-auto& Member(F& f) {
-    return f.*member;
-}
-
-constexpr Row Text(PixelRect r, std::string_view text) {
-    return {.info = {.kind = ControlKind::Text, .rect = r, .text = text}};
-}
-
-constexpr Row Label(std::string_view name, PixelRect r, LabelControl& (*label)(F&)) {
-    return {.info = {.name = name, .kind = ControlKind::Label, .rect = r}, .label = label};
-}
-
-constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*edit)(F&), void (F::*key)(char&) = nullptr,
-                   void (F::*change)() = nullptr) {
-    return {
-        .info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit, .keyPress = key, .change = change};
-}
-
-constexpr Row Button(std::string_view name, PixelRect r, ButtonControl& (*button)(F&), void (F::*click)()) {
-    return {.info = {.name = name, .kind = ControlKind::Button, .rect = r}, .button = button, .click = click};
-}
-
-constexpr Row Closing(std::string_view name, PixelRect r, ButtonControl& (*button)(F&), DialogResult result) {
-    return {.info = {.name = name, .kind = ControlKind::Button, .rect = r, .closes = result}, .button = button};
-}
-
 // Edit1 lies where the three count-up fields lie; only one set is shown at a time.
-constexpr auto kControls = std::to_array<Row>({
-    Text({8, 11, 28, 14}, "基点"),
-    Edit("ComboBox5", {38, 8, 86, 20}, Member<&F::ComboBox5>),
-    Text({132, 11, 40, 14}, "回転角"),
-    Edit("ComboBox2", {174, 8, 50, 20}, Member<&F::ComboBox2>),
-    Text({8, 37, 28, 14}, "高さ"),
-    Edit("ComboBox3", {38, 34, 50, 20}, Member<&F::ComboBox3>),
-    Text({96, 37, 40, 14}, "幅係数"),
-    Edit("ComboBox4", {138, 34, 50, 20}, Member<&F::ComboBox4>),
-    Text({8, 63, 28, 14}, "画層"),
-    Edit("Edit4", {38, 60, 100, 20}, Member<&F::Edit4>),
-    Text({146, 63, 30, 14}, "ｽﾀｲﾙ"),
-    Edit("Edit5", {178, 60, 94, 20}, Member<&F::Edit5>),
-    Button("SpeedButton2", {276, 60, 20, 20}, Member<&F::SpeedButton2>, &F::SpeedButton2Click),
-    Edit("Edit1", {8, 88, 288, 22}, Member<&F::Edit1>, &F::Edit1KeyPress, &F::Edit1Change),
-    Label("Label7", {8, 92, 16, 14}, Member<&F::Label7>),
-    Edit("ComboBox1", {26, 88, 80, 22}, Member<&F::ComboBox1>, &F::ComboBox1KeyPress),
-    Label("Label8", {112, 92, 40, 14}, Member<&F::Label8>),
-    Edit("Edit2", {154, 88, 60, 22}, Member<&F::Edit2>, &F::Edit2KeyPress, &F::Edit2Change),
-    Label("Label9", {220, 92, 16, 14}, Member<&F::Label9>),
-    Edit("Edit3", {238, 88, 58, 22}, Member<&F::Edit3>, &F::Edit3KeyPress),
-    Text({8, 122, 180, 14}, "※文字位置指示終了はｷｬﾝｾﾙです."),
-    Closing("Button1", {196, 118, 48, 24}, Member<&F::Button1>, DialogResult::Ok),
-    Closing("Button2", {248, 118, 48, 24}, Member<&F::Button2>, DialogResult::Cancel),
+constexpr auto kControls = std::to_array<R::Row>({
+    R::Text({8, 11, 28, 14}, "基点"),
+    R::Combo<&F::ComboBox5>("ComboBox5", {38, 8, 86, 20}),
+    R::Text({132, 11, 40, 14}, "回転角"),
+    R::EditList<&F::ComboBox2>("ComboBox2", {174, 8, 50, 20}),
+    R::Text({8, 37, 28, 14}, "高さ"),
+    R::EditList<&F::ComboBox3>("ComboBox3", {38, 34, 50, 20}),
+    R::Text({96, 37, 40, 14}, "幅係数"),
+    R::EditList<&F::ComboBox4>("ComboBox4", {138, 34, 50, 20}),
+    R::Label<&F::Label5>("Label5", {8, 63, 28, 14}),
+    R::Edit<&F::Edit4>("Edit4", {38, 60, 100, 20}),
+    R::Label<&F::Label6>("Label6", {146, 63, 30, 14}),
+    R::Edit<&F::Edit5>("Edit5", {178, 60, 94, 20}),
+    R::Button<&F::SpeedButton2>("SpeedButton2", {276, 60, 20, 20}, &F::SpeedButton2Click),
+    R::Edit<&F::Edit1>("Edit1", {8, 88, 288, 22}, &F::Edit1KeyPress, &F::Edit1Change),
+    R::Label<&F::Label7>("Label7", {8, 92, 16, 14}),
+    R::EditList<&F::ComboBox1>("ComboBox1", {26, 88, 80, 22}, &F::ComboBox1KeyPress),
+    R::Label<&F::Label8>("Label8", {112, 92, 40, 14}),
+    R::Edit<&F::Edit2>("Edit2", {154, 88, 60, 22}, &F::Edit2KeyPress, &F::Edit2Change),
+    R::Label<&F::Label9>("Label9", {220, 92, 16, 14}),
+    R::Edit<&F::Edit3>("Edit3", {238, 88, 58, 22}, &F::Edit3KeyPress),
+    R::Text({8, 122, 180, 14}, "※文字位置指示終了はｷｬﾝｾﾙです."),
+    R::Closing<&F::Button1>("Button1", {196, 118, 48, 24}, DialogResult::Ok),
+    R::Closing<&F::Button2>("Button2", {248, 118, 48, 24}, DialogResult::Cancel),
 });
 
+// "1.0" to "10.0" by 0.5; "1.00" down to "0.50" by 0.05.
+std::vector<std::string> Heights() {
+    std::vector<std::string> items;
+    for (int t = 10; t <= 100; t += 5) items.push_back(std::to_string(t / 10) + "." + std::to_string(t % 10));
+    return items;
+}
+
+std::vector<std::string> WidthFactors() {
+    std::vector<std::string> items;
+    for (int h = 100; h >= 50; h -= 5)
+        items.push_back(std::to_string(h / 100) + (h % 100 < 10 ? ".0" : ".") + std::to_string(h % 100));
+    return items;
+}
+
 }  // namespace
+
+TFormText::TFormText() {
+    ComboBox2.items = {"0", "45", "90", "135", "180", "225", "270", "315"};
+    ComboBox3.items = Heights();
+    ComboBox4.items = WidthFactors();
+    ComboBox1.items = PrefixListItems();
+}
 
 void TFormText::ShowCountUp(bool countUp) {
     Edit1.visible = Edit1.enabled = !countUp;
@@ -119,11 +113,5 @@ const DialogFrame& TFormText::Frame() const { return kFrame; }
 std::vector<BoundControl> TFormText::Controls() { return BindAll(TextFormControls(), *this); }
 
 std::span<const ControlRow<TFormText>> TextFormControls() { return kControls; }
-
-int JustificationOfLabel(std::string_view label) {
-    for (size_t i = 0; i < kJustificationLabels.size(); ++i)
-        if (kJustificationLabels[i] == label) return static_cast<int>(i);
-    return 0;
-}
 
 }  // namespace kv

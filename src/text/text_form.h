@@ -9,17 +9,22 @@
 
 #include "platform/control_table.h"
 #include "platform/ui.h"
+#include "text/text_button.h"
 
 namespace kv {
 
 class TFormText : public Dialog {
 public:
-    EditControl ComboBox5{"L (左)"};  // justification label
-    EditControl ComboBox2{"0"};       // rotation
-    EditControl Edit4;                // layer
-    EditControl ComboBox3{"3.0"};     // height
-    EditControl ComboBox4{"1.00"};    // width factor
-    EditControl Edit5;                // style
+    TFormText();
+
+    ListControl ComboBox5{JustificationItems(), 0};
+    EditControl ComboBox2{"0"};  // rotation
+    LabelControl Label5{"画層"};
+    EditControl Edit4;              // layer
+    EditControl ComboBox3{"3.0"};   // height
+    EditControl ComboBox4{"1.00"};  // width factor
+    LabelControl Label6{"ｽﾀｲﾙ"};
+    EditControl Edit5;  // style
     ButtonControl SpeedButton2{"...", "文字列参照"};
     EditControl Edit1;  // the plain text; in the place of the three count-up fields
     LabelControl Label7{"前"};
@@ -51,8 +56,5 @@ public:
 };
 
 std::span<const ControlRow<TFormText>> TextFormControls();
-
-// The justification list's index of a label; 0 for a text not in the list.
-int JustificationOfLabel(std::string_view label);
 
 }  // namespace kv

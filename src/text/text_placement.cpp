@@ -36,11 +36,12 @@ void FillTextForm(TFormText& form, const TTextBtn& preset, TextPlacement& p) {
     form.ComboBox3.text = FormatReal(preset.height);
     form.ComboBox2.text = FormatReal(preset.rotation);
     form.ComboBox4.text = FormatReal(preset.width);
-    form.ComboBox5.text = kJustificationLabels[static_cast<size_t>(preset.justification)];
+    form.ComboBox5.itemIndex = ShownJustification(preset.justification);
     form.Edit4.text = preset.layerFixed ? preset.layer : "";
-    form.Edit4.enabled = preset.layerFixed;
+    form.Edit4.enabled = form.Label5.enabled = preset.layerFixed;
     form.Edit5.text = preset.styleFixed ? preset.style : "";
-    form.Edit5.enabled = preset.styleFixed;
+    form.Edit5.enabled = form.Label6.enabled = preset.styleFixed;
+    form.Edit1.inputMethod = preset.inputMethodOn;
     if (preset.countUp) {
         // push_back, not = "1": GCC 12 gives a false -Wrestrict warning on that assignment.
         if (p.CountValue.empty()) p.CountValue.push_back('1');
@@ -57,7 +58,7 @@ void TakeTextForm(const TFormText& form, int n, TextPlacement& p) {
     t.height = ParseReal(form.ComboBox3.text);
     t.rotation = ParseReal(form.ComboBox2.text);
     t.width = ParseReal(form.ComboBox4.text);
-    t.justification = JustificationOfLabel(form.ComboBox5.text);
+    t.justification = ShownJustification(form.ComboBox5.itemIndex);
     t.layer = form.Edit4.text;
     t.style = form.Edit5.text;
     t.number = n;

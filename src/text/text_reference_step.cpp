@@ -27,9 +27,7 @@ void TextReferenceStep(OpContext& op, TFormText* form, uint32_t mask) {
     if (!picked || !form) return;
     const TTextBtn& t = picked->text;
     if (mask & kReferText) TakeText(*form, t.name);
-    if (mask & kReferJustification) {
-        form->ComboBox5.text = kJustificationLabels[static_cast<size_t>(t.justification)];
-    }
+    if (mask & kReferJustification) form->ComboBox5.itemIndex = ShownJustification(t.justification);
     if (mask & kReferHeight) form->ComboBox3.text = FormatReal(t.height / picked->dimScale);
     if (mask & kReferWidth) form->ComboBox4.text = FormatReal(t.width);
     if (mask & kReferRotation) form->ComboBox2.text = FormatReal(t.rotation);

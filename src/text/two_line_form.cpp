@@ -3,58 +3,34 @@
 #include <array>
 
 #include "base/number_text.h"
+#include "platform/dialog_rows.h"
 
 namespace kv {
 
 namespace {
 
 using F = TFormText2;
-using Row = ControlRow<F>;
+using R = DialogRows<F>;
 
 constexpr DialogFrame kFrame{"TFormText2", "２行文字", 248, 166};
 
-template <auto member>
-auto& Member(F& f) {
-    return f.*member;
-}
-
-constexpr Row Label(PixelRect r, std::string_view text) {
-    return {.info = {.kind = ControlKind::Text, .rect = r, .text = text}};
-}
-
-constexpr Row Edit(std::string_view name, PixelRect r, EditControl& (*edit)(F&), void (F::*key)(char&) = nullptr,
-                   void (F::*change)() = nullptr) {
-    return {
-        .info = {.name = name, .kind = ControlKind::Edit, .rect = r}, .edit = edit, .keyPress = key, .change = change};
-}
-
-constexpr Row Check(std::string_view name, PixelRect r, CheckControl& (*check)(F&)) {
-    return {.info = {.name = name, .kind = ControlKind::Check, .rect = r}, .check = check};
-}
-
-constexpr Row Closing(std::string_view name, PixelRect r, ButtonControl& (*button)(F&), DialogResult result) {
-    return {.info = {.name = name, .kind = ControlKind::Button, .rect = r, .closes = result}, .button = button};
-}
-
-constexpr auto kControls = std::to_array<Row>({
-    Edit("Edit1", {8, 8, 150, 20}, Member<&F::Edit1>, &F::Edit1KeyPress, &F::Edit1Change),
-    Edit("Edit2", {8, 34, 150, 20}, Member<&F::Edit2>, &F::Edit2KeyPress, &F::Edit2Change),
-    {.info = {.name = "Image1", .kind = ControlKind::Image, .rect = {166, 6, kPreviewWidth, kPreviewHeight}},
-     .click = &F::Image1Click,
-     .pointerDown = &F::Image1MouseDown,
-     .paint = &F::Image1Paint},
-    Label({8, 66, 14, 16}, "H"),
-    Edit("Edit3", {22, 63, 40, 20}, Member<&F::Edit3>),
-    Label({68, 66, 14, 16}, "W"),
-    Edit("Edit4", {82, 63, 40, 20}, Member<&F::Edit4>),
-    Label({128, 66, 60, 16}, "H2 (行間)"),
-    Edit("Edit5", {190, 63, 40, 20}, Member<&F::Edit5>),
-    Check("CheckBox1", {8, 92, 50, 16}, Member<&F::CheckBox1>),
-    Edit("Edit6", {60, 89, 100, 20}, Member<&F::Edit6>),
-    Check("CheckText2Ren", {8, 116, 60, 16}, Member<&F::CheckText2Ren>),
-    Check("CheckUpper", {72, 116, 110, 16}, Member<&F::CheckUpper>),
-    Closing("Button1", {8, 136, 80, 24}, Member<&F::Button1>, DialogResult::Ok),
-    Closing("Button2", {96, 136, 80, 24}, Member<&F::Button2>, DialogResult::Cancel),
+constexpr auto kControls = std::to_array<R::Row>({
+    R::Edit<&F::Edit1>("Edit1", {8, 8, 150, 20}, &F::Edit1KeyPress, &F::Edit1Change),
+    R::Edit<&F::Edit2>("Edit2", {8, 34, 150, 20}, &F::Edit2KeyPress, &F::Edit2Change),
+    R::Image<&F::Image1>("Image1", {166, 6, kPreviewWidth, kPreviewHeight}, &F::Image1MouseDown, &F::Image1Click,
+                         &F::Image1DblClick),
+    R::Text({8, 66, 14, 16}, "H"),
+    R::Edit<&F::Edit3>("Edit3", {22, 63, 40, 20}),
+    R::Text({68, 66, 14, 16}, "W"),
+    R::Edit<&F::Edit4>("Edit4", {82, 63, 40, 20}),
+    R::Text({128, 66, 60, 16}, "H2 (行間)"),
+    R::Edit<&F::Edit5>("Edit5", {190, 63, 40, 20}),
+    R::Check<&F::CheckBox1>("CheckBox1", {8, 92, 50, 16}),
+    R::Edit<&F::Edit6>("Edit6", {60, 89, 100, 20}),
+    R::Check<&F::CheckText2Ren>("CheckText2Ren", {8, 116, 60, 16}),
+    R::Check<&F::CheckUpper>("CheckUpper", {72, 116, 110, 16}),
+    R::Closing<&F::Button1>("Button1", {8, 136, 80, 24}, DialogResult::Ok),
+    R::Closing<&F::Button2>("Button2", {96, 136, 80, 24}, DialogResult::Cancel),
 });
 
 void UpperCaseTyped(const CheckControl& upper, char& key) {
@@ -121,13 +97,23 @@ void TFormText2::Image1MouseDown(int x, int y) {
     mouseY_ = y;
 }
 
-void TFormText2::Image1Click() { base_ = NearestBasePoint(mouseX_, mouseY_); }
+void TFormText2::Image1Click() {
+    base_ = NearestBasePoint(mouseX_, mouseY_);
+    Redraw();
+}
 
-void TFormText2::Image1Paint(Canvas& canvas) { DrawTwoLinePreview(canvas, LineCount(), base_); }
+void TFormText2::Image1DblClick() {
+    if (Button1.enabled) closeRequest = DialogResult::Ok;
+}
+
+void TFormText2::Redraw() {
+    if (Image1) DrawTwoLinePreview(*Image1, LineCount(), base_);
+}
 
 void TFormText2::Changed() {
     // Nothing to create without text.
     Button1.enabled = !(Edit1.text + Edit2.text).empty();
+    Redraw();
 }
 
 const DialogFrame& TFormText2::Frame() const { return kFrame; }

@@ -24,6 +24,7 @@ public:
     EditControl Edit6{"KIKI_MOJI"};
     CheckControl CheckText2Ren{"連続", true};
     CheckControl CheckUpper{"a..z > A..Z", true};
+    Canvas* Image1 = nullptr;  // the preview, drawn whenever the lines or the base point change
     ButtonControl Button1{"実行", "現在の文字基点で作成"};
     ButtonControl Button2{"取消", ""};
 
@@ -42,16 +43,19 @@ public:
     // goes on to the second line, and from there to "実行".
     void Edit1KeyPress(char& key);
     void Edit2KeyPress(char& key);
-    // The preview: the click chooses the base point nearest the pixel of the mouse-down before it.
-    void Image1Paint(Canvas& canvas);
+    // The preview: the click chooses the base point nearest the pixel of the mouse-down before it;
+    // a double click confirms as "実行" does.
     void Image1MouseDown(int x, int y);
     void Image1Click();
+    void Image1DblClick();
 
     const DialogFrame& Frame() const override;
     std::vector<BoundControl> Controls() override;
+    void Opening() override { Redraw(); }
 
 private:
     void Changed();
+    void Redraw();
 
     BasePoint base_;
     int mouseX_ = 0;

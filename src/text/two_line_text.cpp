@@ -88,11 +88,11 @@ std::vector<std::string> TwoLineFile(const TwoLineSettings& s, int lineCount, do
 }
 
 void TwoLineText(OpContext& op, TwoLineTool tool, State state, bool repeatAllowed) {
-    if (tool.ini) LoadTwoLineLook(*tool.ini, tool.settings, repeatAllowed);
+    LoadTwoLineLook(tool.file.Read(), tool.settings, repeatAllowed);
     tool.dialog.Fill(tool.settings, repeatAllowed);
     const int lineCount = ConfirmedLineCount(op, tool);
     if (lineCount == 0) return;
-    if (tool.ini) SaveTwoLineLook(*tool.ini, tool.settings, repeatAllowed);
+    tool.file.Write([&](IniFile& ini) { return SaveTwoLineLook(ini, tool.settings, repeatAllowed); });
     const std::string layer = LabelLayer(op, tool.settings);
     const std::string path = ScratchDxfPath(op.executablePath);
     if (!WriteDxfFile(op.files, path, TwoLineFile(tool.settings, lineCount, DimScale(op), layer))) return;

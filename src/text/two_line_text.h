@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "base/ini_file.h"
 #include "operation/op_context.h"
+#include "platform/settings_access.h"
 #include "text/two_line_form.h"
 #include "text/two_line_settings.h"
 
@@ -16,7 +16,7 @@ namespace kv {
 struct TwoLineTool {
     TFormText2& dialog;
     TwoLineSettings& settings;
-    IniFile* ini = nullptr;  // the settings file; none: the defaults, nothing written
+    const SettingsAccess& file;
 };
 
 // The label's file, with the height and gap already scaled, inserted at 0,0.

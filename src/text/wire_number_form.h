@@ -8,13 +8,14 @@
 
 #include "platform/control_table.h"
 #include "platform/ui.h"
+#include "text/text_button.h"
 #include "text/wire_number_settings.h"
 
 namespace kv {
 
 class TFormSenban : public Dialog {
 public:
-    EditControl ComboMae;  // prefix list, free text
+    EditControl ComboMae{.items = PrefixListItems()};
     EditControl EditKaishi{"101"};
     EditControl EditAto;
     CheckControl CheckHex{"16進"};

@@ -1,7 +1,10 @@
 #include "win32/control_windows.h"
 
 #include <commctrl.h>
+#include <imm.h>
 #include <windowsx.h>
+
+#include <climits>
 
 #include "base/encoding.h"
 
@@ -25,6 +28,8 @@ CreateParams ParamsOf(ControlKind kind) {
     case ControlKind::Label:
     case ControlKind::Text: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::Combo: return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::EditList: return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::UpDown: return {UPDOWN_CLASSW, UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0};
     case ControlKind::List:
         return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     // Painted from its canvas; SS_NOTIFY lets the mouse reach it. Its text is the picture's hint.
@@ -36,9 +41,35 @@ CreateParams ParamsOf(ControlKind kind) {
 // A drop-down list opens below its edit part: its window is this many rows high.
 constexpr int kDropDownRows = 12;
 
+bool DropsDown(ControlKind kind) { return kind == ControlKind::Combo || kind == ControlKind::EditList; }
+
+// Keys typed into an edit list go to the edit box inside it.
+HWND KeyWindowOf(HWND control, ControlKind kind) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (kind == ControlKind::EditList && GetComboBoxInfo(control, &info) && info.hwndItem) return info.hwndItem;
+    return control;
+}
+
+void OpenInputMethod(HWND window) {
+    HIMC context = ImmGetContext(window);
+    if (!context) return;
+    ImmSetOpenStatus(context, TRUE);
+    ImmReleaseContext(window, context);
+}
+
+std::wstring ListItemText(HWND combo, WPARAM index) {
+    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
 // The text a control shows, as the model holds it now.
 std::string TextOf(const BoundControl& c) {
-    if (c.list) return {};
+    if (c.list || c.upDown) return {};
     if (c.button) return c.button->caption;
     if (c.check) return c.check->caption;
     if (c.edit) return c.edit->text;
@@ -84,7 +115,7 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
         const CreateParams params = ParamsOf(c.info->kind);
         HWND parent = parentOf(i);
         const std::string text = TextOf(c);
-        const int height = c.info->kind == ControlKind::Combo ? r.height * kDropDownRows : r.height;
+        const int height = DropsDown(c.info->kind) ? r.height * kDropDownRows : r.height;
         HWND control =
             CreateWindowExW(params.exStyle, params.className, ShownText(c.info->kind, text).c_str(),
                             WS_CHILD | WS_VISIBLE | params.style, r.x, r.y, r.width, height, parent,
@@ -92,14 +123,15 @@ void ControlWindows::Create(HINSTANCE instance, HFONT font, HWND owner, const st
         if (!control) continue;
         SendMessageW(control, WM_SETFONT, fontParam, FALSE);
         live_[i].window = control;
-        live_[i].text = text;
+        // A combo box ignores the text it is created with: the refresh shows it.
+        if (!DropsDown(c.info->kind)) live_[i].text = text;
         if (c.image) {
             pictures_[i] = std::make_unique<Win32Canvas>(r.width, r.height);
             *c.image = pictures_[i].get();
         }
-        if (c.paint) live_[i].picture = std::make_unique<Win32Canvas>(r.width, r.height);
-        if (c.mouseDown || c.keyPress || c.image || c.paint || c.pointerDown)
-            SetWindowSubclass(control, ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
+        if (c.upDown) SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(c.upDown->min), c.upDown->max);
+        if (c.mouseDown || c.keyPress || c.image || c.pointerDown || c.edit)
+            SetWindowSubclass(KeyWindowOf(control, c.info->kind), ControlProc, i, reinterpret_cast<DWORD_PTR>(this));
         if (c.button) {
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
@@ -126,8 +158,7 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);
-            const Win32Canvas& canvas = *pictures_[index];
-            BitBlt(dc, 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+            pictures_[index]->CopyTo(dc);
             EndPaint(window, &paint);
             return 0;
         }
@@ -137,10 +168,14 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
         case WM_MBUTTONDOWN: run_([&] { c.pointerDown(x, y); }); break;
         case WM_LBUTTONUP: run_([&] { c.click(); }); break;
         case WM_MOUSEMOVE: run_([&] { c.pointerMove(x, y); }); break;
+        case WM_LBUTTONDBLCLK:
+            if (c.doubleClick) run_([&] { c.doubleClick(); });
+            break;
         default: break;
         }
         return DefSubclassProc(window, message, wParam, lParam);
     }
+    if (message == WM_SETFOCUS && c.edit && c.edit->inputMethod) OpenInputMethod(window);
     if (c.mouseDown && (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)) {
         const MouseButton button = message == WM_RBUTTONDOWN ? MouseButton::Right : MouseButton::Left;
         run_([&] { c.mouseDown(button); });
@@ -149,13 +184,6 @@ LRESULT ControlWindows::OnControlMessage(size_t index, HWND window, UINT message
         const int x = static_cast<short>(LOWORD(lParam));
         const int y = static_cast<short>(HIWORD(lParam));
         run_([&] { c.pointerDown(x, y); });
-    }
-    if (message == WM_PAINT && live_[index].picture) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        live_[index].picture->CopyTo(dc);
-        EndPaint(window, &paint);
-        return 0;
     }
     if (c.keyPress && message == WM_CHAR) {
         // The model's filters keep ASCII only; other characters are never wanted there.
@@ -174,6 +202,7 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
     const auto index = static_cast<size_t>(id);
     const BoundControl& c = controls_[index];
     const UINT code = HIWORD(wParam);
+    if (c.info->kind == ControlKind::EditList) return OnEditListCommand(index, code);
     if (c.edit && code == EN_CHANGE) {
         std::string text = WideToUtf8(WindowText(live_[index].window));
         live_[index].text = text;
@@ -183,8 +212,7 @@ const BoundControl* ControlWindows::OnCommand(WPARAM wParam) {
         return &c;
     }
     if (c.list) return OnListCommand(index, code);
-    // STN_CLICKED of an image is BN_CLICKED's code.
-    if (code != BN_CLICKED || !(c.button || c.check || c.paint)) return nullptr;
+    if (code != BN_CLICKED || !(c.button || c.check)) return nullptr;
     run_([&] {
         if (c.check) c.check->checked = !c.check->checked;
         if (c.click) c.click();
@@ -213,6 +241,39 @@ const BoundControl* ControlWindows::OnListCommand(size_t index, UINT code) {
     return nullptr;
 }
 
+// Typed, or an entry chosen: the chosen entry is not yet the window's text when this comes.
+const BoundControl* ControlWindows::OnEditListCommand(size_t index, UINT code) {
+    const BoundControl& c = controls_[index];
+    HWND window = live_[index].window;
+    std::wstring text;
+    if (code == CBN_EDITCHANGE) {
+        text = WindowText(window);
+    } else if (code == CBN_SELCHANGE) {
+        const auto selected = SendMessageW(window, CB_GETCURSEL, 0, 0);
+        if (selected < 0) return nullptr;
+        text = ListItemText(window, static_cast<WPARAM>(selected));
+    } else {
+        return nullptr;
+    }
+    live_[index].text = WideToUtf8(text);
+    c.edit->text = live_[index].text;
+    if (!c.change) return nullptr;
+    run_([&] { c.change(); });
+    return &c;
+}
+
+const BoundControl* ControlWindows::OnScroll(HWND window) {
+    const BoundControl* c = ControlOf(window);
+    if (!c || !c->upDown || refreshing_) return nullptr;
+    const auto position = static_cast<int>(SendMessageW(window, UDM_GETPOS32, 0, 0));
+    if (position == c->upDown->position) return nullptr;
+    run_([&] {
+        c->upDown->position = position;
+        if (c->click) c->click();
+    });
+    return c;
+}
+
 bool ControlWindows::IsGrey(HWND window) const {
     const int id = GetDlgCtrlID(window) - kFirstControlId;
     return id >= 0 && static_cast<size_t>(id) < controls_.size() && live_[static_cast<size_t>(id)].window == window &&
@@ -220,8 +281,10 @@ bool ControlWindows::IsGrey(HWND window) const {
 }
 
 const BoundControl* ControlWindows::ControlOf(HWND window) const {
-    for (size_t i = 0; i < controls_.size(); ++i)
-        if (live_[i].window && live_[i].window == window) return &controls_[i];
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        HWND shown = live_[i].window;
+        if (shown && (shown == window || (window && shown == GetParent(window)))) return &controls_[i];
+    }
     return nullptr;
 }
 
@@ -242,10 +305,7 @@ void ControlWindows::RefreshControl(size_t index) {
     const BoundControl& c = controls_[index];
     Live& live = live_[index];
     if (!live.window) return;
-    if (live.picture) {
-        c.paint(*live.picture);
-        InvalidateRect(live.window, nullptr, FALSE);
-    }
+    if (c.info->kind == ControlKind::EditList) RefreshProposals(c, live);
     const std::string text = TextOf(c);
     if (text != live.text) {
         live.text = text;
@@ -278,7 +338,17 @@ void ControlWindows::RefreshControl(size_t index) {
         enabled = c.edit->enabled;
         visible = c.edit->visible;
     }
-    if (c.label) visible = c.label->visible;
+    if (c.label) {
+        visible = c.label->visible;
+        enabled = c.label->enabled;
+    }
+    if (c.upDown) {
+        enabled = c.upDown->enabled;
+        if (c.upDown->position != live.itemIndex) {
+            live.itemIndex = c.upDown->position;
+            SendMessageW(live.window, UDM_SETPOS32, 0, live.itemIndex);
+        }
+    }
     if (c.list) {
         enabled = c.list->enabled;
         RefreshList(c, live);
@@ -308,6 +378,19 @@ void ControlWindows::RefreshList(const BoundControl& c, Live& live) {
     if (c.list->itemIndex == live.itemIndex) return;
     live.itemIndex = c.list->itemIndex;
     SendMessageW(live.window, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(live.itemIndex), 0);
+}
+
+// Filling the list empties the edit box: its text is shown again.
+void ControlWindows::RefreshProposals(const BoundControl& c, Live& live) {
+    if (c.edit->items == live.items) return;
+    live.items = c.edit->items;
+    SendMessageW(live.window, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : live.items) {
+        const std::wstring wide = Utf8ToWide(item);
+        SendMessageW(live.window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    live.text = c.edit->text;
+    SetWindowTextW(live.window, Utf8ToWide(live.text).c_str());
 }
 
 // Repaints a picture the model drew on. Its window text, not shown, is its hint (the symbol

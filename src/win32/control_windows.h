@@ -34,6 +34,8 @@ public:
     // A WM_COMMAND of one of them: the control it came from when that was a click the
     // model has now handled, else nothing.
     const BoundControl* OnCommand(WPARAM wParam);
+    // A WM_VSCROLL from `window`: an up-down control stepped, as OnCommand.
+    const BoundControl* OnScroll(HWND window);
     // Whether the static control `window` shows a grey status label.
     bool IsGrey(HWND window) const;
     // The control shown in `window`, or null; the window of the control named `name`, or null.
@@ -50,9 +52,8 @@ private:
         bool checked = false;
         bool visible = true;
         std::vector<std::string> items;  // a list's entries as shown
-        int itemIndex = -1;
+        int itemIndex = -1;              // a list's selected entry; an up-down control's position
         unsigned pictureChanges = 0;
-        std::unique_ptr<Win32Canvas> picture;  // an image's, painted by the model on every refresh
     };
 
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
@@ -60,8 +61,10 @@ private:
     LRESULT OnControlMessage(size_t index, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RefreshControl(size_t index);
     void RefreshList(const BoundControl& c, Live& live);
+    void RefreshProposals(const BoundControl& c, Live& live);
     void RefreshPicture(size_t index, Live& live);
     const BoundControl* OnListCommand(size_t index, UINT code);
+    const BoundControl* OnEditListCommand(size_t index, UINT code);
 
     std::vector<BoundControl> controls_;
     std::vector<Live> live_;

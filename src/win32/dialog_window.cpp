@@ -66,6 +66,7 @@ LRESULT CALLBACK DialogWindow::WindowProc(HWND window, UINT message, WPARAM wPar
 LRESULT DialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: OnCommand(wParam); return 0;
+    case WM_VSCROLL: controls_.OnScroll(reinterpret_cast<HWND>(lParam)); return 0;
     case WM_CLOSE:
         // Hidden, not destroyed: the model stays and is shown again.
         Close(DialogResult::Cancel);
@@ -123,6 +124,7 @@ void DialogWindow::Close(DialogResult result) {
 DialogResult DialogWindow::RunModal(HWND owner) {
     closedWith_.reset();
     closed_ = false;
+    dialog_.Opening();
     Refresh();
     RunModalLoop(window_, owner, closed_);
     // The owner is enabled again first, so that the activation goes back to it.

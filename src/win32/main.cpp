@@ -52,7 +52,7 @@ int RunMessageLoop(HWND palette) {
 }
 
 int RunPalette(HINSTANCE instance, int showCommand) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
 
     kv::Win32WindowSystem windows;

@@ -112,7 +112,8 @@ void PaletteWindow::PlaceFromSettings() {
     screen.frameWidth = border.cx;
     screen.frameHeight = border.cy;
     form_.LoadSettings(settings_, screen);
-    form_.WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings_.Write(write); };
+    form_.Settings = {[this] { return settings_.ForReading(); },
+                      [this](const std::function<bool(IniFile&)>& write) { return settings_.Write(write); }};
     SetWindowPos(window_, HWND_TOPMOST, form_.Left, form_.Top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -136,6 +137,7 @@ LRESULT CALLBACK PaletteWindow::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT CALLBACK PaletteWindow::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
+    case WM_VSCROLL:
     case WM_CTLCOLORSTATIC: return SendMessageW(GetAncestor(window, GA_ROOT), message, wParam, lParam);
     default: return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -144,6 +146,7 @@ LRESULT CALLBACK PaletteWindow::PageProc(HWND window, UINT message, WPARAM wPara
 LRESULT PaletteWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: controls_.OnCommand(wParam); return 0;
+    case WM_VSCROLL: controls_.OnScroll(reinterpret_cast<HWND>(lParam)); return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) OnTabChange();

@@ -53,22 +53,25 @@ TEST(PaletteLayout, EachRowBindsWhatItsKindShows) {
         SCOPED_TRACE(Where(r.info));
         // A picture's hint is a label of its own.
         const int bindings = (r.button != nullptr) + (r.check != nullptr) + (r.edit != nullptr) +
-                             (r.label != nullptr && !r.image) + (r.list != nullptr) + (r.image != nullptr);
+                             (r.label != nullptr && !r.image) + (r.list != nullptr) + (r.image != nullptr) +
+                             (r.upDown != nullptr);
         switch (r.info.kind) {
         // A button without a click handler would do nothing when pressed.
         case ControlKind::Button: EXPECT_TRUE(r.button && r.click); break;
         case ControlKind::Check: EXPECT_TRUE(r.check); break;
-        case ControlKind::Edit: EXPECT_TRUE(r.edit); break;
+        case ControlKind::Edit:
+        case ControlKind::EditList: EXPECT_TRUE(r.edit); break;
+        case ControlKind::UpDown: EXPECT_TRUE(r.upDown && r.click); break;
         case ControlKind::Label: EXPECT_TRUE(r.label); break;
         case ControlKind::Group:
         case ControlKind::Text: EXPECT_FALSE(r.info.text.empty()); break;
-        case ControlKind::Combo:
+        case ControlKind::Combo: EXPECT_TRUE(r.list); break;
         case ControlKind::List: EXPECT_TRUE(r.list && r.click); break;
         case ControlKind::Image: EXPECT_TRUE(r.image && r.label && r.click); break;
         }
         EXPECT_EQ(bindings, r.info.name.empty() ? 0 : 1);
         EXPECT_TRUE(!r.mouseDown || r.info.kind == ControlKind::Button);
-        EXPECT_TRUE(!r.keyPress || r.info.kind == ControlKind::Edit);
+        EXPECT_TRUE(!r.keyPress || r.info.kind == ControlKind::Edit || r.info.kind == ControlKind::EditList);
         EXPECT_TRUE(r.info.setting.section.empty() || r.edit || r.check);
     }
 }

@@ -1,5 +1,7 @@
 #include "wine_scenario_run.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -125,6 +127,10 @@ void WineScenarioRun::RestartPalette() {
     Acting();
     ClosePalette(true);
     StartPalette(true);
+}
+
+void WineScenarioRun::LockSettingsFile() {
+    throw ScenarioError(line, "under Wine the settings file cannot be made read-only");
 }
 
 void WineScenarioRun::Screenshot(const std::string& name, scenario::ShotOf what) {
@@ -285,8 +291,10 @@ scenario::ControlState WineScenarioRun::Control(const scenario::NamedControl& c)
     state.visible = (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE) != 0;
     state.checked = c.info->kind == ControlKind::Check && IsChecked(w);
     state.text = WideToUtf8(TextOf(w));
-    if (c.info->kind == ControlKind::Combo || c.info->kind == ControlKind::List) {
-        const bool combo = c.info->kind == ControlKind::Combo;
+    const ControlKind kind = c.info->kind;
+    if (kind == ControlKind::UpDown) state.text = std::to_string(SendMessageW(w, UDM_GETPOS32, 0, 0));
+    if (kind == ControlKind::Combo || kind == ControlKind::List || kind == ControlKind::EditList) {
+        const bool combo = kind != ControlKind::List;
         const auto count = SendMessageW(w, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
             const auto length = SendMessageW(w, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
@@ -297,7 +305,9 @@ scenario::ControlState WineScenarioRun::Control(const scenario::NamedControl& c)
             state.items.push_back(WideToUtf8(item));
         }
         const auto selected = SendMessageW(w, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
-        state.text = selected >= 0 && selected < count ? state.items[static_cast<size_t>(selected)] : "";
+        // An edit list shows its text, which need not be an entry.
+        if (kind != ControlKind::EditList)
+            state.text = selected >= 0 && selected < count ? state.items[static_cast<size_t>(selected)] : "";
     }
     return state;
 }
@@ -323,7 +333,12 @@ void WineScenarioRun::SetChecked(const scenario::NamedControl& c, bool checked) 
 void WineScenarioRun::SetText(const scenario::NamedControl& c, const std::string& text) {
     Acting();
     const std::wstring wide = Utf8ToWide(text);
-    SendToPalette(ControlWindow(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    HWND w = ControlWindow(c);
+    SendToPalette(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    // An edit list set from outside tells its parent nothing; typing would.
+    if (c.info->kind == ControlKind::EditList)
+        SendToPalette(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), CBN_EDITCHANGE),
+                      reinterpret_cast<LPARAM>(w));
 }
 
 void WineScenarioRun::SelectItem(const scenario::NamedControl& c, int index) {
@@ -339,7 +354,21 @@ void WineScenarioRun::SelectItem(const scenario::NamedControl& c, int index) {
 void WineScenarioRun::DoubleClick(const scenario::NamedControl& c) {
     Acting();
     HWND w = ControlWindow(c);
+    if (c.info->kind == ControlKind::Image) {
+        SendToPalette(w, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+        return;
+    }
     SendToPalette(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), LBN_DBLCLK), reinterpret_cast<LPARAM>(w));
+}
+
+// As the arrow's click does: the control moves within its range and tells its parent.
+void WineScenarioRun::StepUpDown(const scenario::NamedControl& c, int delta) {
+    Acting();
+    HWND w = ControlWindow(c);
+    const auto position = static_cast<int>(SendMessageW(w, UDM_GETPOS32, 0, 0));
+    SendToPalette(w, UDM_SETPOS32, 0, position + delta);
+    const auto now = static_cast<int>(SendMessageW(w, UDM_GETPOS32, 0, 0));
+    SendToPalette(GetParent(w), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, now), reinterpret_cast<LPARAM>(w));
 }
 
 void WineScenarioRun::PointAt(const scenario::NamedControl& c, int x, int y) {

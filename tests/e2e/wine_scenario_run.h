@@ -31,6 +31,8 @@ public:
     void AddLibrary(const std::string& name, const std::string& source, const std::vector<std::string>& symbols,
                     bool flat) override;
     void RestartPalette() override;
+    void StepUpDown(const scenario::NamedControl& c, int delta) override;
+    void LockSettingsFile() override;
     void Screenshot(const std::string& name, scenario::ShotOf what) override;
 
     scenario::ControlState Control(const scenario::NamedControl& c) override;

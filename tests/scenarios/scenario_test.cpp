@@ -23,7 +23,7 @@ TEST(CompileScenario, RejectsMistakesBeforeAnythingRuns) {
         {"line 0,0 1,1", "line 1: the scenario has no title line"},
         {"title t\nfrobnicate", "line 2: unknown step 'frobnicate'"},
         {"title t\nclick ButtonNope", "line 2: the palette has no control ButtonNope"},
-        {"title t\nclick EditKpRad", "line 2: EditKpRad is not a button, a check box or a picture"},
+        {"title t\nclick EditKpRad", "line 2: EditKpRad is not a button, a check box, an up-down control or a picture"},
         {"title t\nset CheckLine maybe", "line 2: a check box is set 'on' or 'off', not 'maybe'"},
         {"title t\nline 0,0 1,1 colour=1", "line 2: unknown option colour="},
         {"title t\nblock B\n  circle 0,0 r=1\n", "line 2: \"block\" has no \"end\""},

@@ -23,15 +23,14 @@ TEST(NextCountText, PrefixListsCycleAndAdvanceAfterTheirLastItem) {
     EXPECT_EQ(Series("R S,T", "1", false, 4), (V{"R1", "S1", "T1", "R2"}));
 }
 
-TEST(NextCountText, CountersKeepTheirWidthInBothBases) {
+// Widths and carries are played by the counter stories; here the readings a story does not reach.
+TEST(NextCountText, ADecimalCounterThatIsNoDecimalIsReadAsHexadecimal) {
     struct Case {
         const char* counter;
         bool hex;
         const char* next;
     };
-    for (const Case& c :
-         {Case{"009", false, "010"}, Case{"9", false, "10"}, Case{"0F", true, "10"}, Case{"FF", true, "100"},
-          Case{"09", true, "0A"}, Case{"0A", false, "11"}, Case{"0", false, "1"}}) {
+    for (const Case& c : {Case{"09", true, "0A"}, Case{"0A", false, "11"}, Case{"0", false, "1"}}) {
         std::string counter = c.counter;
         int index = 0;
         EXPECT_EQ(NextCountText("X", counter, "-", c.hex, index), std::string("X") + c.counter + "-") << c.counter;

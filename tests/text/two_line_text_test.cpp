@@ -68,6 +68,21 @@ TEST(TwoLinePreview, OneLineShowsTheMiddleRowOnlyWithTheChosenPointInRed) {
     EXPECT_EQ(std::count(canvas.calls.begin(), canvas.calls.end(), "pen FFFF00"), 8);
 }
 
+TEST(TwoLineDialog, ThePreviewIsDrawnAsItOpensAndAgainWhenTheLinesChange) {
+    TFormText2 dialog;
+    RecordingCanvas canvas;
+    dialog.Image1 = &canvas;
+    dialog.Opening();
+    const auto drawn = [&](std::string_view call) {
+        return std::count(canvas.calls.begin(), canvas.calls.end(), call);
+    };
+    EXPECT_EQ(drawn("text 14,17 TEXT1 16"), 1);
+    dialog.Edit1.text = "MCCB1";
+    dialog.Edit2.text = "CB";
+    dialog.Edit2Change();
+    EXPECT_EQ(drawn("text 14,27 TEXT2 16"), 1);
+}
+
 TEST(TwoLineDialog, TypedLettersBecomeCapitalsWhileTheBoxIsTicked) {
     TFormText2 dialog;
     for (char typed : {'a', 'z', '1', 'B'}) {

@@ -38,8 +38,18 @@ Action ClickStep(Args& args, LineCursor& cursor) {
         const Pixel p = PixelOf(args, c);
         return [c, p](ScenarioRun& run) { run.ClickAt(c, p.x, p.y); };
     }
+    if (Is(c, ControlKind::UpDown)) {
+        const std::string arrow = args.Text("arrow (up or down)");
+        if (arrow != "up" && arrow != "down")
+            args.Error("an up-down control is clicked up or down, not '" + arrow + "'");
+        const int delta = arrow == "up" ? 1 : -1;
+        return [c, delta](ScenarioRun& run) {
+            CheckUsable(run, c);
+            run.StepUpDown(c, delta);
+        };
+    }
     if (!Is(c, ControlKind::Button) && !Is(c, ControlKind::Check))
-        args.Error(std::string(c.name()) + " is not a button, a check box or a picture");
+        args.Error(std::string(c.name()) + " is not a button, a check box, an up-down control or a picture");
     return [c](ScenarioRun& run) {
         CheckUsable(run, c);
         run.Click(c);
@@ -91,7 +101,8 @@ Action SetStep(Args& args, LineCursor& cursor) {
             run.SelectItem(c, static_cast<int>(found - items.begin()));
         };
     }
-    if (!Is(c, ControlKind::Edit)) args.Error(std::string(c.name()) + " is not a check box, an edit box or a list");
+    if (!Is(c, ControlKind::Edit) && !Is(c, ControlKind::EditList))
+        args.Error(std::string(c.name()) + " is not a check box, an edit box or a list");
     return [c, value](ScenarioRun& run) {
         CheckUsable(run, c);
         run.SetText(c, value);
@@ -100,7 +111,14 @@ Action SetStep(Args& args, LineCursor& cursor) {
 
 Action DoubleClickStep(Args& args, LineCursor& cursor) {
     const NamedControl c = ControlNamed(args, cursor.dialog);
-    if (!Is(c, ControlKind::List)) args.Error(std::string(c.name()) + " is not a list box");
+    if (Is(c, ControlKind::Image)) {
+        const Pixel p = PixelOf(args, c);
+        return [c, p](ScenarioRun& run) {
+            run.ClickAt(c, p.x, p.y);
+            run.DoubleClick(c);
+        };
+    }
+    if (!Is(c, ControlKind::List)) args.Error(std::string(c.name()) + " is not a list box or a picture");
     return [c](ScenarioRun& run) {
         CheckUsable(run, c);
         run.DoubleClick(c);
@@ -117,7 +135,9 @@ Action HoverStep(Args& args, LineCursor& cursor) {
 Action PaletteStep(Args& args, LineCursor&) {
     const std::string what = args.Text("what the palette does");
     if (what == "scratch-unwritable") return [](ScenarioRun& run) { run.BlockScratchFile(); };
-    if (what != "restart") args.Error("the palette can restart or have its scratch-unwritable, not '" + what + "'");
+    if (what == "read-only") return [](ScenarioRun& run) { run.LockSettingsFile(); };
+    if (what != "restart")
+        args.Error("the palette can restart, be read-only or have its scratch-unwritable, not '" + what + "'");
     return [](ScenarioRun& run) { run.RestartPalette(); };
 }
 
@@ -191,14 +211,17 @@ Action CloseStep(bool ok, std::string_view dialog, const Args& args) {
 bool InDialogScript(std::string_view verb) {
     return verb == "wait" || verb == "set" || verb == "click" || verb == "rclick" || verb == "expect" ||
            verb == "pick" || verb == "type" || verb == "corners" || verb == "enter" || verb == "esc" ||
-           verb == "screenshot";
+           verb == "screenshot" || verb == "dclick";
 }
 
-// Whether the line clicks a button that closes the dialog.
+// Whether the line clicks a button that closes the dialog, or double-clicks a picture of it
+// (which confirms it where the model allows; else the dialog counts as cancelled).
 bool ClosesDialog(const ScenarioLine& line, std::string_view dialog) {
-    if (line.words[0].text != "click" || line.words.size() < 2) return false;
+    const std::string& verb = line.words[0].text;
+    if ((verb != "click" && verb != "dclick") || line.words.size() < 2) return false;
     const std::optional<NamedControl> c = FindDialogControl(dialog, line.words[1].text);
-    return c && c->info->closes;
+    if (!c) return false;
+    return verb == "click" ? c->info->closes.has_value() : c->info->kind == ControlKind::Image;
 }
 
 // The steps played while the dialog is open, ending with the one that closes it: a click
@@ -225,8 +248,8 @@ Action DialogStep(Args& args, LineCursor& cursor) {
             script.steps.push_back({line->number, CompileLine(*line, cursor)});
         } else {
             throw ScenarioError(line->number,
-                                "a dialog script holds wait, set, click, rclick, expect, pick, type, corners, enter, "
-                                "esc, screenshot, ok and cancel; not '" +
+                                "a dialog script holds wait, set, click, rclick, dclick, expect, pick, type, corners, "
+                                "enter, esc, screenshot, ok and cancel; not '" +
                                     verb + "'");
         }
     }

@@ -249,7 +249,8 @@ std::vector<std::string> RemainingWords(Args& args, std::string_view what) {
 // A list's entries, in order.
 Action ItemsCheck(Args& args, std::string_view dialog) {
     const NamedControl c = ControlNamed(args, dialog);
-    if (c.info->kind != ControlKind::Combo && c.info->kind != ControlKind::List)
+    const ControlKind kind = c.info->kind;
+    if (kind != ControlKind::Combo && kind != ControlKind::List && kind != ControlKind::EditList)
         args.Error(std::string(c.name()) + " is not a list");
     const std::vector<std::string> expected = RemainingWords(args, "entry");
     return [c, expected](ScenarioRun& run) {

@@ -1,5 +1,6 @@
 #include "in_process_run.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -31,6 +32,12 @@ std::filesystem::path MakeWorkFolder() {
     throw std::runtime_error("cannot create a folder under " + temp.string());
 }
 
+// Where the settings go when the file beside the palette cannot be written: beside the run's
+// folder, whose sub-folders the palette would list as libraries.
+std::filesystem::path AppDataFolder(const std::filesystem::path& workFolder) {
+    return workFolder.string() + "-appdata";
+}
+
 // The pictures of the palette: drawn into nothing, with the size the view gives them.
 class PictureCanvas : public Canvas {
 public:
@@ -56,7 +63,8 @@ InProcessRun::InProcessRun(std::string folder)
     : ScenarioRun(std::move(folder)),
       workFolder(MakeWorkFolder()),
       session(sim::RealFiles()),
-      settings(files, (workFolder / kExecutableName).string(), "") {
+      settings(files, (workFolder / kExecutableName).string(), AppDataFolder(workFolder).string()) {
+    std::filesystem::create_directory(AppDataFolder(workFolder));
     session.workingFolder = workFolder.string();
     hostInstance = desktop.StartHost(session);
     desktop.AddPaletteWindow(std::string(kAppTitle), "TFormKvaneMain");
@@ -66,7 +74,8 @@ InProcessRun::InProcessRun(std::string folder)
 
 void InProcessRun::MakePalette() {
     palette = std::make_unique<TFormKvaneMain>(desktop, ui, clock, files, (workFolder / kExecutableName).string());
-    palette->WriteSettings = [this](const std::function<bool(IniFile&)>& write) { return settings.Write(write); };
+    palette->Settings = {[this] { return settings.ForReading(); },
+                         [this](const std::function<bool(IniFile&)>& write) { return settings.Write(write); }};
     paletteControls_ = BindPalette(*palette);
     pictures_.clear();
     for (const BoundControl& c : paletteControls_) {
@@ -83,10 +92,19 @@ void InProcessRun::RestartPalette() {
     palette->LoadSettings(settings, {.screenWidth = 1024, .screenHeight = 768});
 }
 
+// A link into a folder that is not there: the file can be neither read nor written, whoever
+// runs the story (file modes do not stop an administrator).
+void InProcessRun::LockSettingsFile() {
+    const std::filesystem::path beside = settings.BesidePath();
+    std::filesystem::remove(beside);
+    std::filesystem::create_symlink(workFolder / "gone" / beside.filename(), beside);
+}
+
 InProcessRun::~InProcessRun() {
     palette.reset();
     std::error_code ignored;
     std::filesystem::remove_all(workFolder, ignored);
+    std::filesystem::remove_all(AppDataFolder(workFolder), ignored);
 }
 
 void InProcessRun::SwitchHost(const std::string& what) {
@@ -142,13 +160,14 @@ ControlState InProcessRun::Control(const NamedControl& c) {
     const BoundControl& b = Bound(c);
     if (b.button) return {b.button->enabled, b.button->visible, false, b.button->caption, {}};
     if (b.check) return {b.check->enabled, true, b.check->checked, "", {}};
-    if (b.edit) return {b.edit->enabled, b.edit->visible, false, b.edit->text, {}};
+    if (b.edit) return {b.edit->enabled, b.edit->visible, false, b.edit->text, b.edit->items};
+    if (b.upDown) return {b.upDown->enabled, true, false, std::to_string(b.upDown->position), {}};
     if (b.list) {
         const bool selected = b.list->itemIndex >= 0 && b.list->itemIndex < static_cast<int>(b.list->items.size());
         return {b.list->enabled, true, false, selected ? b.list->items[static_cast<size_t>(b.list->itemIndex)] : "",
                 b.list->items};
     }
-    return {true, b.label->visible, false, b.label->caption, {}};
+    return {b.label->enabled, b.label->visible, false, b.label->caption, {}};
 }
 
 void InProcessRun::Click(const NamedControl& c) {
@@ -186,6 +205,17 @@ void InProcessRun::SelectItem(const NamedControl& c, int index) {
 void InProcessRun::DoubleClick(const NamedControl& c) {
     const BoundControl& b = Bound(c);
     if (b.doubleClick) b.doubleClick();
+    if (!dialog_ || !dialog_->model->closeRequest) return;
+    dialog_->closedWith = dialog_->model->closeRequest;
+    dialog_->model->closeRequest.reset();
+}
+
+void InProcessRun::StepUpDown(const NamedControl& c, int delta) {
+    const BoundControl& b = Bound(c);
+    const int position = std::clamp(b.upDown->position + delta, b.upDown->min, b.upDown->max);
+    if (position == b.upDown->position) return;
+    b.upDown->position = position;
+    if (b.click) b.click();
 }
 
 void InProcessRun::PointAt(const NamedControl& c, int x, int y) {
@@ -303,7 +333,13 @@ DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     }
     // A dialog opened from within another one's script comes back to it when it closes.
     std::optional<OpenDialog> outer = std::move(dialog_);
-    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt};
+    dialog_ = OpenDialog{dialog.Frame().name, dialog.Controls(), std::nullopt, &dialog, {}};
+    for (const BoundControl& c : dialog_->controls) {
+        if (!c.image) continue;
+        dialog_->pictures.push_back(std::make_unique<PictureCanvas>(c.info->rect.width, c.info->rect.height));
+        *c.image = dialog_->pictures.back().get();
+    }
+    dialog.Opening();
     const int outerLine = line;
     for (const Step& step : script.steps) {
         line = step.line;
@@ -311,6 +347,9 @@ DialogResult InProcessRun::PlayDialog(Dialog& dialog) {
     }
     line = outerLine;
     const DialogResult result = dialog_->closedWith.value_or(DialogResult::Cancel);
+    // The pictures go with the dialog: the model keeps no canvas of it.
+    for (const BoundControl& c : dialog_->controls)
+        if (c.image) *c.image = nullptr;
     dialog_ = std::move(outer);
     return result;
 }

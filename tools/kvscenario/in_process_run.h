@@ -39,11 +39,13 @@ public:
     void SetText(const NamedControl& c, const std::string& text) override;
     void SelectItem(const NamedControl& c, int index) override;
     void DoubleClick(const NamedControl& c) override;
+    void StepUpDown(const NamedControl& c, int delta) override;
     void PointAt(const NamedControl& c, int x, int y) override;
     void ClickAt(const NamedControl& c, int x, int y) override;
     void CancelDialog() override;
     void ShowPage(int page) override;
     void RestartPalette() override;
+    void LockSettingsFile() override;
     void Screenshot(const std::string&, ShotOf) override {}
     std::string Caption() override { return palette->Caption; }
 
@@ -89,7 +91,7 @@ public:
     sim::Desktop desktop;
     int hostInstance = 0;
     std::unique_ptr<TFormKvaneMain> palette;
-    // The settings file beside the palette, written when a text preset is stored.
+    // The settings file beside the palette, with a fallback copy in the run's own folder.
     SettingsFile settings;
 
 private:
@@ -103,6 +105,8 @@ private:
         std::string_view name;
         std::vector<BoundControl> controls;
         std::optional<DialogResult> closedWith;
+        Dialog* model = nullptr;
+        std::vector<std::unique_ptr<Canvas>> pictures;
     };
     struct TimerDue {
         long long timer1 = -1;

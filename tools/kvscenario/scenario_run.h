@@ -84,7 +84,10 @@ public:
     virtual void SetText(const NamedControl& c, const std::string& text) = 0;
     // Selects a list's entry as a click on it does, and runs its change or click event.
     virtual void SelectItem(const NamedControl& c, int index) = 0;
+    // A list box's selected entry, or a picture where the last click went.
     virtual void DoubleClick(const NamedControl& c) = 0;
+    // One arrow of an up-down control: +1 the upper, -1 the lower.
+    virtual void StepUpDown(const NamedControl& c, int delta) = 0;
     // The mouse on a picture at a pixel of it: moved there, or a left click there.
     virtual void PointAt(const NamedControl& c, int x, int y) = 0;
     virtual void ClickAt(const NamedControl& c, int x, int y) = 0;
@@ -93,6 +96,9 @@ public:
     virtual void ShowPage(int page) = 0;
     // "palette restart": the palette closes, writing its settings file, and starts again on it.
     virtual void RestartPalette() = 0;
+    // From now on the settings file beside the palette can be neither read nor written, as when
+    // its folder is gone.
+    virtual void LockSettingsFile() = 0;
     // "screenshot NAME [of=...]": end to end, a screenshot "scenario-NAME" as the screen is now;
     // in process nothing.
     virtual void Screenshot(const std::string& name, ShotOf what) = 0;

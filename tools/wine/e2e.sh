@@ -38,6 +38,7 @@ stories=(
     text_preset_restart wire_number_fence wire_number_point two_line_label
     text_button_insert_fails
     block_trim_slow_host library_librecad library_insert_view_centre
+    wire_number_hexadecimal
 )
 palette_exit_timeout=15
 simhost_exit_timeout=15
