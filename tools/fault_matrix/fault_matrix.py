@@ -102,6 +102,18 @@ class Operation:
         later = [u for u in self.actions[index:] if u.verb == "dialog"]
         return [line for u in self.actions[:index] + later for line in u.lines]
 
+    def dialog_waits(self):
+        """(action, line) of each of the user's actions in the host inside a dialog script."""
+        return [(i, j) for i, u in enumerate(self.actions) if u.verb == "dialog"
+                for j, line in enumerate(u.lines[1:-1], 1) if line.split()[0] in HOST_ACTIONS]
+
+    def in_dialog(self, i, j, fault):
+        """The pass with the dialog script of action i cut before its line j: the fault there, then the
+        user closes the dialog."""
+        cut = self.actions[i].lines[:j] + [f"  {line}" for line in fault + ["wait", "cancel"]] + ["end"]
+        return [line for u in self.actions[:i] for line in u.lines] + cut + \
+            [line for u in self.actions[i + 1:] for line in u.lines]
+
     def all_actions(self):
         return [line for u in self.actions for line in u.lines]
 
@@ -112,6 +124,8 @@ class Operation:
 
 def cut_after_passes(actions, passes, line):
     hosts = [i for i, u in enumerate(actions) if u.verb in HOST_ACTIONS]
+    if passes == 0:
+        return actions
     if len(hosts) < passes:
         raise SystemExit(f"operations.txt: line {line}: the story has only {len(hosts)} actions in the host")
     end = hosts[passes - 1] + 1
@@ -169,6 +183,12 @@ def variants(op, learned):
         out.append(("host quits", at, s + before + ["host quit", "wait", "host start", "wait"] + TAIL))
         for button in (op.second_button(), PICKER):
             out.append(("second button", f"{button} {at}", s + before + [f"click {button}", "wait"] + TAIL))
+    # A pick a dialog waits for: the dialog stays open, so the user closes it after the fault.
+    for n, (i, j) in enumerate(op.dialog_waits()):
+        at = f"in {op.actions[i].lines[0].split()[1]} at wait {n + 1}"
+        out.append(("cancel", at, s + op.in_dialog(i, j, ["esc"]) + TAIL))
+        if op.actions[i].lines[j].split()[0] in ("pick", "corners"):
+            out.append(("enter", at, s + op.in_dialog(i, j, ["enter"]) + TAIL))
     if learned.exports:
         out.append(("dxfout fails", "", s + ["host dxfout-fails"] + full + TAIL))
     if learned.inserts:
