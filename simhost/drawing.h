@@ -82,13 +82,30 @@ struct PolylineGeom {
     friend bool operator==(const PolylineGeom&, const PolylineGeom&) = default;
 };
 
+// An attribute of a block: its tag (group 2), prompt (3) and default value (1).
+struct AttributeDef {
+    std::string tag;
+    std::string prompt;
+    std::string value;
+
+    friend bool operator==(const AttributeDef&, const AttributeDef&) = default;
+};
+
+struct AttributeValue {
+    std::string tag;
+    std::string value;
+
+    friend bool operator==(const AttributeValue&, const AttributeValue&) = default;
+};
+
 struct InsertGeom {
     std::string name;
     Point3 point;
     double xScale = 1;
     double yScale = 1;
     double zScale = 1;
-    double rotation = 0;  // degrees
+    double rotation = 0;                       // degrees
+    std::vector<AttributeValue> attributes{};  // in the order of the block's definitions
 
     friend bool operator==(const InsertGeom&, const InsertGeom&) = default;
 };
@@ -177,6 +194,7 @@ struct BlockDef {
     std::string name;
     Point3 base;
     std::vector<Entity> entities;
+    std::vector<AttributeDef> attributes{};  // in the order the host asks them
 
     friend bool operator==(const BlockDef&, const BlockDef&) = default;
 };

@@ -439,6 +439,21 @@ std::vector<Entity> ReadEntityGroups(std::span<const Group> groups) {
     return entities;
 }
 
+std::vector<AttributeDef> ReadAttributeDefs(std::span<const Group> groups) {
+    std::vector<AttributeDef> defs;
+    for (const Group& g : groups) {
+        if (g.type != "ATTDEF") continue;
+        AttributeDef def;
+        for (const DxfPair& p : g.tags) {
+            if (p.code == 2) def.tag = NameOf(p);
+            else if (p.code == 3) def.prompt = p.value;
+            else if (p.code == 1) def.value = p.value;
+        }
+        if (!def.tag.empty()) defs.push_back(std::move(def));
+    }
+    return defs;
+}
+
 bool IsLayoutBlock(std::string_view name) {
     std::string upper = UpperAscii(name);
     return upper == "*MODEL_SPACE" || StartsWith(upper, "*PAPER_SPACE") || upper == "$MODEL_SPACE" ||
@@ -477,7 +492,9 @@ void ReadBlocks(const std::vector<Group>& groups, DxfImportResult& result) {
         size_t end = i + 1;
         while (end < groups.size() && groups[end].type != "ENDBLK") ++end;
         if (end == groups.size()) throw ReadError(LinePrefix(g.line) + "block '" + def.name + "' has no ENDBLK");
-        def.entities = ReadEntityGroups(std::span<const Group>(groups).subspan(i + 1, end - i - 1));
+        const std::span<const Group> body = std::span<const Group>(groups).subspan(i + 1, end - i - 1);
+        def.entities = ReadEntityGroups(body);
+        def.attributes = ReadAttributeDefs(body);
         if (!def.name.empty() && !IsLayoutBlock(def.name)) {
             lines.try_emplace(UpperAscii(def.name), g.line);
             result.blocks.push_back(std::move(def));
@@ -514,6 +531,7 @@ DxfImportResult ReadDxfFile(std::string_view bytes) {
         ReadTables(sections.tables, result);
         ReadBlocks(sections.blocks, result);
         result.entities = ReadEntityGroups(sections.entities);
+        result.attributes = ReadAttributeDefs(sections.entities);
     } catch (const ReadError& e) {
         DxfImportResult failed;
         failed.error = e.what();

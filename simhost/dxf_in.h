@@ -20,6 +20,8 @@ struct DxfImportResult {
     std::vector<Linetype> linetypes;
     std::vector<TextStyle> styles;
     std::vector<BlockDef> blocks;
+    // The file's own ATTDEFs, which become those of the block it is inserted as.
+    std::vector<AttributeDef> attributes;
 };
 
 // `bytes` is the file as stored (ANSI code page); texts come out as UTF-8.

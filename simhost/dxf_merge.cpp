@@ -74,7 +74,7 @@ void MergeImportTables(Drawing& drawing, const DxfImportResult& import) {
     for (const BlockDef& def : import.blocks) {
         for (const Entity& e : def.entities) AddNamesOf(drawing, e);
         if (drawing.FindBlock(def.name)) continue;
-        drawing.blocks.push_back(BlockDef{def.name, def.base, WithFreshHandles(drawing, def.entities)});
+        drawing.blocks.push_back(BlockDef{def.name, def.base, WithFreshHandles(drawing, def.entities), def.attributes});
     }
 }
 
@@ -110,7 +110,7 @@ std::vector<Handle> InsertImportExploded(Drawing& drawing, const DxfImportResult
 std::string DefineBlockFromImport(Drawing& drawing, const DxfImportResult& import, const std::string& name) {
     if (std::string error = SelfInsertingAfterMerge(drawing, import, &name); !error.empty()) return error;
     MergeImportTables(drawing, import);
-    BlockDef def{name, import.insBase, WithFreshHandles(drawing, import.entities)};
+    BlockDef def{name, import.insBase, WithFreshHandles(drawing, import.entities), import.attributes};
     if (BlockDef* existing = drawing.FindBlock(name)) *existing = std::move(def);
     else drawing.blocks.push_back(std::move(def));
     return {};

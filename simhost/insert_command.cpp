@@ -86,6 +86,24 @@ Point3 EffectivePoint(const Placement& p, Point3 definitionBase) {
     return t.Apply(definitionBase);
 }
 
+// One question per definition, as the host asks with ATTREQ 1; with ATTREQ 0, or ATTDIA 1
+// (a dialog this host does not have), the defaults are taken unasked.
+Task<std::vector<AttributeValue>> AskAttributes(Session& s, std::vector<AttributeDef> defs) {
+    std::vector<AttributeValue> values;
+    const DrawingVars& vars = s.drawing().vars;
+    const bool ask = vars.attReq == 1 && vars.attDia == 0;
+    for (const AttributeDef& def : defs) {
+        std::string value = def.value;
+        if (ask) {
+            const std::string prompt = (def.prompt.empty() ? def.tag : def.prompt) + " <" + def.value + ">: ";
+            std::string answer = co_await GetText(s, prompt);
+            if (!Trim(answer).empty()) value = answer;
+        }
+        values.push_back(AttributeValue{def.tag, value});
+    }
+    co_return values;
+}
+
 void ListBlocks(Session& s) {
     s.Print(std::string(text::kInsertBlockList));
     for (const BlockDef& block : s.drawing().blocks) s.Print("  " + block.name);
@@ -150,8 +168,10 @@ Task<void> InsertCommand(Session& s) {
     }
     if (!p.rotationSet) p.rotation = (co_await GetAngle(s, text::kInsertRotation, p.point)).value_or(0);
     const BlockDef* block = d.FindBlock(blockName);
-    s.AddEntity(InsertGeom{blockName, EffectivePoint(p, block ? block->base : Point3{}), p.xScale, p.yScale, p.zScale,
-                           p.rotation});
+    InsertGeom insert{blockName, EffectivePoint(p, block ? block->base : Point3{}), p.xScale, p.yScale, p.zScale,
+                      p.rotation};
+    if (block) insert.attributes = co_await AskAttributes(s, block->attributes);
+    s.AddEntity(std::move(insert));
 }
 
 }  // namespace kv::sim

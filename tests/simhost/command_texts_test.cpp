@@ -168,6 +168,36 @@ TEST_F(CommandTexts, SymbolInsertWithPresetScalesAtAPickOrAtTheViewCentre) {
     EXPECT_EQ(host.GetDrawing().Entities().size(), 3u);
 }
 
+TEST_F(CommandTexts, AttributesAskedWithAttreqOnlyAndKeptOnTheInsert) {
+    // Two ATTDEFs: one with a prompt, one asked by its tag.
+    const std::string path = (folder / "term.dxf").string();
+    std::ofstream(path, std::ios::binary)
+        << "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n"
+           "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n0\r\n 11\r\n10\r\n 21\r\n0\r\n"
+           "  0\r\nATTDEF\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n2\r\n 40\r\n2.5\r\n  1\r\nCR1\r\n"
+           "  3\r\nDEVICE NAME\r\n  2\r\nNAME\r\n"
+           "  0\r\nATTDEF\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n-4\r\n 40\r\n2.5\r\n  1\r\n24V\r\n  2\r\nRATING\r\n"
+           "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
+    const std::vector<AttributeValue> defaults{{"NAME", "CR1"}, {"RATING", "24V"}};
+
+    host.SendCommand("\x03ATTREQ 1 ATTDIA 0 -INSERT " + path + "\rX 1\rY 1\rR 0\r");
+    host.Pick({10, 10, 0});
+    EXPECT_EQ(host.PromptLine(), "DEVICE NAME <CR1>: ");
+    host.SendCommand("KA 7\r");
+    EXPECT_EQ(host.PromptLine(), "RATING <24V>: ");
+    host.SendCommand("\r");
+    ExpectIdle();
+    EXPECT_EQ(std::get<InsertGeom>(Last().geom).attributes,
+              (std::vector<AttributeValue>{{"NAME", "KA 7"}, {"RATING", "24V"}}));
+
+    for (const char* settings : {"ATTREQ 0 ATTDIA 0 ", "ATTREQ 1 ATTDIA 1 "}) {
+        host.SendCommand(std::string("\x03") + settings + "-INSERT " + path + "\rX 1\rY 1\rR 0\r");
+        host.Pick({30, 10, 0});
+        ExpectIdle();
+        EXPECT_EQ(std::get<InsertGeom>(Last().geom).attributes, defaults) << settings;
+    }
+}
+
 TEST_F(CommandTexts, MissingEnterLeavesTheHostSelecting) {
     host.SendCommand("SELECT SINGLE 5,0\r");
     EXPECT_TRUE(Export("V 2000 O P\r16\r").empty());
