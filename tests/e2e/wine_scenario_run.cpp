@@ -393,11 +393,12 @@ void WineScenarioRun::AddLibrary(const std::string& name, const std::string& sou
     if (source == scenario::StarterLibraryPath() && std::filesystem::exists(folder)) return;
     if (std::filesystem::exists(folder))
         throw ScenarioError(line, "the folder " + name + " is beside the palette already");
-    std::filesystem::create_directories(folder, error);
     addedLibraries_.push_back(folder);
     const std::filesystem::path from = Utf8ToWide(ScenarioPath(source));
-    if (!source.empty() && flat) scenario::CopyDxfTreeFlat(from, folder, error);
+    // The copy makes the folder itself: the cross build's copy refuses a folder that exists.
     if (!source.empty() && !flat) std::filesystem::copy(from, folder, std::filesystem::copy_options::recursive, error);
+    else std::filesystem::create_directories(folder, error);
+    if (!error && !source.empty() && flat) scenario::CopyDxfTreeFlat(from, folder, error);
     if (error) throw ScenarioError(line, "cannot copy " + source + ": " + error.message());
     for (const std::string& symbol : symbols) {
         std::ofstream out(folder / Utf8ToWide(symbol + ".dxf"), std::ios::binary);

@@ -19,7 +19,7 @@ simhost_drawing="$repo/tests/e2e/data/demo_drawing.dxf"
 out="$repo/out"
 # The driver waits at most 30 s for the palette and 20 s per screenshot; this bounds a hang.
 driver_timeout=300
-stories_timeout=900
+stories_timeout=1500
 # The stories that run end to end too: every tool, message boxes, failures switched on in the
 # host, queueing, cancel and undo, keywords. Any story that sets up its drawing before its first
 # action and leaves the host's windows alone can run this way.
@@ -37,7 +37,7 @@ stories=(
     text_count_up_series text_reference_dialog text_reference_pick text_plain_placement text_style_pick
     text_preset_restart wire_number_fence wire_number_point two_line_label
     text_button_insert_fails
-    block_trim_slow_host library_librecad library_insert_view_centre
+    block_trim_slow_host library_librecad library_insert_view_centre library_insert_attributes
     wire_number_hexadecimal
 )
 palette_exit_timeout=15
